@@ -1,0 +1,36 @@
+#include "color/hsv.h"
+#include "color/notation.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+using namespace Tintara;
+
+// Every colour through RGB -> HSV -> RGB; the counter reports the time per colour.
+static void RoundTripAllColours(benchmark::State& state)
+{
+    constexpr double colours = 0x1000000;
+    double seconds = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        TColor sum = 0;
+        for (TColor c = 0; c <= 0xFFFFFF; ++c) {
+            const Hsv hsv = RGBnachHSV(c);
+            sum += HSVnachRGB(hsv.h, hsv.s, hsv.v);
+        }
+        benchmark::DoNotOptimize(sum);
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    state.counters["ns_per_colour"] = seconds * 1e9 / (colours * static_cast<double>(state.iterations()));
+}
+BENCHMARK(RoundTripAllColours)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+static void NotationsOfOneColour(benchmark::State& state)
+{
+    for (auto _ : state) {
+        for (int n = 0; n < NotationCount; ++n)
+            benchmark::DoNotOptimize(ColorNotation(0x00ABCDEF, n));
+    }
+}
+BENCHMARK(NotationsOfOneColour);

@@ -1,0 +1,90 @@
+#include "color/notation.h"
+
+#include "color/hsv.h"
+
+#include <array>
+#include <cstdio>
+#include <string_view>
+
+namespace Tintara {
+
+namespace {
+
+struct NamedColor {
+    TColor value;
+    std::string_view name;
+};
+
+constexpr std::array<NamedColor, 52> namedColors = {{
+    {0x000000, "clBlack"}, {0x000080, "clMaroon"}, {0x008000, "clGreen"},
+    {0x008080, "clOlive"}, {0x800000, "clNavy"}, {0x800080, "clPurple"},
+    {0x808000, "clTeal"}, {0x808080, "clGray"}, {0xC0C0C0, "clSilver"},
+    {0x0000FF, "clRed"}, {0x00FF00, "clLime"}, {0x00FFFF, "clYellow"},
+    {0xFF0000, "clBlue"}, {0xFF00FF, "clFuchsia"}, {0xFFFF00, "clAqua"},
+    {0xFFFFFF, "clWhite"}, {0xC0DCC0, "clMoneyGreen"}, {0xF0CAA6, "clSkyBlue"},
+    {0xF0FBFF, "clCream"}, {0xA4A0A0, "clMedGray"},
+    {0xFF000000, "clScrollBar"}, {0xFF000001, "clBackground"},
+    {0xFF000002, "clActiveCaption"}, {0xFF000003, "clInactiveCaption"},
+    {0xFF000004, "clMenu"}, {0xFF000005, "clWindow"}, {0xFF000006, "clWindowFrame"},
+    {0xFF000007, "clMenuText"}, {0xFF000008, "clWindowText"}, {0xFF000009, "clCaptionText"},
+    {0xFF00000A, "clActiveBorder"}, {0xFF00000B, "clInactiveBorder"},
+    {0xFF00000C, "clAppWorkSpace"}, {0xFF00000D, "clHighlight"},
+    {0xFF00000E, "clHighlightText"}, {0xFF00000F, "clBtnFace"}, {0xFF000010, "clBtnShadow"},
+    {0xFF000011, "clGrayText"}, {0xFF000012, "clBtnText"},
+    {0xFF000013, "clInactiveCaptionText"}, {0xFF000014, "clBtnHighlight"},
+    {0xFF000015, "cl3DDkShadow"}, {0xFF000016, "cl3DLight"}, {0xFF000017, "clInfoText"},
+    {0xFF000018, "clInfoBk"}, {0xFF00001A, "clHotLight"},
+    {0xFF00001B, "clGradientActiveCaption"}, {0xFF00001C, "clGradientInactiveCaption"},
+    {0xFF00001D, "clMenuHighlight"}, {0xFF00001E, "clMenuBar"},
+    {0x1FFFFFFF, "clNone"}, {0x20000000, "clDefault"},
+}};
+
+std::string hex(unsigned value, int digits)
+{
+    char buffer[12];
+    std::snprintf(buffer, sizeof buffer, "%0*X", digits, value);
+    return buffer;
+}
+
+std::string hexRgb(TColor c) { return hex(redOf(c), 2) + hex(greenOf(c), 2) + hex(blueOf(c), 2); }
+std::string hexBgr(TColor c) { return hex(blueOf(c), 2) + hex(greenOf(c), 2) + hex(redOf(c), 2); }
+
+std::string joined(TColor c, char separator)
+{
+    return std::to_string(redOf(c)) + separator + std::to_string(greenOf(c)) + separator
+        + std::to_string(blueOf(c));
+}
+
+} // namespace
+
+std::string ColorToString(TColor color)
+{
+    for (const NamedColor& named : namedColors) {
+        if (named.value == color)
+            return std::string(named.name);
+    }
+    return '$' + hex(color, 8);
+}
+
+std::string ColorNotation(TColor color, int notation)
+{
+    switch (notation) {
+    case NotationHtml: return '#' + hexRgb(color);
+    case NotationHex: return hexRgb(color);
+    case NotationRgb: return joined(color, ',');
+    case NotationDelphi: return ColorToString(color);
+    case NotationCpp: return "0x" + hexBgr(color);
+    case NotationVisualBasic: return "&&H" + hexBgr(color);
+    case NotationVisualBasicNet: return joined(color, ';');
+    case NotationCmyk: return RGBnachCMYK(redOf(color), greenOf(color), blueOf(color));
+    default: return {};
+    }
+}
+
+ValuePanelTexts valuePanelTexts(TColor color)
+{
+    return {ColorNotation(color, NotationHtml), ColorNotation(color, NotationRgb),
+            "$00" + hexBgr(color), ColorNotation(color, NotationCpp)};
+}
+
+} // namespace Tintara

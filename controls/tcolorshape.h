@@ -1,0 +1,75 @@
+#pragma once
+
+#include "color/tcolor.h"
+
+#include <QWidget>
+
+namespace Tintara {
+
+// A rectangle filled with one colour: every colour field of the program. It reports the pointer
+// entering and leaving, and while the pointer is over it hint windows take its own hint colour.
+class TColorShape : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class BrushStyle { Solid, Clear, Cross, DiagCross };
+    enum class PenStyle { Solid, Clear, InsideFrame };
+    enum class DragMode { Manual, Automatic };
+
+    explicit TColorShape(QWidget* parent = nullptr);
+
+    // The swatch's colour is its brush colour.
+    TColor color() const { return m_brushColor; }
+    void setColor(TColor color);
+    BrushStyle brushStyle() const { return m_brushStyle; }
+    void setBrushStyle(BrushStyle style);
+
+    TColor penColor() const { return m_penColor; }
+    void setPenColor(TColor color);
+    PenStyle penStyle() const { return m_penStyle; }
+    void setPenStyle(PenStyle style);
+    int penWidth() const { return m_penWidth; }
+    void setPenWidth(int width);
+
+    TColor hintColor() const { return m_hintColor; }
+    void setHintColor(TColor color) { m_hintColor = color; }
+
+    DragMode dragMode() const { return m_dragMode; }
+    void setDragMode(DragMode mode) { m_dragMode = mode; }
+
+    // While designing, entering records the hint colour but changes nothing and reports nothing.
+    void setDesigning(bool designing) { m_designing = designing; }
+
+    // The rectangle that is filled and outlined, for a control of `size` and a pen of `penWidth`.
+    static QRect figureRect(QSize size, int penWidth);
+
+Q_SIGNALS:
+    void mouseEnter(Tintara::TColorShape* sender);
+    void mouseLeave(Tintara::TColorShape* sender);
+    void ctl3DChanged(Tintara::TColorShape* sender);
+    void parentColorChange(Tintara::TColorShape* sender);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void pointerEntered();
+    void pointerLeft();
+
+    TColor m_brushColor = clWhite;
+    BrushStyle m_brushStyle = BrushStyle::Solid;
+    TColor m_penColor = clBlack;
+    PenStyle m_penStyle = PenStyle::Solid;
+    int m_penWidth = 1;
+    TColor m_hintColor = clInfoBk;
+    TColor m_savedHintColor = clInfoBk;
+    bool m_over = false;
+    bool m_designing = false;
+    DragMode m_dragMode = DragMode::Manual;
+};
+
+} // namespace Tintara

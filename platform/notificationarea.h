@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+#include <functional>
+
+namespace Tintara {
+
+enum class NotifyMessage { Add, Modify, Delete, SetVersion };
+
+// Flags of the notify record.
+enum NotifyFlag : unsigned {
+    NifMessage = 1,
+    NifIcon = 2,
+    NifTip = 4,
+    NifInfo = 16,
+};
+
+// Mouse and balloon messages that the notification area reports for the icon.
+enum TrayMessage : unsigned {
+    TrayMouseMove = 0x200,
+    TrayLeftDown = 0x201,
+    TrayLeftUp = 0x202,
+    TrayLeftDoubleClick = 0x203,
+    TrayRightDown = 0x204,
+    TrayRightUp = 0x205,
+    TrayRightDoubleClick = 0x206,
+    TrayMiddleDown = 0x207,
+    TrayMiddleUp = 0x208,
+    TrayMiddleDoubleClick = 0x209,
+    TrayKeySelect = 1025,
+    TrayBalloonHide = 1027,
+    TrayBalloonTimeout = 1028,
+    TrayBalloonClick = 1029,
+};
+
+struct NotifyIconData {
+    int size = 0;
+    int id = 1;
+    unsigned flags = 0;
+    unsigned callbackMessage = 1025;
+    QIcon icon;
+    QString tip;
+    unsigned version = 0;
+    QString balloonTitle;
+    QString balloonText;
+    unsigned timeout = 0;
+    unsigned balloonIcon = 0;
+};
+
+class NotificationArea
+{
+public:
+    using Callback = std::function<void(unsigned message)>;
+
+    virtual ~NotificationArea() = default;
+    virtual bool notify(NotifyMessage message, const NotifyIconData& data) = 0;
+    // Major version in the upper 16 bits; 5 and later is the new shell.
+    virtual unsigned shellVersion() const = 0;
+    // Identifies the task bar; a different value means it was recreated.
+    virtual quintptr taskBarWindow() const = 0;
+    virtual void setCallback(Callback callback) = 0;
+};
+
+} // namespace Tintara

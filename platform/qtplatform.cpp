@@ -1,0 +1,215 @@
+#include "platform/qtplatform.h"
+
+#include "platform/systemcolors.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+#include <chrono>
+
+namespace Tintara {
+
+namespace {
+
+QWidget* dialogParent()
+{
+    return QApplication::activeWindow();
+}
+
+QString boxTitle()
+{
+    return QGuiApplication::applicationDisplayName();
+}
+
+bool ask(const QString& text, QMessageBox::StandardButton yes, QMessageBox::StandardButton no)
+{
+    return QMessageBox::question(dialogParent(), boxTitle(), text, yes | no, yes) == yes;
+}
+
+QScreen* screenAt(QPoint position)
+{
+    QScreen* screen = QGuiApplication::screenAt(position);
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+} // namespace
+
+void QtMessageBoxes::showError(const QString& text)
+{
+    QMessageBox::critical(dialogParent(), boxTitle(), text);
+}
+
+void QtMessageBoxes::showMessage(const QString& text)
+{
+    QMessageBox::information(dialogParent(), boxTitle(), text);
+}
+
+bool QtMessageBoxes::askYesNo(const QString& text)
+{
+    return ask(text, QMessageBox::Yes, QMessageBox::No);
+}
+
+bool QtMessageBoxes::askOkCancel(const QString& text)
+{
+    return ask(text, QMessageBox::Ok, QMessageBox::Cancel);
+}
+
+std::optional<TColor> QtColorDialog::execute(TColor initial)
+{
+    const QColor chosen = QColorDialog::getColor(toQColor(initial), dialogParent());
+    if (!chosen.isValid())
+        return std::nullopt;
+    return fromQColor(chosen);
+}
+
+std::optional<QString> QtFileDialogs::execute(FileDialogKind kind, const FileDialogOptions& options)
+{
+    QFileDialog dialog(dialogParent());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(kind == FileDialogKind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setNameFilter(qtFileFilter(options.filter));
+    dialog.setDefaultSuffix(options.defaultExt);
+    if (!options.fileName.isEmpty())
+        dialog.selectFile(options.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return withDefaultExtension(dialog.selectedFiles().constFirst(), options.defaultExt);
+}
+
+void QtClipboard::setText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+QString QtClipboard::text() const
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+QPoint QtScreen::cursorPos() const
+{
+    return QCursor::pos();
+}
+
+TColor QtScreen::pixel(QPoint position) const
+{
+    const QImage image = capture(QRect(position, QSize(1, 1)));
+    return image.isNull() ? clBlack : fromQColor(image.pixelColor(0, 0));
+}
+
+QImage QtScreen::capture(const QRect& area) const
+{
+    QScreen* screen = screenAt(area.topLeft());
+    if (!screen)
+        return {};
+    const QPoint origin = screen->geometry().topLeft();
+    return screen->grabWindow(0, area.x() - origin.x(), area.y() - origin.y(), area.width(), area.height())
+        .toImage();
+}
+
+void QtShell::open(const QString& path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void ClockRandomSource::randomize()
+{
+    m_engine.seed(static_cast<std::mt19937::result_type>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+}
+
+int ClockRandomSource::random(int range)
+{
+    if (range <= 0)
+        return 0;
+    return std::uniform_int_distribution<int>(0, range - 1)(m_engine);
+}
+
+QtNotificationArea::QtNotificationArea() = default;
+QtNotificationArea::~QtNotificationArea() = default;
+
+bool QtNotificationArea::notify(NotifyMessage message, const NotifyIconData& data)
+{
+    if (message == NotifyMessage::SetVersion)
+        return true;
+    if (message == NotifyMessage::Delete) {
+        m_icon.reset();
+        return true;
+    }
+    if (!m_icon) {
+        if (message == NotifyMessage::Modify)
+            return false;
+        m_icon = std::make_unique<QSystemTrayIcon>();
+        QObject::connect(m_icon.get(), &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
+            switch (reason) {
+            case QSystemTrayIcon::Trigger:
+                deliver(TrayLeftDown);
+                deliver(TrayLeftUp);
+                break;
+            case QSystemTrayIcon::Context:
+                deliver(TrayRightDown);
+                deliver(TrayRightUp);
+                break;
+            case QSystemTrayIcon::DoubleClick: deliver(TrayLeftDoubleClick); break;
+            case QSystemTrayIcon::MiddleClick:
+                deliver(TrayMiddleDown);
+                deliver(TrayMiddleUp);
+                break;
+            default: break;
+            }
+        });
+        QObject::connect(m_icon.get(), &QSystemTrayIcon::messageClicked, [this] { deliver(TrayBalloonClick); });
+    }
+    if (data.flags & NifIcon)
+        m_icon->setIcon(data.icon);
+    if (data.flags & NifTip)
+        m_icon->setToolTip(data.tip);
+    if ((data.flags & NifInfo) && !(data.balloonTitle.isEmpty() && data.balloonText.isEmpty())) {
+        static constexpr QSystemTrayIcon::MessageIcon icons[] = {
+            QSystemTrayIcon::NoIcon, QSystemTrayIcon::Information, QSystemTrayIcon::Warning,
+            QSystemTrayIcon::Critical};
+        m_icon->showMessage(data.balloonTitle, data.balloonText, icons[data.balloonIcon & 3],
+                            static_cast<int>(data.timeout));
+    }
+    m_icon->show();
+    return true;
+}
+
+unsigned QtNotificationArea::shellVersion() const
+{
+    return 0x60000; // the tray speaks the modern protocol: multi-line tips and balloons
+}
+
+quintptr QtNotificationArea::taskBarWindow() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable() ? 1 : 0;
+}
+
+void QtNotificationArea::setCallback(Callback callback)
+{
+    m_callback = std::move(callback);
+}
+
+void QtNotificationArea::deliver(unsigned message)
+{
+    if (m_callback)
+        m_callback(message);
+}
+
+Platform QtPlatform::platform()
+{
+    return {m_messages, m_colorDialog, m_fileDialogs, m_clipboard,
+            m_screen, m_shell, m_notificationArea, m_random};
+}
+
+} // namespace Tintara

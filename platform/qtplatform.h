@@ -1,0 +1,101 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QPointer>
+#include <QSystemTrayIcon>
+
+#include <memory>
+#include <random>
+
+class QWidget;
+
+namespace Tintara {
+
+class QtMessageBoxes : public MessageBoxes
+{
+public:
+    void showError(const QString& text) override;
+    void showMessage(const QString& text) override;
+    bool askYesNo(const QString& text) override;
+    bool askOkCancel(const QString& text) override;
+};
+
+class QtColorDialog : public ColorDialog
+{
+public:
+    std::optional<TColor> execute(TColor initial) override;
+};
+
+class QtFileDialogs : public FileDialogs
+{
+public:
+    std::optional<QString> execute(FileDialogKind kind, const FileDialogOptions& options) override;
+};
+
+class QtClipboard : public Clipboard
+{
+public:
+    void setText(const QString& text) override;
+    QString text() const override;
+};
+
+class QtScreen : public Screen
+{
+public:
+    QPoint cursorPos() const override;
+    TColor pixel(QPoint position) const override;
+    QImage capture(const QRect& area) const override;
+};
+
+class QtShell : public Shell
+{
+public:
+    void open(const QString& path) override;
+};
+
+class ClockRandomSource : public RandomSource
+{
+public:
+    void randomize() override;
+    int random(int range) override;
+
+private:
+    std::mt19937 m_engine;
+};
+
+class QtNotificationArea : public NotificationArea
+{
+public:
+    QtNotificationArea();
+    ~QtNotificationArea() override;
+    bool notify(NotifyMessage message, const NotifyIconData& data) override;
+    unsigned shellVersion() const override;
+    quintptr taskBarWindow() const override;
+    void setCallback(Callback callback) override;
+
+private:
+    void deliver(unsigned message);
+
+    std::unique_ptr<QSystemTrayIcon> m_icon;
+    Callback m_callback;
+};
+
+// The production set of seams.
+class QtPlatform
+{
+public:
+    Platform platform();
+
+private:
+    QtMessageBoxes m_messages;
+    QtColorDialog m_colorDialog;
+    QtFileDialogs m_fileDialogs;
+    QtClipboard m_clipboard;
+    QtScreen m_screen;
+    QtShell m_shell;
+    QtNotificationArea m_notificationArea;
+    ClockRandomSource m_random;
+};
+
+} // namespace Tintara

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "color/tcolor.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+namespace Tintara {
+
+// The desktop's pixels, in global screen coordinates.
+class Screen
+{
+public:
+    virtual ~Screen() = default;
+    virtual QPoint cursorPos() const = 0;
+    virtual TColor pixel(QPoint position) const = 0;
+    virtual QImage capture(const QRect& area) const = 0;
+};
+
+} // namespace Tintara

@@ -1,0 +1,15 @@
+#!/bin/sh
+# Installs what building, running and testing Tintara Studio need, where it is missing.
+set -e
+packages="build-essential cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
+libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev fp-utils xvfb xauth xdotool imagemagick"
+missing=""
+for package in $packages; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing="$missing $package"
+done
+[ -z "$missing" ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo=sudo
+echo "Installing:$missing"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing

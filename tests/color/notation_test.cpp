@@ -1,0 +1,110 @@
+#include "color/html.h"
+#include "color/notation.h"
+
+#include <gtest/gtest.h>
+
+using namespace Tintara;
+
+namespace {
+
+std::vector<std::string> allNotations(TColor c)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < NotationCount; ++i)
+        texts.push_back(ColorNotation(c, i));
+    return texts;
+}
+
+} // namespace
+
+TEST(ColorNotation, EightNotationsOfOrange)
+{
+    EXPECT_EQ(allNotations(RGB(255, 128, 0)),
+              (std::vector<std::string>{"#FF8000", "FF8000", "255,128,0", "$000080FF", "0x0080FF",
+                                        "&&H0080FF", "255;128;0", "0;127;255;0"}));
+}
+
+TEST(ColorNotation, EightNotationsOfBlackAndWhite)
+{
+    EXPECT_EQ(allNotations(clBlack),
+              (std::vector<std::string>{"#000000", "000000", "0,0,0", "clBlack", "0x000000", "&&H000000",
+                                        "0;0;0", "0;0;0;255"}));
+    EXPECT_EQ(ColorNotation(clWhite, NotationRgb), "255,255,255");
+    EXPECT_EQ(ColorNotation(clWhite, NotationVisualBasicNet), "255;255;255");
+    EXPECT_EQ(ColorNotation(clWhite, NotationCmyk), "0;0;0;0");
+}
+
+TEST(ColorNotation, HexDigitsAreUpperCase)
+{
+    EXPECT_EQ(ColorNotation(RGB(171, 205, 239), NotationHtml), "#ABCDEF");
+    EXPECT_EQ(ColorNotation(RGB(171, 205, 239), NotationCpp), "0xEFCDAB");
+}
+
+TEST(ColorNotation, OutOfRangeIndexGivesNoText)
+{
+    EXPECT_EQ(ColorNotation(clWhite, 8), "");
+    EXPECT_EQ(ColorNotation(clWhite, -1), "");
+}
+
+TEST(ColorToString, TwentyNamedColours)
+{
+    const std::pair<TColor, const char*> named[] = {
+        {0x000000, "clBlack"}, {0x000080, "clMaroon"}, {0x008000, "clGreen"}, {0x008080, "clOlive"},
+        {0x800000, "clNavy"}, {0x800080, "clPurple"}, {0x808000, "clTeal"}, {0x808080, "clGray"},
+        {0xC0C0C0, "clSilver"}, {0x0000FF, "clRed"}, {0x00FF00, "clLime"}, {0x00FFFF, "clYellow"},
+        {0xFF0000, "clBlue"}, {0xFF00FF, "clFuchsia"}, {0xFFFF00, "clAqua"}, {0xFFFFFF, "clWhite"},
+        {0xC0DCC0, "clMoneyGreen"}, {0xF0CAA6, "clSkyBlue"}, {0xA4A0A0, "clMedGray"}, {0xF0FBFF, "clCream"},
+    };
+    for (const auto& [value, name] : named)
+        EXPECT_EQ(ColorNotation(value, NotationDelphi), name);
+}
+
+TEST(ColorToString, SystemColoursByNameOthersAsHex)
+{
+    EXPECT_EQ(ColorToString(clBtnFace), "clBtnFace");
+    EXPECT_EQ(ColorToString(clWindowText), "clWindowText");
+    EXPECT_EQ(ColorToString(clInfoBk), "clInfoBk");
+    EXPECT_EQ(ColorToString(0xFF000015), "cl3DDkShadow");
+    EXPECT_EQ(ColorToString(0xFF000019), "$FF000019"); // no system colour 25
+    EXPECT_EQ(ColorToString(RGB(255, 0, 1)), "$000100FF");
+}
+
+TEST(ColorNotation, EmptySwatchRendersFromItsLowBytes)
+{
+    EXPECT_EQ(ColorNotation(clBtnFace, NotationHtml), "#0F0000");
+    EXPECT_EQ(ColorNotation(clBtnFace, NotationDelphi), "clBtnFace");
+}
+
+TEST(ValuePanel, DelphiFieldNeverUsesAnIdentifier)
+{
+    const ValuePanelTexts red = valuePanelTexts(RGB(255, 0, 0));
+    EXPECT_EQ(red.html, "#FF0000");
+    EXPECT_EQ(red.rgb, "255,0,0");
+    EXPECT_EQ(red.delphi, "$000000FF");
+    EXPECT_EQ(red.cpp, "0x0000FF");
+    EXPECT_EQ(valuePanelTexts(clBlack).delphi, "$00000000");
+    EXPECT_EQ(valuePanelTexts(RGB(255, 0, 1)).delphi, ColorNotation(RGB(255, 0, 1), NotationDelphi));
+}
+
+TEST(HTMLToColor, ReadsSixHexDigitsWithOrWithoutHash)
+{
+    EXPECT_EQ(HTMLToColor("ff8000", 0x123456), 0x000080FFu);
+    EXPECT_EQ(HTMLToColor("#FF8000", 0x123456), 0x000080FFu);
+    EXPECT_EQ(HTMLToColor("#aBcDeF", 0), RGB(0xAB, 0xCD, 0xEF));
+}
+
+TEST(HTMLToColor, WrongLengthOrSecondHashGivesTheFallback)
+{
+    EXPECT_EQ(HTMLToColor("#FF80", 0x123456), 0x123456u);
+    EXPECT_EQ(HTMLToColor("", 0x123456), 0x123456u);
+    EXPECT_EQ(HTMLToColor("#FF80000", 0x123456), 0x123456u);
+    EXPECT_EQ(HTMLToColor("##FF0000", 0x123456), 0x123456u);
+    EXPECT_EQ(HTMLToColor("FF#000", 0x123456), 0x123456u);
+}
+
+TEST(HTMLToColor, RightLengthButNotHexGivesBlack)
+{
+    EXPECT_EQ(HTMLToColor("#GG0000", 0x123456), clBlack);
+    EXPECT_EQ(HTMLToColor("#FF 000", 0x123456), clBlack);
+    EXPECT_EQ(HTMLToColor("#FFÄ000", 0x123456), clBlack); // six characters, one of them an umlaut
+}

@@ -1,0 +1,12 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+// Widget tests need an application object; they run on the offscreen platform.
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
