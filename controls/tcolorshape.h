@@ -11,11 +11,19 @@ namespace Tintara {
 class TColorShape : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(uint color READ color WRITE setColor)
+    Q_PROPERTY(Tintara::TColorShape::BrushStyle brushStyle READ brushStyle WRITE setBrushStyle)
+    Q_PROPERTY(uint penColor READ penColor WRITE setPenColor)
+    Q_PROPERTY(Tintara::TColorShape::PenStyle penStyle READ penStyle WRITE setPenStyle)
+    Q_PROPERTY(Tintara::TColorShape::DragMode dragMode READ dragMode WRITE setDragMode)
 
 public:
     enum class BrushStyle { Solid, Clear, Cross, DiagCross };
+    Q_ENUM(BrushStyle)
     enum class PenStyle { Solid, Clear, InsideFrame };
+    Q_ENUM(PenStyle)
     enum class DragMode { Manual, Automatic };
+    Q_ENUM(DragMode)
 
     explicit TColorShape(QWidget* parent = nullptr);
 

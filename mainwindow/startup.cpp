@@ -1,13 +1,161 @@
 #include "mainwindow/tform1.h"
 
+#include "controls/tcolorshape.h"
+#include "mainwindow/navigationrules.h"
+#include "platform/systemcolors.h"
+
+#include "ui_tform1.h"
+#include "ui_z_abstufungen.h"
+#include "ui_z_export.h"
+#include "ui_z_farbverlauf.h"
+#include "ui_z_helligkeit.h"
+#include "ui_z_konverter.h"
+#include "ui_z_kontrast.h"
+#include "ui_z_optionen.h"
+#include "ui_z_palette.h"
+#include "ui_z_paletteninfo.h"
+#include "ui_z_testbild.h"
+#include "ui_z_vorschlag.h"
+#include "ui_z_websave.h"
+#include "ui_z_webseite.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScreen>
+
+static void initResources()
+{
+    Q_INIT_RESOURCE(tintara);
+}
+
 namespace Tintara {
+
+namespace {
+
+QPixmap ramp(QSize size, Qt::Orientation orientation, const QGradientStops& stops)
+{
+    QPixmap pixmap(size);
+    QLinearGradient gradient(0, 0, orientation == Qt::Horizontal ? size.width() : 0,
+                             orientation == Qt::Vertical ? size.height() : 0);
+    gradient.setStops(stops);
+    QPainter(&pixmap).fillRect(pixmap.rect(), gradient);
+    return pixmap;
+}
+
+QGradientStops hueStops()
+{
+    QGradientStops stops;
+    for (int i = 0; i <= 6; ++i)
+        stops << QGradientStop(i / 6.0, QColor::fromHsv((i * 60) % 360, 255, 255));
+    return stops;
+}
+
+} // namespace
 
 TForm1::TForm1(const Platform& platform, QWidget* parent)
     : QMainWindow(parent)
     , m_platform(platform)
+    , ui(std::make_unique<Ui::TForm1>())
+    , uiVorschlag(std::make_unique<Ui::Z_Vorschlag>())
+    , uiHelligkeit(std::make_unique<Ui::Z_Helligkeit>())
+    , uiFarbverlauf(std::make_unique<Ui::Z_Farbverlauf>())
+    , uiAbstufungen(std::make_unique<Ui::Z_Abstufungen>())
+    , uiPalette(std::make_unique<Ui::Z_Palette>())
+    , uiWebsave(std::make_unique<Ui::Z_Websave>())
+    , uiTestbild(std::make_unique<Ui::Z_Testbild>())
+    , uiKontrast(std::make_unique<Ui::Z_Kontrast>())
+    , uiWebseite(std::make_unique<Ui::Z_Webseite>())
+    , uiExport(std::make_unique<Ui::Z_Export>())
+    , uiOptionen(std::make_unique<Ui::Z_Optionen>())
+    , uiPaletteninfo(std::make_unique<Ui::Z_Paletteninfo>())
+    , uiKonverter(std::make_unique<Ui::Z_Konverter>())
 {
-    setWindowTitle(QStringLiteral("Orbelin Tintara Studio Version 1.0.4"));
-    setFixedSize(716, 490);
+    initResources();
+    QFont smallFont = QGuiApplication::font();
+    smallFont.setPointSize(8);
+    setFont(smallFont);
+
+    ui->setupUi(this);
+    uiVorschlag->setupUi(ui->Z_Vorschlag);
+    uiHelligkeit->setupUi(ui->Z_Helligkeit);
+    uiFarbverlauf->setupUi(ui->Z_Farbverlauf);
+    uiAbstufungen->setupUi(ui->Z_Abstufungen);
+    uiPalette->setupUi(ui->Z_Palette);
+    uiWebsave->setupUi(ui->Z_Websave);
+    uiTestbild->setupUi(ui->Z_Testbild);
+    uiKontrast->setupUi(ui->Z_Kontrast);
+    uiWebseite->setupUi(ui->Z_Webseite);
+    uiExport->setupUi(ui->Z_Export);
+    uiOptionen->setupUi(ui->Z_Optionen);
+    uiPaletteninfo->setupUi(ui->Z_Paletteninfo);
+    uiKonverter->setupUi(ui->Z_Konverter);
+
+    // A fixed window: the client area is exactly 716 x 490 below the menu bar, no maximise box.
+    centralWidget()->setFixedSize(716, 490);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tintara.svg")));
+
+    connectNavigation();
+    QGuiApplication::instance()->installEventFilter(this);
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    QGuiApplication::instance()->removeEventFilter(this);
+}
+
+void TForm1::FormCreate()
+{
+    uiVorschlag->Image3->setPixmap(ramp({108, 10}, Qt::Horizontal, {{0, Qt::black}, {1, Qt::white}}));
+    paintFixedPictures();
+    ui->Shape11->setColor(ShadeColor(clBtnFace, 20));
+    uiKontrast->Shape12->setColor(ShadeColor(clBtnFace, 50));
+    HintergrundWechsel(standardBackground());
+    // Qt paints every widget double-buffered, so the slider-driven pages do not flicker.
+    Toolbar(ui->ToolButton19);
+    ui->PageControl1->setCurrentWidget(ui->Z_Vorschlag);
+    createSwatchGrids();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TForm1::paintFixedPictures()
+{
+    ui->shH->setPixmap(ramp({25, 18}, Qt::Horizontal, hueStops()));
+    ui->shS->setPixmap(ramp({25, 18}, Qt::Horizontal, {{0, Qt::white}, {1, Qt::red}}));
+    ui->shV->setPixmap(ramp({25, 18}, Qt::Horizontal, {{0, Qt::black}, {1, Qt::white}}));
+    ui->shHell->setPixmap(ramp({10, 185}, Qt::Vertical, {{0, Qt::black}, {1, Qt::white}}));
+}
+
+void TForm1::createSwatchGrids()
+{
+    for (const SwatchGrid& grid : swatchGrids) {
+        auto* page = ui->PageControl1->findChild<QWidget*>(QLatin1String(grid.page));
+        for (int n = 1; n <= grid.count(); ++n) {
+            auto* swatch = new TColorShape(page);
+            swatch->setGeometry(grid.cell(n));
+            swatch->setObjectName(QLatin1String(grid.prefix) + QString::number(n));
+            swatch->setDragMode(TColorShape::DragMode::Automatic);
+            m_gridSwatches.push_back(swatch);
+        }
+    }
+}
+
+TColor TForm1::standardBackground()
+{
+    return ShadeColor(clBtnFace, -5);
+}
+
+void TForm1::Programmende()
+{
+    if (uiOptionen->cbOpt_17->isChecked()
+        || m_platform.messages.askOkCancel(QStringLiteral("Wollen Sie Orbelin Tintara Studio wirklich beenden?")))
+        close();
 }
 
 } // namespace Tintara

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what building, running and testing Tintara Studio need, where it is missing.
 set -e
-packages="build-essential cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
+packages="build-essential cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-translations-l10n
 libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev fp-utils xvfb xauth xdotool imagemagick"
 missing=""
 for package in $packages; do

@@ -1,0 +1,59 @@
+#include "mainwindow/tform1.h"
+
+#include "mainwindow/navigationrules.h"
+#include "platform/systemcolors.h"
+
+#include "ui_tform1.h"
+#include "ui_z_abstufungen.h"
+#include "ui_z_farbverlauf.h"
+#include "ui_z_helligkeit.h"
+#include "ui_z_palette.h"
+#include "ui_z_testbild.h"
+#include "ui_z_vorschlag.h"
+
+namespace Tintara {
+
+void TForm1::setUserBackground(TColor color)
+{
+    m_customBackground = 1;
+    m_storedBackground = color;
+    if (isBackgroundPage(visiblePage()->objectName()))
+        HintergrundWechsel(color);
+}
+
+void TForm1::HintergrundWechsel(TColor color)
+{
+    if (m_moduleBackground == color)
+        return;
+    m_moduleBackground = color;
+    QPalette panelPalette = ui->Panel5->palette();
+    panelPalette.setColor(QPalette::Window, toQColor(color));
+    ui->Panel5->setPalette(panelPalette);
+
+    TColor textColor = clWindowText;
+    if (color != standardBackground()) {
+        m_storedBackground = color;
+        textColor = BestFontColor(color);
+    }
+    // Captions that sit directly on the background stay readable on it.
+    QWidget* const captions[] = {
+        uiTestbild->Label11, uiTestbild->Label12, uiVorschlag->Label10, uiVorschlag->cbRahmen,
+        uiVorschlag->Label23, uiVorschlag->Label4, uiVorschlag->Label5, uiPalette->Label18,
+        uiPalette->Label19, uiPalette->Label20, uiHelligkeit->Label2, uiHelligkeit->Label25,
+        uiHelligkeit->Label26, uiHelligkeit->Label27, uiHelligkeit->Label28, uiFarbverlauf->Label13,
+        uiFarbverlauf->Label14, uiFarbverlauf->Label15, uiFarbverlauf->Label16, uiFarbverlauf->Label17,
+        uiAbstufungen->Label1,
+    };
+    for (QWidget* caption : captions) {
+        QPalette palette = caption->palette();
+        palette.setColor(QPalette::WindowText, toQColor(textColor));
+        caption->setPalette(palette);
+    }
+}
+
+QWidget* TForm1::visiblePage() const
+{
+    return ui->PageControl1->currentWidget();
+}
+
+} // namespace Tintara

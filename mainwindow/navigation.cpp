@@ -1,0 +1,104 @@
+#include "mainwindow/tform1.h"
+
+#include "mainwindow/navigationrules.h"
+
+#include "ui_tform1.h"
+#include "ui_z_optionen.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QStandardPaths>
+#include <QToolButton>
+
+namespace Tintara {
+
+void TForm1::connectNavigation()
+{
+    const auto buttons = findChildren<QToolButton*>(QRegularExpression(QStringLiteral("^ToolButton\\d+$")));
+    for (QToolButton* button : buttons)
+        connect(button, &QToolButton::clicked, this, [this, button] { Toolbar(button); });
+    connect(uiOptionen->BitBtn1, &QPushButton::clicked, this, [this] { Toolbar(uiOptionen->BitBtn1); });
+    connect(ui->mmMenue, &QMenuBar::triggered, this, &TForm1::mmMenueClick);
+}
+
+void TForm1::Toolbar(QObject* sender)
+{
+    const QString name = sender->objectName();
+    switch (backgroundRule(name, m_customBackground)) {
+    case BackgroundRule::Custom: HintergrundWechsel(m_storedBackground); break;
+    case BackgroundRule::Standard: HintergrundWechsel(standardBackground()); break;
+    case BackgroundRule::Unchanged: break;
+    }
+
+    if (const QString page = pageForSender(name); !page.isEmpty()) {
+        ui->PageControl1->setCurrentWidget(ui->PageControl1->findChild<QWidget*>(page));
+    } else if (name == QLatin1String("ToolButton18") || name == QLatin1String("ToolButton19")
+               || name == QLatin1String("ToolButton20")) {
+        Anzeigemodus(sender);
+    } else if (name == QLatin1String("ToolButton25")) {
+        Programmende();
+    } else if (name == QLatin1String("ToolButton35")) {
+        openHelpFile();
+    }
+}
+
+void TForm1::mmMenueClick(QAction* entry)
+{
+    if (QObject* button = findChild<QObject*>(menuEntryButton(entry->objectName())))
+        Toolbar(button);
+}
+
+// Sees every key before the focused control does, and lets it through unchanged.
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* receiver = static_cast<QWidget*>(watched);
+        // A key the focused control ignores travels on to its parents; act on it only once.
+        const bool passedOn = event == m_lastKeyEvent && m_lastKeyReceiver && receiver != m_lastKeyReceiver
+            && receiver->isAncestorOf(m_lastKeyReceiver);
+        if (receiver->window() == this && !passedOn) {
+            m_lastKeyEvent = event;
+            m_lastKeyReceiver = receiver;
+            FormKeyDown(static_cast<QKeyEvent*>(event)->key());
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::FormKeyDown(int key)
+{
+    if (key < Qt::Key_F1 || key > Qt::Key_F11)
+        return;
+    if (QObject* button = findChild<QObject*>(functionKeyButton(key - Qt::Key_F1 + 1)))
+        Toolbar(button);
+}
+
+void TForm1::Anzeigemodus(QObject* button)
+{
+    m_displayMode = button == ui->ToolButton18 ? 0 : button == ui->ToolButton19 ? 1 : 2;
+    const std::array<std::vector<QWidget*>, 3> groups = {{
+        {ui->sbRot, ui->sbGruen, ui->sbBlau, ui->edRot, ui->edGruen, ui->edBlau, ui->shRot, ui->shGruen, ui->shBlau},
+        {ui->sbH, ui->sbS, ui->sbV, ui->shH, ui->shS, ui->shV, ui->edH, ui->edS, ui->edV},
+        {ui->Zoom, ui->Bevel14, ui->cbZoom},
+    }};
+    for (int mode = 0; mode < 3; ++mode) {
+        for (QWidget* control : groups[mode]) {
+            control->setVisible(mode == m_displayMode);
+            control->setEnabled(mode == m_displayMode);
+        }
+    }
+    ui->sbHell->setEnabled(m_displayMode != 2);
+}
+
+void TForm1::openHelpFile()
+{
+    // Beside the program when it runs from its own folder, else in the installed data folder.
+    QString path = QApplication::applicationDirPath() + QStringLiteral("/tintara.chm");
+    if (!QFileInfo::exists(path))
+        path = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("tintara/tintara.chm"));
+    if (!path.isEmpty())
+        m_platform.shell.open(path);
+}
+
+} // namespace Tintara

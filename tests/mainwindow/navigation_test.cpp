@@ -1,0 +1,245 @@
+#include "mainwindow/navigationrules.h"
+#include "windowfixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+using namespace Tintara;
+using Tintara::Testing::WindowTest;
+
+namespace {
+
+const std::pair<const char*, const char*> pageButtons[] = {
+    {"ToolButton1", "Z_Vorschlag"}, {"ToolButton9", "Z_Helligkeit"}, {"ToolButton5", "Z_Farbverlauf"},
+    {"ToolButton3", "Z_Abstufungen"}, {"ToolButton26", "Z_Palette"}, {"ToolButton23", "Z_Websave"},
+    {"ToolButton2", "Z_Testbild"}, {"ToolButton32", "Z_Kontrast"}, {"ToolButton6", "Z_Webseite"},
+    {"ToolButton30", "Z_Export"}, {"ToolButton28", "Z_Optionen"}, {"ToolButton27", "Z_Paletteninfo"},
+    {"BitBtn1", "Z_Konverter"},
+};
+
+const std::pair<const char*, const char*> menuPages[] = {
+    {"mmExport", "Z_Export"}, {"mmOptionen", "Z_Optionen"}, {"mmKonverter", "Z_Konverter"},
+    {"mmFarbfinder", "Z_Vorschlag"}, {"mmHelligkeitsverlauf", "Z_Helligkeit"}, {"mmFarbverlauf", "Z_Farbverlauf"},
+    {"mmAbstufungen", "Z_Abstufungen"}, {"mmPalette", "Z_Palette"}, {"mmWebsicher", "Z_Websave"},
+    {"mmTestbilder", "Z_Testbild"}, {"mmKontrast", "Z_Kontrast"}, {"mmTestwebseiten", "Z_Webseite"},
+    {"mmFarbinformationen", "Z_Paletteninfo"},
+};
+
+const std::pair<Qt::Key, const char*> keyPages[] = {
+    {Qt::Key_F5, "Z_Vorschlag"}, {Qt::Key_F6, "Z_Helligkeit"}, {Qt::Key_F7, "Z_Farbverlauf"},
+    {Qt::Key_F8, "Z_Abstufungen"}, {Qt::Key_F9, "Z_Palette"}, {Qt::Key_F11, "Z_Optionen"},
+};
+
+class KeyRecorder : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            keys << static_cast<QKeyEvent*>(event)->key();
+        return false;
+    }
+    QList<int> keys;
+};
+
+} // namespace
+
+TEST_F(WindowTest, StartsOnTheFinderPageInHsvMode)
+{
+    EXPECT_EQ(visiblePage(), "Z_Vorschlag");
+    EXPECT_EQ(window->displayMode(), 1);
+    EXPECT_EQ(window->windowTitle(), "Orbelin Tintara Studio Version 1.0.4");
+    EXPECT_EQ(window->centralWidget()->size(), QSize(716, 490));
+}
+
+TEST_F(WindowTest, EveryPageButtonShowsItsPage)
+{
+    for (const auto& [button, page] : pageButtons) {
+        control<QAbstractButton>(button)->click();
+        EXPECT_EQ(visiblePage(), page) << button;
+    }
+}
+
+TEST_F(WindowTest, EveryMenuEntryReachesItsPage)
+{
+    for (const auto& [entry, page] : menuPages) {
+        control<QAction>(entry)->trigger();
+        EXPECT_EQ(visiblePage(), page) << entry;
+    }
+}
+
+TEST_F(WindowTest, FunctionKeysReachPagesWhateverHasTheFocus)
+{
+    auto* html = control<QLineEdit>("edHTML");
+    html->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), html);
+    for (const auto& [key, page] : keyPages) {
+        control<QAbstractButton>("ToolButton32")->click();
+        QTest::keyClick(html, key);
+        EXPECT_EQ(visiblePage(), page) << key;
+    }
+    control<QAbstractButton>("ToolButton32")->click();
+    QTest::keyClick(html, Qt::Key_F5, Qt::ShiftModifier);
+    EXPECT_EQ(visiblePage(), "Z_Vorschlag");
+}
+
+TEST_F(WindowTest, KeysGoOnToTheFocusedControlUnchanged)
+{
+    auto* html = control<QLineEdit>("edHTML");
+    html->setFocus();
+    KeyRecorder recorder;
+    html->installEventFilter(&recorder);
+    QTest::keyClick(html, Qt::Key_F6);
+    QTest::keyClick(html, Qt::Key_A);
+    EXPECT_EQ(recorder.keys, (QList<int>{Qt::Key_F6, Qt::Key_A}));
+    EXPECT_EQ(html->text(), "a");
+}
+
+TEST_F(WindowTest, DisplayModesShowExactlyOneGroup)
+{
+    const auto groupVisible = [&](std::initializer_list<const char*> names) {
+        int visible = 0;
+        for (const char* name : names)
+            visible += control(name)->isVisible() && control(name)->isEnabled();
+        return visible;
+    };
+    const std::initializer_list<const char*> rgb = {"sbRot", "sbGruen", "sbBlau", "edRot", "edGruen", "edBlau",
+                                                   "shRot", "shGruen", "shBlau"};
+    const std::initializer_list<const char*> hsv = {"sbH", "sbS", "sbV", "shH", "shS", "shV", "edH", "edS", "edV"};
+    const std::initializer_list<const char*> picker = {"Zoom", "Bevel14", "cbZoom"};
+
+    const struct {
+        Qt::Key key;
+        int mode, rgb, hsv, picker;
+        bool brightnessEnabled;
+    } cases[] = {{Qt::Key_F2, 0, 9, 0, 0, true}, {Qt::Key_F3, 1, 0, 9, 0, true}, {Qt::Key_F4, 2, 0, 0, 3, false}};
+    for (const auto& c : cases) {
+        QTest::keyClick(window.get(), c.key);
+        EXPECT_EQ(window->displayMode(), c.mode);
+        EXPECT_EQ(groupVisible(rgb), c.rgb) << c.mode;
+        EXPECT_EQ(groupVisible(hsv), c.hsv) << c.mode;
+        EXPECT_EQ(groupVisible(picker), c.picker) << c.mode;
+        EXPECT_EQ(control("sbHell")->isEnabled(), c.brightnessEnabled) << c.mode;
+        EXPECT_TRUE(control("sbHell")->isVisible());
+        EXPECT_TRUE(control("edHTML")->isVisible());
+        EXPECT_TRUE(control("Farbanzeige")->isVisible());
+    }
+    control<QAction>("mmRGB")->trigger();
+    EXPECT_EQ(window->displayMode(), 0);
+}
+
+TEST_F(WindowTest, CustomBackgroundShowsOnlyOnTheSevenBackgroundPages)
+{
+    const TColor custom = RGB(10, 200, 30);
+    window->setUserBackground(custom);
+    EXPECT_EQ(window->moduleBackground(), custom); // the finder page is a background page
+
+    for (const auto& [button, page] : pageButtons) {
+        control<QAbstractButton>(button)->click();
+        const bool backgroundPage = isBackgroundPage(page);
+        EXPECT_EQ(window->moduleBackground(), backgroundPage ? custom : TForm1::standardBackground()) << page;
+    }
+
+    control<QAbstractButton>("ToolButton1")->click();
+    EXPECT_EQ(window->moduleBackground(), custom);
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(visiblePage(), "Z_Vorschlag");
+    EXPECT_EQ(window->moduleBackground(), TForm1::standardBackground());
+}
+
+TEST_F(WindowTest, CommandsLeaveTheBackgroundAlone)
+{
+    window->setUserBackground(RGB(1, 2, 3));
+    QTest::keyClick(window.get(), Qt::Key_F2);
+    EXPECT_EQ(window->moduleBackground(), RGB(1, 2, 3));
+}
+
+TEST_F(WindowTest, CaptionsOnTheBackgroundFollowItsBrightness)
+{
+    auto* caption = control<QWidget>("Label10");
+    window->setUserBackground(RGB(0, 0, 0));
+    EXPECT_EQ(caption->palette().color(QPalette::WindowText), QColor(Qt::white));
+    window->setUserBackground(RGB(255, 255, 255));
+    EXPECT_EQ(caption->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+TEST_F(WindowTest, BackgroundChosenOffABackgroundPageWaitsForOne)
+{
+    control<QAbstractButton>("ToolButton32")->click();
+    window->setUserBackground(RGB(9, 9, 9));
+    EXPECT_EQ(window->moduleBackground(), TForm1::standardBackground());
+    control<QAbstractButton>("ToolButton23")->click();
+    EXPECT_EQ(window->moduleBackground(), RGB(9, 9, 9));
+}
+
+TEST_F(WindowTest, QuittingAsksUnlessSwitchedOff)
+{
+    auto* noQuestion = control<QCheckBox>("cbOpt_17");
+    EXPECT_FALSE(noQuestion->isChecked());
+
+    desktop.messages.answers = {false};
+    control<QAbstractButton>("ToolButton25")->click();
+    ASSERT_EQ(desktop.messages.questions, QStringList{"Wollen Sie Orbelin Tintara Studio wirklich beenden?"});
+    EXPECT_TRUE(window->isVisible());
+
+    desktop.messages.answers = {true};
+    control<QAction>("mmBeenden")->trigger();
+    EXPECT_FALSE(window->isVisible());
+
+    window->show();
+    noQuestion->setChecked(true);
+    control<QAbstractButton>("ToolButton25")->click();
+    EXPECT_EQ(desktop.messages.questions.size(), 2);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(WindowTest, ClosingTheWindowAsksNothing)
+{
+    window->close();
+    EXPECT_TRUE(desktop.messages.questions.isEmpty());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(WindowTest, HelpOpensTheFileBesideTheProgramAndIsSilentWithoutIt)
+{
+    const QString path = QApplication::applicationDirPath() + "/tintara.chm";
+    ASSERT_FALSE(QFile::exists(path)) << "the test folder must not hold a help file";
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_TRUE(desktop.shell.opened.isEmpty());
+    EXPECT_TRUE(desktop.messages.errors.isEmpty() && desktop.messages.messages.isEmpty());
+
+    QFile help(path);
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.close();
+    control<QAbstractButton>("ToolButton35")->click();
+    control<QAction>("mmHilfeAufrufen")->trigger();
+    QFile::remove(path);
+    EXPECT_EQ(desktop.shell.opened, (QStringList{path, path}));
+}
+
+TEST_F(WindowTest, SwatchGridsExistByName)
+{
+    for (const char* last : {"Abstuf288", "Verlauf256", "HD200", "WS216", "PFA48"})
+        EXPECT_NE(window->findChild<TColorShape*>(last), nullptr) << last;
+    EXPECT_EQ(window->findChild<TColorShape*>("Abstuf289"), nullptr);
+    EXPECT_EQ(swatch("Abstuf17")->geometry(), QRect(6, 24, 25, 16));
+    EXPECT_EQ(swatch("Abstuf17")->parentWidget()->objectName(), "Z_Abstufungen");
+    EXPECT_EQ(swatch("Verlauf256")->geometry(), QRect(6 + 32 * 15, 6 + 18 * 15, 28, 15));
+    EXPECT_EQ(swatch("HD21")->geometry(), QRect(6, 35, 23, 27));
+    EXPECT_EQ(swatch("WS13")->geometry(), QRect(6, 26, 40, 19));
+    EXPECT_EQ(swatch("PFA9")->geometry(), QRect(6, 58, 60, 48));
+    EXPECT_EQ(swatch("PFA48")->dragMode(), TColorShape::DragMode::Automatic);
+}
+
+TEST_F(WindowTest, FixedSurfacesTakeShadesOfTheButtonFace)
+{
+    EXPECT_EQ(swatch("Shape11")->color(), ShadeColor(clBtnFace, 20));
+    EXPECT_EQ(swatch("Shape12")->color(), ShadeColor(clBtnFace, 50));
+    EXPECT_EQ(window->moduleBackground(), ShadeColor(clBtnFace, -5));
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "controls/tcolorshape.h"
+#include "fakes/fakeplatform.h"
+#include "mainwindow/tform1.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStackedWidget>
+
+#include <memory>
+
+namespace Tintara::Testing {
+
+// A main window on scripted fakes, shown on the offscreen platform.
+class WindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<TForm1>(desktop.platform());
+        window->show();
+        QApplication::setActiveWindow(window.get());
+    }
+
+    template <typename T = QWidget>
+    T* control(const QString& name) const
+    {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+
+    TColorShape* swatch(const QString& name) const { return control<TColorShape>(name); }
+
+    QString visiblePage() const { return control<QStackedWidget>("PageControl1")->currentWidget()->objectName(); }
+
+    Fakes::FakePlatform desktop;
+    std::unique_ptr<TForm1> window;
+};
+
+} // namespace Tintara::Testing
