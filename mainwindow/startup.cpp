@@ -73,7 +73,9 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     , uiKonverter(std::make_unique<Ui::Z_Konverter>())
 {
     initResources();
+    // The layout was made for a narrow 8-point face; Arial's metrics keep its captions apart.
     QFont smallFont = QGuiApplication::font();
+    smallFont.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), smallFont.family()});
     smallFont.setPointSize(8);
     setFont(smallFont);
 
