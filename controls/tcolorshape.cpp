@@ -44,6 +44,18 @@ void TColorShape::setPenWidth(int width)
     update();
 }
 
+void TColorShape::setHint(const QString& hint)
+{
+    m_hint = hint;
+    setToolTip(m_showHint ? m_hint : QString());
+}
+
+void TColorShape::setShowHint(bool show)
+{
+    m_showHint = show;
+    setToolTip(m_showHint ? m_hint : QString());
+}
+
 QRect TColorShape::figureRect(QSize size, int penWidth)
 {
     if (penWidth <= 0)

@@ -46,6 +46,12 @@ public:
     DragMode dragMode() const { return m_dragMode; }
     void setDragMode(DragMode mode) { m_dragMode = mode; }
 
+    // The hint text, shown as tooltip while showHint() is on.
+    QString hint() const { return m_hint; }
+    void setHint(const QString& hint);
+    bool showHint() const { return m_showHint; }
+    void setShowHint(bool show);
+
     // While designing, entering records the hint colour but changes nothing and reports nothing.
     void setDesigning(bool designing) { m_designing = designing; }
 
@@ -78,6 +84,8 @@ private:
     bool m_over = false;
     bool m_designing = false;
     DragMode m_dragMode = DragMode::Manual;
+    QString m_hint;
+    bool m_showHint = false;
 };
 
 } // namespace Tintara

@@ -3,6 +3,8 @@
 #include "mainwindow/navigationrules.h"
 
 #include "ui_tform1.h"
+#include "ui_z_farbverlauf.h"
+#include "ui_z_helligkeit.h"
 #include "ui_z_optionen.h"
 
 #include <QApplication>
@@ -40,6 +42,12 @@ void TForm1::Toolbar(QObject* sender)
         Programmende();
     } else if (name == QLatin1String("ToolButton35")) {
         openHelpFile();
+    } else if (name == QLatin1String("ToolButton10")) {
+        PaletteNeu();
+    } else if (name == QLatin1String("ToolButton14")) {
+        InPaletteClick();
+    } else if (name == QLatin1String("ToolButton21")) {
+        runColorDialog();
     }
 }
 
@@ -49,9 +57,11 @@ void TForm1::mmMenueClick(QAction* entry)
         Toolbar(button);
 }
 
-// Sees every key before the focused control does, and lets it through unchanged.
+// Sees every key before the focused control does: the function keys, then the fields' key filters.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::FocusOut && isChannelField(watched))
+        EditFuellen(static_cast<QLineEdit*>(watched));
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto* receiver = static_cast<QWidget*>(watched);
         // A key the focused control ignores travels on to its parents; act on it only once.
@@ -62,6 +72,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             m_lastKeyReceiver = receiver;
             FormKeyDown(static_cast<QKeyEvent*>(event)->key());
         }
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (isChannelField(watched))
+            return WertEingabe(static_cast<QLineEdit*>(watched), key);
+        if (watched == uiFarbverlauf->edMischwert || watched == uiHelligkeit->edHelligkeitWert)
+            return Zahleneingabe(static_cast<QLineEdit*>(watched), key);
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -24,6 +24,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
+#include <QSet>
 
 static void initResources()
 {
@@ -71,6 +72,8 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     , uiOptionen(std::make_unique<Ui::Z_Optionen>())
     , uiPaletteninfo(std::make_unique<Ui::Z_Paletteninfo>())
     , uiKonverter(std::make_unique<Ui::Z_Konverter>())
+    , m_dlOpen(FileDialogKind::Open, platform.fileDialogs)
+    , m_dlSave(FileDialogKind::Save, platform.fileDialogs)
 {
     initResources();
     // The layout was made for a narrow 8-point face; Arial's metrics keep its captions apart.
@@ -102,6 +105,9 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/tintara.svg")));
 
     connectNavigation();
+    connectEditor();
+    connectFinder();
+    connectScheme();
     QGuiApplication::instance()->installEventFilter(this);
     FormCreate();
 }
@@ -121,7 +127,11 @@ void TForm1::FormCreate()
     // Qt paints every widget double-buffered, so the slider-driven pages do not flicker.
     Toolbar(ui->ToolButton19);
     ui->PageControl1->setCurrentWidget(ui->Z_Vorschlag);
+    ScrollbarAnpassung(activeColor());
+    m_brightnessBase = activeColor();
     createSwatchGrids();
+    bindHoverRule();
+    Farbwerte(activeColor());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -145,6 +155,23 @@ void TForm1::createSwatchGrids()
             swatch->setDragMode(TColorShape::DragMode::Automatic);
             m_gridSwatches.push_back(swatch);
         }
+    }
+}
+
+// Pointing at a swatch shows its values; plain decorations and the mock-ups do not take part.
+void TForm1::bindHoverRule()
+{
+    static const QSet<QString> decorations = {
+        "shRot", "shGruen", "shBlau", "FontColor", "shVorschau", "shBeispiel", "shResultHell", "shResultFarb",
+        "shLegend1", "shLegend2", "shLegend3", "Shape11", "Shape12", "WebseiteKopf",
+    };
+    const auto swatches = findChildren<TColorShape*>();
+    for (TColorShape* swatch : swatches) {
+        const QString name = swatch->objectName();
+        if (decorations.contains(name) || name.startsWith(QLatin1String("Seite"))
+            || name.startsWith(QLatin1String("WebseiteZeile")))
+            continue;
+        connect(swatch, &TColorShape::mouseEnter, this, &TForm1::AufShape);
     }
 }
 

@@ -1,16 +1,21 @@
 #pragma once
 
-#include "color/tcolor.h"
+#include "color/hsv.h"
+#include "platform/filedialog.h"
 #include "platform/platform.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
 
 class QAction;
+class QKeyEvent;
+class QLineEdit;
+class QScrollBar;
 
 namespace Ui {
 class TForm1;
@@ -48,6 +53,26 @@ public:
     // 0 RGB, 1 HSV, 2 picker.
     int displayMode() const { return m_displayMode; }
 
+    // The editor's update routine: every control of the editor and the finder from `color`,
+    // which the active colour display already shows.
+    void ScrollbarAnpassung(TColor color);
+    // Makes `color` the active colour, as every command that sets it does.
+    void setActiveColor(TColor color);
+    TColor activeColor() const;
+    TColor brightnessBase() const { return m_brightnessBase; }
+    Hsv currentHsv() const { return m_currentHsv; }
+
+    // The colour scheme: slot n is 1..16.
+    int PalettenCheck(const QObject* control) const;
+    int usedFlag(int slot) const { return m_used[slot - 1]; }
+    void setSlot(int slot, TColor color, int used);
+    void PaletteNeu();
+    void InPaletteClick();
+
+    // The swatch the pointer last entered, and its colour.
+    TColorShape* hoverSwatch() const { return m_hoverSwatch; }
+    TColor hoverColor() const { return m_hoverColor; }
+
     // Makes `color` the user's background (the context menu's "Als Hintergrundfarbe").
     void setUserBackground(TColor color);
     static TColor standardBackground();
@@ -60,8 +85,38 @@ protected:
 private:
     void FormCreate();
     void createSwatchGrids();
+    void bindHoverRule();
     void paintFixedPictures();
     void connectNavigation();
+    void connectEditor();
+    void connectFinder();
+    void connectScheme();
+
+    // Editor
+    void ScrollbarWechsel();
+    void FarbwertAnzeigeChange();
+    void sbHellChange();
+    bool WertEingabe(QLineEdit* field, QKeyEvent* event);
+    void EditFuellen(QLineEdit* field);
+    bool Zahleneingabe(QLineEdit* field, QKeyEvent* event);
+    void runColorDialog();
+    int channelLimit(const QLineEdit* field) const;
+    bool isChannelField(const QObject* object) const;
+    QString sourceKind() const;
+    void fieldValue(QLineEdit* field, QScrollBar* bar);
+
+    // Colour finder
+    void Farbvorschlag();
+    void recomputeFinder(TColor centre);
+    void cbVorschlagChange();
+    void HellDunkel();
+    void cbRahmenClick();
+
+    // Colour scheme and value panel
+    void AufShape(TColorShape* swatch);
+    void Farbwerte(TColor color);
+    void PalInfossetzen();
+    void PalInfoslesen();
 
     void mmMenueClick(QAction* entry);
     void FormKeyDown(int key);
@@ -86,6 +141,20 @@ private:
     std::unique_ptr<Ui::Z_Optionen> uiOptionen;
     std::unique_ptr<Ui::Z_Paletteninfo> uiPaletteninfo;
     std::unique_ptr<Ui::Z_Konverter> uiKonverter;
+
+    std::array<TColorShape*, 16> m_slots{};
+    std::array<int, 16> m_used{};
+    std::array<TColorShape*, 36> m_proposals{};
+    std::array<QLineEdit*, 16> m_infoFields{};
+    TColorShape* m_hoverSwatch = nullptr;
+    TColor m_hoverColor = 0;
+    FileDialog m_dlOpen;
+    FileDialog m_dlSave;
+
+    Hsv m_currentHsv;
+    TColor m_brightnessBase = 0;
+    TColor m_dialogColor = clBlack;
+    bool m_inScrollbarWechsel = false;
 
     int m_displayMode = 1;
     int m_customBackground = 0;

@@ -93,6 +93,7 @@ TEST_F(WindowTest, KeysGoOnToTheFocusedControlUnchanged)
 {
     auto* html = control<QLineEdit>("edHTML");
     html->setFocus();
+    html->selectAll();
     KeyRecorder recorder;
     html->installEventFilter(&recorder);
     QTest::keyClick(html, Qt::Key_F6);

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QStackedWidget>
 
 #include <memory>

@@ -1,0 +1,287 @@
+#include "mainwindow/tform1.h"
+
+#include "color/html.h"
+#include "color/notation.h"
+#include "controls/tcolorshape.h"
+#include "mainwindow/editorinput.h"
+
+#include "ui_tform1.h"
+#include "ui_z_farbverlauf.h"
+#include "ui_z_helligkeit.h"
+#include "ui_z_vorschlag.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+
+namespace Tintara {
+
+namespace {
+
+QString htmlText(TColor color)
+{
+    return QString::fromStdString(ColorNotation(color, NotationHtml));
+}
+
+// A key as the classic key filters see it: a character, Backspace or Enter; nothing else.
+std::optional<QChar> filteredKey(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Backspace: return backspaceKey;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return enterKey;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape: return std::nullopt;
+    default: return event->text().isEmpty() ? std::nullopt : std::optional(event->text().front());
+    }
+}
+
+} // namespace
+
+void TForm1::connectEditor()
+{
+    for (QScrollBar* bar : {ui->sbRot, ui->sbGruen, ui->sbBlau, ui->sbH, ui->sbS, ui->sbV}) {
+        bar->setFocusPolicy(Qt::StrongFocus); // the focus tells which group the user works in
+        connect(bar, &QScrollBar::valueChanged, this, &TForm1::ScrollbarWechsel);
+    }
+    for (QLineEdit* field : {ui->edRot, ui->edGruen, ui->edBlau, ui->edH, ui->edS, ui->edV})
+        connect(field, &QLineEdit::textChanged, this, &TForm1::ScrollbarWechsel);
+    ui->sbHell->setFocusPolicy(Qt::StrongFocus);
+    connect(ui->sbHell, &QScrollBar::valueChanged, this, &TForm1::sbHellChange);
+    connect(ui->edHTML, &QLineEdit::textChanged, this, &TForm1::FarbwertAnzeigeChange);
+}
+
+TColor TForm1::activeColor() const
+{
+    return ui->Farbanzeige->color();
+}
+
+void TForm1::setActiveColor(TColor color)
+{
+    ui->Farbanzeige->setColor(color);
+    m_brightnessBase = color;
+    {
+        const QSignalBlocker blocker(ui->sbHell);
+        ui->sbHell->setValue(0);
+    }
+    ScrollbarAnpassung(color);
+}
+
+void TForm1::ScrollbarAnpassung(TColor color)
+{
+    {
+        const QSignalBlocker blockers[] = {
+            QSignalBlocker(ui->sbRot), QSignalBlocker(ui->sbGruen), QSignalBlocker(ui->sbBlau),
+            QSignalBlocker(ui->sbH), QSignalBlocker(ui->sbS), QSignalBlocker(ui->sbV),
+            QSignalBlocker(ui->edRot), QSignalBlocker(ui->edGruen), QSignalBlocker(ui->edBlau),
+            QSignalBlocker(ui->edH), QSignalBlocker(ui->edS), QSignalBlocker(ui->edV),
+            QSignalBlocker(ui->edHTML), QSignalBlocker(uiVorschlag->sbHellDunkel),
+        };
+        ui->sbRot->setValue(redOf(color));
+        ui->sbGruen->setValue(greenOf(color));
+        ui->sbBlau->setValue(blueOf(color));
+        ui->edRot->setText(QString::number(ui->sbRot->value()));
+        ui->edGruen->setText(QString::number(ui->sbGruen->value()));
+        ui->edBlau->setText(QString::number(ui->sbBlau->value()));
+        ui->edHTML->setText(htmlText(activeColor()));
+
+        m_currentHsv = RGBnachHSV(color);
+        ui->sbH->setValue(m_currentHsv.h);
+        ui->sbS->setValue(m_currentHsv.s);
+        ui->sbV->setValue(m_currentHsv.v);
+        ui->edH->setText(QString::number(m_currentHsv.h));
+        ui->edS->setText(QString::number(m_currentHsv.s));
+        ui->edV->setText(QString::number(m_currentHsv.v));
+        uiVorschlag->sbHellDunkel->setValue(0);
+    }
+    // While the user drags the brightness bar its position stays.
+    if (!ui->sbHell->hasFocus() || color == m_dialogColor) {
+        const QSignalBlocker blocker(ui->sbHell);
+        ui->sbHell->setValue(0);
+    }
+    recomputeFinder(activeColor());
+}
+
+QString TForm1::sourceKind() const
+{
+    const QWidget* focus = QApplication::focusWidget();
+    const auto in = [focus](std::initializer_list<const QWidget*> group) {
+        return std::find(group.begin(), group.end(), focus) != group.end();
+    };
+    if (in({ui->edRot, ui->edGruen, ui->edBlau}))
+        return QStringLiteral("edRGB");
+    if (in({ui->edH, ui->edS, ui->edV}))
+        return QStringLiteral("edHSV");
+    if (in({ui->sbH, ui->sbS, ui->sbV}))
+        return QStringLiteral("sbHSV");
+    if (in({ui->sbRot, ui->sbGruen, ui->sbBlau}))
+        return QStringLiteral("sbRGB");
+    return {};
+}
+
+// The number in a channel field moves its bar; a text that is no number is put back.
+void TForm1::fieldValue(QLineEdit* field, QScrollBar* bar)
+{
+    if (field->hasFocus() && field->text().isEmpty())
+        field->setText(QStringLiteral("0"));
+    if (const auto value = clampedNumber(field->text(), bar->minimum(), bar->maximum()))
+        bar->setValue(*value);
+    else
+        field->setText(QString::number(bar->value()));
+}
+
+void TForm1::ScrollbarWechsel()
+{
+    // Writing bars and fields here fires this handler again; those nested runs would compute the
+    // same result, so they are skipped.
+    if (m_inScrollbarWechsel)
+        return;
+    m_inScrollbarWechsel = true;
+    const QString kind = sourceKind();
+    const bool hsv = kind == QLatin1String("edHSV") || kind == QLatin1String("sbHSV");
+    const bool rgb = kind == QLatin1String("edRGB") || kind == QLatin1String("sbRGB");
+
+    if (kind == QLatin1String("edRGB")) {
+        fieldValue(ui->edRot, ui->sbRot);
+        fieldValue(ui->edGruen, ui->sbGruen);
+        fieldValue(ui->edBlau, ui->sbBlau);
+    } else if (kind == QLatin1String("edHSV")) {
+        fieldValue(ui->edH, ui->sbH);
+        fieldValue(ui->edS, ui->sbS);
+        fieldValue(ui->edV, ui->sbV);
+    }
+    if (hsv) {
+        if (kind == QLatin1String("sbHSV")) {
+            ui->edH->setText(QString::number(ui->sbH->value()));
+            ui->edS->setText(QString::number(ui->sbS->value()));
+            ui->edV->setText(QString::number(ui->sbV->value()));
+        }
+        const TColor color = HSVnachRGB(ui->sbH->value(), ui->sbS->value(), ui->sbV->value());
+        ui->Farbanzeige->setColor(color);
+        m_brightnessBase = color;
+        m_currentHsv = RGBnachHSV(color); // the HSV bars keep the user's positions
+        ui->sbRot->setValue(redOf(color));
+        ui->sbGruen->setValue(greenOf(color));
+        ui->sbBlau->setValue(blueOf(color));
+    } else if (rgb) {
+        const TColor color = RGB(ui->sbRot->value(), ui->sbGruen->value(), ui->sbBlau->value());
+        ui->Farbanzeige->setColor(color);
+        m_brightnessBase = color;
+        m_currentHsv = RGBnachHSV(color);
+        ui->sbH->setValue(m_currentHsv.h);
+        ui->sbS->setValue(m_currentHsv.s);
+        ui->sbV->setValue(m_currentHsv.v);
+        ui->edH->setText(QString::number(m_currentHsv.h));
+        ui->edS->setText(QString::number(m_currentHsv.s));
+        ui->edV->setText(QString::number(m_currentHsv.v));
+    }
+    if (hsv || kind == QLatin1String("sbRGB")) {
+        ui->edRot->setText(QString::number(ui->sbRot->value()));
+        ui->edGruen->setText(QString::number(ui->sbGruen->value()));
+        ui->edBlau->setText(QString::number(ui->sbBlau->value()));
+    }
+    ui->edHTML->setText(htmlText(activeColor()));
+    {
+        const QSignalBlocker blocker(uiVorschlag->sbHellDunkel);
+        uiVorschlag->sbHellDunkel->setValue(0);
+    }
+    recomputeFinder(activeColor());
+    if (!ui->sbHell->hasFocus()) {
+        const QSignalBlocker blocker(ui->sbHell);
+        ui->sbHell->setValue(0);
+    }
+    m_inScrollbarWechsel = false;
+}
+
+void TForm1::FarbwertAnzeigeChange()
+{
+    if (ui->edHTML->hasFocus()) {
+        const QString text = ui->edHTML->text();
+        if (isCompleteHtmlText(text)) {
+            const TColor color = HTMLToColor(text.toStdString(), activeColor());
+            ui->Farbanzeige->setColor(color);
+            ScrollbarAnpassung(color);
+        }
+        // A complete value is selected, so that the next key starts a new one.
+        const QString now = ui->edHTML->text();
+        if ((now.size() == 7 && now.startsWith(u'#')) || (now.size() == 6 && !now.startsWith(u'#')))
+            ui->edHTML->selectAll();
+    }
+    m_brightnessBase = activeColor();
+}
+
+void TForm1::sbHellChange()
+{
+    if (!ui->sbHell->hasFocus())
+        return;
+    const TColor color = ShadeColor(m_brightnessBase, ui->sbHell->value());
+    ui->Farbanzeige->setColor(color);
+    ScrollbarAnpassung(color);
+}
+
+bool TForm1::isChannelField(const QObject* object) const
+{
+    return object == ui->edRot || object == ui->edGruen || object == ui->edBlau || object == ui->edH
+        || object == ui->edS || object == ui->edV;
+}
+
+int TForm1::channelLimit(const QLineEdit* field) const
+{
+    return field == ui->edH ? 360 : 255;
+}
+
+bool TForm1::WertEingabe(QLineEdit* field, QKeyEvent* event)
+{
+    const auto key = filteredKey(event);
+    if (!key || *key == enterKey)
+        return key.has_value();
+    const KeyVerdict verdict = WertEingabeRule(field->text(), *key, channelLimit(field));
+    if (verdict.selectAll)
+        field->selectAll();
+    if (verdict.replaceBy)
+        field->setText(*verdict.replaceBy);
+    return verdict.swallow || verdict.replaceBy.has_value();
+}
+
+void TForm1::EditFuellen(QLineEdit* field)
+{
+    if (const auto text = EditFuellenRule(field->text(), channelLimit(field)))
+        field->setText(*text);
+}
+
+bool TForm1::Zahleneingabe(QLineEdit* field, QKeyEvent* event)
+{
+    const auto key = filteredKey(event);
+    if (!key)
+        return false;
+    if (ZahleneingabeRule(field->text(), *key).swallow)
+        return true;
+    if (*key != enterKey)
+        return false;
+    QScrollBar* bar = field == uiFarbverlauf->edMischwert ? uiFarbverlauf->sbFarbmischer : uiHelligkeit->sbHelligkeit;
+    const int offset = field == uiFarbverlauf->edMischwert ? 0 : 100;
+    const int top = field == uiFarbverlauf->edMischwert ? 255 : 200;
+    if (const auto value = clampedNumber(field->text(), 0, top)) {
+        if (*value != field->text().trimmed().toInt())
+            field->setText(QString::number(*value));
+        bar->setValue(*value - offset);
+    } else {
+        field->setText(QString::number(bar->value() + offset)); // no number: back to what the bar says
+    }
+    field->selectAll();
+    return true;
+}
+
+void TForm1::runColorDialog()
+{
+    m_dialogColor = activeColor();
+    if (const auto chosen = m_platform.colorDialog.execute(m_dialogColor)) {
+        m_dialogColor = *chosen;
+        ui->Farbanzeige->setColor(*chosen);
+        ScrollbarAnpassung(*chosen);
+        m_brightnessBase = *chosen;
+    }
+}
+
+} // namespace Tintara

@@ -1,0 +1,61 @@
+#include "mainwindow/editorinput.h"
+
+#include <algorithm>
+
+namespace Tintara {
+
+KeyVerdict WertEingabeRule(const QString& text, QChar key, int limit)
+{
+    const bool digit = key >= u'0' && key <= u'9';
+    if (!digit && key != backspaceKey)
+        return {.swallow = true};
+    if (text.isEmpty() && key != u'0' && key != u'1' && key != u'2')
+        return {.swallow = true};
+    KeyVerdict verdict;
+    verdict.selectAll = text.size() == 3;
+    if (digit && text.size() == 2 && (text + key).toInt() > limit)
+        verdict.replaceBy = QString::number(limit);
+    return verdict;
+}
+
+KeyVerdict ZahleneingabeRule(const QString& text, QChar key)
+{
+    if (key == u'-' && !text.isEmpty())
+        return {.swallow = true};
+    const bool allowed = (key >= u'0' && key <= u'9') || key == backspaceKey || key == enterKey || key == u'-';
+    return {.swallow = !allowed};
+}
+
+std::optional<QString> EditFuellenRule(const QString& text, int limit)
+{
+    if (text.isEmpty())
+        return QStringLiteral("0");
+    bool ok = false;
+    if (text.toInt(&ok) > limit && ok)
+        return QString::number(limit);
+    return std::nullopt;
+}
+
+std::optional<int> clampedNumber(const QString& text, int lo, int hi)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return std::clamp(value, lo, hi);
+}
+
+bool isCompleteHtmlText(const QString& text)
+{
+    QString digits = text;
+    digits.remove(u'#');
+    if (digits.size() != 6)
+        return false;
+    for (const QChar c : digits) {
+        if (!(c >= u'0' && c <= u'9') && !(c >= u'A' && c <= u'F') && !(c >= u'a' && c <= u'f'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace Tintara

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace Tintara {
+
+// What a key filter does with one key typed into a field.
+struct KeyVerdict {
+    bool swallow = false;             // the key never reaches the field
+    bool selectAll = false;           // select the whole text first, so the key replaces it
+    std::optional<QString> replaceBy; // new text for the field (the key is then swallowed)
+};
+
+inline constexpr QChar backspaceKey = u'\b';
+inline constexpr QChar enterKey = u'\r';
+
+// The channel fields: digits and Backspace only, no leading 3..9, at most `limit`.
+KeyVerdict WertEingabeRule(const QString& text, QChar key, int limit);
+
+// The module number fields: digits, Backspace, Enter and a leading minus sign.
+KeyVerdict ZahleneingabeRule(const QString& text, QChar key);
+
+// The value a channel field gets when it loses the focus, if it must change.
+std::optional<QString> EditFuellenRule(const QString& text, int limit);
+
+// The number in a field clamped to lo..hi, or nothing when the text is no number.
+std::optional<int> clampedNumber(const QString& text, int lo, int hi);
+
+// "#RRGGBB" typed into the HTML field counts once it holds six hex digits.
+bool isCompleteHtmlText(const QString& text);
+
+} // namespace Tintara
