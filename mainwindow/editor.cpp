@@ -78,21 +78,11 @@ void TForm1::ScrollbarAnpassung(TColor color)
             QSignalBlocker(ui->edH), QSignalBlocker(ui->edS), QSignalBlocker(ui->edV),
             QSignalBlocker(ui->edHTML), QSignalBlocker(uiVorschlag->sbHellDunkel),
         };
-        ui->sbRot->setValue(redOf(color));
-        ui->sbGruen->setValue(greenOf(color));
-        ui->sbBlau->setValue(blueOf(color));
-        ui->edRot->setText(QString::number(ui->sbRot->value()));
-        ui->edGruen->setText(QString::number(ui->sbGruen->value()));
-        ui->edBlau->setText(QString::number(ui->sbBlau->value()));
+        showRgbBars(color);
+        showRgbFields();
         ui->edHTML->setText(htmlText(activeColor()));
-
         m_currentHsv = RGBnachHSV(color);
-        ui->sbH->setValue(m_currentHsv.h);
-        ui->sbS->setValue(m_currentHsv.s);
-        ui->sbV->setValue(m_currentHsv.v);
-        ui->edH->setText(QString::number(m_currentHsv.h));
-        ui->edS->setText(QString::number(m_currentHsv.s));
-        ui->edV->setText(QString::number(m_currentHsv.v));
+        showHsv(m_currentHsv);
         uiVorschlag->sbHellDunkel->setValue(0);
     }
     // While the user drags the brightness bar its position stays.
@@ -101,6 +91,30 @@ void TForm1::ScrollbarAnpassung(TColor color)
         ui->sbHell->setValue(0);
     }
     recomputeFinder(activeColor());
+}
+
+void TForm1::showRgbBars(TColor color)
+{
+    ui->sbRot->setValue(redOf(color));
+    ui->sbGruen->setValue(greenOf(color));
+    ui->sbBlau->setValue(blueOf(color));
+}
+
+void TForm1::showRgbFields()
+{
+    ui->edRot->setText(QString::number(ui->sbRot->value()));
+    ui->edGruen->setText(QString::number(ui->sbGruen->value()));
+    ui->edBlau->setText(QString::number(ui->sbBlau->value()));
+}
+
+void TForm1::showHsv(const Hsv& hsv)
+{
+    ui->sbH->setValue(hsv.h);
+    ui->sbS->setValue(hsv.s);
+    ui->sbV->setValue(hsv.v);
+    ui->edH->setText(QString::number(hsv.h));
+    ui->edS->setText(QString::number(hsv.s));
+    ui->edV->setText(QString::number(hsv.v));
 }
 
 QString TForm1::sourceKind() const
@@ -161,26 +175,16 @@ void TForm1::ScrollbarWechsel()
         ui->Farbanzeige->setColor(color);
         m_brightnessBase = color;
         m_currentHsv = RGBnachHSV(color); // the HSV bars keep the user's positions
-        ui->sbRot->setValue(redOf(color));
-        ui->sbGruen->setValue(greenOf(color));
-        ui->sbBlau->setValue(blueOf(color));
+        showRgbBars(color);
     } else if (rgb) {
         const TColor color = RGB(ui->sbRot->value(), ui->sbGruen->value(), ui->sbBlau->value());
         ui->Farbanzeige->setColor(color);
         m_brightnessBase = color;
         m_currentHsv = RGBnachHSV(color);
-        ui->sbH->setValue(m_currentHsv.h);
-        ui->sbS->setValue(m_currentHsv.s);
-        ui->sbV->setValue(m_currentHsv.v);
-        ui->edH->setText(QString::number(m_currentHsv.h));
-        ui->edS->setText(QString::number(m_currentHsv.s));
-        ui->edV->setText(QString::number(m_currentHsv.v));
+        showHsv(m_currentHsv);
     }
-    if (hsv || kind == QLatin1String("sbRGB")) {
-        ui->edRot->setText(QString::number(ui->sbRot->value()));
-        ui->edGruen->setText(QString::number(ui->sbGruen->value()));
-        ui->edBlau->setText(QString::number(ui->sbBlau->value()));
-    }
+    if (hsv || kind == QLatin1String("sbRGB"))
+        showRgbFields();
     ui->edHTML->setText(htmlText(activeColor()));
     {
         const QSignalBlocker blocker(uiVorschlag->sbHellDunkel);

@@ -104,6 +104,9 @@ private:
     bool isChannelField(const QObject* object) const;
     QString sourceKind() const;
     void fieldValue(QLineEdit* field, QScrollBar* bar);
+    void showRgbBars(TColor color);
+    void showRgbFields();
+    void showHsv(const Hsv& hsv);
 
     // Colour finder
     void Farbvorschlag();
