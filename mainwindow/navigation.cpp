@@ -60,6 +60,8 @@ void TForm1::mmMenueClick(QAction* entry)
 // Sees every key before the focused control does: the function keys, then the fields' key filters.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (dragEvent(watched, event) || contextMenuEvent(watched, event))
+        return true;
     if (event->type() == QEvent::FocusOut && isChannelField(watched))
         EditFuellen(static_cast<QLineEdit*>(watched));
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {

@@ -108,6 +108,8 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     connectEditor();
     connectFinder();
     connectScheme();
+    connectContextMenu();
+    connectDragAndDrop();
     QGuiApplication::instance()->installEventFilter(this);
     FormCreate();
 }
@@ -172,6 +174,7 @@ void TForm1::bindHoverRule()
             || name.startsWith(QLatin1String("WebseiteZeile")))
             continue;
         connect(swatch, &TColorShape::mouseEnter, this, &TForm1::AufShape);
+        m_hoverSwatches.insert(swatch);
     }
 }
 

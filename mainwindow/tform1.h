@@ -4,7 +4,9 @@
 #include "platform/filedialog.h"
 #include "platform/platform.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <QSet>
 #include <QPointer>
 
 #include <array>
@@ -13,6 +15,7 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 class QKeyEvent;
 class QLineEdit;
 class QScrollBar;
@@ -73,6 +76,17 @@ public:
     TColorShape* hoverSwatch() const { return m_hoverSwatch; }
     TColor hoverColor() const { return m_hoverColor; }
 
+    // Drag and drop of colours between swatches.
+    void DragDrop(TColorShape* target, TColorShape* source);
+    void DragDropTrash(TColorShape* source);
+    void DragDropPalette(TColorShape* field, TColorShape* source);
+    bool isDragging() const { return m_dragSource != nullptr; }
+
+    // The context menu and the colour history.
+    QMenu* popupMenu() const { return m_popup; }
+    void PopupmenueClick(QAction* item);
+    int bufferFilled() const { return m_bufferFilled; }
+
     // Makes `color` the user's background (the context menu's "Als Hintergrundfarbe").
     void setUserBackground(TColor color);
     static TColor standardBackground();
@@ -115,6 +129,23 @@ private:
     void HellDunkel();
     void cbRahmenClick();
 
+    // Drag and drop
+    enum class DropKind { General, Trash, Mixer };
+    void connectDragAndDrop();
+    bool dragEvent(QObject* watched, QEvent* event);
+    void endDrag();
+    QWidget* dropTargetAt(QPoint globalPosition) const;
+    void drop(QWidget* target, TColorShape* source);
+
+    // Context menu
+    enum class MenuContext { None, EditableSwatch, ReadOnlySwatch, HtmlField };
+    void connectContextMenu();
+    MenuContext menuContextFor(QObject* control) const;
+    bool contextMenuEvent(QObject* watched, QEvent* event);
+    void PopupmenuePopup();
+    void pushBuffer(TColor color);
+    void pasteBufferColor();
+
     // Colour scheme and value panel
     void AufShape(TColorShape* swatch);
     void Farbwerte(TColor color);
@@ -149,6 +180,23 @@ private:
     std::array<int, 16> m_used{};
     std::array<TColorShape*, 36> m_proposals{};
     std::array<QLineEdit*, 16> m_infoFields{};
+    std::array<TColorShape*, 5> m_buffers{};
+    std::array<TColorShape*, 4> m_mixingFields{};
+    QHash<QWidget*, DropKind> m_dropTargets;
+    QSet<QObject*> m_hoverSwatches;
+    TColorShape* m_dragSource = nullptr;
+    int m_bufferFilled = 0;
+    QMenu* m_popup = nullptr;
+    QAction* m_puPaste = nullptr;
+    QAction* m_puCopy = nullptr;
+    QAction* m_puInsert = nullptr;
+    QAction* m_puFarbwert = nullptr;
+    QMenu* m_puFarbwerte = nullptr;
+    std::array<QAction*, 8> m_notationActions{};
+    QAction* m_puHintergrund = nullptr;
+    QAction* m_puHintergrundStandard = nullptr;
+    QAction* m_puHilfe = nullptr;
+    MenuContext m_menuContext = MenuContext::None;
     TColorShape* m_hoverSwatch = nullptr;
     TColor m_hoverColor = 0;
     FileDialog m_dlOpen;

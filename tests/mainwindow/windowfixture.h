@@ -3,6 +3,7 @@
 #include "controls/tcolorshape.h"
 #include "fakes/fakeplatform.h"
 #include "mainwindow/tform1.h"
+#include "platform/systemcolors.h"
 
 #include <gtest/gtest.h>
 

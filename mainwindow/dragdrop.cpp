@@ -1,0 +1,129 @@
+#include "mainwindow/tform1.h"
+
+#include "color/notation.h"
+#include "controls/tcolorshape.h"
+
+#include "ui_tform1.h"
+#include "ui_z_farbverlauf.h"
+#include "ui_z_helligkeit.h"
+#include "ui_z_kontrast.h"
+#include "ui_z_optionen.h"
+#include "ui_z_palette.h"
+#include "ui_z_testbild.h"
+#include "ui_z_webseite.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+namespace Tintara {
+
+void TForm1::connectDragAndDrop()
+{
+    std::vector<QWidget*> general(m_slots.begin(), m_slots.end());
+    general.insert(general.end(), m_buffers.begin(), m_buffers.end());
+    for (const char* name : {"Farbanzeige", "shStart", "shEnde", "shHelligkeitStart", "shVorder", "shHinter",
+                             "WebseiteBackground", "WebseiteNav", "WebseiteMenue", "WebseiteLogo",
+                             "WebseiteHeader", "WebseiteText", "WebseiteLink"})
+        general.push_back(findChild<TColorShape*>(QLatin1String(name)));
+    const auto testParts = uiTestbild->BitBtn3->parentWidget()->findChildren<TColorShape*>(
+        QRegularExpression(QStringLiteral("^sh[1-4]_\\d$")));
+    general.insert(general.end(), testParts.begin(), testParts.end());
+
+    for (QWidget* target : general)
+        m_dropTargets.insert(target, DropKind::General);
+    m_dropTargets.insert(ui->Image1, DropKind::Trash);
+    m_mixingFields = {uiPalette->shPal9, uiPalette->shPal10, uiPalette->shPal11, uiPalette->shPal12};
+    for (TColorShape* field : m_mixingFields)
+        m_dropTargets.insert(field, DropKind::Mixer);
+}
+
+// The automatic drag: a left press on a draggable swatch starts it at once and is not delivered
+// as a press; the release over a target that accepts swatches drops there, also on the source.
+bool TForm1::dragEvent(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* swatch = qobject_cast<TColorShape*>(watched);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (m_dragSource || !swatch || swatch->window() != this || mouse->button() != Qt::LeftButton
+            || swatch->dragMode() != TColorShape::DragMode::Automatic)
+            return false;
+        m_dragSource = swatch;
+        grabMouse();
+        QApplication::setOverrideCursor(Qt::DragMoveCursor);
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (!m_dragSource)
+            return false;
+        QApplication::changeOverrideCursor(
+            dropTargetAt(static_cast<QMouseEvent*>(event)->globalPosition().toPoint()) ? Qt::DragMoveCursor
+                                                                                       : Qt::ForbiddenCursor);
+        return true;
+    case QEvent::MouseButtonRelease: {
+        if (!m_dragSource || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return m_dragSource != nullptr;
+        TColorShape* source = std::exchange(m_dragSource, nullptr);
+        endDrag();
+        if (QWidget* target = dropTargetAt(static_cast<QMouseEvent*>(event)->globalPosition().toPoint()))
+            drop(target, source);
+        return true;
+    }
+    case QEvent::KeyPress:
+        if (!m_dragSource || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        m_dragSource = nullptr; // Escape calls the drag off
+        endDrag();
+        return true;
+    default: return false;
+    }
+}
+
+void TForm1::endDrag()
+{
+    releaseMouse();
+    QApplication::restoreOverrideCursor();
+}
+
+QWidget* TForm1::dropTargetAt(QPoint globalPosition) const
+{
+    QWidget* under = childAt(mapFromGlobal(globalPosition));
+    return under && under->isEnabled() && m_dropTargets.contains(under) ? under : nullptr;
+}
+
+void TForm1::drop(QWidget* target, TColorShape* source)
+{
+    switch (m_dropTargets.value(target)) {
+    case DropKind::General: DragDrop(static_cast<TColorShape*>(target), source); break;
+    case DropKind::Trash: DragDropTrash(source); break;
+    case DropKind::Mixer: DragDropPalette(static_cast<TColorShape*>(target), source); break;
+    }
+}
+
+void TForm1::DragDrop(TColorShape* target, TColorShape* source)
+{
+    const TColor color = source->color();
+    target->setColor(color);
+    if (target == ui->Farbanzeige) {
+        setActiveColor(color);
+    } else if (target == ui->shZwischenspeicher) {
+        m_bufferFilled = 1;
+        m_platform.clipboard.setText(
+            QString::fromStdString(ColorNotation(color, uiOptionen->cbTrayFormat->currentIndex())));
+    } else if (const int slot = PalettenCheck(target)) {
+        const int sourceSlot = PalettenCheck(source);
+        setSlot(slot, color, sourceSlot > 0 && m_used[sourceSlot - 1] == 0 ? 0 : 1);
+    }
+}
+
+void TForm1::DragDropTrash(TColorShape* source)
+{
+    if (const auto& fields = m_mixingFields; std::find(fields.begin(), fields.end(), source) != fields.end()) {
+        source->setBrushStyle(TColorShape::BrushStyle::Clear);
+        return;
+    }
+    if (const int slot = PalettenCheck(source); slot > 0 && m_used[slot - 1] == 1)
+        setSlot(slot, clBtnFace, 0);
+}
+
+} // namespace Tintara

@@ -1,0 +1,202 @@
+#include "windowfixture.h"
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QEnterEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+
+using namespace Tintara;
+using Tintara::Testing::WindowTest;
+
+namespace {
+
+class MenuTest : public WindowTest
+{
+protected:
+    void enter(QWidget* widget)
+    {
+        QEnterEvent event(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QCoreApplication::sendEvent(widget, &event);
+    }
+
+    // A right click on `widget`: the window's menu opens; it is closed again at once.
+    void openMenuOn(QWidget* widget)
+    {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(widget, &event);
+        window->popupMenu()->hide();
+    }
+
+    QAction* item(const char* name) const
+    {
+        auto* found = window->popupMenu()->findChild<QAction*>(name);
+        if (!found)
+            found = window->findChild<QMenu*>("puFarbwerte") ? window->findChild<QAction*>(name) : nullptr;
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    bool enabled(const char* name) const
+    {
+        if (QString(name) == "puFarbwerte")
+            return window->findChild<QMenu*>("puFarbwerte")->isEnabled();
+        return item(name)->isEnabled();
+    }
+
+    // Points at `swatch`, opens the menu on it and chooses `entry`.
+    void choose(QWidget* swatch, const char* entry)
+    {
+        enter(swatch);
+        openMenuOn(swatch);
+        window->PopupmenueClick(item(entry));
+    }
+
+    std::vector<TColor> buffers() const
+    {
+        std::vector<TColor> colors;
+        for (const char* name : {"shZwischenspeicher", "shZwischenspeicher1", "shZwischenspeicher2",
+                                 "shZwischenspeicher3", "shZwischenspeicher4"})
+            colors.push_back(swatch(name)->color());
+        return colors;
+    }
+};
+
+} // namespace
+
+TEST_F(MenuTest, EnabledItemsFollowWhereTheMenuOpened)
+{
+    const struct {
+        const char* control;
+        bool colour, text;
+    } cases[] = {{"Farbanzeige", true, false}, {"Vorschlag1", true, false}, {"edHTML", false, true},
+                 {"shRot", false, false}, {"Panel5", false, false}};
+    for (const auto& c : cases) {
+        openMenuOn(control(c.control));
+        EXPECT_EQ(enabled("puHintergrund"), c.colour) << c.control;
+        EXPECT_EQ(enabled("puFarbwert"), c.colour) << c.control;
+        EXPECT_EQ(enabled("puFarbwerte"), c.colour) << c.control;
+        EXPECT_EQ(enabled("puCopy"), c.text) << c.control;
+        EXPECT_EQ(enabled("puPaste"), c.text) << c.control;
+        EXPECT_TRUE(enabled("puHintergrundStandard"));
+        EXPECT_TRUE(enabled("puHilfe"));
+    }
+}
+
+TEST_F(MenuTest, PasteColourNeedsACopyInThisRunAndAnEditableSwatch)
+{
+    openMenuOn(swatch("Farbanzeige"));
+    EXPECT_FALSE(enabled("puInsert"));
+
+    choose(swatch("Vorschlag1"), "puHTML");
+    openMenuOn(swatch("Farbanzeige"));
+    EXPECT_TRUE(enabled("puInsert"));
+    openMenuOn(swatch("Vorschlag2"));
+    EXPECT_FALSE(enabled("puInsert")) << "read-only swatches take no colour";
+}
+
+TEST_F(MenuTest, CopiesFillTheHistoryNewestFirst)
+{
+    const TColor colours[] = {RGB(1, 0, 0), RGB(2, 0, 0), RGB(2, 0, 0), RGB(4, 0, 0), RGB(5, 0, 0), RGB(6, 0, 0)};
+    for (const TColor c : colours) {
+        swatch("Vorschlag1")->setColor(c);
+        choose(swatch("Vorschlag1"), "puRGB");
+    }
+    EXPECT_EQ(buffers(), (std::vector<TColor>{RGB(6, 0, 0), RGB(5, 0, 0), RGB(4, 0, 0), RGB(2, 0, 0), RGB(2, 0, 0)}));
+    EXPECT_EQ(desktop.clipboard.content, "6,0,0");
+    EXPECT_EQ(window->bufferFilled(), 1);
+}
+
+TEST_F(MenuTest, EveryNotationItemCopiesItsText)
+{
+    const std::pair<const char*, const char*> items[] = {
+        {"puHTML", "#FF8000"}, {"puHex", "FF8000"}, {"puRGB", "255,128,0"}, {"puDelphi", "$000080FF"},
+        {"puCpp", "0x0080FF"}, {"puVB", "&&H0080FF"}, {"puVSN", "255;128;0"}, {"puCMYK", "0;127;255;0"},
+    };
+    swatch("Vorschlag1")->setColor(RGB(255, 128, 0));
+    for (const auto& [name, text] : items) {
+        choose(swatch("Vorschlag1"), name);
+        EXPECT_EQ(desktop.clipboard.content, text) << name;
+    }
+}
+
+TEST_F(MenuTest, QuickCopyFollowsTheFormatChoice)
+{
+    control<QComboBox>("cbTrayFormat")->setCurrentIndex(3);
+    swatch("Vorschlag1")->setColor(RGB(255, 0, 0));
+    choose(swatch("Vorschlag1"), "puFarbwert");
+    const QString quick = desktop.clipboard.content;
+    choose(swatch("Vorschlag1"), "puDelphi");
+    EXPECT_EQ(quick, desktop.clipboard.content);
+    EXPECT_EQ(quick, "clRed");
+}
+
+TEST_F(MenuTest, EmptyBufferCopiesAsClBtnFace)
+{
+    choose(swatch("shZwischenspeicher3"), "puDelphi");
+    EXPECT_EQ(desktop.clipboard.content, "clBtnFace");
+}
+
+TEST_F(MenuTest, PastingTheNewestColourIntoTheActiveColour)
+{
+    swatch("Vorschlag1")->setColor(RGB(0, 0, 200));
+    choose(swatch("Vorschlag1"), "puHex");
+    auto* brightness = control<QScrollBar>("sbHell");
+    brightness->setFocus();
+    brightness->setValue(20);
+    choose(swatch("Farbanzeige"), "puInsert");
+    EXPECT_EQ(window->activeColor(), RGB(0, 0, 200));
+    EXPECT_EQ(brightness->value(), 0);
+    EXPECT_EQ(window->brightnessBase(), RGB(0, 0, 200));
+}
+
+TEST_F(MenuTest, EmptySlotActsOnTheSwatchPointedAtBefore)
+{
+    swatch("Vorschlag1")->setColor(RGB(7, 7, 7));
+    enter(swatch("Vorschlag1"));
+    choose(swatch("Palette1"), "puHTML");
+    EXPECT_EQ(desktop.clipboard.content, "#070707");
+}
+
+TEST_F(MenuTest, BackgroundCommands)
+{
+    swatch("Vorschlag1")->setColor(RGB(0, 0, 0));
+    choose(swatch("Vorschlag1"), "puHintergrund");
+    EXPECT_EQ(window->moduleBackground(), RGB(0, 0, 0));
+    EXPECT_EQ(control("Label10")->palette().color(QPalette::WindowText), QColor(Qt::white));
+
+    window->PopupmenueClick(item("puHintergrundStandard"));
+    EXPECT_EQ(window->moduleBackground(), TForm1::standardBackground());
+    control<QAbstractButton>("ToolButton1")->click();
+    EXPECT_EQ(window->moduleBackground(), TForm1::standardBackground()) << "the flag is off again";
+
+    // The standard colour as the user's background: flag on, but labels in the window-text colour.
+    swatch("Vorschlag1")->setColor(TForm1::standardBackground());
+    choose(swatch("Vorschlag1"), "puHintergrund");
+    control<QAbstractButton>("ToolButton32")->click();
+    control<QAbstractButton>("ToolButton1")->click();
+    EXPECT_EQ(window->moduleBackground(), TForm1::standardBackground());
+    EXPECT_EQ(control("Label10")->palette().color(QPalette::WindowText), toQColor(clWindowText));
+}
+
+TEST_F(MenuTest, TextCommandsWorkOnTheFocusedField)
+{
+    auto* html = control<QLineEdit>("edHTML");
+    html->setFocus();
+    html->selectAll();
+    openMenuOn(html);
+    window->PopupmenueClick(item("puCopy"));
+    EXPECT_EQ(desktop.clipboard.content, "#16AE00");
+
+    desktop.clipboard.content = "#0000FF";
+    html->selectAll();
+    window->PopupmenueClick(item("puPaste"));
+    EXPECT_EQ(window->activeColor(), RGB(0, 0, 255));
+}
+
+TEST_F(MenuTest, HelpItemOpensHelpLikeF1)
+{
+    window->PopupmenueClick(item("puHilfe"));
+    EXPECT_TRUE(desktop.messages.errors.isEmpty()); // no help file beside the tests: silently nothing
+}
