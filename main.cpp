@@ -20,7 +20,9 @@ int main(int argc, char* argv[])
 
     Tintara::installPaletteColorResolver();
     Tintara::QtPlatform desktop;
-    Tintara::TForm1 window(desktop.platform());
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    Tintara::TForm1 window(desktop.platform(), {Tintara::TForm1::defaultConfigurationPath(), arguments});
     window.show();
     return QApplication::exec();
 }

@@ -44,6 +44,10 @@ void TForm1::Toolbar(QObject* sender)
         openHelpFile();
     } else if (name == QLatin1String("ToolButton10")) {
         PaletteNeu();
+    } else if (name == QLatin1String("ToolButton11")) {
+        PaletteOeffnen();
+    } else if (name == QLatin1String("ToolButton12")) {
+        PaletteSpeichern();
     } else if (name == QLatin1String("ToolButton14")) {
         InPaletteClick();
     } else if (name == QLatin1String("ToolButton21")) {
@@ -60,7 +64,7 @@ void TForm1::mmMenueClick(QAction* entry)
 // Sees every key before the focused control does: the function keys, then the fields' key filters.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (dragEvent(watched, event) || contextMenuEvent(watched, event))
+    if (dragEvent(watched, event) || contextMenuEvent(watched, event) || valuePanelClick(watched, event))
         return true;
     if (event->type() == QEvent::FocusOut && isChannelField(watched))
         EditFuellen(static_cast<QLineEdit*>(watched));

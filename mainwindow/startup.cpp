@@ -55,9 +55,10 @@ QGradientStops hueStops()
 
 } // namespace
 
-TForm1::TForm1(const Platform& platform, QWidget* parent)
+TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* parent)
     : QMainWindow(parent)
     , m_platform(platform)
+    , m_options(options)
     , ui(std::make_unique<Ui::TForm1>())
     , uiVorschlag(std::make_unique<Ui::Z_Vorschlag>())
     , uiHelligkeit(std::make_unique<Ui::Z_Helligkeit>())
@@ -110,6 +111,8 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     connectScheme();
     connectContextMenu();
     connectDragAndDrop();
+    connectCopyFormat();
+    connect(uiKonverter->btnKonvDateiOeffnen, &QPushButton::clicked, this, &TForm1::btnKonvDateiOeffnen);
     QGuiApplication::instance()->installEventFilter(this);
     FormCreate();
 }
@@ -128,14 +131,14 @@ void TForm1::FormCreate()
     HintergrundWechsel(standardBackground());
     // Qt paints every widget double-buffered, so the slider-driven pages do not flicker.
     Toolbar(ui->ToolButton19);
-    ui->PageControl1->setCurrentWidget(ui->Z_Vorschlag);
+    Konfigurationladen();
     ScrollbarAnpassung(activeColor());
     m_brightnessBase = activeColor();
     createSwatchGrids();
     bindHoverRule();
     Farbwerte(activeColor());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    if (!m_options.arguments.isEmpty())
+        PaletteLaden(m_options.arguments.constFirst());
 }
 
 void TForm1::paintFixedPictures()

@@ -15,6 +15,7 @@
 #include <vector>
 
 class QAction;
+class QCheckBox;
 class QMenu;
 class QKeyEvent;
 class QLineEdit;
@@ -40,6 +41,14 @@ class Z_Konverter;
 namespace Tintara {
 
 class TColorShape;
+struct SchemeSlots;
+struct Configuration;
+
+// Where the window keeps its configuration, and what the command line asked for.
+struct StartOptions {
+    QString configurationPath; // empty: nothing is read or written
+    QStringList arguments;     // the first one names a scheme file to open
+};
 
 // The program's one window: the editor on the left, the module pages on the right, the scheme
 // above and the colour history below. Its methods are split by concern over several files.
@@ -48,7 +57,7 @@ class TForm1 : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit TForm1(const Platform& platform, QWidget* parent = nullptr);
+    explicit TForm1(const Platform& platform, const StartOptions& options = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Page dispatcher behind every toolbar button, menu entry and function key.
@@ -64,6 +73,16 @@ public:
     TColor activeColor() const;
     TColor brightnessBase() const { return m_brightnessBase; }
     Hsv currentHsv() const { return m_currentHsv; }
+
+    // tintara.ini beside the program, or in the user's configuration folder where that is read-only.
+    static QString defaultConfigurationPath();
+
+    // Scheme files.
+    void PaletteLaden(const QString& path);
+    void PaletteOeffnen();
+    void PaletteSpeichern();
+    const FileDialogOptions& openDialog() const { return m_dlOpen.options; }
+    const FileDialogOptions& saveDialog() const { return m_dlSave.options; }
 
     // The colour scheme: slot n is 1..16.
     int PalettenCheck(const QObject* control) const;
@@ -95,6 +114,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormCreate();
@@ -146,6 +166,21 @@ private:
     void pushBuffer(TColor color);
     void pasteBufferColor();
 
+    // Configuration, old schemes and the copy format
+    void Konfigurationladen();
+    void restoreConfiguration(const Configuration& config);
+    void finishLoading();
+    void Konfigurationspeichern();
+    void centreOnScreen();
+    QCheckBox* option(int n) const;
+    SchemeSlots schemeSlots() const;
+    void setSlotInfo(int slot, const QString& text);
+    void btnKonvDateiOeffnen();
+    void connectCopyFormat();
+    bool valuePanelClick(QObject* watched, QEvent* event);
+    void FormatZwischenablage(QObject* sender);
+    void cbTrayFormatChange();
+
     // Colour scheme and value panel
     void AufShape(TColorShape* swatch);
     void Farbwerte(TColor color);
@@ -161,6 +196,7 @@ private:
     QWidget* visiblePage() const;
 
     Platform m_platform;
+    StartOptions m_options;
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<Ui::Z_Vorschlag> uiVorschlag;
     std::unique_ptr<Ui::Z_Helligkeit> uiHelligkeit;

@@ -11,7 +11,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStackedWidget>
+#include <QTest>
 
 #include <memory>
 
@@ -21,9 +23,13 @@ namespace Tintara::Testing {
 class WindowTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    void SetUp() override { start(); }
+
+    // (Re)starts the program with `options` (configuration file, command line).
+    void start(const StartOptions& options = {})
     {
-        window = std::make_unique<TForm1>(desktop.platform());
+        window.reset();
+        window = std::make_unique<TForm1>(desktop.platform(), options);
         window->show();
         QApplication::setActiveWindow(window.get());
     }

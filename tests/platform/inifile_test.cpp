@@ -1,5 +1,6 @@
 #include "platform/inifile.h"
 #include "platform/profileinteger.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 
@@ -7,27 +8,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace Tintara;
 
-namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
+using Testing::FileSizeLimit;
+const auto readAll = Testing::readFile;
+const auto writeAll = Testing::writeFile;
 
 TEST(ProfileInteger, DecimalAndBothHexPrefixes)
 {
@@ -178,16 +164,11 @@ TEST(IniFile, RefusedWriteLeavesTheOldFileAndReports)
     IniFile ini(path);
     ini.writeString("Hints", "Feld1", QString(4000, u'x'));
 
-    // A file-size limit makes the write fail part way, as a full disk would, even for root.
-    rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit tight = old;
-    tight.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &tight);
-    const auto error = ini.save();
-    setrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, oldHandler);
+    std::optional<QString> error;
+    {
+        const FileSizeLimit fullDisk(1024);
+        error = ini.save();
+    }
 
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(*error, "In " + QDir::toNativeSeparators(path) + " kann nicht geschrieben werden");

@@ -1,0 +1,177 @@
+#include "mainwindow/tform1.h"
+
+#include "controls/tcolorshape.h"
+#include "mainwindow/configformat.h"
+#include "platform/inifile.h"
+
+#include "ui_tform1.h"
+#include "ui_z_abstufungen.h"
+#include "ui_z_farbverlauf.h"
+#include "ui_z_helligkeit.h"
+#include "ui_z_optionen.h"
+#include "ui_z_palette.h"
+#include "ui_z_vorschlag.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QScreen>
+#include <QStandardPaths>
+
+namespace Tintara {
+
+namespace {
+
+// A stored list index that names no item leaves the list without a selection.
+void selectStored(QComboBox* list, int index)
+{
+    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+}
+
+} // namespace
+
+QString TForm1::defaultConfigurationPath()
+{
+    // Beside the program when its folder can be written (a portable copy), else per user.
+    const QString beside = QApplication::applicationDirPath();
+    if (QFileInfo(beside).isWritable())
+        return beside + QStringLiteral("/tintara.ini");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(folder);
+    return folder + QStringLiteral("/tintara.ini");
+}
+
+QCheckBox* TForm1::option(int n) const
+{
+    return ui->Z_Optionen->findChild<QCheckBox*>(QStringLiteral("cbOpt_%1").arg(n));
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    Konfigurationspeichern();
+    event->accept();
+}
+
+void TForm1::Konfigurationspeichern()
+{
+    if (m_options.configurationPath.isEmpty())
+        return;
+    Configuration c;
+    c.farbanzeige = activeColor();
+    c.helligkeit = uiHelligkeit->shHelligkeitStart->color();
+    c.verlaufStart = uiFarbverlauf->shStart->color();
+    c.verlaufEnde = uiFarbverlauf->shEnde->color();
+    for (int i = 0; i < 5; ++i)
+        c.clipbrd[i] = m_buffers[i]->color();
+    c.backgrnd = m_storedBackground;
+    c.backgrndS = m_customBackground;
+    for (int i = 0; i < 4; ++i) {
+        c.pal[i] = m_mixingFields[i]->color();
+        c.palGes[i] = m_mixingFields[i]->brushStyle() == TColorShape::BrushStyle::Solid ? 1 : 0;
+    }
+    c.scheme = schemeSlots();
+    c.modus = m_displayMode;
+    c.links = x();
+    c.oben = y();
+    c.vorschlag = uiVorschlag->cbVorschlag->currentIndex();
+    c.abstufungen = uiAbstufungen->cbAbstufung->currentIndex();
+    c.tray = uiOptionen->cbTrayFormat->currentIndex();
+    c.deckkraft = uiPalette->cbPalettenmischer->value();
+    c.zoomfaktor = ui->cbZoom->currentIndex();
+    c.rahmen = uiVorschlag->cbRahmen->isChecked();
+    for (int n = 0; n < 18; ++n)
+        c.options[n] = option(n)->isChecked();
+
+    IniFile ini(m_options.configurationPath);
+    writeConfiguration(ini, c);
+    if (const auto error = ini.save())
+        m_platform.messages.showError(*error);
+}
+
+void TForm1::Konfigurationladen()
+{
+    if (m_options.configurationPath.isEmpty()) {
+        centreOnScreen();
+        finishLoading();
+        return;
+    }
+    restoreConfiguration(readConfiguration(IniFile(m_options.configurationPath)));
+    finishLoading();
+}
+
+void TForm1::restoreConfiguration(const Configuration& c)
+{
+    for (int n = 0; n < 18; ++n)
+        option(n)->setChecked(c.options[n]);
+    const auto on = [this](int n) { return option(0)->isChecked() && option(n)->isChecked(); };
+
+    if (on(1))
+        ui->Farbanzeige->setColor(c.farbanzeige);
+    if (on(10))
+        uiHelligkeit->shHelligkeitStart->setColor(c.helligkeit);
+    if (on(8))
+        move(c.links, c.oben); // as stored, even where no screen shows it
+    else
+        centreOnScreen();
+    if (on(9)) {
+        uiFarbverlauf->shStart->setColor(c.verlaufStart);
+        uiFarbverlauf->shEnde->setColor(c.verlaufEnde);
+    }
+    if (on(2))
+        Anzeigemodus(c.modus == 0 ? ui->ToolButton18 : c.modus == 1 ? ui->ToolButton19 : ui->ToolButton20);
+    if (on(11))
+        selectStored(uiVorschlag->cbVorschlag, c.vorschlag);
+    if (on(15))
+        selectStored(uiAbstufungen->cbAbstufung, c.abstufungen);
+    if (on(16))
+        selectStored(uiOptionen->cbTrayFormat, c.tray);
+    if (on(13))
+        uiPalette->cbPalettenmischer->setValue(c.deckkraft);
+    if (on(3))
+        selectStored(ui->cbZoom, c.zoomfaktor);
+    if (on(4)) {
+        for (int n = 1; n <= 16; ++n) {
+            setSlot(n, c.scheme.colors[n - 1], c.scheme.used[n - 1]);
+            if (on(5))
+                setSlotInfo(n, c.scheme.infos[n - 1]);
+        }
+    }
+    if (on(12) && uiVorschlag->cbRahmen->isChecked() != c.rahmen) {
+        uiVorschlag->cbRahmen->setChecked(c.rahmen);
+        cbRahmenClick();
+    }
+    if (on(6)) {
+        for (int i = 0; i < 5; ++i)
+            m_buffers[i]->setColor(c.clipbrd[i]);
+    }
+    if (on(7)) {
+        m_customBackground = c.backgrndS;
+        if (m_customBackground == 1) {
+            m_hoverColor = c.backgrnd;
+            setUserBackground(c.backgrnd);
+        }
+    }
+    if (on(14)) {
+        for (int i = 0; i < 4; ++i) {
+            m_mixingFields[i]->setColor(c.pal[i]);
+            m_mixingFields[i]->setBrushStyle(c.palGes[i] == 1 ? TColorShape::BrushStyle::Solid
+                                                              : TColorShape::BrushStyle::Clear);
+        }
+    }
+}
+
+void TForm1::finishLoading()
+{
+    ui->PageControl1->setCurrentWidget(ui->Z_Vorschlag);
+    PalInfoslesen();
+    cbTrayFormatChange();
+}
+
+void TForm1::centreOnScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+} // namespace Tintara

@@ -1,0 +1,80 @@
+#include "mainwindow/tform1.h"
+
+#include "controls/tcolorshape.h"
+#include "mainwindow/schemeformat.h"
+#include "platform/inifile.h"
+
+#include "ui_z_konverter.h"
+
+namespace Tintara {
+
+SchemeSlots TForm1::schemeSlots() const
+{
+    SchemeSlots scheme;
+    for (int n = 0; n < 16; ++n) {
+        scheme.colors[n] = m_slots[n]->color();
+        scheme.used[n] = m_used[n];
+        scheme.infos[n] = m_slots[n]->hint();
+    }
+    return scheme;
+}
+
+// An empty text keeps the tooltip switch as it was.
+void TForm1::setSlotInfo(int slot, const QString& text)
+{
+    m_slots[slot - 1]->setHint(text);
+    if (!text.isEmpty())
+        m_slots[slot - 1]->setShowHint(true);
+}
+
+void TForm1::PaletteLaden(const QString& path)
+{
+    const SchemeSlots scheme = readSchemeSlots(IniFile(path));
+    for (int n = 1; n <= 16; ++n) {
+        m_slots[n - 1]->setColor(scheme.colors[n - 1]);
+        m_used[n - 1] = scheme.used[n - 1];
+        if (scheme.used[n - 1] == 1)
+            m_slots[n - 1]->setDragMode(TColorShape::DragMode::Automatic);
+        setSlotInfo(n, scheme.infos[n - 1]);
+    }
+    m_dlSave.options.fileName = path;
+    PalInfoslesen();
+}
+
+void TForm1::PaletteOeffnen()
+{
+    if (m_dlOpen.execute())
+        PaletteLaden(m_dlOpen.options.fileName);
+}
+
+void TForm1::PaletteSpeichern()
+{
+    if (m_dlSave.execute()) {
+        IniFile ini(m_dlSave.options.fileName);
+        writeSchemeSlots(ini, schemeSlots());
+        if (const auto error = ini.save())
+            m_platform.messages.showError(*error);
+    }
+    m_dlOpen.options.fileName = m_dlSave.options.fileName;
+}
+
+// The old program kept up to 48 colours; 0 marks a place without one.
+void TForm1::btnKonvDateiOeffnen()
+{
+    m_dlOpen.options.filter = QStringLiteral("Tintara Farbschema|*.ini");
+    m_dlOpen.options.defaultExt = QStringLiteral("ini");
+    if (m_dlOpen.execute()) {
+        const IniFile ini(m_dlOpen.options.fileName);
+        for (int n = 1; n <= 48; ++n) {
+            auto* swatch = uiKonverter->btnKonvDateiOeffnen->parentWidget()->findChild<TColorShape*>(
+                QStringLiteral("PFA%1").arg(n));
+            const int value = ini.readInteger(QStringLiteral("CFarben"), QStringLiteral("CFarbe%1").arg(n), 0);
+            swatch->setColor(value != 0 ? static_cast<TColor>(value) : clBtnFace);
+            swatch->setPenStyle(value != 0 ? TColorShape::PenStyle::Solid : TColorShape::PenStyle::Clear);
+        }
+    }
+    m_dlOpen.options.filter = QStringLiteral("TintaraStudio Farbschema|*.tsf");
+    m_dlOpen.options.defaultExt = QStringLiteral("tsf");
+}
+
+} // namespace Tintara

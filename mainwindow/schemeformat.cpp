@@ -1,0 +1,36 @@
+#include "mainwindow/schemeformat.h"
+
+#include "platform/inifile.h"
+
+namespace Tintara {
+
+namespace {
+
+QString key(const char* word, int n)
+{
+    return QLatin1String(word) + QString::number(n);
+}
+
+} // namespace
+
+SchemeSlots readSchemeSlots(const IniFile& ini)
+{
+    SchemeSlots scheme;
+    for (int n = 1; n <= 16; ++n) {
+        scheme.colors[n - 1] = static_cast<TColor>(ini.readInteger(QStringLiteral("Palette"), key("Farbe", n), 0));
+        scheme.used[n - 1] = ini.readInteger(QStringLiteral("Palette"), key("FarbeGes", n), 0);
+        scheme.infos[n - 1] = ini.readString(QStringLiteral("Hints"), key("Feld", n), QString());
+    }
+    return scheme;
+}
+
+void writeSchemeSlots(IniFile& ini, const SchemeSlots& scheme)
+{
+    for (int n = 1; n <= 16; ++n) {
+        ini.writeInteger(QStringLiteral("Palette"), key("Farbe", n), storedColor(scheme.colors[n - 1]));
+        ini.writeInteger(QStringLiteral("Palette"), key("FarbeGes", n), scheme.used[n - 1]);
+        ini.writeString(QStringLiteral("Hints"), key("Feld", n), scheme.infos[n - 1]);
+    }
+}
+
+} // namespace Tintara

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "color/tcolor.h"
+
+#include <QString>
+
+#include <array>
+
+namespace Tintara {
+
+class IniFile;
+
+// The sixteen slots as scheme files and the configuration store them.
+struct SchemeSlots {
+    std::array<TColor, 16> colors{};
+    std::array<int, 16> used{};
+    std::array<QString, 16> infos;
+};
+
+// Missing or unparsable values read as colour 0, flag 0 and an empty text.
+SchemeSlots readSchemeSlots(const IniFile& ini);
+// Farbe n and FarbeGes n in [Palette], then Feld n in [Hints], for n = 1..16.
+void writeSchemeSlots(IniFile& ini, const SchemeSlots& scheme);
+
+// Colours are stored as the signed decimal of their 32-bit value.
+inline int storedColor(TColor color) { return static_cast<int>(color); }
+
+} // namespace Tintara

@@ -1,0 +1,196 @@
+#include "mainwindow/configformat.h"
+#include "platform/inifile.h"
+#include "support/files.h"
+#include "windowfixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+using namespace Tintara;
+using Tintara::Testing::readFile;
+using Tintara::Testing::WindowTest;
+using Tintara::Testing::writeFile;
+
+namespace {
+
+class ConfigTest : public WindowTest
+{
+protected:
+    QString iniPath() const { return folder.filePath("tintara.ini"); }
+    void startWith(const QByteArray& ini)
+    {
+        writeFile(iniPath(), ini);
+        start({iniPath(), {}});
+    }
+    QCheckBox* option(int n) const { return control<QCheckBox>(QString("cbOpt_%1").arg(n)); }
+
+    QTemporaryDir folder;
+};
+
+// The keys of a written file in order, "Section/Key".
+QStringList keysOf(const QByteArray& file)
+{
+    QStringList keys;
+    QString section;
+    for (const QString& line : QString::fromUtf8(file).split("\r\n", Qt::SkipEmptyParts)) {
+        if (line.startsWith('['))
+            section = line.mid(1, line.size() - 2);
+        else
+            keys << section + '/' + line.left(line.indexOf('='));
+    }
+    return keys;
+}
+
+} // namespace
+
+TEST_F(ConfigTest, FirstStartWithoutAFileTakesEveryDefault)
+{
+    start({iniPath(), {}});
+    for (int n = 0; n <= 17; ++n)
+        EXPECT_TRUE(option(n)->isChecked()) << n;
+    EXPECT_EQ(window->pos(), QPoint(0, 0));
+    EXPECT_EQ(window->activeColor(), clBlack);
+    for (int n = 1; n <= 16; ++n) {
+        EXPECT_EQ(swatch(QString("Palette%1").arg(n))->color(), clBlack);
+        EXPECT_EQ(window->usedFlag(n), 0);
+    }
+    EXPECT_EQ(swatch("shZwischenspeicher4")->color(), clBtnFace);
+    EXPECT_EQ(swatch("shPal9")->brushStyle(), TColorShape::BrushStyle::Clear);
+    EXPECT_EQ(control<QScrollBar>("cbPalettenmischer")->value(), 0);
+    EXPECT_TRUE(control<QCheckBox>("cbRahmen")->isChecked());
+    EXPECT_EQ(control<QComboBox>("cbZoom")->currentText(), "Zoom - 100%");
+    EXPECT_EQ(control<QComboBox>("cbVorschlag")->currentText(), "Standard");
+    EXPECT_EQ(control<QComboBox>("cbAbstufung")->currentText(), "Dunkel nach Hell");
+    EXPECT_EQ(control<QComboBox>("cbTrayFormat")->currentText(), "HTML");
+    EXPECT_EQ(window->displayMode(), 0);
+    EXPECT_EQ(visiblePage(), "Z_Vorschlag");
+
+    control<QAbstractButton>("ToolButton25")->click(); // "Beenden ohne Abfrage" is on: no question
+    EXPECT_TRUE(desktop.messages.questions.isEmpty());
+    EXPECT_TRUE(QFile::exists(iniPath()));
+}
+
+TEST_F(ConfigTest, WrittenFileKeepsTheFixedOrderOfSectionsAndKeys)
+{
+    startWith("[Eigenes]\r\nWert=1\r\n[Farben]\r\nAlt=1\r\n");
+    window->close();
+    const QStringList keys = keysOf(readFile(iniPath()));
+    QStringList expected = {"Eigenes/Wert", "Farben/Farbanzeige", "Farben/Helligkeit", "Farben/VerlaufStart",
+                            "Farben/VerlaufEnde"};
+    for (const char* name : {"Clipbrd1", "Clipbrd2", "Clipbrd3", "Clipbrd4", "Clipbrd5", "Backgrnd", "BackgrndS",
+                             "Pal1", "Pal2", "Pal3", "Pal4", "Pal1Ges", "Pal2Ges", "Pal3Ges", "Pal4Ges"})
+        expected << QString("Farben/") + name;
+    for (int n = 1; n <= 16; ++n)
+        expected << QString("Palette/Farbe%1").arg(n) << QString("Palette/FarbeGes%1").arg(n);
+    for (int n = 1; n <= 16; ++n)
+        expected << QString("Hints/Feld%1").arg(n);
+    for (const char* name : {"Modus", "Links", "Oben", "Vorschlag", "Abstufungen", "Tray", "Deckkraft", "Zoomfaktor",
+                             "Rahmen"})
+        expected << QString("Modus/") + name;
+    for (int n = 0; n <= 17; ++n)
+        expected << QString("Optionen/Opt%1").arg(n);
+    EXPECT_EQ(keys, expected);
+}
+
+TEST_F(ConfigTest, StateSurvivesARestart)
+{
+    start({iniPath(), {}});
+    window->setActiveColor(RGB(10, 20, 30));
+    window->setSlot(2, RGB(200, 0, 0), 1);
+    swatch("Palette2")->setHint("Rot");
+    control<QComboBox>("cbVorschlag")->setCurrentIndex(3);
+    control<QComboBox>("cbTrayFormat")->setCurrentIndex(2);
+    control<QScrollBar>("cbPalettenmischer")->setValue(77);
+    swatch("shPal12")->setColor(RGB(1, 2, 3));
+    swatch("shPal12")->setBrushStyle(TColorShape::BrushStyle::Solid);
+    window->setUserBackground(RGB(40, 50, 60));
+    window->move(33, 44);
+    window->close();
+
+    start({iniPath(), {}});
+    EXPECT_EQ(window->activeColor(), RGB(10, 20, 30));
+    EXPECT_EQ(control<QLineEdit>("edHTML")->text(), "#0A141E");
+    EXPECT_EQ(swatch("Palette2")->color(), RGB(200, 0, 0));
+    EXPECT_EQ(swatch("Palette2")->toolTip(), "Rot");
+    EXPECT_EQ(swatch("Palette2")->dragMode(), TColorShape::DragMode::Automatic);
+    EXPECT_EQ(control<QLineEdit>("edPalInfo2")->text(), "Rot");
+    EXPECT_EQ(control<QComboBox>("cbVorschlag")->currentIndex(), 3);
+    EXPECT_EQ(control<QScrollBar>("cbPalettenmischer")->value(), 77);
+    EXPECT_EQ(swatch("shPal12")->color(), RGB(1, 2, 3));
+    EXPECT_EQ(swatch("shPal12")->brushStyle(), TColorShape::BrushStyle::Solid);
+    EXPECT_EQ(window->moduleBackground(), RGB(40, 50, 60));
+    EXPECT_EQ(window->pos(), QPoint(33, 44));
+    EXPECT_EQ(window->popupMenu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (RGB)");
+}
+
+TEST_F(ConfigTest, OddValuesAreReadTheClassicWay)
+{
+    startWith("[Modus]\r\nModus=7\r\nDeckkraft=999\r\nVorschlag=12\r\nZoomfaktor=$3\r\n"
+              "[Farben]\r\nPal2=255\r\nPal2Ges=2\r\nFarbanzeige=abc\r\n");
+    EXPECT_EQ(window->displayMode(), 2);
+    EXPECT_EQ(control<QScrollBar>("cbPalettenmischer")->value(), 255);
+    EXPECT_EQ(control<QComboBox>("cbVorschlag")->currentIndex(), -1);
+    EXPECT_EQ(control<QComboBox>("cbZoom")->currentIndex(), 3);
+    EXPECT_EQ(swatch("shPal10")->color(), RGB(255, 0, 0));
+    EXPECT_EQ(swatch("shPal10")->brushStyle(), TColorShape::BrushStyle::Clear);
+    EXPECT_EQ(window->activeColor(), clBlack);
+}
+
+TEST_F(ConfigTest, MasterSwitchOffRestoresOnlyTheSwitches)
+{
+    startWith("[Optionen]\r\nOpt0=0\r\nOpt3=0\r\n[Farben]\r\nFarbanzeige=255\r\n[Modus]\r\nLinks=5\r\nOben=5\r\n");
+    EXPECT_FALSE(option(0)->isChecked());
+    EXPECT_FALSE(option(3)->isChecked());
+    EXPECT_TRUE(option(4)->isChecked());
+    EXPECT_EQ(window->activeColor(), RGB(22, 174, 0)) << "the layout colour stays";
+    EXPECT_NE(window->pos(), QPoint(5, 5));
+    window->close();
+    EXPECT_TRUE(readFile(iniPath()).contains("Opt0=0\r\n"));
+}
+
+TEST_F(ConfigTest, SchemeWithoutItsTexts)
+{
+    startWith("[Optionen]\r\nOpt5=0\r\n[Palette]\r\nFarbe1=255\r\nFarbeGes1=1\r\n[Hints]\r\nFeld1=Rot\r\n");
+    EXPECT_EQ(swatch("Palette1")->color(), RGB(255, 0, 0));
+    EXPECT_TRUE(swatch("Palette1")->hint().isEmpty());
+    window->close();
+    EXPECT_TRUE(readFile(iniPath()).contains("Feld1=\r\n"));
+}
+
+TEST_F(ConfigTest, RefusedWriteShowsTheMessageAndKeepsTheFile)
+{
+    startWith("[Eigenes]\r\nWert=1\r\n");
+    {
+        const Testing::FileSizeLimit fullDisk(100);
+        window->close();
+    }
+    EXPECT_EQ(desktop.messages.errors.size(), 1);
+    EXPECT_TRUE(desktop.messages.errors.value(0).endsWith("tintara.ini kann nicht geschrieben werden"));
+    EXPECT_EQ(readFile(iniPath()), "[Eigenes]\r\nWert=1\r\n");
+}
+
+TEST_F(WindowTest, ValuePanelCaptionsChooseTheCopyFormat)
+{
+    const auto blue = [this](const char* name) {
+        return control<QLabel>(name)->palette().color(QPalette::WindowText) == QColor(0, 0, 255);
+    };
+    EXPECT_TRUE(blue("Label6"));
+    QTest::mouseClick(control("lbRGB"), Qt::LeftButton);
+    EXPECT_EQ(control<QComboBox>("cbTrayFormat")->currentIndex(), 2);
+    EXPECT_TRUE(blue("Label8"));
+    EXPECT_FALSE(blue("Label6"));
+    EXPECT_EQ(window->popupMenu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (RGB)");
+
+    control<QComboBox>("cbTrayFormat")->setCurrentIndex(5);
+    for (const char* caption : {"Label6", "Label8", "Label3", "Label7"})
+        EXPECT_FALSE(blue(caption)) << caption;
+    EXPECT_EQ(window->popupMenu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (Visual Basic)");
+
+    QTest::mouseClick(control("Label3"), Qt::LeftButton);
+    EXPECT_EQ(control<QComboBox>("cbTrayFormat")->currentIndex(), 3);
+    EXPECT_TRUE(blue("Label3"));
+}

@@ -1,0 +1,145 @@
+#include "support/files.h"
+#include "windowfixture.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+using namespace Tintara;
+using Tintara::Testing::readFile;
+using Tintara::Testing::WindowTest;
+using Tintara::Testing::writeFile;
+
+namespace {
+
+class SchemeFileTest : public WindowTest
+{
+protected:
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    void saveTo(const QString& file)
+    {
+        desktop.fileDialogs.results.push_back(file);
+        window->PaletteSpeichern();
+    }
+    void openFrom(const QString& file)
+    {
+        desktop.fileDialogs.results.push_back(file);
+        window->PaletteOeffnen();
+    }
+
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+TEST_F(SchemeFileTest, NewFileHasTheClassicLayout)
+{
+    window->setSlot(1, RGB(255, 0, 0), 1);
+    swatch("Palette16")->setHint("Link blau");
+    saveTo(path("neu"));
+    const QByteArray file = readFile(path("neu.tsf"));
+    EXPECT_TRUE(file.startsWith("[Palette]\r\nFarbe1=255\r\nFarbeGes1=1\r\nFarbe2=-16777201\r\nFarbeGes2=0\r\n"));
+    EXPECT_TRUE(file.contains("FarbeGes16=0\r\n[Hints]\r\nFeld1=\r\n"));
+    EXPECT_TRUE(file.endsWith("Feld15=\r\nFeld16=Link blau\r\n"));
+    ASSERT_EQ(desktop.fileDialogs.shown.size(), 1u);
+    EXPECT_EQ(desktop.fileDialogs.shown[0].options.filter, "TintaraStudio Farbschema|*.tsf");
+    EXPECT_EQ(desktop.fileDialogs.shown[0].options.defaultExt, "tsf");
+}
+
+TEST_F(SchemeFileTest, SavingOntoAFileKeepsItsOtherKeys)
+{
+    writeFile(path("alt.tsf"), "[Palette]\r\nFarbe1=1\r\nEigen=ja\r\n[Notizen]\r\nText=bleibt\r\n");
+    saveTo(path("alt.tsf"));
+    const QByteArray file = readFile(path("alt.tsf"));
+    EXPECT_TRUE(file.startsWith("[Palette]\r\nFarbe1=-16777201\r\nEigen=ja\r\nFarbeGes1=0\r\n"));
+    EXPECT_TRUE(file.contains("[Notizen]\r\nText=bleibt\r\n"));
+}
+
+TEST_F(SchemeFileTest, LoadingReadsColoursFlagsAndTexts)
+{
+    window->setSlot(5, RGB(1, 1, 1), 1);
+    writeFile(path("s.tsf"), "[palette]\nFarbe1=$0000FF\nFarbeGes1=1\nFarbe2=0xFF\nFarbe3=65280\nFarbeGes3=2\n"
+                             "[Hints]\nFeld1=" + QByteArray(40, 'x') + "\n");
+    openFrom(path("s.tsf"));
+    EXPECT_EQ(swatch("Palette1")->color(), RGB(255, 0, 0));
+    EXPECT_EQ(swatch("Palette2")->color(), RGB(255, 0, 0));
+    EXPECT_EQ(window->usedFlag(3), 2);
+    EXPECT_EQ(swatch("Palette3")->color(), RGB(0, 255, 0));
+    EXPECT_EQ(swatch("Palette5")->color(), clBlack);
+    EXPECT_EQ(window->usedFlag(5), 0);
+    EXPECT_EQ(swatch("Palette5")->dragMode(), TColorShape::DragMode::Automatic) << "drag state unchanged";
+    EXPECT_EQ(control<QLineEdit>("edPalInfo1")->text(), QString(40, u'x'));
+    EXPECT_EQ(window->saveDialog().fileName, path("s.tsf"));
+
+    saveTo(path("s.tsf"));
+    const QByteArray file = readFile(path("s.tsf"));
+    EXPECT_TRUE(file.contains("Farbe1=255\r\n"));
+    EXPECT_TRUE(file.contains("Farbe2=255\r\n"));
+    EXPECT_TRUE(file.contains("FarbeGes3=2\r\n"));
+    EXPECT_TRUE(file.contains("Feld1=" + QByteArray(40, 'x') + "\r\n"));
+}
+
+TEST_F(SchemeFileTest, MissingFileGivesSixteenBlackEmptySlots)
+{
+    window->setSlot(1, RGB(9, 9, 9), 1);
+    openFrom(path("gibtsnicht.tsf"));
+    for (int n = 1; n <= 16; ++n) {
+        EXPECT_EQ(swatch(QString("Palette%1").arg(n))->color(), clBlack);
+        EXPECT_EQ(window->usedFlag(n), 0);
+    }
+    EXPECT_EQ(window->saveDialog().fileName, path("gibtsnicht.tsf"));
+}
+
+TEST_F(SchemeFileTest, DialogsRememberTheirNames)
+{
+    saveTo(path("eins.tsf"));
+    EXPECT_EQ(window->openDialog().fileName, path("eins.tsf"));
+    window->PaletteSpeichern(); // cancelled: the open dialog still follows the save dialog
+    EXPECT_EQ(desktop.fileDialogs.shown.back().options.fileName, path("eins.tsf"));
+    desktop.messages.answers = {false};
+    window->PaletteNeu();
+    EXPECT_TRUE(window->saveDialog().fileName.isEmpty());
+}
+
+TEST_F(SchemeFileTest, RefusedWriteKeepsThePreviousFileAndSaysSo)
+{
+    writeFile(path("voll.tsf"), "[Palette]\r\nFarbe1=1\r\n");
+    swatch("Palette1")->setHint(QString(3000, u'y'));
+    {
+        const Testing::FileSizeLimit fullDisk(512);
+        saveTo(path("voll.tsf"));
+    }
+    EXPECT_EQ(desktop.messages.errors,
+              QStringList{"In " + QDir::toNativeSeparators(path("voll.tsf")) + " kann nicht geschrieben werden"});
+    EXPECT_EQ(readFile(path("voll.tsf")), "[Palette]\r\nFarbe1=1\r\n");
+}
+
+TEST_F(SchemeFileTest, FirstArgumentIsLoadedAtStart)
+{
+    writeFile(path("start.tsf"), "[Palette]\r\nFarbe4=16711680\r\nFarbeGes4=1\r\n");
+    start({{}, {path("start.tsf")}});
+    EXPECT_EQ(swatch("Palette4")->color(), RGB(0, 0, 255));
+    EXPECT_EQ(window->usedFlag(4), 1);
+}
+
+TEST_F(SchemeFileTest, ConverterShowsTheOldColours)
+{
+    writeFile(path("alt.ini"), "[CFarben]\nCFarbe1=255\nCFarbe5=0\nCFarbe16=$00FF00\n");
+    desktop.fileDialogs.results.push_back(path("alt.ini"));
+    control<QAbstractButton>("btnKonvDateiOeffnen")->click();
+    EXPECT_EQ(desktop.fileDialogs.shown.back().options.filter, "Tintara Farbschema|*.ini");
+    EXPECT_EQ(swatch("PFA1")->color(), RGB(255, 0, 0));
+    EXPECT_EQ(swatch("PFA1")->penStyle(), TColorShape::PenStyle::Solid);
+    EXPECT_EQ(swatch("PFA5")->color(), clBtnFace);
+    EXPECT_EQ(swatch("PFA5")->penStyle(), TColorShape::PenStyle::Clear);
+    EXPECT_EQ(swatch("PFA16")->color(), RGB(0, 255, 0));
+    EXPECT_EQ(swatch("PFA48")->color(), clBtnFace);
+    EXPECT_EQ(window->openDialog().filter, "TintaraStudio Farbschema|*.tsf");
+    EXPECT_EQ(window->openDialog().defaultExt, "tsf");
+    EXPECT_EQ(window->openDialog().fileName, path("alt.ini")) << "the next open proposes it";
+
+    control<QAbstractButton>("btnKonvDateiOeffnen")->click(); // cancelled
+    EXPECT_EQ(swatch("PFA1")->color(), RGB(255, 0, 0));
+    EXPECT_EQ(window->openDialog().filter, "TintaraStudio Farbschema|*.tsf");
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace Tintara::Testing {
+
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+// While alive, no file may grow beyond `bytes`: writes fail part way, as on a full disk, even for root.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = signal(SIGXFSZ, SIG_IGN);
+        rlimit tight = m_old;
+        tight.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &tight);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+} // namespace Tintara::Testing
