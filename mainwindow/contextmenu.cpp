@@ -146,6 +146,8 @@ void TForm1::pasteBufferColor()
     m_hoverSwatch->setColor(color);
     if (m_hoverSwatch == ui->Farbanzeige)
         setActiveColor(color);
+    else
+        moduleFollowUps(m_hoverSwatch);
 }
 
 } // namespace Tintara

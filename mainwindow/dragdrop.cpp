@@ -114,6 +114,26 @@ void TForm1::DragDrop(TColorShape* target, TColorShape* source)
         const int sourceSlot = PalettenCheck(source);
         setSlot(slot, color, sourceSlot > 0 && m_used[sourceSlot - 1] == 0 ? 0 : 1);
     }
+    moduleFollowUps(target);
+}
+
+// What the module that owns a swatch recomputes once the swatch took a new colour.
+void TForm1::moduleFollowUps(TColorShape* target)
+{
+    if (target == uiTestbild->sh4_5 || target == uiTestbild->sh1_8)
+        updateTestImagePreview();
+    if (target != ui->Farbanzeige)
+        schemeChanged();
+    if (target == uiFarbverlauf->shStart || target == uiFarbverlauf->shEnde) {
+        sbFarbmischerChange();
+        Farbverlauferstellung();
+    }
+    if (visiblePage() == ui->Z_Webseite && isRoleSwatch(target))
+        WebseiteFarben();
+    if (target == uiHelligkeit->shHelligkeitStart)
+        newBrightnessStart();
+    if (target == uiKontrast->shVorder || target == uiKontrast->shHinter)
+        KontrastCheck();
 }
 
 void TForm1::DragDropTrash(TColorShape* source)
@@ -124,6 +144,7 @@ void TForm1::DragDropTrash(TColorShape* source)
     }
     if (const int slot = PalettenCheck(source); slot > 0 && m_used[slot - 1] == 1)
         setSlot(slot, clBtnFace, 0);
+    schemeChanged();
 }
 
 } // namespace Tintara

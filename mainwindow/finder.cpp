@@ -82,6 +82,7 @@ void TForm1::InPaletteClick()
         setSlot(15, uiVorschlag->AktiveFarbeH->color(), 1);
         setSlot(16, uiVorschlag->KompFarbe->color(), 1);
     }
+    Helligkeitsabstufungen();
 }
 
 } // namespace Tintara

@@ -2,10 +2,45 @@
 
 #include "color/mix.h"
 #include "controls/tcolorshape.h"
+#include "mainwindow/modulerules.h"
 
+#include "ui_z_farbverlauf.h"
 #include "ui_z_palette.h"
 
 namespace Tintara {
+
+void TForm1::connectGradient()
+{
+    connect(uiFarbverlauf->sbFarbmischer, &QScrollBar::valueChanged, this, &TForm1::sbFarbmischerChange);
+}
+
+void TForm1::Farbverlauferstellung()
+{
+    const auto steps = colourGradient(uiFarbverlauf->shStart->color(), uiFarbverlauf->shEnde->color());
+    const std::vector<TColorShape*>& grid = m_grids.value(QStringLiteral("Verlauf"));
+    for (int n = 0; n < 256; ++n)
+        grid[n]->setColor(steps[n]);
+}
+
+void TForm1::sbFarbmischerChange()
+{
+    const int weight = uiFarbverlauf->sbFarbmischer->value();
+    uiFarbverlauf->shFarbmischung->setColor(
+        MixColors(uiFarbverlauf->shEnde->color(), uiFarbverlauf->shStart->color(), weight));
+    uiFarbverlauf->edMischwert->setText(QString::number(weight));
+}
+
+void TForm1::FarbpaletteFuellen()
+{
+    uiPalette->shPal1->setColor(RGB(255, 0, 0));
+    uiPalette->shPal2->setColor(RGB(255, 0, 255));
+    uiPalette->shPal3->setColor(RGB(0, 0, 255));
+    uiPalette->shPal4->setColor(RGB(0, 0, 0));
+    uiPalette->shPal5->setColor(RGB(255, 255, 255));
+    uiPalette->shPal6->setColor(RGB(255, 128, 0));
+    uiPalette->shPal7->setColor(RGB(0, 255, 0));
+    uiPalette->shPal8->setColor(RGB(255, 255, 0));
+}
 
 // A clear mixing field takes the first colour as it is; later ones are laid over it.
 void TForm1::DragDropPalette(TColorShape* field, TColorShape* source)

@@ -22,6 +22,10 @@ void TForm1::connectNavigation()
         connect(button, &QToolButton::clicked, this, [this, button] { Toolbar(button); });
     connect(uiOptionen->BitBtn1, &QPushButton::clicked, this, [this] { Toolbar(uiOptionen->BitBtn1); });
     connect(ui->mmMenue, &QMenuBar::triggered, this, &TForm1::mmMenueClick);
+    connect(ui->PageControl1, &QStackedWidget::currentChanged, this, [this] {
+        if (visiblePage() == ui->Z_Abstufungen)
+            Helligkeitsabstufungen(); // Z_AbstufungenShow
+    });
 }
 
 void TForm1::Toolbar(QObject* sender)
@@ -52,6 +56,8 @@ void TForm1::Toolbar(QObject* sender)
         InPaletteClick();
     } else if (name == QLatin1String("ToolButton21")) {
         runColorDialog();
+    } else if (name == QLatin1String("ToolButton4")) {
+        RandomColor();
     }
 }
 
@@ -64,7 +70,8 @@ void TForm1::mmMenueClick(QAction* entry)
 // Sees every key before the focused control does: the function keys, then the fields' key filters.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (dragEvent(watched, event) || contextMenuEvent(watched, event) || valuePanelClick(watched, event))
+    if (dragEvent(watched, event) || contextMenuEvent(watched, event) || valuePanelClick(watched, event)
+        || roleLabelClick(watched, event))
         return true;
     if (event->type() == QEvent::FocusOut && isChannelField(watched))
         EditFuellen(static_cast<QLineEdit*>(watched));

@@ -38,6 +38,7 @@ void TForm1::PaletteLaden(const QString& path)
         setSlotInfo(n, scheme.infos[n - 1]);
     }
     m_dlSave.options.fileName = path;
+    Helligkeitsabstufungen();
     PalInfoslesen();
 }
 

@@ -113,6 +113,10 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     connectDragAndDrop();
     connectCopyFormat();
     connect(uiKonverter->btnKonvDateiOeffnen, &QPushButton::clicked, this, &TForm1::btnKonvDateiOeffnen);
+    connectGradations();
+    connectGradient();
+    connectTestPages();
+    connectTestImages();
     QGuiApplication::instance()->installEventFilter(this);
     FormCreate();
 }
@@ -134,9 +138,18 @@ void TForm1::FormCreate()
     Konfigurationladen();
     ScrollbarAnpassung(activeColor());
     m_brightnessBase = activeColor();
+    m_lastRandomColor = activeColor();
     createSwatchGrids();
     bindHoverRule();
+    WebsavePalette();
+    uiFarbverlauf->sbFarbmischer->setValue(127);
+    Farbverlauferstellung();
+    uiWebseite->cbWebseite->setCurrentIndex(0);
+    uiHelligkeit->sbHelligkeit->setValue(0);
+    Helligkeitverlauf();
     Farbwerte(activeColor());
+    m_bufferFilled = 0;
+    FarbpaletteFuellen();
     if (!m_options.arguments.isEmpty())
         PaletteLaden(m_options.arguments.constFirst());
 }
@@ -158,7 +171,7 @@ void TForm1::createSwatchGrids()
             swatch->setGeometry(grid.cell(n));
             swatch->setObjectName(QLatin1String(grid.prefix) + QString::number(n));
             swatch->setDragMode(TColorShape::DragMode::Automatic);
-            m_gridSwatches.push_back(swatch);
+            m_grids[QLatin1String(grid.prefix)].push_back(swatch);
         }
     }
 }

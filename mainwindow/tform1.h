@@ -181,6 +181,32 @@ private:
     void FormatZwischenablage(QObject* sender);
     void cbTrayFormatChange();
 
+    // Module pages
+    void connectGradations();
+    void Helligkeitsabstufungen();
+    void schemeChanged();
+    void Helligkeitverlauf();
+    void sbHelligkeitChange();
+    void newBrightnessStart();
+    void connectGradient();
+    void Farbverlauferstellung();
+    void sbFarbmischerChange();
+    void FarbpaletteFuellen();
+    void KontrastCheck();
+    void connectTestPages();
+    TColorShape* roleSwatch(int role) const;
+    bool isRoleSwatch(const QObject* swatch) const;
+    void WebseiteFarben();
+    void cbWebseiteChange();
+    void Z_WebseiteEnter();
+    bool roleLabelClick(QObject* watched, QEvent* event);
+    void connectTestImages();
+    void BitBtn3Click(QObject* sender);
+    void updateTestImagePreview();
+    void WebsavePalette();
+    void RandomColor();
+    void moduleFollowUps(TColorShape* target);
+
     // Colour scheme and value panel
     void AufShape(TColorShape* swatch);
     void Farbwerte(TColor color);
@@ -249,8 +275,9 @@ private:
     std::optional<TColor> m_moduleBackground;
     const QEvent* m_lastKeyEvent = nullptr;
     QPointer<QWidget> m_lastKeyReceiver;
-    // The swatches created at start-up, grid by grid, in creation order.
-    std::vector<TColorShape*> m_gridSwatches;
+    // The swatches created at start-up, by grid prefix, swatch n at index n - 1.
+    QHash<QString, std::vector<TColorShape*>> m_grids;
+    TColor m_lastRandomColor = 0;
 };
 
 } // namespace Tintara

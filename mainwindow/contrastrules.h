@@ -1,0 +1,30 @@
+#pragma once
+
+#include "color/tcolor.h"
+
+#include <QString>
+
+namespace Tintara {
+
+inline constexpr TColor lampGreen = 0x008000;
+inline constexpr TColor lampYellow = 0x00FFFF;
+inline constexpr TColor lampRed = 0x0000FF;
+
+struct ContrastSentence {
+    QString text;
+    TColor color; // black when the test is passed, red when not
+};
+
+// The colour-visibility test of the W3C (brightness 125, colour 500) and Hewlett Packard's 400.
+struct ContrastVerdict {
+    int brightnessDifference = 0;
+    int colorDifference = 0;
+    TColor brightnessLamp = lampGreen;
+    TColor colorLamp = lampGreen;
+    ContrastSentence brightness, w3c, hp;
+};
+
+int perceivedBrightness(TColor color);
+ContrastVerdict contrastCheck(TColor foreground, TColor background);
+
+} // namespace Tintara

@@ -1,0 +1,139 @@
+#include "color/mix.h"
+#include "mainwindow/contrastrules.h"
+#include "mainwindow/modulerules.h"
+
+#include <gtest/gtest.h>
+
+using namespace Tintara;
+
+namespace {
+
+std::array<TColor, 16> onlySlotOne(TColor color)
+{
+    std::array<TColor, 16> colors{};
+    colors[0] = color;
+    return colors;
+}
+
+const std::array<int, 16> slotOneUsed = {1};
+
+} // namespace
+
+TEST(SchemeGradations, DarkToLightPassesThroughTheColourInRowTen)
+{
+    const auto shades = schemeGradations(onlySlotOne(RGB(200, 100, 0)), slotOneUsed, 0);
+    EXPECT_EQ(shades[0], RGB(20, 10, 0));
+    EXPECT_EQ(shades[16 * 9], RGB(200, 100, 0));
+    EXPECT_EQ(shades[16 * 17], RGB(244, 224, 204));
+    EXPECT_FALSE(shades[1].has_value()) << "empty slots leave their column hidden";
+}
+
+TEST(SchemeGradations, LighterAndDarkerStepByFive)
+{
+    const auto lighter = schemeGradations(onlySlotOne(clBlack), slotOneUsed, 1);
+    EXPECT_EQ(lighter[0], RGB(12, 12, 12));
+    EXPECT_EQ(lighter[16 * 17], RGB(229, 229, 229));
+    const auto darker = schemeGradations(onlySlotOne(clWhite), slotOneUsed, 2);
+    EXPECT_EQ(darker[0], RGB(243, 243, 243));
+    EXPECT_EQ(darker[16 * 17], RGB(26, 26, 26));
+}
+
+TEST(SchemeGradations, OnlyFlagOneCountsAsUsed)
+{
+    std::array<int, 16> used{};
+    used[4] = 2;
+    used[6] = 1;
+    const auto shades = schemeGradations(std::array<TColor, 16>{}, used, 0);
+    EXPECT_FALSE(shades[4].has_value());
+    EXPECT_TRUE(shades[6].has_value());
+}
+
+TEST(BrightnessGradient, FromAlmostBlackToWhite)
+{
+    const auto shades = brightnessGradient(RGB(0, 128, 255));
+    EXPECT_EQ(shades[0], ShadeColor(RGB(0, 128, 255), -99));
+    EXPECT_NE(shades[0], clBlack);
+    EXPECT_EQ(shades[99], RGB(0, 128, 255));
+    EXPECT_EQ(shades[100], ShadeColor(RGB(0, 128, 255), 1));
+    EXPECT_EQ(shades[199], clWhite);
+}
+
+TEST(ColourGradient, BlackToWhiteLosesOneStepAtTheTop)
+{
+    const auto steps = colourGradient(clBlack, clWhite);
+    EXPECT_EQ(steps[0], clBlack);
+    EXPECT_EQ(steps[128], RGB(127, 127, 127));
+    EXPECT_EQ(steps[255], RGB(254, 254, 254));
+    for (const TColor c : colourGradient(clWhite, clWhite))
+        EXPECT_EQ(c, RGB(254, 254, 254));
+}
+
+TEST(MixColors, WeightsAddUpTo255OutOf256)
+{
+    EXPECT_EQ(MixColors(clWhite, clBlack, 127), RGB(126, 126, 126));
+    EXPECT_EQ(MixColors(clWhite, clWhite, 30), RGB(254, 254, 254));
+    EXPECT_EQ(MixColors(clWhite, clBlack, 255), RGB(254, 254, 254));
+    EXPECT_EQ(MixColors(clWhite, clBlack, 0), clBlack);
+    EXPECT_EQ(MixColors(clWhite, clBlack, 256 + 127), RGB(126, 126, 126)) << "only the low byte counts";
+}
+
+TEST(WebSafe, BlueChangesFastest)
+{
+    EXPECT_EQ(webSafeColor(1), clBlack);
+    EXPECT_EQ(webSafeColor(2), RGB(0, 0, 51));
+    EXPECT_EQ(webSafeColor(7), RGB(0, 51, 0));
+    EXPECT_EQ(webSafeColor(37), RGB(51, 0, 0));
+    EXPECT_EQ(webSafeColor(43), RGB(51, 51, 0));
+    EXPECT_EQ(webSafeColor(216), clWhite);
+}
+
+TEST(Contrast, BlackOnWhitePassesEverything)
+{
+    for (const auto& [fg, bg] : {std::pair{clBlack, clWhite}, std::pair{clWhite, clBlack}}) {
+        const ContrastVerdict v = contrastCheck(fg, bg);
+        EXPECT_EQ(v.brightnessDifference, 255);
+        EXPECT_EQ(v.colorDifference, 765);
+        EXPECT_EQ(v.brightnessLamp, lampGreen);
+        EXPECT_EQ(v.colorLamp, lampGreen);
+        EXPECT_EQ(v.brightness.color, clBlack);
+        EXPECT_EQ(v.hp.text, QString::fromUtf8("- Die Farbdifferenz liegt über dem von Hewlett Packard genannten Grenzwert (400)"));
+    }
+}
+
+TEST(Contrast, EqualColoursFailEverything)
+{
+    const ContrastVerdict v = contrastCheck(RGB(9, 9, 9), RGB(9, 9, 9));
+    EXPECT_EQ(v.brightnessDifference, 0);
+    EXPECT_EQ(v.colorLamp, lampRed);
+    EXPECT_EQ(v.brightness.text, "- Die Helligkeitsdifferenz liegt unter dem Grenzwert (125)");
+    EXPECT_EQ(v.brightness.color, lampRed);
+    EXPECT_EQ(v.w3c.color, lampRed);
+    EXPECT_EQ(v.hp.color, lampRed);
+}
+
+TEST(Contrast, YellowBetween400And500)
+{
+    const ContrastVerdict v = contrastCheck(clBlack, RGB(200, 200, 50));
+    EXPECT_EQ(v.brightnessDifference, 182);
+    EXPECT_EQ(v.colorDifference, 450);
+    EXPECT_EQ(v.brightnessLamp, lampGreen);
+    EXPECT_EQ(v.colorLamp, lampYellow);
+    EXPECT_EQ(v.w3c.text, "- Die Farbdifferenz liegt unter dem vom W3C genannten Grenzwert (500)");
+    EXPECT_EQ(v.w3c.color, lampRed);
+    EXPECT_EQ(v.hp.color, clBlack);
+}
+
+TEST(Contrast, ThresholdsPassInclusively)
+{
+    const ContrastVerdict grey = contrastCheck(RGB(3, 3, 3), RGB(128, 128, 128));
+    EXPECT_EQ(grey.brightnessDifference, 125);
+    EXPECT_EQ(grey.brightnessLamp, lampGreen);
+    EXPECT_EQ(grey.colorDifference, 375);
+    EXPECT_EQ(grey.colorLamp, lampRed);
+    EXPECT_EQ(contrastCheck(clBlack, RGB(255, 245, 0)).colorLamp, lampGreen);  // 500
+    EXPECT_EQ(contrastCheck(clBlack, RGB(255, 145, 0)).colorLamp, lampYellow); // 400
+    EXPECT_EQ(contrastCheck(clBlack, RGB(255, 144, 0)).colorLamp, lampRed);    // 399
+    const ContrastVerdict blueOnYellow = contrastCheck(RGB(0, 0, 255), RGB(255, 255, 0));
+    EXPECT_EQ(blueOnYellow.brightnessDifference, 196);
+    EXPECT_EQ(blueOnYellow.colorDifference, 765);
+}

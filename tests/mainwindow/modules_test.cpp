@@ -1,0 +1,207 @@
+#include "color/mix.h"
+#include "mainwindow/modulerules.h"
+#include "windowfixture.h"
+
+#include <QComboBox>
+#include <QEnterEvent>
+#include <QMenu>
+#include <QScrollBar>
+
+using namespace Tintara;
+using Tintara::Testing::WindowTest;
+
+namespace {
+
+class ModuleTest : public WindowTest
+{
+protected:
+    void show(const char* button) { control<QAbstractButton>(button)->click(); }
+    void drag(QWidget* source, QWidget* target)
+    {
+        QTest::mousePress(source, Qt::LeftButton, {}, source->rect().center());
+        QTest::mouseRelease(target, Qt::LeftButton, {}, target->rect().center());
+    }
+    void useSlot(int n, TColor color) { window->setSlot(n, color, 1); }
+};
+
+} // namespace
+
+TEST_F(ModuleTest, StartUpFillsEveryModule)
+{
+    EXPECT_EQ(swatch("WS43")->color(), RGB(51, 51, 0));
+    EXPECT_EQ(control<QScrollBar>("sbFarbmischer")->value(), 127);
+    EXPECT_EQ(control<QLineEdit>("edMischwert")->text(), "127");
+    EXPECT_EQ(swatch("Verlauf1")->color(), MixColors(0x008000, 0x800000, 0));
+    EXPECT_EQ(control<QScrollBar>("sbHelligkeit")->value(), 0);
+    EXPECT_EQ(control<QLineEdit>("edHelligkeitWert")->text(), "100");
+    EXPECT_EQ(swatch("shHelligkeit")->color(), RGB(0, 128, 0));
+    EXPECT_EQ(swatch("HD100")->color(), RGB(0, 128, 0));
+    EXPECT_EQ(swatch("HD200")->color(), clWhite);
+    EXPECT_EQ(swatch("shPal6")->color(), RGB(255, 128, 0));
+    EXPECT_EQ(swatch("shPal5")->color(), clWhite);
+}
+
+TEST_F(ModuleTest, GradationPageShowsTheSchemeAndFollowsIt)
+{
+    show("ToolButton3");
+    EXPECT_TRUE(control("lbHinweisHelligkeitsverlauf")->isVisible());
+    EXPECT_FALSE(swatch("Abstuf1")->isVisible());
+
+    swatch("Vorschlag1")->setColor(RGB(200, 100, 0)); // proposals stay reachable by drag only on their page
+    useSlot(2, RGB(200, 100, 0));
+    drag(swatch("Palette2"), swatch("Palette3"));
+    EXPECT_FALSE(control("lbHinweisHelligkeitsverlauf")->isVisible());
+    EXPECT_TRUE(swatch("Abstuf3")->isVisible());
+    EXPECT_EQ(swatch("Abstuf3")->color(), RGB(20, 10, 0));
+    EXPECT_EQ(swatch("Abstuf275")->color(), RGB(244, 224, 204));
+
+    control<QComboBox>("cbAbstufung")->setCurrentIndex(2);
+    EXPECT_EQ(swatch("Abstuf3")->color(), ShadeColor(RGB(200, 100, 0), -5));
+
+    drag(swatch("Palette3"), control("Image1"));
+    EXPECT_FALSE(swatch("Abstuf3")->isVisible());
+}
+
+TEST_F(ModuleTest, DropOnTheActiveColourDoesNotRecomputeGradations)
+{
+    show("ToolButton3");
+    useSlot(1, RGB(1, 2, 3)); // a change the page has not seen yet
+    drag(swatch("Palette1"), swatch("Farbanzeige"));
+    EXPECT_FALSE(swatch("Abstuf1")->isVisible());
+    drag(swatch("Palette1"), swatch("shZwischenspeicher2"));
+    EXPECT_TRUE(swatch("Abstuf1")->isVisible());
+}
+
+TEST_F(ModuleTest, DropOnAGradientEndRebuildsGradientAndMixer)
+{
+    show("ToolButton5");
+    useSlot(1, clWhite);
+    useSlot(2, clBlack);
+    drag(swatch("Palette2"), swatch("shStart"));
+    drag(swatch("Palette1"), swatch("shEnde"));
+    EXPECT_EQ(swatch("Verlauf129")->color(), RGB(127, 127, 127));
+    EXPECT_EQ(swatch("Verlauf256")->color(), RGB(254, 254, 254));
+    EXPECT_EQ(swatch("shFarbmischung")->color(), RGB(126, 126, 126));
+    control<QScrollBar>("sbFarbmischer")->setValue(255);
+    EXPECT_EQ(swatch("shFarbmischung")->color(), RGB(254, 254, 254));
+    EXPECT_EQ(control<QLineEdit>("edMischwert")->text(), "255");
+}
+
+TEST_F(ModuleTest, NewBrightnessStartResetsTheSlider)
+{
+    show("ToolButton9");
+    control<QScrollBar>("sbHelligkeit")->setValue(-100);
+    EXPECT_EQ(swatch("shHelligkeit")->color(), clBlack);
+    EXPECT_EQ(control<QLineEdit>("edHelligkeitWert")->text(), "0");
+    useSlot(1, RGB(0, 0, 200));
+    drag(swatch("Palette1"), swatch("shHelligkeitStart"));
+    EXPECT_EQ(control<QScrollBar>("sbHelligkeit")->value(), 0);
+    EXPECT_EQ(swatch("shHelligkeit")->color(), RGB(0, 0, 200));
+    EXPECT_EQ(swatch("HD100")->color(), RGB(0, 0, 200));
+}
+
+TEST_F(ModuleTest, ContrastFollowsDropsOnItsPair)
+{
+    show("ToolButton32");
+    useSlot(1, RGB(200, 200, 50));
+    drag(swatch("Palette1"), swatch("shHinter"));
+    EXPECT_EQ(control<QLabel>("lbResultHell")->text(), "182");
+    EXPECT_EQ(control<QLabel>("lbResultFarb")->text(), "450");
+    EXPECT_EQ(swatch("shResultFarb")->color(), 0x00FFFFu);
+    EXPECT_EQ(swatch("shBeispiel")->color(), RGB(200, 200, 50));
+    EXPECT_EQ(control<QLabel>("lbFarbW3C")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(control<QLabel>("lbFarbHP")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+}
+
+TEST_F(ModuleTest, TestImageButtonsAskFirst)
+{
+    show("ToolButton2");
+    desktop.messages.answers = {false};
+    control<QAbstractButton>("BitBtn3")->click();
+    EXPECT_EQ(swatch("sh1_1")->color(), 0xDCE1E4u);
+
+    desktop.messages.answers = {true};
+    control<QAbstractButton>("BitBtn3")->click();
+    EXPECT_EQ(desktop.messages.questions.last(), "Sollen die aktuellen Farben wirklich durch die Vorgaben ersetzt werden?");
+    EXPECT_EQ(swatch("sh1_9")->color(), 0xDCE1EAu);
+    EXPECT_EQ(swatch("shVorschau")->color(), 0xDCE1EAu);
+    EXPECT_EQ(swatch("sh4_6")->color(), 0x646667u);
+}
+
+TEST_F(ModuleTest, AutomaticFillsFromTheFirstFifteenSlots)
+{
+    show("ToolButton2");
+    for (int n = 1; n <= 15; ++n)
+        useSlot(n, RGB(0, 99, 0));
+    desktop.messages.answers = {true};
+    desktop.random.values = {14, 0, 7};
+    control<QAbstractButton>("BitBtn4")->click();
+    for (const char* area : {"sh1_1", "sh2_8", "sh3_3", "sh4_6"})
+        EXPECT_EQ(swatch(area)->color(), RGB(0, 99, 0)) << area;
+    EXPECT_EQ(control<QLabel>("lbVorschau")->palette().color(QPalette::WindowText), QColor(0, 99, 0));
+}
+
+TEST_F(ModuleTest, PreviewFollowsItsTwoSampleFields)
+{
+    show("ToolButton2");
+    useSlot(1, RGB(255, 0, 0));
+    drag(swatch("Palette1"), swatch("sh4_5"));
+    EXPECT_EQ(control<QLabel>("lbVorschau")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    drag(swatch("Palette1"), swatch("sh1_8"));
+    EXPECT_EQ(swatch("shVorschau")->color(), RGB(255, 0, 0));
+}
+
+TEST_F(ModuleTest, WebPagesTakeTheRoleColours)
+{
+    show("ToolButton6");
+    useSlot(1, RGB(0, 0, 255));
+    drag(swatch("Palette1"), swatch("WebseiteNav"));
+    EXPECT_EQ(swatch("Seite1LeftNav")->color(), RGB(0, 0, 255));
+    EXPECT_EQ(swatch("Seite1TopNav")->color(), RGB(0, 0, 255));
+
+    control<QComboBox>("cbWebseite")->setCurrentIndex(1);
+    EXPECT_TRUE(control("X_Seite2")->isVisible());
+    EXPECT_FALSE(control("X_Seite1")->isVisible());
+    EXPECT_EQ(swatch("Seite2TopNav")->color(), RGB(0, 0, 255));
+
+    desktop.colorDialog.result = RGB(9, 8, 7);
+    QTest::mouseClick(control("ColorDialog6"), Qt::LeftButton);
+    EXPECT_EQ(desktop.colorDialog.shownWith.back(), clBlack);
+    EXPECT_EQ(swatch("WebseiteText")->color(), RGB(9, 8, 7));
+    EXPECT_EQ(control<QLabel>("Seite2Text")->palette().color(QPalette::WindowText), QColor(9, 8, 7));
+
+    desktop.colorDialog.result = std::nullopt;
+    QTest::mouseClick(control("ColorDialog1"), Qt::LeftButton);
+    EXPECT_EQ(swatch("WebseiteBackground")->color(), clWhite);
+}
+
+TEST_F(ModuleTest, RandomColourAsksAtMostOnceInARow)
+{
+    desktop.random.values = {30, 20, 10, 1, 2, 3};
+    control<QAbstractButton>("ToolButton4")->click(); // right after start: no question
+    EXPECT_TRUE(desktop.messages.questions.isEmpty());
+    EXPECT_EQ(window->activeColor(), RGB(10, 20, 30));
+    control<QAction>("mmZufallsfarbe")->trigger();
+    EXPECT_TRUE(desktop.messages.questions.isEmpty());
+    EXPECT_EQ(window->activeColor(), RGB(3, 2, 1));
+
+    window->setActiveColor(RGB(50, 50, 50));
+    desktop.random.values = {7, 7, 7};
+    desktop.messages.answers = {false};
+    control<QAbstractButton>("ToolButton4")->click();
+    EXPECT_EQ(desktop.messages.questions.size(), 1);
+    EXPECT_EQ(window->activeColor(), RGB(50, 50, 50));
+}
+
+TEST_F(ModuleTest, PastingFollowsUpLikeADrop)
+{
+    show("ToolButton32");
+    useSlot(1, RGB(255, 255, 255));
+    window->setSlot(1, RGB(255, 255, 255), 1);
+    drag(swatch("Palette1"), swatch("shZwischenspeicher")); // the newest buffer colour, pastable
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QCoreApplication::sendEvent(swatch("shVorder"), &enter);
+    window->PopupmenueClick(window->popupMenu()->findChild<QAction*>("puInsert"));
+    EXPECT_EQ(swatch("shVorder")->color(), clWhite);
+    EXPECT_EQ(control<QLabel>("lbResultHell")->text(), "0");
+}
