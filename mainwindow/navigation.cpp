@@ -25,6 +25,8 @@ void TForm1::connectNavigation()
     connect(ui->PageControl1, &QStackedWidget::currentChanged, this, [this] {
         if (visiblePage() == ui->Z_Abstufungen)
             Helligkeitsabstufungen(); // Z_AbstufungenShow
+        else if (visiblePage() == ui->Z_Export)
+            cbExportFormatChange(); // Z_ExportShow
     });
 }
 

@@ -117,6 +117,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     connectGradient();
     connectTestPages();
     connectTestImages();
+    connectExport();
     QGuiApplication::instance()->installEventFilter(this);
     FormCreate();
 }

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 
 #include <QHash>
+#include <QImage>
 #include <QMainWindow>
 #include <QSet>
 #include <QPointer>
@@ -43,6 +44,7 @@ namespace Tintara {
 class TColorShape;
 struct SchemeSlots;
 struct Configuration;
+struct ExportChoice;
 
 // Where the window keeps its configuration, and what the command line asked for.
 struct StartOptions {
@@ -207,6 +209,13 @@ private:
     void RandomColor();
     void moduleFollowUps(TColorShape* target);
 
+    // Export
+    void connectExport();
+    ExportChoice exportChoice() const;
+    void cbExportFormatChange();
+    void ExportWahl();
+    void btSpeichernClick();
+
     // Colour scheme and value panel
     void AufShape(TColorShape* swatch);
     void Farbwerte(TColor color);
@@ -278,6 +287,8 @@ private:
     // The swatches created at start-up, by grid prefix, swatch n at index n - 1.
     QHash<QString, std::vector<TColorShape*>> m_grids;
     TColor m_lastRandomColor = 0;
+    QStringList m_exportLines;
+    QImage m_exportPicture;
 };
 
 } // namespace Tintara

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "mainwindow/schemeformat.h"
+
+#include <QFont>
+#include <QImage>
+#include <QStringList>
+
+namespace Tintara {
+
+// Output modes: 0 nothing, 1-3 style sheet (text colour, background, both), 4-6 specification
+// (HTML, RGB, both), 7 reference picture, 8 reference picture 2, 9 palette strip.
+struct ExportChoice {
+    int format = 0; // item of the format list
+    bool textColor = true, background = true, definition = false, cssInfo = true;
+    bool html = true, rgb = true, textInfo = true;
+    bool pictureName = true, pictureHtml = true, pictureRgb = true, pictureInfo = true;
+};
+
+int exportMode(const ExportChoice& choice);
+
+// The name a slot exports under: its info text's ASCII letters and digits, or farbe<n>.
+QString Farbinformation(const QString& info, int slot);
+
+QStringList exportText(int mode, const SchemeSlots& scheme, const ExportChoice& choice);
+// `font` gives the face; sizes are set per text. Modes 7 to 9; any other gives a null image.
+QImage exportPicture(int mode, const SchemeSlots& scheme, const ExportChoice& choice, const QFont& font);
+
+} // namespace Tintara

@@ -1,0 +1,152 @@
+#include "support/files.h"
+#include "windowfixture.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <jpeglib.h>
+
+using namespace Tintara;
+using Tintara::Testing::readFile;
+using Tintara::Testing::WindowTest;
+
+namespace {
+
+class ExportTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        window->setSlot(1, RGB(255, 0, 0), 1);
+        window->setSlot(3, RGB(0, 0, 255), 1);
+        swatch("Palette3")->setHint("Link blau");
+        control<QAbstractButton>("ToolButton30")->click();
+    }
+    void chooseFormat(int format) { control<QComboBox>("cbExportFormat")->setCurrentIndex(format); }
+    void saveAs(const QString& path)
+    {
+        desktop.fileDialogs.results.push_back(path);
+        control<QAbstractButton>("btSpeichern")->click();
+    }
+    QImage preview() const { return control<QLabel>("AnzeigeGrafik")->pixmap().toImage(); }
+
+    QTemporaryDir folder;
+};
+
+QImage decodeJpeg(const QByteArray& bytes)
+{
+    jpeg_decompress_struct decompressor{};
+    jpeg_error_mgr errors{};
+    decompressor.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&decompressor);
+    jpeg_mem_src(&decompressor, reinterpret_cast<const unsigned char*>(bytes.constData()),
+                 static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&decompressor, TRUE);
+    decompressor.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&decompressor);
+    QImage image(static_cast<int>(decompressor.output_width), static_cast<int>(decompressor.output_height),
+                 QImage::Format_RGB888);
+    while (decompressor.output_scanline < decompressor.output_height) {
+        JSAMPROW row = image.scanLine(static_cast<int>(decompressor.output_scanline));
+        jpeg_read_scanlines(&decompressor, &row, 1);
+    }
+    jpeg_finish_decompress(&decompressor);
+    jpeg_destroy_decompress(&decompressor);
+    return image;
+}
+
+} // namespace
+
+TEST_F(ExportTest, PageOpensWithTheStyleSheetPreview)
+{
+    auto* memo = control<QPlainTextEdit>("Memo1");
+    EXPECT_TRUE(memo->isVisible());
+    EXPECT_FALSE(control("ScrollBox1")->isVisible());
+    EXPECT_EQ(memo->toPlainText(), ".farbe1 { color: #FF0000; }\n.Linkblau { color: #0000FF; }\n"
+                                   ".hfarbe1 { background-color: #FF0000; }\n.hLinkblau { background-color: #0000FF; }");
+    EXPECT_TRUE(control("Label21")->isEnabled());
+    EXPECT_FALSE(control("cbAusgabeFormat")->isEnabled());
+
+    control<QCheckBox>("cbTextBkgrnd")->click();
+    EXPECT_EQ(memo->toPlainText(), ".farbe1 { color: #FF0000; }\n.Linkblau { color: #0000FF; }");
+}
+
+TEST_F(ExportTest, TextFilesHoldThePreviewWithCrLf)
+{
+    control<QCheckBox>("cbTextCSSDef")->click();
+    saveAs(folder.filePath("farben"));
+    EXPECT_EQ(readFile(folder.filePath("farben.css")),
+              "<style type=\"text/css\">\r\n<!--\r\n\r\n.farbe1 { color: #FF0000; }\r\n.Linkblau { color: #0000FF; }\r\n"
+              ".hfarbe1 { background-color: #FF0000; }\r\n.hLinkblau { background-color: #0000FF; }\r\n\r\n-->\r\n"
+              "</style>\r\n");
+    const auto& shown = desktop.fileDialogs.shown.back().options;
+    EXPECT_EQ(shown.filter, "Style-Sheet|*.css");
+    EXPECT_TRUE(shown.fileName.isEmpty());
+    EXPECT_EQ(window->saveDialog().filter, "TintaraStudio Farbschema|*.tsf") << "the dialog is given back";
+
+    chooseFormat(1);
+    saveAs(folder.filePath("liste"));
+    EXPECT_TRUE(readFile(folder.filePath("liste.txt")).startsWith("Farbspezifikationen\r\n\r\nfarbe1:\r\n"));
+    EXPECT_EQ(desktop.fileDialogs.shown.back().options.defaultExt, "txt");
+}
+
+TEST_F(ExportTest, PicturesSaveAsBmpAndJpeg)
+{
+    chooseFormat(2);
+    EXPECT_TRUE(control("ScrollBox1")->isVisible());
+    EXPECT_TRUE(control("cbAusgabeFormat")->isEnabled());
+    ASSERT_EQ(preview().size(), QSize(475, 1320));
+
+    saveAs(folder.filePath("bild"));
+    QImage bmp;
+    ASSERT_TRUE(bmp.load(folder.filePath("bild.bmp")));
+    EXPECT_EQ(bmp.convertToFormat(QImage::Format_RGB32), preview().convertToFormat(QImage::Format_RGB32));
+
+    control<QComboBox>("cbAusgabeFormat")->setCurrentIndex(1);
+    saveAs(folder.filePath("bild"));
+    EXPECT_EQ(desktop.fileDialogs.shown.back().options.filter, "JPG-Grafik|*.jpg");
+    const QByteArray bytes = readFile(folder.filePath("bild.jpg"));
+    ASSERT_TRUE(bytes.mid(6, 4) == "JFIF");
+    const QImage jpeg = decodeJpeg(bytes);
+    ASSERT_EQ(jpeg.size(), preview().size());
+    const QImage expected = preview().convertToFormat(QImage::Format_RGB888);
+    // Quality 100 keeps every pixel close; only sharp colour edges blur a little (chroma subsampling).
+    double total = 0;
+    for (int y = 0; y < jpeg.height(); ++y) {
+        for (int x = 0; x < jpeg.width(); ++x) {
+            const QColor a = jpeg.pixelColor(x, y), b = expected.pixelColor(x, y);
+            total += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+        }
+    }
+    EXPECT_LT(total / (3.0 * jpeg.width() * jpeg.height()), 1.0);
+    const QColor red = jpeg.pixelColor(45, 45);
+    EXPECT_TRUE(red.red() > 245 && red.green() < 10 && red.blue() < 10) << red.name().toStdString();
+}
+
+TEST_F(ExportTest, PaletteStripResetsThePictureFormat)
+{
+    chooseFormat(2);
+    control<QComboBox>("cbAusgabeFormat")->setCurrentIndex(1);
+    chooseFormat(4);
+    EXPECT_EQ(control<QComboBox>("cbAusgabeFormat")->currentIndex(), 0);
+    EXPECT_FALSE(control("Label21")->isEnabled());
+    EXPECT_EQ(preview().size(), QSize(385, 28));
+    chooseFormat(3);
+    EXPECT_EQ(preview().size(), QSize(325, 345));
+}
+
+TEST_F(ExportTest, RefusedWriteReportsAndLeavesNoFile)
+{
+    const QString path = folder.filePath("fehlt/farben.css");
+    saveAs(path);
+    ASSERT_EQ(desktop.messages.errors.size(), 1);
+    EXPECT_TRUE(desktop.messages.errors[0].startsWith("Datei \"" + QDir::toNativeSeparators(path)
+                                                      + "\" kann nicht erstellt werden. "));
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(window->saveDialog().filter, "TintaraStudio Farbschema|*.tsf");
+}
