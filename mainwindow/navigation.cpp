@@ -60,6 +60,8 @@ void TForm1::Toolbar(QObject* sender)
         runColorDialog();
     } else if (name == QLatin1String("ToolButton4")) {
         RandomColor();
+    } else if (name == QLatin1String("ToolButton33")) {
+        InTrayMinimieren();
     }
 }
 
@@ -72,7 +74,7 @@ void TForm1::mmMenueClick(QAction* entry)
 // Sees every key before the focused control does: the function keys, then the fields' key filters.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (dragEvent(watched, event) || contextMenuEvent(watched, event) || valuePanelClick(watched, event)
+    if (dragEvent(watched, event) || pickerEvent(watched, event) || contextMenuEvent(watched, event) || valuePanelClick(watched, event)
         || roleLabelClick(watched, event))
         return true;
     if (event->type() == QEvent::FocusOut && isChannelField(watched))

@@ -19,6 +19,7 @@
 #include "ui_z_websave.h"
 #include "ui_z_webseite.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLinearGradient>
@@ -103,8 +104,10 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tintara.svg")));
+    // The program's icon for its window, the task bar and the notification area.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tintara.svg")));
 
+    ui->Zoom->setScreen(&m_platform.screen);
     connectNavigation();
     connectEditor();
     connectFinder();
@@ -118,6 +121,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     connectTestPages();
     connectTestImages();
     connectExport();
+    connectTrayMode();
     QGuiApplication::instance()->installEventFilter(this);
     FormCreate();
 }

@@ -42,6 +42,10 @@ class Z_Konverter;
 namespace Tintara {
 
 class TColorShape;
+class TTrayIcon;
+
+// The magnifier's zoom level for an item of the zoom list, if the item is one.
+std::optional<int> zoomLevelFor(int index);
 struct SchemeSlots;
 struct Configuration;
 struct ExportChoice;
@@ -102,6 +106,11 @@ public:
     void DragDropTrash(TColorShape* source);
     void DragDropPalette(TColorShape* field, TColorShape* source);
     bool isDragging() const { return m_dragSource != nullptr; }
+    bool isPicking() const { return m_picking; }
+
+    // Tray mode.
+    QMenu* trayMenu() const { return m_puTray; }
+    TTrayIcon* trayIcon() const { return m_trayIcon; }
 
     // The context menu and the colour history.
     QMenu* popupMenu() const { return m_popup; }
@@ -216,6 +225,17 @@ private:
     void ExportWahl();
     void btSpeichernClick();
 
+    // Screen picking
+    bool pickerEvent(QObject* watched, QEvent* event);
+    void ZoomMouseDown(Qt::MouseButton button);
+    void FormMouseMove(QPoint globalPosition);
+    void ZoomMouseUp();
+
+    // Tray mode
+    void connectTrayMode();
+    void InTrayMinimieren();
+    void PopupmenueTrayClick(QAction* item);
+
     // Colour scheme and value panel
     void AufShape(TColorShape* swatch);
     void Farbwerte(TColor color);
@@ -277,6 +297,7 @@ private:
     TColor m_brightnessBase = 0;
     TColor m_dialogColor = clBlack;
     bool m_inScrollbarWechsel = false;
+    bool m_picking = false;
 
     int m_displayMode = 1;
     int m_customBackground = 0;
@@ -287,6 +308,8 @@ private:
     // The swatches created at start-up, by grid prefix, swatch n at index n - 1.
     QHash<QString, std::vector<TColorShape*>> m_grids;
     TColor m_lastRandomColor = 0;
+    QMenu* m_puTray = nullptr;
+    TTrayIcon* m_trayIcon = nullptr;
     QStringList m_exportLines;
     QImage m_exportPicture;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPoint>
 #include <QString>
 
 #include <functional>
@@ -60,6 +61,8 @@ public:
     virtual unsigned shellVersion() const = 0;
     // Identifies the task bar; a different value means it was recreated.
     virtual quintptr taskBarWindow() const = 0;
+    // Where the pointer is while a message is handled.
+    virtual QPoint cursorPos() const = 0;
     virtual void setCallback(Callback callback) = 0;
 };
 

@@ -117,6 +117,12 @@ QImage QtScreen::capture(const QRect& area) const
         .toImage();
 }
 
+QSize QtScreen::primarySize() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize();
+}
+
 void QtShell::open(const QString& path)
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
@@ -193,6 +199,11 @@ unsigned QtNotificationArea::shellVersion() const
 quintptr QtNotificationArea::taskBarWindow() const
 {
     return QSystemTrayIcon::isSystemTrayAvailable() ? 1 : 0;
+}
+
+QPoint QtNotificationArea::cursorPos() const
+{
+    return QCursor::pos();
 }
 
 void QtNotificationArea::setCallback(Callback callback)

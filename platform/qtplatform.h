@@ -46,6 +46,7 @@ public:
     QPoint cursorPos() const override;
     TColor pixel(QPoint position) const override;
     QImage capture(const QRect& area) const override;
+    QSize primarySize() const override;
 };
 
 class QtShell : public Shell
@@ -72,6 +73,7 @@ public:
     bool notify(NotifyMessage message, const NotifyIconData& data) override;
     unsigned shellVersion() const override;
     quintptr taskBarWindow() const override;
+    QPoint cursorPos() const override;
     void setCallback(Callback callback) override;
 
 private:

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 namespace Tintara {
 
@@ -16,6 +17,8 @@ public:
     virtual QPoint cursorPos() const = 0;
     virtual TColor pixel(QPoint position) const = 0;
     virtual QImage capture(const QRect& area) const = 0;
+    // The primary screen's size.
+    virtual QSize primarySize() const = 0;
 };
 
 } // namespace Tintara

@@ -89,6 +89,7 @@ public:
         captures.push_back(area);
         return image.copy(area);
     }
+    QSize primarySize() const override { return image.size(); }
     QPoint cursor;
     QImage image; // the whole "desktop"
     mutable std::vector<QRect> captures;
@@ -111,6 +112,7 @@ public:
     }
     unsigned shellVersion() const override { return version; }
     quintptr taskBarWindow() const override { return taskBar; }
+    QPoint cursorPos() const override { return cursor; }
     void setCallback(Callback value) override { callback = std::move(value); }
 
     struct Call {
@@ -120,6 +122,7 @@ public:
     std::vector<Call> calls;
     unsigned version = 0x60000;
     quintptr taskBar = 1;
+    QPoint cursor;
     Callback callback;
 };
 

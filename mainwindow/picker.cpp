@@ -1,0 +1,74 @@
+#include "mainwindow/tform1.h"
+
+#include "controls/tcolorshape.h"
+#include "controls/tmagnifier.h"
+
+#include "ui_tform1.h"
+
+#include <QMouseEvent>
+
+namespace Tintara {
+
+std::optional<int> zoomLevelFor(int index)
+{
+    static constexpr int levels[] = {200, 175, 150, 125, 100, 75, 50, 25, 10};
+    if (index < 0 || index >= static_cast<int>(std::size(levels)))
+        return std::nullopt;
+    return levels[index];
+}
+
+// Press on the magnifier, move anywhere on the screen, release: the pixel under the pointer.
+bool TForm1::pickerEvent(QObject* watched, QEvent* event)
+{
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (watched != ui->Zoom)
+            return false;
+        ZoomMouseDown(mouse->button());
+        return true;
+    case QEvent::MouseMove:
+        if (!m_picking)
+            return false;
+        FormMouseMove(mouse->globalPosition().toPoint());
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (!m_picking && watched != this && watched != centralWidget())
+            return false;
+        ZoomMouseUp();
+        return true;
+    default: return false;
+    }
+}
+
+void TForm1::ZoomMouseDown(Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton)
+        return;
+    if (const auto level = zoomLevelFor(ui->cbZoom->currentIndex()))
+        ui->Zoom->setZoomLevel(*level);
+    ui->Zoom->setActive(true);
+    ui->Zoom->setCacheOnDeactivate(true);
+    m_picking = true;
+    grabMouse();
+}
+
+void TForm1::FormMouseMove(QPoint globalPosition)
+{
+    ui->Farbanzeige->setColor(m_platform.screen.pixel(globalPosition));
+}
+
+void TForm1::ZoomMouseUp()
+{
+    const TColor color = activeColor();
+    ui->sbRot->setValue(redOf(color));
+    ui->sbGruen->setValue(greenOf(color));
+    ui->sbBlau->setValue(blueOf(color));
+    ui->Zoom->setActive(false);
+    releaseMouse();
+    m_picking = false;
+    m_brightnessBase = color;
+    ScrollbarAnpassung(color);
+}
+
+} // namespace Tintara
