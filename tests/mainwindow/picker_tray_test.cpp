@@ -1,0 +1,127 @@
+#include "controls/tmagnifier.h"
+#include "controls/ttrayicon.h"
+#include "windowfixture.h"
+
+#include <QComboBox>
+#include <QMenu>
+#include <QScrollBar>
+
+using namespace Tintara;
+using Tintara::Testing::WindowTest;
+
+namespace {
+
+class PickerTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        desktop.screen.image = QImage(800, 600, QImage::Format_RGB32);
+        desktop.screen.image.fill(qRgb(10, 20, 30));
+        desktop.screen.image.setPixel(700, 500, qRgb(200, 100, 50));
+        WindowTest::SetUp();
+        QTest::keyClick(window.get(), Qt::Key_F4);
+    }
+    TMagnifier* zoom() const { return control<TMagnifier>("Zoom"); }
+    void moveTo(QPoint global)
+    {
+        QMouseEvent move(QEvent::MouseMove, window->mapFromGlobal(global), global, Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &move);
+    }
+};
+
+} // namespace
+
+TEST(ZoomLevels, NineChoices)
+{
+    EXPECT_EQ(zoomLevelFor(0), 200);
+    EXPECT_EQ(zoomLevelFor(4), 100);
+    EXPECT_EQ(zoomLevelFor(6), 50);
+    EXPECT_EQ(zoomLevelFor(8), 10);
+    EXPECT_EQ(zoomLevelFor(9), std::nullopt);
+}
+
+TEST_F(PickerTest, PressMoveReleasePicksThePixelUnderThePointer)
+{
+    EXPECT_FALSE(zoom()->active());
+    control<QComboBox>("cbZoom")->setCurrentIndex(2);
+    QTest::mousePress(zoom(), Qt::LeftButton);
+    EXPECT_TRUE(window->isPicking());
+    EXPECT_TRUE(zoom()->active());
+    EXPECT_EQ(zoom()->zoomLevel(), 150);
+
+    moveTo({700, 500});
+    EXPECT_EQ(swatch("Farbanzeige")->color(), RGB(200, 100, 50));
+    EXPECT_EQ(control<QLineEdit>("edHTML")->text(), "#16AE00") << "the editor waits for the release";
+
+    QTest::mouseRelease(window.get(), Qt::LeftButton);
+    EXPECT_FALSE(window->isPicking());
+    EXPECT_FALSE(zoom()->active());
+    EXPECT_TRUE(zoom()->hasSnapshot());
+    EXPECT_EQ(window->activeColor(), RGB(200, 100, 50));
+    EXPECT_EQ(control<QLineEdit>("edHTML")->text(), "#C86432");
+    EXPECT_EQ(control<QScrollBar>("sbRot")->value(), 200);
+    EXPECT_EQ(window->brightnessBase(), RGB(200, 100, 50));
+}
+
+TEST_F(PickerTest, OnlyTheLeftButtonStartsPickingAndAnyReleaseEndsIt)
+{
+    QTest::mousePress(zoom(), Qt::RightButton);
+    EXPECT_FALSE(window->isPicking());
+    EXPECT_FALSE(zoom()->active());
+    QTest::mousePress(zoom(), Qt::LeftButton);
+    QTest::mouseRelease(window.get(), Qt::RightButton);
+    EXPECT_FALSE(window->isPicking());
+}
+
+namespace {
+
+class TrayModeTest : public WindowTest
+{
+protected:
+    QAction* item(const char* name) const { return window->trayMenu()->findChild<QAction*>(name); }
+};
+
+} // namespace
+
+TEST_F(TrayModeTest, F10HidesTheWindowAndBuildsTheMenu)
+{
+    window->setSlot(2, RGB(255, 0, 0), 1);
+    swatch("Palette3")->setHint("Link blau");
+    QTest::keyClick(window.get(), Qt::Key_F10);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->trayIcon()->active());
+    EXPECT_EQ(desktop.notificationArea.calls.front().message, NotifyMessage::Add);
+    EXPECT_EQ(desktop.notificationArea.calls.front().data.tip, "Mit der linken Maustaste klicken, um das Menü zu öffnen");
+
+    EXPECT_EQ(item("puTray_2")->text(), "Farbe 2");
+    EXPECT_TRUE(item("puTray_2")->isEnabled());
+    EXPECT_EQ(item("puTray_3")->text(), "Link blau");
+    EXPECT_FALSE(item("puTray_3")->isEnabled());
+    EXPECT_EQ(item("puTray_7")->text(), "Farbe 7");
+
+    desktop.notificationArea.callback(TrayLeftDown);
+    EXPECT_TRUE(window->trayMenu()->isVisible());
+    window->trayMenu()->hide();
+
+    item("puTray_0")->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->trayIcon()->active());
+    EXPECT_EQ(desktop.notificationArea.calls.back().message, NotifyMessage::Delete);
+}
+
+TEST_F(TrayModeTest, ChoosingAColourCopiesItInTheChosenFormat)
+{
+    window->setSlot(1, RGB(255, 128, 0), 1);
+    control<QAbstractButton>("ToolButton33")->click();
+    control<QComboBox>("cbTrayFormat")->setCurrentIndex(4);
+    item("puTray_1")->trigger();
+    EXPECT_EQ(desktop.clipboard.content, "0x0080FF");
+    EXPECT_EQ(swatch("shZwischenspeicher")->color(), clBtnFace) << "the history stays as it was";
+
+    control<QComboBox>("cbTrayFormat")->setCurrentIndex(7);
+    item("puTray_1")->trigger();
+    EXPECT_EQ(desktop.clipboard.content, "0x0080FF");
+    EXPECT_EQ(desktop.messages.messages, QStringList{"0;127;255;0"});
+}
