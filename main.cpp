@@ -10,7 +10,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tintara"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tintara Studio"));
 
     // Qt's own dialogs and message-box buttons speak German like the rest of the program.
     QTranslator qtTranslator;

@@ -104,6 +104,8 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // The task bar names the program by its short title; the caption stays the full one.
+    setWindowIconText(QStringLiteral("Tintara Studio"));
     // The program's icon for its window, the task bar and the notification area.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tintara.svg")));
 

@@ -24,9 +24,10 @@ QWidget* dialogParent()
     return QApplication::activeWindow();
 }
 
+// The application's title, as the task bar shows it.
 QString boxTitle()
 {
-    return QGuiApplication::applicationDisplayName();
+    return QStringLiteral("Tintara Studio");
 }
 
 bool ask(const QString& text, QMessageBox::StandardButton yes, QMessageBox::StandardButton no)

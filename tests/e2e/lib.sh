@@ -22,6 +22,7 @@ start_program() {
     done
     [ -n "$WID" ] || fail "the main window did not appear"
     sleep 0.5
+    xdotool windowfocus "$WID" # there is no window manager to give it the keyboard
     eval "$(xdotool getwindowgeometry --shell "$WID")"
     WX=$X
     WY=$Y
