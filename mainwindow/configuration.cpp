@@ -33,9 +33,10 @@ void selectStored(QComboBox* list, int index)
 
 QString TForm1::defaultConfigurationPath()
 {
-    // Beside the program when its folder can be written (a portable copy), else per user.
+    // A copy that carries its help file along keeps its settings beside it, where it may write;
+    // an installed program (help file in the data folder) keeps them per user.
     const QString beside = QApplication::applicationDirPath();
-    if (QFileInfo(beside).isWritable())
+    if (QFileInfo::exists(beside + QStringLiteral("/tintara.chm")) && QFileInfo(beside).isWritable())
         return beside + QStringLiteral("/tintara.ini");
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(folder);

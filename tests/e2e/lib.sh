@@ -6,7 +6,7 @@ BUILD_DIR=$1
 HERE=$(cd "$(dirname "$0")" && pwd)
 WORK=$(mktemp -d)
 trap 'kill "$PID" 2>/dev/null || true; rm -rf "$WORK"' EXIT
-cp "$BUILD_DIR/tintara" "$WORK/"
+cp "$BUILD_DIR/tintara" "$BUILD_DIR/tintara.chm" "$WORK/" # a portable copy: settings beside it
 PID=""
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
