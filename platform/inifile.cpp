@@ -7,31 +7,15 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 namespace Tintara {
 
 namespace {
 
-bool isSectionHeader(const QString& line)
+QString folded(const QString& name)
 {
-    return line.trimmed().startsWith(u'[');
-}
-
-QString sectionName(const QString& line)
-{
-    const QString trimmed = line.trimmed();
-    const qsizetype close = trimmed.indexOf(u']');
-    return trimmed.mid(1, close < 0 ? -1 : close - 1).trimmed();
-}
-
-bool sameName(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
-QString keyOf(const QString& line)
-{
-    const qsizetype equals = line.indexOf(u'=');
-    return equals < 0 ? QString() : line.left(equals).trimmed();
+    return name.trimmed().toCaseFolded();
 }
 
 // A value must stay on its own line.
@@ -44,50 +28,99 @@ QString singleLine(QString value)
 
 } // namespace
 
+IniFile::Line IniFile::parse(QString text)
+{
+    Line line{std::move(text), Kind::Other, {}};
+    const QString trimmed = line.text.trimmed();
+    if (trimmed.startsWith(u'[')) {
+        const qsizetype close = trimmed.indexOf(u']');
+        line.kind = Kind::Section;
+        line.name = folded(trimmed.mid(1, close < 0 ? -1 : close - 1));
+    } else if (const qsizetype equals = line.text.indexOf(u'='); equals >= 0) {
+        line.kind = Kind::Key;
+        line.name = folded(line.text.left(equals));
+    }
+    return line;
+}
+
 IniFile::IniFile(const QString& path)
     : m_path(path)
 {
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        *this = fromText(decodeProfileText(file.readAll()));
-    m_path = path;
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QByteArray head = file.read(readLimit);
+    if (!file.atEnd()) {
+        head.truncate(head.lastIndexOf('\n') + 1); // whole lines only
+        m_unreadFrom = head.size();
+    }
+    m_lines = fromText(decodeProfileText(head)).m_lines;
 }
 
 IniFile IniFile::fromText(const QString& text)
 {
     IniFile ini;
-    if (text.isEmpty())
-        return ini;
-    const QStringList lines = text.split(u'\n');
-    ini.m_lines.reserve(lines.size());
-    for (QString line : lines) {
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        QString line = text.mid(start, end - start);
         if (line.endsWith(u'\r'))
             line.chop(1);
-        ini.m_lines.push_back(line);
+        ini.m_lines.push_back(parse(std::move(line)));
+        start = end + 1;
     }
-    // The text's final line end does not start another line.
-    if (text.endsWith(u'\n'))
-        ini.m_lines.pop_back();
     return ini;
 }
 
-std::optional<IniFile::Range> IniFile::findSection(const QString& section) const
+const IniFile::Index& IniFile::index() const
+{
+    if (m_index)
+        return *m_index;
+    m_index.emplace();
+    QString section;
+    bool firstOccurrence = false;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const Line& line = m_lines[i];
+        if (line.kind == Kind::Section) {
+            section = line.name;
+            firstOccurrence = !m_index->sections.contains(section);
+            if (firstOccurrence)
+                m_index->sections.insert(section, i);
+        } else if (line.kind == Kind::Key && firstOccurrence) {
+            // Keys before any section, or in a repeated section, are never found.
+            const QString key = section + u'\n' + line.name;
+            if (!m_index->keys.contains(key))
+                m_index->keys.insert(key, i);
+        }
+    }
+    return *m_index;
+}
+
+std::optional<std::size_t> IniFile::valueLine(const QString& section, const QString& key) const
+{
+    const auto found = index().keys.find(folded(section) + u'\n' + folded(key));
+    return found == index().keys.end() ? std::nullopt : std::optional(*found);
+}
+
+std::optional<IniFile::Range> IniFile::findSection(const QString& name) const
 {
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        if (!isSectionHeader(m_lines[i]) || !sameName(sectionName(m_lines[i]), section))
+        if (m_lines[i].kind != Kind::Section || m_lines[i].name != name)
             continue;
         std::size_t end = i + 1;
-        while (end < m_lines.size() && !isSectionHeader(m_lines[end]))
+        while (end < m_lines.size() && m_lines[end].kind != Kind::Section)
             ++end;
         return Range{i, end};
     }
     return std::nullopt;
 }
 
-std::optional<std::size_t> IniFile::findKey(const Range& range, const QString& key) const
+std::optional<std::size_t> IniFile::findKey(const Range& range, const QString& name) const
 {
     for (std::size_t i = range.header + 1; i < range.end; ++i) {
-        if (m_lines[i].contains(u'=') && sameName(keyOf(m_lines[i]), key))
+        if (m_lines[i].kind == Kind::Key && m_lines[i].name == name)
             return i;
     }
     return std::nullopt;
@@ -95,12 +128,12 @@ std::optional<std::size_t> IniFile::findKey(const Range& range, const QString& k
 
 QString IniFile::readString(const QString& section, const QString& key, const QString& fallback) const
 {
-    const auto range = findSection(section);
-    const auto line = range ? findKey(*range, key) : std::nullopt;
+    const auto line = valueLine(section, key);
     if (!line)
         return fallback;
-    const QString& text = m_lines[*line];
-    return text.mid(text.indexOf(u'=') + 1).trimmed().left(maxValueLength);
+    const QString& text = m_lines[*line].text;
+    const QStringView value = QStringView(text).mid(text.indexOf(u'=') + 1).trimmed();
+    return value.left(maxValueLength).toString();
 }
 
 int IniFile::readInteger(const QString& section, const QString& key, int fallback) const
@@ -117,31 +150,32 @@ bool IniFile::readBool(const QString& section, const QString& key, bool fallback
 
 bool IniFile::sectionExists(const QString& section) const
 {
-    return findSection(section).has_value();
+    return index().sections.contains(folded(section));
 }
 
 bool IniFile::valueExists(const QString& section, const QString& key) const
 {
-    const auto range = findSection(section);
-    return range && findKey(*range, key);
+    return valueLine(section, key).has_value();
 }
 
 void IniFile::writeString(const QString& section, const QString& key, const QString& value)
 {
-    const auto range = findSection(section);
+    m_index.reset();
+    const auto range = findSection(folded(section));
     if (!range) {
-        m_lines.push_back(u'[' + section + u']');
-        m_lines.push_back(key + u'=' + singleLine(value));
+        m_lines.push_back(parse(u'[' + section + u']'));
+        m_lines.push_back(parse(key + u'=' + singleLine(value)));
         return;
     }
-    if (const auto line = findKey(*range, key)) {
-        m_lines[*line] = keyOf(m_lines[*line]) + u'=' + singleLine(value);
+    if (const auto line = findKey(*range, folded(key))) {
+        const QString& old = m_lines[*line].text;
+        m_lines[*line] = parse(old.left(old.indexOf(u'=')).trimmed() + u'=' + singleLine(value));
         return;
     }
     std::size_t insertAt = range->end;
-    while (insertAt > range->header + 1 && m_lines[insertAt - 1].trimmed().isEmpty())
+    while (insertAt > range->header + 1 && m_lines[insertAt - 1].text.trimmed().isEmpty())
         --insertAt;
-    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt), key + u'=' + singleLine(value));
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt), parse(key + u'=' + singleLine(value)));
 }
 
 void IniFile::writeInteger(const QString& section, const QString& key, int value)
@@ -156,17 +190,21 @@ void IniFile::writeBool(const QString& section, const QString& key, bool value)
 
 void IniFile::eraseSection(const QString& section)
 {
-    while (const auto range = findSection(section)) {
-        m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(range->header),
-                      m_lines.begin() + static_cast<std::ptrdiff_t>(range->end));
-    }
+    m_index.reset();
+    const QString name = folded(section);
+    bool inside = false;
+    std::erase_if(m_lines, [&](const Line& line) {
+        if (line.kind == Kind::Section)
+            inside = line.name == name;
+        return inside;
+    });
 }
 
 QByteArray IniFile::toBytes() const
 {
     QByteArray bytes;
-    for (const QString& line : m_lines) {
-        bytes += line.toUtf8();
+    for (const Line& line : m_lines) {
+        bytes += line.text.toUtf8();
         bytes += "\r\n";
     }
     return bytes;
@@ -174,7 +212,13 @@ QByteArray IniFile::toBytes() const
 
 std::optional<QString> IniFile::save() const
 {
-    if (writeFileAtomically(m_path, toBytes()))
+    QByteArray bytes = toBytes();
+    if (m_unreadFrom >= 0) {
+        QFile original(m_path);
+        if (original.open(QIODevice::ReadOnly) && original.seek(m_unreadFrom))
+            bytes += original.readAll();
+    }
+    if (writeFileAtomically(m_path, bytes))
         return std::nullopt;
     return QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(m_path));
 }

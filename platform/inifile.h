@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -16,6 +16,9 @@ class IniFile
 {
 public:
     static constexpr int maxValueLength = 2047;
+    // Scheme and configuration files are a few kilobytes; of anything larger only the lines within
+    // the first mebibyte are read, so a hostile file cannot stall the program. Saving keeps the rest.
+    static constexpr qint64 readLimit = 1 << 20;
 
     IniFile() = default;
     // Reads `path`; a missing or unreadable file gives an empty one that saves to `path`.
@@ -44,16 +47,32 @@ public:
     std::optional<QString> save() const;
 
 private:
+    enum class Kind { Other, Section, Key };
+    struct Line {
+        QString text;
+        Kind kind = Kind::Other;
+        QString name; // section or key name, case-folded
+    };
     struct Range {
         std::size_t header;
         std::size_t end; // one past the section's last line
     };
+    // Where the first occurrence of each section and key stands; built on the first read.
+    struct Index {
+        QHash<QString, std::size_t> sections;
+        QHash<QString, std::size_t> keys; // "section\nkey"
+    };
 
-    std::optional<Range> findSection(const QString& section) const;
-    std::optional<std::size_t> findKey(const Range& range, const QString& key) const;
+    static Line parse(QString text);
+    std::optional<Range> findSection(const QString& folded) const;
+    std::optional<std::size_t> findKey(const Range& range, const QString& folded) const;
+    const Index& index() const;
+    std::optional<std::size_t> valueLine(const QString& section, const QString& key) const;
 
     QString m_path;
-    std::vector<QString> m_lines;
+    std::vector<Line> m_lines;
+    qint64 m_unreadFrom = -1; // where the unread rest of a large file begins
+    mutable std::optional<Index> m_index;
 };
 
 } // namespace Tintara
