@@ -4,7 +4,6 @@
 #include "mainwindow/schemeformat.h"
 #include "platform/inifile.h"
 
-#include "ui_z_konverter.h"
 
 namespace Tintara {
 
@@ -65,13 +64,11 @@ void TForm1::btnKonvDateiOeffnen()
     m_dlOpen.options.filter = QStringLiteral("Tintara Farbschema|*.ini");
     m_dlOpen.options.defaultExt = QStringLiteral("ini");
     if (m_dlOpen.execute()) {
-        const IniFile ini(m_dlOpen.options.fileName);
-        for (int n = 1; n <= 48; ++n) {
-            auto* swatch = uiKonverter->btnKonvDateiOeffnen->parentWidget()->findChild<TColorShape*>(
-                QStringLiteral("PFA%1").arg(n));
-            const int value = ini.readInteger(QStringLiteral("CFarben"), QStringLiteral("CFarbe%1").arg(n), 0);
-            swatch->setColor(value != 0 ? static_cast<TColor>(value) : clBtnFace);
-            swatch->setPenStyle(value != 0 ? TColorShape::PenStyle::Solid : TColorShape::PenStyle::Clear);
+        const auto colors = readOldScheme(IniFile(m_dlOpen.options.fileName));
+        const std::vector<TColorShape*>& grid = m_grids.value(QStringLiteral("PFA"));
+        for (int n = 0; n < 48; ++n) {
+            grid[n]->setColor(colors[n].value_or(clBtnFace));
+            grid[n]->setPenStyle(colors[n] ? TColorShape::PenStyle::Solid : TColorShape::PenStyle::Clear);
         }
     }
     m_dlOpen.options.filter = QStringLiteral("TintaraStudio Farbschema|*.tsf");

@@ -24,6 +24,17 @@ SchemeSlots readSchemeSlots(const IniFile& ini)
     return scheme;
 }
 
+std::array<std::optional<TColor>, 48> readOldScheme(const IniFile& ini)
+{
+    std::array<std::optional<TColor>, 48> colors;
+    for (int n = 1; n <= 48; ++n) {
+        const int value = ini.readInteger(QStringLiteral("CFarben"), key("CFarbe", n), 0);
+        if (value != 0)
+            colors[n - 1] = static_cast<TColor>(value);
+    }
+    return colors;
+}
+
 void writeSchemeSlots(IniFile& ini, const SchemeSlots& scheme)
 {
     for (int n = 1; n <= 16; ++n) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace Tintara {
 
@@ -21,6 +22,9 @@ struct SchemeSlots {
 SchemeSlots readSchemeSlots(const IniFile& ini);
 // Farbe n and FarbeGes n in [Palette], then Feld n in [Hints], for n = 1..16.
 void writeSchemeSlots(IniFile& ini, const SchemeSlots& scheme);
+
+// The predecessor's 48 colours ([CFarben] CFarbe1..48); 0, missing or unparsable is no colour.
+std::array<std::optional<TColor>, 48> readOldScheme(const IniFile& ini);
 
 // Colours are stored as the signed decimal of their 32-bit value.
 inline int storedColor(TColor color) { return static_cast<int>(color); }

@@ -1,0 +1,19 @@
+// Loading tintara.ini and writing it back.
+#include "mainwindow/configformat.h"
+#include "platform/inifile.h"
+#include "platform/textcodec.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    Tintara::IniFile ini = Tintara::IniFile::fromText(Tintara::decodeProfileText(bytes));
+    const Tintara::Configuration config = Tintara::readConfiguration(ini);
+    Tintara::writeConfiguration(ini, config);
+    const Tintara::Configuration again = Tintara::readConfiguration(ini);
+    if (again.options != config.options || again.modus != config.modus || again.scheme.colors != config.scheme.colors)
+        __builtin_trap(); // what was loaded must save back unchanged
+    return 0;
+}

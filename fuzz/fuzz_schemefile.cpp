@@ -1,0 +1,19 @@
+// Loading a scheme file and saving it back.
+#include "mainwindow/schemeformat.h"
+#include "platform/inifile.h"
+#include "platform/textcodec.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    Tintara::IniFile ini = Tintara::IniFile::fromText(Tintara::decodeProfileText(bytes));
+    const Tintara::SchemeSlots scheme = Tintara::readSchemeSlots(ini);
+    Tintara::writeSchemeSlots(ini, scheme);
+    const Tintara::SchemeSlots again = Tintara::readSchemeSlots(ini);
+    if (again.colors != scheme.colors || again.used != scheme.used)
+        __builtin_trap(); // what was loaded must save back unchanged
+    return 0;
+}
