@@ -150,3 +150,16 @@ TEST_F(ExportTest, RefusedWriteReportsAndLeavesNoFile)
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(window->saveDialog().filter, "TintaraStudio Farbschema|*.tsf");
 }
+
+TEST_F(ExportTest, ExportOntoAFullDiskLeavesNoPartialFile)
+{
+    chooseFormat(2);
+    const QString path = folder.filePath("voll.bmp");
+    {
+        const Testing::FileSizeLimit fullDisk(4096);
+        saveAs(path);
+    }
+    ASSERT_EQ(desktop.messages.errors.size(), 1);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{});
+}
