@@ -8,8 +8,8 @@
 
 namespace Tintara {
 
-// Output modes: 0 nothing, 1-3 style sheet (text colour, background, both), 4-6 specification
-// (HTML, RGB, both), 7 reference picture, 8 reference picture 2, 9 palette strip.
+// Output modes: 0 nothing, 1-3 style sheet (text colour, background, both), 4-6 colour listing
+// "Farbspezifikationen" (HTML, RGB, both), 7 reference picture, 8 reference picture 2, 9 palette strip.
 struct ExportChoice {
     int format = 0; // item of the format list
     bool textColor = true, background = true, definition = false, cssInfo = true;

@@ -39,30 +39,19 @@ void TForm1::Toolbar(QObject* sender)
     case BackgroundRule::Unchanged: break;
     }
 
-    if (const QString page = pageForSender(name); !page.isEmpty()) {
+    static const QHash<QString, void (TForm1::*)()> commands = {
+        {"ToolButton25", &TForm1::Programmende}, {"ToolButton35", &TForm1::openHelpFile},
+        {"ToolButton10", &TForm1::PaletteNeu}, {"ToolButton11", &TForm1::PaletteOeffnen},
+        {"ToolButton12", &TForm1::PaletteSpeichern}, {"ToolButton14", &TForm1::InPaletteClick},
+        {"ToolButton21", &TForm1::runColorDialog}, {"ToolButton4", &TForm1::RandomColor},
+        {"ToolButton33", &TForm1::InTrayMinimieren},
+    };
+    if (const QString page = pageForSender(name); !page.isEmpty())
         ui->PageControl1->setCurrentWidget(ui->PageControl1->findChild<QWidget*>(page));
-    } else if (name == QLatin1String("ToolButton18") || name == QLatin1String("ToolButton19")
-               || name == QLatin1String("ToolButton20")) {
+    else if (sender == ui->ToolButton18 || sender == ui->ToolButton19 || sender == ui->ToolButton20)
         Anzeigemodus(sender);
-    } else if (name == QLatin1String("ToolButton25")) {
-        Programmende();
-    } else if (name == QLatin1String("ToolButton35")) {
-        openHelpFile();
-    } else if (name == QLatin1String("ToolButton10")) {
-        PaletteNeu();
-    } else if (name == QLatin1String("ToolButton11")) {
-        PaletteOeffnen();
-    } else if (name == QLatin1String("ToolButton12")) {
-        PaletteSpeichern();
-    } else if (name == QLatin1String("ToolButton14")) {
-        InPaletteClick();
-    } else if (name == QLatin1String("ToolButton21")) {
-        runColorDialog();
-    } else if (name == QLatin1String("ToolButton4")) {
-        RandomColor();
-    } else if (name == QLatin1String("ToolButton33")) {
-        InTrayMinimieren();
-    }
+    else if (const auto command = commands.value(name))
+        (this->*command)();
 }
 
 void TForm1::mmMenueClick(QAction* entry)

@@ -80,7 +80,7 @@ TEST(StyleSheet, EmptyNamesAndEmptySchemes)
     EXPECT_TRUE(exportText(3, SchemeSlots{}, ExportChoice{}).isEmpty());
 }
 
-TEST(Specification, HtmlRgbAndBoth)
+TEST(ColourListing, HtmlRgbAndBoth)
 {
     const QStringList html = exportText(4, redAndBlue, ExportChoice{});
     EXPECT_EQ(html, (QStringList{"Farbspezifikationen", "", "farbe1:", "         HTML: #FF0000", "Linkblau:",
@@ -91,7 +91,7 @@ TEST(Specification, HtmlRgbAndBoth)
               (QStringList{"Farbspezifikationen", "", "", "(Erstellt mit Orbelin Tintara Studio)"}));
 }
 
-TEST(Specification, EmptySwatchColourExportsItsRawBytes)
+TEST(ColourListing, EmptySwatchColourExportsItsRawBytes)
 {
     const SchemeSlots scheme = schemeOf({{1, clBtnFace, ""}});
     EXPECT_EQ(exportText(6, scheme, ExportChoice{})[3], "         HTML: #0F0000  /  RGB: 15, 0, 0");
