@@ -20,17 +20,16 @@ std::optional<int> zoomLevelFor(int index)
 // Press on the magnifier, move anywhere on the screen, release: the pixel under the pointer.
 bool TForm1::pickerEvent(QObject* watched, QEvent* event)
 {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         if (watched != ui->Zoom)
             return false;
-        ZoomMouseDown(mouse->button());
+        ZoomMouseDown(static_cast<QMouseEvent*>(event)->button());
         return true;
     case QEvent::MouseMove:
         if (!m_picking)
             return false;
-        FormMouseMove(mouse->globalPosition().toPoint());
+        FormMouseMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     case QEvent::MouseButtonRelease:
         if (!m_picking && watched != this && watched != centralWidget())
