@@ -44,11 +44,8 @@ void TForm1::HintergrundWechsel(TColor color)
         uiFarbverlauf->Label14, uiFarbverlauf->Label15, uiFarbverlauf->Label16, uiFarbverlauf->Label17,
         uiAbstufungen->Label1,
     };
-    for (QWidget* caption : captions) {
-        QPalette palette = caption->palette();
-        palette.setColor(QPalette::WindowText, toQColor(textColor));
-        caption->setPalette(palette);
-    }
+    for (QWidget* caption : captions)
+        setTextColor(caption, textColor);
 }
 
 QWidget* TForm1::visiblePage() const

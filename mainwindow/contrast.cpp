@@ -13,9 +13,7 @@ namespace {
 void showText(QLabel* label, const QString& text, TColor color)
 {
     label->setText(text);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, toQColor(color));
-    label->setPalette(palette);
+    setTextColor(label, color);
 }
 
 void showSentence(QLabel* label, const ContrastSentence& sentence)

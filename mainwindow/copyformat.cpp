@@ -14,13 +14,6 @@ namespace {
 constexpr std::array<const char*, 8> formatNames = {"HTML", "Hex", "RGB", "Delphi", "C++", "Visual Basic",
                                                     "Visual Basic.Net", "CMYK"};
 
-void setTextColor(QWidget* label, TColor color)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, toQColor(color));
-    label->setPalette(palette);
-}
-
 } // namespace
 
 void TForm1::connectCopyFormat()

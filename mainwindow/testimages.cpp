@@ -38,9 +38,7 @@ void TForm1::BitBtn3Click(QObject* sender)
 // The preview text takes the colour of sh4_5, its background that of sh1_8.
 void TForm1::updateTestImagePreview()
 {
-    QPalette palette = uiTestbild->lbVorschau->palette();
-    palette.setColor(QPalette::WindowText, toQColor(uiTestbild->sh4_5->color()));
-    uiTestbild->lbVorschau->setPalette(palette);
+    setTextColor(uiTestbild->lbVorschau, uiTestbild->sh4_5->color());
     uiTestbild->shVorschau->setColor(uiTestbild->sh1_8->color());
 }
 

@@ -15,13 +15,6 @@ namespace {
 // The seven roles, in the order of the role list and of the labels ColorDialog1..7.
 constexpr std::array<const char*, 7> roles = {"Background", "Nav", "Menue", "Logo", "Header", "Text", "Link"};
 
-void setTextColor(QWidget* label, TColor color)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, toQColor(color));
-    label->setPalette(palette);
-}
-
 } // namespace
 
 void TForm1::connectTestPages()

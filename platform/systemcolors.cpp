@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QToolTip>
+#include <QWidget>
 
 namespace Tintara {
 
@@ -40,6 +41,13 @@ QColor toQColor(TColor color)
 TColor fromQColor(const QColor& color)
 {
     return RGB(color.red(), color.green(), color.blue());
+}
+
+void setTextColor(QWidget* widget, TColor color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, toQColor(color));
+    widget->setPalette(palette);
 }
 
 TColor applicationHintColor()
