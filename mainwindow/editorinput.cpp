@@ -4,13 +4,24 @@
 
 namespace Tintara {
 
+namespace {
+
+KeyVerdict swallowedIf(bool swallow)
+{
+    KeyVerdict verdict;
+    verdict.swallow = swallow;
+    return verdict;
+}
+
+} // namespace
+
 KeyVerdict WertEingabeRule(const QString& text, QChar key, int limit)
 {
     const bool digit = key >= u'0' && key <= u'9';
     if (!digit && key != backspaceKey)
-        return {.swallow = true};
+        return swallowedIf(true);
     if (text.isEmpty() && key != u'0' && key != u'1' && key != u'2')
-        return {.swallow = true};
+        return swallowedIf(true);
     KeyVerdict verdict;
     verdict.selectAll = text.size() == 3;
     if (digit && text.size() == 2 && (text + key).toInt() > limit)
@@ -21,9 +32,9 @@ KeyVerdict WertEingabeRule(const QString& text, QChar key, int limit)
 KeyVerdict ZahleneingabeRule(const QString& text, QChar key)
 {
     if (key == u'-' && !text.isEmpty())
-        return {.swallow = true};
+        return swallowedIf(true);
     const bool allowed = (key >= u'0' && key <= u'9') || key == backspaceKey || key == enterKey || key == u'-';
-    return {.swallow = !allowed};
+    return swallowedIf(!allowed);
 }
 
 std::optional<QString> EditFuellenRule(const QString& text, int limit)
