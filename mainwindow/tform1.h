@@ -7,8 +7,8 @@
 #include <QHash>
 #include <QImage>
 #include <QMainWindow>
-#include <QSet>
 #include <QPointer>
+#include <QSet>
 
 #include <array>
 #include <memory>
@@ -43,12 +43,12 @@ namespace Tintara {
 
 class TColorShape;
 class TTrayIcon;
-
-// The magnifier's zoom level for an item of the zoom list, if the item is one.
-std::optional<int> zoomLevelFor(int index);
 struct SchemeSlots;
 struct Configuration;
 struct ExportChoice;
+
+// The magnifier's zoom level for an item of the zoom list, if the item is one.
+std::optional<int> zoomLevelFor(int index);
 
 // Where the window keeps its configuration, and what the command line asked for.
 struct StartOptions {
@@ -106,6 +106,8 @@ public:
     void DragDropTrash(TColorShape* source);
     void DragDropPalette(TColorShape* field, TColorShape* source);
     bool isDragging() const { return m_dragSource != nullptr; }
+
+    // Picking a colour from the screen with the magnifier.
     bool isPicking() const { return m_picking; }
 
     // Tray mode.
