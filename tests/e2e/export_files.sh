@@ -7,10 +7,7 @@ start_program
 click_at 157 54                       # fill the scheme from the finder
 click_at 328 18                       # "Farbschema exportieren"
 click_at 309 432                      # "Export starten"
-sleep 0.8
-xdotool key ctrl+a type --delay 20 "$WORK/stil"
-xdotool key Return
-sleep 0.6
+answer_file_dialog "$WORK/stil"
 grep -q $'^.farbe1 { color: #[0-9A-F]\\{6\\}; }\r$' "$WORK/stil.css" || fail "stil.css lacks the first class"
 
 click_at 266 105                      # the format list: "Referenzgrafik"
@@ -20,10 +17,7 @@ click_at 266 389                      # the picture format: "JPEG (*.jpg)"
 xdotool key Down Return
 sleep 0.3
 click_at 309 432
-sleep 0.8
-xdotool key ctrl+a type --delay 20 "$WORK/bild"
-xdotool key Return
-sleep 0.8
+answer_file_dialog "$WORK/bild"
 [ -f "$WORK/bild.jpg" ] || fail "no JPEG was written"
 [ "$(identify -format '%m %wx%h' "$WORK/bild.jpg")" = "JPEG 475x1320" ] || fail "the JPEG is not the 475 x 1320 picture"
 close_window

@@ -38,6 +38,13 @@ drag_from_to() {
     xdotool mousemove $(at "$3" "$4"); sleep 0.2
     xdotool mouseup 1; sleep 0.3
 }
+# Types a path into the file dialog that has just opened and confirms it.
+answer_file_dialog() {
+    sleep 0.8
+    xdotool key ctrl+a type --delay 20 "$1"
+    xdotool key Return
+    sleep 0.8
+}
 # Colour of a client-area pixel as #RRGGBB.
 pixel_at() {
     import -window root -crop "1x1+$((WX + $1))+$((WY + MENU + $2))" -depth 8 txt:- | tail -1 | grep -o '#[0-9A-F]\{6\}'

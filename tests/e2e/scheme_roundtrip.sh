@@ -9,10 +9,7 @@ slot1=$(pixel_at 213 48)
 [ "$slot1" = "$(pixel_at 236 108)" ] || fail "slot 1 did not take proposal 1"
 
 click_at 79 54                        # "Farbschema speichern"
-sleep 0.8
-xdotool key ctrl+a type --delay 20 "$WORK/mein"
-xdotool key Return
-sleep 0.8
+answer_file_dialog "$WORK/mein"
 grep -q $'^FarbeGes1=1\r$' "$WORK/mein.tsf" || fail "the scheme file was not written with its extension"
 
 click_at 17 54                        # "Neues Farbschema": the question, answered Yes
@@ -22,10 +19,7 @@ sleep 0.5
 [ "$(pixel_at 213 48)" != "$slot1" ] || fail "the new scheme did not empty slot 1"
 
 click_at 48 54                        # "Farbschema laden"
-sleep 0.8
-xdotool key ctrl+a type --delay 20 "$WORK/mein.tsf"
-xdotool key Return
-sleep 0.8
+answer_file_dialog "$WORK/mein.tsf"
 [ "$(pixel_at 213 48)" = "$slot1" ] || fail "loading the file did not bring slot 1 back"
 close_window
 echo "scheme_roundtrip: passed"
