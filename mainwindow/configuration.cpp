@@ -2,6 +2,7 @@
 
 #include "controls/tcolorshape.h"
 #include "mainwindow/configformat.h"
+#include "mainwindow/navigationrules.h"
 #include "platform/inifile.h"
 
 #include "ui_tform1.h"
@@ -16,17 +17,29 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 
 namespace Tintara {
 
 namespace {
 
-// A stored list index that names no item leaves the list without a selection.
+// A stored list index that names no item leaves the list without a selection. Restoring a choice
+// runs no change handler: what the handler would recompute may not exist yet.
 void selectStored(QComboBox* list, int index)
 {
+    const QSignalBlocker blocker(list);
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+}
+
+QList<QRect> screenAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    return areas;
 }
 
 } // namespace
@@ -111,8 +124,8 @@ void TForm1::restoreConfiguration(const Configuration& c)
         ui->Farbanzeige->setColor(c.farbanzeige);
     if (on(10))
         uiHelligkeit->shHelligkeitStart->setColor(c.helligkeit);
-    if (on(8))
-        move(c.links, c.oben); // as stored, even where no screen shows it
+    if (on(8) && titleBarReachable(QPoint(c.links, c.oben), width(), screenAreas()))
+        move(c.links, c.oben); // as stored, also when only part of it is on a screen
     else
         centreOnScreen();
     if (on(9)) {

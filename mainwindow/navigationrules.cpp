@@ -1,5 +1,7 @@
 #include "mainwindow/navigationrules.h"
 
+#include <algorithm>
+
 #include <QHash>
 #include <QSet>
 
@@ -64,6 +66,13 @@ bool isBackgroundPage(const QString& page)
         "Z_Websave", "Z_Testbild", "Z_Vorschlag", "Z_Palette", "Z_Helligkeit", "Z_Farbverlauf", "Z_Abstufungen",
     };
     return pages.contains(page);
+}
+
+bool titleBarReachable(QPoint topLeft, int width, const QList<QRect>& screens)
+{
+    constexpr int titleHeight = 24;
+    const QRect title(topLeft, QSize(width, titleHeight));
+    return std::any_of(screens.begin(), screens.end(), [&](const QRect& screen) { return screen.intersects(title); });
 }
 
 } // namespace Tintara

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -24,6 +25,10 @@ QString menuEntryButton(const QString& action);
 
 // Module pages on which the user's background colour shows.
 bool isBackgroundPage(const QString& page);
+
+// Whether a window whose frame starts at `topLeft` and is `width` wide keeps part of its title bar
+// on one of `screens`, so that the user can still reach and move it.
+bool titleBarReachable(QPoint topLeft, int width, const QList<QRect>& screens);
 
 // The swatch grids created at start-up: swatch n (from 1) stands in row (n-1) / columns.
 struct SwatchGrid {

@@ -26,6 +26,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSet>
+#include <QSignalBlocker>
 
 static void initResources()
 {
@@ -151,7 +152,10 @@ void TForm1::FormCreate()
     WebsavePalette();
     uiFarbverlauf->sbFarbmischer->setValue(127);
     Farbverlauferstellung();
-    uiWebseite->cbWebseite->setCurrentIndex(0);
+    {
+        const QSignalBlocker blocker(uiWebseite->cbWebseite); // the page shows its choice when entered
+        uiWebseite->cbWebseite->setCurrentIndex(0);
+    }
     uiHelligkeit->sbHelligkeit->setValue(0);
     Helligkeitverlauf();
     Farbwerte(activeColor());
@@ -164,8 +168,9 @@ void TForm1::FormCreate()
 void TForm1::paintFixedPictures()
 {
     ui->shH->setPixmap(ramp({25, 18}, Qt::Horizontal, hueStops()));
-    ui->shS->setPixmap(ramp({25, 18}, Qt::Horizontal, {{0, Qt::white}, {1, Qt::red}}));
-    ui->shV->setPixmap(ramp({25, 18}, Qt::Horizontal, {{0, Qt::black}, {1, Qt::white}}));
+    const QPixmap greyRamp = ramp({25, 18}, Qt::Horizontal, {{0, Qt::black}, {1, Qt::white}});
+    ui->shS->setPixmap(greyRamp);
+    ui->shV->setPixmap(greyRamp);
     ui->shHell->setPixmap(ramp({10, 185}, Qt::Vertical, {{0, Qt::black}, {1, Qt::white}}));
 }
 
