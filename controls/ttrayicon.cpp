@@ -57,8 +57,38 @@ void TTrayIcon::fillRecord()
     m_record.version = newShell() ? 3 : 0;
 }
 
+void TTrayIcon::setMainForm(QWidget* form)
+{
+    const bool listening = m_listening;
+    listen(false);
+    m_mainForm = form;
+    listen(listening);
+}
+
+// Listens to the main form while the icon is active: minimising it then hides it into the icon.
+void TTrayIcon::listen(bool on)
+{
+    if (m_mainForm && on != m_listening) {
+        if (on)
+            m_mainForm->installEventFilter(this);
+        else
+            m_mainForm->removeEventFilter(this);
+    }
+    m_listening = on;
+}
+
+bool TTrayIcon::eventFilter(QObject* watched, QEvent* event)
+{
+    // Hidden once the minimising has run its course, so that nothing shows the form again after.
+    if (watched == m_mainForm && event->type() == QEvent::WindowStateChange && m_mainForm->isMinimized()
+        && m_active && (m_visibility & AutoHide))
+        QMetaObject::invokeMethod(this, [this] { setApplicationShown(false); }, Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
+}
+
 void TTrayIcon::setActive(bool active)
 {
+    listen(active);
     if (!active) {
         m_area.notify(NotifyMessage::Delete, m_record);
     } else {
@@ -159,19 +189,22 @@ void TTrayIcon::setVisibility(unsigned visibility)
 
 void TTrayIcon::setApplicationShown(bool shown)
 {
-    const bool changed = shown != m_applicationShown;
     m_applicationShown = shown;
-    if (!changed || !m_mainForm)
+    if (!m_mainForm)
         return;
     if (shown) {
         m_mainForm->showNormal();
         m_mainForm->raise();
-    } else if (!m_mainForm->isMinimized()) {
+        m_mainForm->activateWindow();
+        return;
+    }
+    if (!m_mainForm->isMinimized()) {
         if (m_snap)
             m_mainForm->hide();
-        else
-            m_mainForm->showMinimized();
+        m_mainForm->setWindowState(m_mainForm->windowState() | Qt::WindowMinimized);
     }
+    // A window has its task-bar entry while it is shown; hiding it is how the entry goes.
+    m_mainForm->hide();
 }
 
 void TTrayIcon::showBalloon(const QString& title, const QString& text, unsigned timeoutMs, BalloonKind kind)
@@ -195,14 +228,15 @@ void TTrayIcon::removeBalloon()
     showBalloon(QString(), QString(), 5000, BalloonKind::None);
 }
 
-void TTrayIcon::openMenu(QMenu* menu)
+void TTrayIcon::openMenu(QMenu* menu, QPoint position)
 {
     if (menu)
-        menu->popup(m_area.cursorPos());
+        menu->popup(position);
 }
 
 void TTrayIcon::handleMessage(unsigned message)
 {
+    const TrayMouseState state{m_area.keyboardModifiers(), m_area.mouseButtons(), m_area.cursorPos()};
     switch (message) {
     case TrayMouseMove:
         if (m_hint != m_lastTip) {
@@ -211,14 +245,14 @@ void TTrayIcon::handleMessage(unsigned message)
             m_record.flags = messageIconTip;
             modify();
         }
-        Q_EMIT mouseMove();
+        Q_EMIT mouseMove(state);
         break;
     case TrayLeftDown:
     case TrayRightDown:
     case TrayMiddleDown:
-        Q_EMIT mouseDown(buttonOf(message));
+        Q_EMIT mouseDown(buttonOf(message), state);
         if (message == TrayLeftDown)
-            openMenu(m_dropDownMenu);
+            openMenu(m_dropDownMenu, state.position);
         break;
     case TrayLeftUp:
     case TrayRightUp:
@@ -226,22 +260,22 @@ void TTrayIcon::handleMessage(unsigned message)
     case TrayKeySelect: {
         const Qt::MouseButton button = buttonOf(message);
         if (button == Qt::RightButton)
-            openMenu(m_popupMenu);
+            openMenu(m_popupMenu, state.position);
         if (button == Qt::LeftButton) {
             if (m_applicationShown && (m_visibility & MinimizeClick))
                 setVisibility(m_visibility & ~VisibleTaskBar);
             else if (!m_applicationShown && (m_visibility & RestoreClick))
                 setVisibility(m_visibility | VisibleTaskBar);
         }
-        Q_EMIT mouseUp(button);
-        Q_EMIT click(button);
+        Q_EMIT mouseUp(button, state);
+        Q_EMIT click(button, state);
         break;
     }
     case TrayLeftDoubleClick:
     case TrayRightDoubleClick:
     case TrayMiddleDoubleClick:
         if (isSignalConnected(QMetaMethod::fromSignal(&TTrayIcon::dblClick))) {
-            Q_EMIT dblClick(buttonOf(message));
+            Q_EMIT dblClick(buttonOf(message), state);
             break;
         }
         if (message != TrayLeftDoubleClick)

@@ -58,9 +58,11 @@ public:
     // Menus for the left and the right button; not owned.
     void setDropDownMenu(QMenu* menu) { m_dropDownMenu = menu; }
     void setPopupMenu(QMenu* menu) { m_popupMenu = menu; }
-    // The window that hides and shows with the application.
-    void setMainForm(QWidget* form) { m_mainForm = form; }
+    // The window that hides and shows with the application; while the icon is active, minimising
+    // it hides it into the icon (with AutoHide).
+    void setMainForm(QWidget* form);
     bool applicationShown() const { return m_applicationShown; }
+    // Hides (minimised, no task-bar entry) or shows the main form, on every call.
     void setApplicationShown(bool shown);
 
     void showBalloon(const QString& title, const QString& text, unsigned timeoutMs, BalloonKind kind);
@@ -76,21 +78,25 @@ public:
     static QString shortHint(const QString& hint);
 
 Q_SIGNALS:
-    void click(Qt::MouseButton button);
-    void dblClick(Qt::MouseButton button);
-    void mouseDown(Qt::MouseButton button);
-    void mouseUp(Qt::MouseButton button);
-    void mouseMove();
+    void click(Qt::MouseButton button, const Tintara::TrayMouseState& state);
+    void dblClick(Qt::MouseButton button, const Tintara::TrayMouseState& state);
+    void mouseDown(Qt::MouseButton button, const Tintara::TrayMouseState& state);
+    void mouseUp(Qt::MouseButton button, const Tintara::TrayMouseState& state);
+    void mouseMove(const Tintara::TrayMouseState& state);
     void balloonShow();
     void balloonHide();
     void balloonClick();
     void animationStep(int index);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void listen(bool on);
     void taskBarCheck();
     void fillRecord();
     void modify();
-    void openMenu(QMenu* menu);
+    void openMenu(QMenu* menu, QPoint position);
     void removeBalloon();
 
     NotificationArea& m_area;
@@ -108,6 +114,7 @@ private:
     QPointer<QMenu> m_dropDownMenu;
     QPointer<QMenu> m_popupMenu;
     QPointer<QWidget> m_mainForm;
+    bool m_listening = false;
     QDateTime m_balloonShownAt;
     unsigned m_balloonSeconds = 0;
     quintptr m_taskBarWindow = 0;

@@ -28,6 +28,7 @@ void TForm1::connectTrayMode()
     m_trayIcon->setObjectName(QStringLiteral("TrayIcon1"));
     m_trayIcon->setHint(QStringLiteral("Mit der linken Maustaste klicken, um das Menü zu öffnen"));
     m_trayIcon->setDropDownMenu(m_puTray);
+    m_trayIcon->setMainForm(this);
     m_trayIcon->setIconIndex(-1);
     m_trayIcon->setDelay(10);
 }
@@ -35,6 +36,12 @@ void TForm1::connectTrayMode()
 // The menu shows the scheme as it is now: a framed colour square and the info text or "Farbe n".
 void TForm1::InTrayMinimieren()
 {
+    // Hidden without an icon, the program would run on out of reach.
+    if (!m_platform.notificationArea.available()) {
+        m_platform.messages.showMessage(
+            QStringLiteral("Es ist kein Infobereich verfügbar, in den Tintara Studio minimiert werden kann."));
+        return;
+    }
     const QList<QAction*> items = m_puTray->actions();
     for (int n = 1; n <= 16; ++n) {
         QPixmap square(10, 10);

@@ -20,7 +20,7 @@ class FileDialogs
 public:
     virtual ~FileDialogs() = default;
     // The chosen path (the default extension appended when the user typed none), or nothing.
-    // The save dialog asks nothing on overwrite; the open dialog accepts names that do not exist.
+    // The save dialog asks before it replaces a file; the open dialog accepts names that do not exist.
     virtual std::optional<QString> execute(FileDialogKind kind, const FileDialogOptions& options) = 0;
 };
 

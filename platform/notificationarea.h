@@ -36,6 +36,14 @@ enum TrayMessage : unsigned {
     TrayBalloonClick = 1029,
 };
 
+// What the mouse events of the icon carry besides the button: the keys and buttons held, and
+// where the pointer is on the screen.
+struct TrayMouseState {
+    Qt::KeyboardModifiers keys;
+    Qt::MouseButtons buttons;
+    QPoint position;
+};
+
 struct NotifyIconData {
     int size = 0;
     int id = 1;
@@ -57,12 +65,17 @@ public:
 
     virtual ~NotificationArea() = default;
     virtual bool notify(NotifyMessage message, const NotifyIconData& data) = 0;
+    // Whether the desktop has a notification area at all.
+    virtual bool available() const = 0;
     // Major version in the upper 16 bits; 5 and later is the new shell.
     virtual unsigned shellVersion() const = 0;
     // Identifies the task bar; a different value means it was recreated.
     virtual quintptr taskBarWindow() const = 0;
     // Where the pointer is while a message is handled.
     virtual QPoint cursorPos() const = 0;
+    // The keys and mouse buttons held while a message is handled.
+    virtual Qt::KeyboardModifiers keyboardModifiers() const = 0;
+    virtual Qt::MouseButtons mouseButtons() const = 0;
     virtual void setCallback(Callback callback) = 0;
 };
 

@@ -8,20 +8,30 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
 
+#include <algorithm>
 #include <chrono>
 
 namespace Tintara {
 
 namespace {
 
+// Boxes and dialogs belong to the program's window, also while it hides in the notification area:
+// a box without a parent ends the program when it closes and no other window is shown.
 QWidget* dialogParent()
 {
-    return QApplication::activeWindow();
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto main = std::find_if(windows.begin(), windows.end(),
+                                   [](const QWidget* window) { return qobject_cast<const QMainWindow*>(window); });
+    return main == windows.end() ? nullptr : *main;
 }
 
 // The application's title, as the task bar shows it.
@@ -48,9 +58,11 @@ void QtMessageBoxes::showError(const QString& text)
     QMessageBox::critical(dialogParent(), boxTitle(), text);
 }
 
+// A plain box: no icon, the single button OK.
 void QtMessageBoxes::showMessage(const QString& text)
 {
-    QMessageBox::information(dialogParent(), boxTitle(), text);
+    QMessageBox box(QMessageBox::NoIcon, boxTitle(), text, QMessageBox::Ok, dialogParent());
+    box.exec();
 }
 
 bool QtMessageBoxes::askYesNo(const QString& text)
@@ -75,6 +87,7 @@ std::optional<QString> QtFileDialogs::execute(FileDialogKind kind, const FileDia
 {
     QFileDialog dialog(dialogParent());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The question is asked below, for the name the file really gets, extension included.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(kind == FileDialogKind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -82,9 +95,20 @@ std::optional<QString> QtFileDialogs::execute(FileDialogKind kind, const FileDia
     dialog.setDefaultSuffix(options.defaultExt);
     if (!options.fileName.isEmpty())
         dialog.selectFile(options.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return withDefaultExtension(dialog.selectedFiles().constFirst(), options.defaultExt);
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        const QString path = withDefaultExtension(dialog.selectedFiles().constFirst(), options.defaultExt);
+        if (kind == FileDialogKind::Open || !QFileInfo::exists(path))
+            return path;
+        const QString question = QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QFileInfo(path).fileName());
+        if (QMessageBox::warning(&dialog, dialog.windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No)
+            == QMessageBox::Yes)
+            return path;
+        dialog.selectFile(path); // No: the dialog again, to choose another name
+    }
 }
 
 void QtClipboard::setText(const QString& text)
@@ -197,6 +221,11 @@ unsigned QtNotificationArea::shellVersion() const
     return 0x60000; // the tray speaks the modern protocol: multi-line tips and balloons
 }
 
+bool QtNotificationArea::available() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 quintptr QtNotificationArea::taskBarWindow() const
 {
     return QSystemTrayIcon::isSystemTrayAvailable() ? 1 : 0;
@@ -205,6 +234,16 @@ quintptr QtNotificationArea::taskBarWindow() const
 QPoint QtNotificationArea::cursorPos() const
 {
     return QCursor::pos();
+}
+
+Qt::KeyboardModifiers QtNotificationArea::keyboardModifiers() const
+{
+    return QGuiApplication::queryKeyboardModifiers();
+}
+
+Qt::MouseButtons QtNotificationArea::mouseButtons() const
+{
+    return QGuiApplication::mouseButtons();
 }
 
 void QtNotificationArea::setCallback(Callback callback)

@@ -71,9 +71,12 @@ public:
     QtNotificationArea();
     ~QtNotificationArea() override;
     bool notify(NotifyMessage message, const NotifyIconData& data) override;
+    bool available() const override;
     unsigned shellVersion() const override;
     quintptr taskBarWindow() const override;
     QPoint cursorPos() const override;
+    Qt::KeyboardModifiers keyboardModifiers() const override;
+    Qt::MouseButtons mouseButtons() const override;
     void setCallback(Callback callback) override;
 
 private:

@@ -5,6 +5,7 @@
 
 #include <QMenu>
 #include <QSignalSpy>
+#include <QWidget>
 
 using namespace Tintara;
 
@@ -156,4 +157,59 @@ TEST_F(TrayTest, BalloonsNeedTheNewShell)
     send(TrayBalloonClick);
     EXPECT_EQ(clicked.count(), 1);
     EXPECT_TRUE(area.calls.back().data.balloonText.isEmpty()) << "a click removes the balloon";
+}
+
+TEST_F(TrayTest, MouseEventsCarryButtonKeysAndPosition)
+{
+    area.cursor = {640, 1010};
+    area.keys = Qt::ShiftModifier | Qt::ControlModifier;
+    area.buttons = Qt::LeftButton;
+    QSignalSpy clicked(&tray, &TTrayIcon::click);
+    send(TrayLeftUp);
+    ASSERT_EQ(clicked.count(), 1);
+    EXPECT_EQ(clicked[0][0].value<Qt::MouseButton>(), Qt::LeftButton);
+    const auto state = clicked[0][1].value<TrayMouseState>();
+    EXPECT_EQ(state.keys, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(state.buttons, Qt::LeftButton);
+    EXPECT_EQ(state.position, QPoint(640, 1010));
+}
+
+TEST_F(TrayTest, MinimisingTheFormWhileTheIconIsActiveHidesItIntoTheIcon)
+{
+    QWidget form;
+    tray.setMainForm(&form);
+    form.show();
+    form.showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form.isVisible()) << "no icon, nothing to hide into";
+
+    form.showNormal();
+    tray.setActive(true);
+    form.showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(tray.applicationShown());
+
+    tray.setApplicationShown(true);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.isMinimized());
+}
+
+TEST_F(TrayTest, TheApplicationSwitchActsOnEveryCall)
+{
+    QWidget form;
+    tray.setMainForm(&form);
+    for (const bool snap : {false, true}) {
+        tray.setSnap(snap);
+        form.showNormal();
+        tray.setApplicationShown(false);
+        EXPECT_FALSE(form.isVisible()) << snap;
+        EXPECT_TRUE(form.isMinimized()) << snap;
+        form.showNormal(); // shown again behind the switch's back
+        tray.setApplicationShown(false);
+        EXPECT_FALSE(form.isVisible()) << "hidden again although the switch was off already";
+        tray.setApplicationShown(true);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_FALSE(form.isMinimized());
+    }
 }

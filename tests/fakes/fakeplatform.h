@@ -110,9 +110,12 @@ public:
         calls.push_back({message, data});
         return true;
     }
+    bool available() const override { return present; }
     unsigned shellVersion() const override { return version; }
     quintptr taskBarWindow() const override { return taskBar; }
     QPoint cursorPos() const override { return cursor; }
+    Qt::KeyboardModifiers keyboardModifiers() const override { return keys; }
+    Qt::MouseButtons mouseButtons() const override { return buttons; }
     void setCallback(Callback value) override { callback = std::move(value); }
 
     struct Call {
@@ -120,9 +123,12 @@ public:
         NotifyIconData data;
     };
     std::vector<Call> calls;
+    bool present = true;
     unsigned version = 0x60000;
     quintptr taskBar = 1;
     QPoint cursor;
+    Qt::KeyboardModifiers keys;
+    Qt::MouseButtons buttons;
     Callback callback;
 };
 

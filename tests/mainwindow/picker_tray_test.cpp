@@ -1,9 +1,13 @@
 #include "controls/tmagnifier.h"
 #include "controls/ttrayicon.h"
+#include "platform/qtplatform.h"
 #include "windowfixture.h"
 
 #include <QComboBox>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QScrollBar>
 
 using namespace Tintara;
@@ -124,4 +128,50 @@ TEST_F(TrayModeTest, ChoosingAColourCopiesItInTheChosenFormat)
     item("puTray_1")->trigger();
     EXPECT_EQ(desktop.clipboard.content, "0x0080FF");
     EXPECT_EQ(desktop.messages.messages, QStringList{"0;127;255;0"});
+}
+
+TEST_F(TrayModeTest, WithoutANotificationAreaTheWindowStays)
+{
+    desktop.notificationArea.present = false;
+    QTest::keyClick(window.get(), Qt::Key_F10);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->trayIcon()->active());
+    EXPECT_EQ(desktop.messages.messages,
+              QStringList{"Es ist kein Infobereich verfügbar, in den Tintara Studio minimiert werden kann."});
+}
+
+// The real box: shown while the window hides in the notification area, it must not end the program.
+TEST(TrayModeBox, TheCmykBoxBelongsToTheWindowAndKeepsTheProgramRunning)
+{
+    Fakes::FakePlatform desktop;
+    QtMessageBoxes boxes;
+    const Platform platform{boxes,          desktop.colorDialog, desktop.fileDialogs,      desktop.clipboard,
+                            desktop.screen, desktop.shell,       desktop.notificationArea, desktop.random};
+    TForm1 window(platform);
+    window.show();
+    window.setSlot(1, RGB(255, 128, 0), 1);
+    window.findChild<QComboBox*>("cbTrayFormat")->setCurrentIndex(7);
+
+    bool lastWindowClosed = false;
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [&] { lastWindowClosed = true; });
+    QString shown;
+    QWidget* owner = nullptr;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            owner = box->parentWidget();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    answer.start(10);
+    QTimer::singleShot(0, [&] {
+        QTest::keyClick(&window, Qt::Key_F10);
+        window.trayMenu()->findChild<QAction*>("puTray_1")->trigger();
+        QApplication::exit(42);
+    });
+    EXPECT_EQ(QApplication::exec(), 42);
+    EXPECT_EQ(shown, "0;127;255;0");
+    EXPECT_EQ(owner, &window);
+    EXPECT_FALSE(lastWindowClosed);
 }
