@@ -80,6 +80,12 @@ bool TForm1::contextMenuEvent(QObject* watched, QEvent* event)
         return false;
     // Every control hands the request on to the window; edit fields show no menu of their own.
     m_menuContext = menuContextFor(watched);
+    // The menu acts on the swatch it was opened on, an empty slot too; the value panel keeps
+    // showing the swatch last pointed at.
+    if (m_menuContext != MenuContext::None && m_menuContext != MenuContext::HtmlField) {
+        m_hoverSwatch = static_cast<TColorShape*>(watched);
+        m_hoverColor = m_hoverSwatch->color();
+    }
     PopupmenuePopup();
     m_popup->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
     return true;
@@ -88,11 +94,14 @@ bool TForm1::contextMenuEvent(QObject* watched, QEvent* event)
 void TForm1::PopupmenuePopup()
 {
     const bool swatch = m_menuContext == MenuContext::EditableSwatch || m_menuContext == MenuContext::ReadOnlySwatch;
+    // An empty slot has no colour to give, only room to take one.
+    const int slot = PalettenCheck(m_hoverSwatch);
+    const bool givesColour = swatch && !(slot > 0 && m_used[slot - 1] != 1);
     m_puCopy->setEnabled(m_menuContext == MenuContext::HtmlField);
     m_puPaste->setEnabled(m_menuContext == MenuContext::HtmlField);
-    m_puHintergrund->setEnabled(swatch);
-    m_puFarbwert->setEnabled(swatch);
-    m_puFarbwerte->setEnabled(swatch);
+    m_puHintergrund->setEnabled(givesColour);
+    m_puFarbwert->setEnabled(givesColour);
+    m_puFarbwerte->setEnabled(givesColour);
     m_puInsert->setEnabled(m_bufferFilled == 1 && m_menuContext == MenuContext::EditableSwatch);
     m_menuContext = MenuContext::None;
 }
@@ -144,6 +153,8 @@ void TForm1::pasteBufferColor()
         return;
     const TColor color = m_buffers[0]->color();
     m_hoverSwatch->setColor(color);
+    if (const int slot = PalettenCheck(m_hoverSwatch))
+        setSlot(slot, color, 1); // an empty slot is filled like a drop fills it
     if (m_hoverSwatch == ui->Farbanzeige)
         setActiveColor(color);
     else

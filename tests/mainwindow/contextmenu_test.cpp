@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QEnterEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
@@ -112,7 +113,7 @@ TEST_F(MenuTest, EveryNotationItemCopiesItsText)
 {
     const std::pair<const char*, const char*> items[] = {
         {"puHTML", "#FF8000"}, {"puHex", "FF8000"}, {"puRGB", "255,128,0"}, {"puDelphi", "$000080FF"},
-        {"puCpp", "0x0080FF"}, {"puVB", "&&H0080FF"}, {"puVSN", "255;128;0"}, {"puCMYK", "0;127;255;0"},
+        {"puCpp", "0x0080FF"}, {"puVB", "&H0080FF"}, {"puVSN", "255;128;0"}, {"puCMYK", "0;127;255;0"},
     };
     swatch("Vorschlag1")->setColor(RGB(255, 128, 0));
     for (const auto& [name, text] : items) {
@@ -151,12 +152,23 @@ TEST_F(MenuTest, PastingTheNewestColourIntoTheActiveColour)
     EXPECT_EQ(window->brightnessBase(), RGB(0, 0, 200));
 }
 
-TEST_F(MenuTest, EmptySlotActsOnTheSwatchPointedAtBefore)
+TEST_F(MenuTest, TheMenuActsOnTheSlotItWasOpenedOnEvenAnEmptyOne)
 {
-    swatch("Vorschlag1")->setColor(RGB(7, 7, 7));
-    enter(swatch("Vorschlag1"));
+    window->setSlot(1, RGB(10, 20, 30), 1);
+    window->setSlot(4, RGB(40, 50, 60), 1);
     choose(swatch("Palette1"), "puHTML");
-    EXPECT_EQ(desktop.clipboard.content, "#070707");
+    enter(swatch("Palette4"));
+    enter(swatch("Palette8")); // empty: the value panel keeps slot 4
+    openMenuOn(swatch("Palette8"));
+    EXPECT_FALSE(enabled("puFarbwert"));
+    EXPECT_FALSE(enabled("puFarbwerte"));
+    EXPECT_TRUE(enabled("puInsert"));
+    window->PopupmenueClick(item("puInsert"));
+    EXPECT_EQ(swatch("Palette8")->color(), RGB(10, 20, 30));
+    EXPECT_EQ(window->usedFlag(8), 1);
+    EXPECT_EQ(swatch("Palette8")->dragMode(), TColorShape::DragMode::Automatic);
+    EXPECT_EQ(swatch("Palette4")->color(), RGB(40, 50, 60));
+    EXPECT_EQ(control<QLabel>("lbHex")->text(), "#28323C");
 }
 
 TEST_F(MenuTest, BackgroundCommands)
