@@ -24,11 +24,10 @@ void TForm1::connectCopyFormat()
 // The value panel's captions and values choose the copy format when clicked.
 bool TForm1::valuePanelClick(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::MouseButtonRelease)
-        return false;
     const QObject* const labels[] = {ui->Label6, ui->lbHex, ui->Label8, ui->lbRGB,
                                      ui->Label3, ui->lbDelphi, ui->Label7, ui->lbCpp};
-    if (std::find(std::begin(labels), std::end(labels), watched) == std::end(labels))
+    if (std::find(std::begin(labels), std::end(labels), watched) == std::end(labels)
+        || !m_clicks.isClick(watched, event))
         return false;
     FormatZwischenablage(watched);
     return true;

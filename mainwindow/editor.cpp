@@ -33,21 +33,42 @@ std::optional<QChar> filteredKey(const QKeyEvent* event)
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Escape: return std::nullopt;
-    default: return event->text().isEmpty() ? std::nullopt : std::optional(event->text().front());
+    default:
+        // Only typed characters are filtered; Delete (whose text is "\x7f" under X11), the arrows,
+        // Home, End and the shortcuts pass.
+        if (event->text().isEmpty() || !event->text().front().isPrint())
+            return std::nullopt;
+        return event->text().front();
     }
 }
+
+// A wheel turned over a bar moves it as a drag would: the bar takes the focus first, so the change
+// handlers know where the change came from and fields, bars and colour stay in step.
+class WheelTakesFocus : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Wheel)
+            static_cast<QWidget*>(watched)->setFocus(Qt::MouseFocusReason);
+        return false;
+    }
+};
 
 } // namespace
 
 void TForm1::connectEditor()
 {
-    for (QScrollBar* bar : {ui->sbRot, ui->sbGruen, ui->sbBlau, ui->sbH, ui->sbS, ui->sbV}) {
-        bar->setFocusPolicy(Qt::StrongFocus); // the focus tells which group the user works in
-        connect(bar, &QScrollBar::valueChanged, this, &TForm1::ScrollbarWechsel);
+    auto* wheelTakesFocus = new WheelTakesFocus(this);
+    for (QScrollBar* bar : {ui->sbRot, ui->sbGruen, ui->sbBlau, ui->sbH, ui->sbS, ui->sbV, ui->sbHell}) {
+        bar->setFocusPolicy(Qt::WheelFocus); // the focus tells which group the user works in
+        bar->installEventFilter(wheelTakesFocus);
     }
+    for (QScrollBar* bar : {ui->sbRot, ui->sbGruen, ui->sbBlau, ui->sbH, ui->sbS, ui->sbV})
+        connect(bar, &QScrollBar::valueChanged, this, &TForm1::ScrollbarWechsel);
     for (QLineEdit* field : {ui->edRot, ui->edGruen, ui->edBlau, ui->edH, ui->edS, ui->edV})
         connect(field, &QLineEdit::textChanged, this, &TForm1::ScrollbarWechsel);
-    ui->sbHell->setFocusPolicy(Qt::StrongFocus);
     connect(ui->sbHell, &QScrollBar::valueChanged, this, &TForm1::sbHellChange);
     connect(ui->edHTML, &QLineEdit::textChanged, this, &TForm1::FarbwertAnzeigeChange);
 }

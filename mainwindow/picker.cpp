@@ -32,7 +32,8 @@ bool TForm1::pickerEvent(QObject* watched, QEvent* event)
         FormMouseMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     case QEvent::MouseButtonRelease:
-        if (!m_picking && watched != this && watched != centralWidget())
+        // Only the release that ends picking; a click elsewhere in the window is no pick.
+        if (!m_picking)
             return false;
         ZoomMouseUp();
         return true;

@@ -69,10 +69,10 @@ void TForm1::Z_WebseiteEnter()
 // A click on a role's name chooses its colour in the colour dialog.
 bool TForm1::roleLabelClick(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::MouseButtonRelease || !watched->objectName().startsWith(QLatin1String("ColorDialog")))
+    if (!watched->objectName().startsWith(QLatin1String("ColorDialog")))
         return false;
     const int role = watched->objectName().mid(11).toInt() - 1;
-    if (role < 0 || role >= 7 || watched->parent() != ui->Z_Webseite)
+    if (role < 0 || role >= 7 || watched->parent() != ui->Z_Webseite || !m_clicks.isClick(watched, event))
         return false;
     TColorShape* swatch = roleSwatch(role);
     if (const auto chosen = m_platform.colorDialog.execute(swatch->color()))

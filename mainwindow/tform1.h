@@ -1,6 +1,7 @@
 #pragma once
 
 #include "color/hsv.h"
+#include "mainwindow/clicktracker.h"
 #include "platform/filedialog.h"
 #include "platform/platform.h"
 
@@ -305,6 +306,7 @@ private:
     int m_customBackground = 0;
     TColor m_storedBackground = 0;
     std::optional<TColor> m_moduleBackground;
+    ClickTracker m_clicks;
     const QEvent* m_lastKeyEvent = nullptr;
     QPointer<QWidget> m_lastKeyReceiver;
     // The swatches created at start-up, by grid prefix, swatch n at index n - 1.
