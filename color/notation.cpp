@@ -74,7 +74,7 @@ std::string ColorNotation(TColor color, int notation)
     case NotationRgb: return joined(color, ',');
     case NotationDelphi: return ColorToString(color);
     case NotationCpp: return "0x" + hexBgr(color);
-    case NotationVisualBasic: return "&&H" + hexBgr(color);
+    case NotationVisualBasic: return "&H" + hexBgr(color); // the language's own hex literal
     case NotationVisualBasicNet: return joined(color, ';');
     case NotationCmyk: return RGBnachCMYK(redOf(color), greenOf(color), blueOf(color));
     default: return {};

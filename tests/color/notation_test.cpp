@@ -21,13 +21,13 @@ TEST(ColorNotation, EightNotationsOfOrange)
 {
     EXPECT_EQ(allNotations(RGB(255, 128, 0)),
               (std::vector<std::string>{"#FF8000", "FF8000", "255,128,0", "$000080FF", "0x0080FF",
-                                        "&&H0080FF", "255;128;0", "0;127;255;0"}));
+                                        "&H0080FF", "255;128;0", "0;127;255;0"}));
 }
 
 TEST(ColorNotation, EightNotationsOfBlackAndWhite)
 {
     EXPECT_EQ(allNotations(clBlack),
-              (std::vector<std::string>{"#000000", "000000", "0,0,0", "clBlack", "0x000000", "&&H000000",
+              (std::vector<std::string>{"#000000", "000000", "0,0,0", "clBlack", "0x000000", "&H000000",
                                         "0;0;0", "0;0;0;255"}));
     EXPECT_EQ(ColorNotation(clWhite, NotationRgb), "255,255,255");
     EXPECT_EQ(ColorNotation(clWhite, NotationVisualBasicNet), "255;255;255");
