@@ -98,15 +98,15 @@ void TForm1::btSpeichernClick()
 
     if (m_dlSave.execute()) {
         QByteArray bytes;
+        QString reason;
         if (format <= 1) {
             for (const QString& line : std::as_const(m_exportLines))
                 bytes += line.toUtf8() + "\r\n";
         } else {
-            bytes = jpeg ? encodeJpeg(m_exportPicture, 100) : encodeBmp(m_exportPicture);
+            bytes = jpeg ? encodeJpeg(m_exportPicture, 100, &reason) : encodeBmp(m_exportPicture);
         }
         const QString path = m_dlSave.options.fileName;
-        QString reason;
-        if (!writeFileAtomically(path, bytes, &reason))
+        if (!reason.isEmpty() || !writeFileAtomically(path, bytes, &reason))
             m_platform.messages.showError(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2")
                                               .arg(QDir::toNativeSeparators(path), reason));
     }

@@ -1,3 +1,4 @@
+#include "platform/imagefiles.h"
 #include "support/files.h"
 #include "windowfixture.h"
 
@@ -115,7 +116,7 @@ TEST_F(ExportTest, PicturesSaveAsBmpAndJpeg)
     const QImage jpeg = decodeJpeg(bytes);
     ASSERT_EQ(jpeg.size(), preview().size());
     const QImage expected = preview().convertToFormat(QImage::Format_RGB888);
-    // Quality 100 keeps every pixel close; only sharp colour edges blur a little (chroma subsampling).
+    // Quality 100 keeps every pixel close.
     double total = 0;
     for (int y = 0; y < jpeg.height(); ++y) {
         for (int x = 0; x < jpeg.width(); ++x) {
@@ -126,6 +127,34 @@ TEST_F(ExportTest, PicturesSaveAsBmpAndJpeg)
     EXPECT_LT(total / (3.0 * jpeg.width() * jpeg.height()), 1.0);
     const QColor red = jpeg.pixelColor(45, 45);
     EXPECT_TRUE(red.red() > 245 && red.green() < 10 && red.blue() < 10) << red.name().toStdString();
+}
+
+// Swatches side by side keep their own colours: no chroma is shared between neighbours.
+TEST(JpegPictures, FlatSwatchesDecodeWithinOneOfTheirColour)
+{
+    QImage picture(32, 16, QImage::Format_RGB888);
+    const QColor colours[] = {QColor(0xE8, 0x73, 0x1C), QColor(0x1C, 0x73, 0xE8), Qt::white, QColor(0, 0x80, 0)};
+    for (int x = 0; x < picture.width(); ++x) {
+        for (int y = 0; y < picture.height(); ++y)
+            picture.setPixelColor(x, y, colours[x / 8]);
+    }
+    const QImage decoded = decodeJpeg(encodeJpeg(picture, 100));
+    for (int x = 0; x < picture.width(); ++x) {
+        for (int y = 0; y < picture.height(); ++y) {
+            const QColor a = decoded.pixelColor(x, y), b = colours[x / 8];
+            EXPECT_LE(std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                std::abs(a.blue() - b.blue())}),
+                      1)
+                << x << "," << y << " " << a.name().toStdString();
+        }
+    }
+}
+
+TEST(JpegPictures, ALibjpegErrorIsReportedNotFatal)
+{
+    QString error;
+    EXPECT_TRUE(encodeJpeg(QImage(65501, 1, QImage::Format_RGB888), 100, &error).isEmpty());
+    EXPECT_TRUE(error.contains("65500")) << error.toStdString();
 }
 
 TEST_F(ExportTest, PaletteStripResetsThePictureFormat)
