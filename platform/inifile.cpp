@@ -4,6 +4,7 @@
 #include "platform/profileinteger.h"
 #include "platform/textcodec.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 
@@ -53,6 +54,7 @@ IniFile::IniFile(const QString& path)
     if (!file.atEnd()) {
         head.truncate(head.lastIndexOf('\n') + 1); // whole lines only
         m_unreadFrom = head.size();
+        m_readDigest = QCryptographicHash::hash(head, QCryptographicHash::Sha256);
     }
     m_lines = fromText(decodeProfileText(head)).m_lines;
 }
@@ -212,15 +214,24 @@ QByteArray IniFile::toBytes() const
 
 std::optional<QString> IniFile::save() const
 {
+    const QString refused = QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(m_path));
     QByteArray bytes = toBytes();
     if (m_unreadFrom >= 0) {
+        // The rest belongs after the part that was read; a file changed since then would be
+        // written as a mix of two versions.
         QFile original(m_path);
-        if (original.open(QIODevice::ReadOnly) && original.seek(m_unreadFrom))
-            bytes += original.readAll();
+        if (!original.open(QIODevice::ReadOnly))
+            return refused;
+        const QByteArray head = original.read(m_unreadFrom);
+        const QByteArray rest = original.readAll();
+        if (head.size() != m_unreadFrom || rest.size() != original.size() - m_unreadFrom
+            || QCryptographicHash::hash(head, QCryptographicHash::Sha256) != m_readDigest)
+            return refused;
+        bytes += rest;
     }
     if (writeFileAtomically(m_path, bytes))
         return std::nullopt;
-    return QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(m_path));
+    return refused;
 }
 
 } // namespace Tintara

@@ -43,7 +43,8 @@ public:
     // The file as written: every line ends with CR LF.
     QByteArray toBytes() const;
     // Replaces the file at path() in one step. On failure the old file stays untouched and the
-    // result is the message for the user.
+    // result is the message for the user. The unread rest of a large file is written back only
+    // while the part before it is still what was read; otherwise the save is refused.
     std::optional<QString> save() const;
 
 private:
@@ -72,6 +73,7 @@ private:
     QString m_path;
     std::vector<Line> m_lines;
     qint64 m_unreadFrom = -1; // where the unread rest of a large file begins
+    QByteArray m_readDigest;  // of the part read, to tell whether the rest still belongs to it
     mutable std::optional<Index> m_index;
 };
 

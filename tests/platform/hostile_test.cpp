@@ -83,3 +83,22 @@ TEST(HostileFiles, LargeFilesAreReadInPartAndSavedWhole)
     EXPECT_TRUE(saved.endsWith("[Spaet]\r\nFarbe2=7\r\n"));
     EXPECT_EQ(saved.size(), bytes.size() - 2);
 }
+
+// A large file that changed on disk since it was read is not saved as a mix of two versions.
+TEST(HostileFiles, LargeFileChangedSinceReadingIsNotMixed)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("gross.ini");
+    QByteArray bytes = "[Palette]\r\nFarbe1=255\r\n";
+    while (bytes.size() < 2 * IniFile::readLimit)
+        bytes += "[Notizen]\r\nText=" + QByteArray(100, 'n') + "\r\n";
+    const QByteArray changes[] = {"[Neu]\r\nA=1\r\n" + bytes, bytes.left(IniFile::readLimit / 2), QByteArray()};
+    for (const QByteArray& changed : changes) {
+        Testing::writeFile(path, bytes);
+        IniFile ini(path);
+        ini.writeInteger("Palette", "Farbe1", 1);
+        Testing::writeFile(path, changed); // another program rewrote it meanwhile
+        EXPECT_EQ(ini.save().value_or(""), "In " + path + " kann nicht geschrieben werden");
+        EXPECT_EQ(Testing::readFile(path), changed);
+    }
+}
