@@ -195,13 +195,36 @@ TEST_F(ModuleTest, RandomColourAsksAtMostOnceInARow)
 
 TEST_F(ModuleTest, PastingFollowsUpLikeADrop)
 {
-    show("ToolButton32");
     useSlot(1, RGB(255, 255, 255));
-    window->setSlot(1, RGB(255, 255, 255), 1);
     drag(swatch("Palette1"), swatch("shZwischenspeicher")); // the newest buffer colour, pastable
-    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-    QCoreApplication::sendEvent(swatch("shVorder"), &enter);
-    window->PopupmenueClick(window->popupMenu()->findChild<QAction*>("puInsert"));
-    EXPECT_EQ(swatch("shVorder")->color(), clWhite);
+    const auto paste = [this](const char* target) {
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QCoreApplication::sendEvent(swatch(target), &enter);
+        window->PopupmenueClick(window->popupMenu()->findChild<QAction*>("puInsert"));
+        EXPECT_EQ(swatch(target)->color(), clWhite) << target;
+    };
+    show("ToolButton32");
+    paste("shVorder");
     EXPECT_EQ(control<QLabel>("lbResultHell")->text(), "0");
+
+    show("ToolButton9");
+    control<QScrollBar>("sbHelligkeit")->setValue(-50);
+    paste("shHelligkeitStart");
+    EXPECT_EQ(control<QScrollBar>("sbHelligkeit")->value(), 0);
+    EXPECT_EQ(swatch("shHelligkeit")->color(), clWhite);
+    EXPECT_EQ(swatch("HD1")->color(), ShadeColor(clWhite, -99));
+
+    show("ToolButton5");
+    paste("shStart");
+    paste("shEnde");
+    for (const char* step : {"Verlauf1", "Verlauf128", "Verlauf256", "shFarbmischung"})
+        EXPECT_EQ(swatch(step)->color(), RGB(254, 254, 254)) << step << ": white mixed with white, truncated";
+}
+
+TEST_F(ModuleTest, EnteringTheTestPagesShowsTheRoleColours)
+{
+    swatch("WebseiteNav")->setColor(RGB(1, 2, 3)); // changed without a follow-up
+    show("ToolButton6");
+    control("cbWebseite")->setFocus();
+    EXPECT_EQ(swatch("Seite1LeftNav")->color(), RGB(1, 2, 3));
 }

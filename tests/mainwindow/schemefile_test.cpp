@@ -129,6 +129,7 @@ TEST_F(SchemeFileTest, ConverterShowsTheOldColours)
     desktop.fileDialogs.results.push_back(path("alt.ini"));
     control<QAbstractButton>("btnKonvDateiOeffnen")->click();
     EXPECT_EQ(desktop.fileDialogs.shown.back().options.filter, "Tintara Farbschema|*.ini");
+    EXPECT_EQ(desktop.fileDialogs.shown.back().options.defaultExt, "ini") << "\"alt\" opens alt.ini";
     EXPECT_EQ(swatch("PFA1")->color(), RGB(255, 0, 0));
     EXPECT_EQ(swatch("PFA1")->penStyle(), TColorShape::PenStyle::Solid);
     EXPECT_EQ(swatch("PFA5")->color(), clBtnFace);
