@@ -1,5 +1,6 @@
 # Shared steps of the end-to-end journeys: the real program in its own folder under Xvfb,
-# driven with xdotool as a person would.
+# driven with xdotool as a person would. Every step waits for what it expects to see (a window,
+# a pixel, a file), never for a fixed time, so that a busy machine only makes a journey slower.
 set -eu
 
 BUILD_DIR=$1
@@ -8,20 +9,37 @@ WORK=$(mktemp -d)
 trap 'kill "$PID" 2>/dev/null || true; rm -rf "$WORK"' EXIT
 cp "$BUILD_DIR/tintara" "$BUILD_DIR/tintara.chm" "$WORK/" # a portable copy: settings beside it
 PID=""
+TIMEOUT=${E2E_TIMEOUT:-60} # seconds any one condition may take
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
+
+# Retries a check until it holds; after $TIMEOUT seconds the journey fails with `what`.
+wait_for() {
+    local what=$1
+    shift
+    local deadline=$((SECONDS + TIMEOUT))
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "$what (waited ${TIMEOUT}s)"
+        sleep 0.1
+    done
+}
+
+# Checks for wait_for.
+pixel_is() { [ "$(pixel_at "$1" "$2")" = "$3" ]; }
+pixel_is_not() { [ "$(pixel_at "$1" "$2")" != "$3" ]; }
+clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
+window_shown() { xdotool search --onlyvisible --name "$1"; }
+window_gone() { ! xdotool search --onlyvisible --name "$1"; }
+program_ended() { ! kill -0 "$PID" 2>/dev/null; }
+viewable() { xwininfo -id "$1" | grep -q IsViewable; }
 
 # Starts the program (arguments passed on) and waits for its window.
 start_program() {
     "$WORK/tintara" "$@" >"$WORK/stdout.log" 2>&1 &
     PID=$!
-    for _ in $(seq 50); do
-        WID=$(xdotool search --name "Orbelin Tintara Studio" 2>/dev/null | head -1 || true)
-        [ -n "$WID" ] && break
-        sleep 0.2
-    done
-    [ -n "$WID" ] || fail "the main window did not appear"
-    sleep 0.5
+    wait_for "the main window did not appear" window_shown "Orbelin Tintara Studio"
+    WID=$(xdotool search --onlyvisible --name "Orbelin Tintara Studio" | head -1)
+    wait_for "the main window is not viewable" viewable "$WID"
     xdotool windowfocus "$WID" # there is no window manager to give it the keyboard
     eval "$(xdotool getwindowgeometry --shell "$WID")"
     WX=$X
@@ -31,19 +49,57 @@ start_program() {
 
 # Screen position of a point given in client-area coordinates.
 at() { echo "$((WX + $1)) $((WY + MENU + $2))"; }
-click_at() { xdotool mousemove $(at "$1" "$2") click "${3:-1}"; sleep 0.3; }
-drag_from_to() {
-    xdotool mousemove $(at "$1" "$2") mousedown 1; sleep 0.2
-    xdotool mousemove $(at "$(( ($1 + $3) / 2 ))" "$(( ($2 + $4) / 2 ))"); sleep 0.1
-    xdotool mousemove $(at "$3" "$4"); sleep 0.2
-    xdotool mouseup 1; sleep 0.3
+click_at() { xdotool mousemove $(at "$1" "$2") click "${3:-1}"; }
+# Menus and drop-down lists are windows of the program's own; keys reach them only once they are
+# open, and a click reaches the window only once they are closed again.
+program_windows() { xdotool search --onlyvisible --class tintara 2>/dev/null | sort; }
+windows_new_since() { [ -n "$(comm -13 <(echo "$1") <(program_windows))" ]; }
+menus_closed() {
+    local menu
+    for menu in $MENUS; do
+        ! xwininfo -id "$menu" 2>/dev/null | grep -q IsViewable || return 1
+    done
 }
-# Types a path into the file dialog that has just opened and confirms it.
+# Runs a step that opens a menu or list and waits until it is open.
+open_menu() {
+    local before
+    before=$(program_windows)
+    "$@"
+    wait_for "no menu opened after: $*" windows_new_since "$before"
+    MENUS=$(comm -13 <(echo "$before") <(program_windows))
+}
+# Sends keys that open a submenu of the open menu and waits until it is open.
+open_submenu() {
+    local before
+    before=$(program_windows)
+    xdotool key "$@"
+    wait_for "no submenu opened" windows_new_since "$before"
+    MENUS="$MENUS $(comm -13 <(echo "$before") <(program_windows))"
+}
+# Sends the keys that choose an entry and waits until the menus are closed.
+choose() {
+    xdotool key "$@"
+    wait_for "the menu did not close" menus_closed
+}
+# The program handles its input in order, so a drag needs no pauses between its steps.
+drag_from_to() {
+    xdotool mousemove $(at "$1" "$2") mousedown 1
+    xdotool mousemove $(at "$(( ($1 + $3) / 2 ))" "$(( ($2 + $4) / 2 ))")
+    xdotool mousemove $(at "$3" "$4") mouseup 1
+}
+# Waits for the window named `title`, gives it the keyboard and remembers it in DIALOG.
+wait_dialog() {
+    wait_for "no window \"$1\" appeared" window_shown "^$1\$"
+    DIALOG=$(xdotool search --onlyvisible --name "^$1\$" | head -1)
+    wait_for "the window \"$1\" is not viewable" viewable "$DIALOG"
+    xdotool windowfocus "$DIALOG"
+}
+# Types a path into the file dialog that opens now, confirms it and waits until it is gone.
 answer_file_dialog() {
-    sleep 0.8
-    xdotool key ctrl+a type --delay 20 "$1"
+    wait_dialog "$1"
+    xdotool key ctrl+a type --delay 20 "$2"
     xdotool key Return
-    sleep 0.8
+    wait_for "the file dialog did not close" window_gone "^$1\$"
 }
 # Colour of a client-area pixel as #RRGGBB.
 pixel_at() {
@@ -51,6 +107,25 @@ pixel_at() {
 }
 close_window() {
     /usr/bin/python3 "$HERE/closewindow.py" "$WID"
-    for _ in $(seq 50); do kill -0 "$PID" 2>/dev/null || return 0; sleep 0.1; done
-    fail "the program did not end after its window was closed"
+    wait_for "the program did not end after its window was closed" program_ended
+}
+clipboard_matches() { xclip -o -selection clipboard 2>/dev/null | grep -Eq "$1"; }
+
+# A notification-area host for the tray journeys, ended with the journey.
+start_tray_host() {
+    trayer --edge bottom --align right --widthtype pixel --width 100 --height 24 --transparent false &
+    TRAYER=$!
+    trap 'kill "$PID" "$TRAYER" 2>/dev/null || true; rm -rf "$WORK"' EXIT
+    wait_for "the notification area did not appear" tray_owned
+}
+tray_owned() { xdotool search --onlyvisible --class trayer; }
+tray_icon() { xwininfo -root -tree | grep '("tintara" "tintara")  22x22' | head -1 | grep .; }
+# Clicks the program's icon in the notification area once it is there and waits for its menu.
+click_tray_icon() {
+    wait_for "no icon in the notification area" tray_icon
+    local icon ix iy
+    icon=$(tray_icon)
+    ix=$(echo "$icon" | sed -E 's/.* \+([0-9]+)\+([0-9]+)$/\1/')
+    iy=$(echo "$icon" | sed -E 's/.* \+([0-9]+)\+([0-9]+)$/\2/')
+    open_menu xdotool mousemove $((ix + 11)) $((iy + 11)) click 1
 }
