@@ -79,10 +79,16 @@ void TTrayIcon::listen(bool on)
 
 bool TTrayIcon::eventFilter(QObject* watched, QEvent* event)
 {
-    // Hidden once the minimising has run its course, so that nothing shows the form again after.
-    if (watched == m_mainForm && event->type() == QEvent::WindowStateChange && m_mainForm->isMinimized()
-        && m_active && (m_visibility & AutoHide))
-        QMetaObject::invokeMethod(this, [this] { setApplicationShown(false); }, Qt::QueuedConnection);
+    // Hidden once the minimising has run its course, so that nothing shows the form again after;
+    // by then the form may have been restored or the icon removed.
+    const auto minimisedIntoIcon = [this] {
+        return m_mainForm && m_mainForm->isMinimized() && m_active && (m_visibility & AutoHide);
+    };
+    if (watched == m_mainForm && event->type() == QEvent::WindowStateChange && minimisedIntoIcon()) {
+        QMetaObject::invokeMethod(
+            this, [this, minimisedIntoIcon] { if (minimisedIntoIcon()) setApplicationShown(false); },
+            Qt::QueuedConnection);
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -193,6 +193,11 @@ TEST_F(TrayTest, MinimisingTheFormWhileTheIconIsActiveHidesItIntoTheIcon)
     tray.setApplicationShown(true);
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(form.isMinimized());
+
+    form.showMinimized();
+    form.showNormal(); // restored before the hiding came round
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form.isVisible());
 }
 
 TEST_F(TrayTest, TheApplicationSwitchActsOnEveryCall)
