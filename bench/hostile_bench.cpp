@@ -1,4 +1,4 @@
-#include "mainwindow/configformat.h"
+#include "rules/configformat.h"
 #include "platform/inifile.h"
 #include "support/files.h"
 #include "support/hostilefiles.h"

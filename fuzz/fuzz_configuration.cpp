@@ -1,5 +1,5 @@
 // Loading tintara.ini and writing it back.
-#include "mainwindow/configformat.h"
+#include "rules/configformat.h"
 #include "platform/inifile.h"
 #include "platform/textcodec.h"
 

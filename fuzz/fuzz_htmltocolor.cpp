@@ -1,6 +1,6 @@
 // The HTML field's text to a colour.
 #include "color/html.h"
-#include "mainwindow/editorinput.h"
+#include "rules/editorinput.h"
 
 #include <QString>
 

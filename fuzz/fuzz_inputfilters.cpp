@@ -1,5 +1,5 @@
 // The key filters and the number reading of the channel and module number fields.
-#include "mainwindow/editorinput.h"
+#include "rules/editorinput.h"
 
 #include <cstddef>
 #include <cstdint>

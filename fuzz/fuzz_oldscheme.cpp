@@ -1,5 +1,5 @@
 // The converter's reading of the predecessor's scheme files.
-#include "mainwindow/schemeformat.h"
+#include "rules/schemeformat.h"
 #include "platform/inifile.h"
 #include "platform/textcodec.h"
 

@@ -1,5 +1,5 @@
 // Loading a scheme file and saving it back.
-#include "mainwindow/schemeformat.h"
+#include "rules/schemeformat.h"
 #include "platform/inifile.h"
 #include "platform/textcodec.h"
 

@@ -1,6 +1,6 @@
 #include "mainwindow/tform1.h"
 
-#include "mainwindow/navigationrules.h"
+#include "rules/navigationrules.h"
 #include "platform/systemcolors.h"
 
 #include "ui_tform1.h"

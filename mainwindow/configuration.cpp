@@ -1,8 +1,8 @@
 #include "mainwindow/tform1.h"
 
 #include "controls/tcolorshape.h"
-#include "mainwindow/configformat.h"
-#include "mainwindow/navigationrules.h"
+#include "rules/configformat.h"
+#include "rules/navigationrules.h"
 #include "platform/inifile.h"
 
 #include "ui_tform1.h"

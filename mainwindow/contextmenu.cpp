@@ -2,7 +2,7 @@
 
 #include "color/notation.h"
 #include "controls/tcolorshape.h"
-#include "mainwindow/navigationrules.h"
+#include "rules/navigationrules.h"
 
 #include "ui_tform1.h"
 #include "ui_z_optionen.h"

@@ -1,7 +1,7 @@
 #include "mainwindow/tform1.h"
 
 #include "controls/tcolorshape.h"
-#include "mainwindow/contrastrules.h"
+#include "rules/contrastrules.h"
 #include "platform/systemcolors.h"
 
 #include "ui_z_kontrast.h"

@@ -3,7 +3,7 @@
 #include "color/html.h"
 #include "color/notation.h"
 #include "controls/tcolorshape.h"
-#include "mainwindow/editorinput.h"
+#include "rules/editorinput.h"
 
 #include "ui_tform1.h"
 #include "ui_z_farbverlauf.h"

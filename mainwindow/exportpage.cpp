@@ -1,6 +1,6 @@
 #include "mainwindow/tform1.h"
 
-#include "mainwindow/exportrules.h"
+#include "rules/exportrules.h"
 #include "platform/atomicwrite.h"
 #include "platform/imagefiles.h"
 

@@ -1,7 +1,7 @@
 #include "mainwindow/tform1.h"
 
 #include "controls/tcolorshape.h"
-#include "mainwindow/finderring.h"
+#include "rules/finderring.h"
 
 #include "ui_tform1.h"
 #include "ui_z_vorschlag.h"

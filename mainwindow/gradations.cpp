@@ -1,7 +1,7 @@
 #include "mainwindow/tform1.h"
 
 #include "controls/tcolorshape.h"
-#include "mainwindow/modulerules.h"
+#include "rules/modulerules.h"
 
 #include "ui_tform1.h"
 #include "ui_z_abstufungen.h"

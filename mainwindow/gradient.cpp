@@ -2,7 +2,7 @@
 
 #include "color/mix.h"
 #include "controls/tcolorshape.h"
-#include "mainwindow/modulerules.h"
+#include "rules/modulerules.h"
 
 #include "ui_z_farbverlauf.h"
 #include "ui_z_palette.h"

@@ -1,6 +1,6 @@
 #include "mainwindow/tform1.h"
 
-#include "mainwindow/navigationrules.h"
+#include "rules/navigationrules.h"
 
 #include "ui_tform1.h"
 #include "ui_z_farbverlauf.h"

@@ -1,7 +1,7 @@
 #include "mainwindow/tform1.h"
 
 #include "controls/tcolorshape.h"
-#include "mainwindow/schemeformat.h"
+#include "rules/schemeformat.h"
 #include "platform/inifile.h"
 
 

@@ -1,7 +1,7 @@
 #include "mainwindow/tform1.h"
 
 #include "controls/tcolorshape.h"
-#include "mainwindow/navigationrules.h"
+#include "rules/navigationrules.h"
 #include "platform/systemcolors.h"
 
 #include "ui_tform1.h"

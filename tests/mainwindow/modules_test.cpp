@@ -1,5 +1,5 @@
 #include "color/mix.h"
-#include "mainwindow/modulerules.h"
+#include "rules/modulerules.h"
 #include "windowfixture.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "mainwindow/exportrules.h"
+#include "rules/exportrules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "mainwindow/finderring.h"
+#include "rules/finderring.h"
 
 namespace Tintara {
 

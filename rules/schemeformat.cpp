@@ -1,4 +1,4 @@
-#include "mainwindow/schemeformat.h"
+#include "rules/schemeformat.h"
 
 #include "platform/inifile.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/schemeformat.h"
+#include "rules/schemeformat.h"
 
 namespace Tintara {
 

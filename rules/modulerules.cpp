@@ -1,4 +1,4 @@
-#include "mainwindow/modulerules.h"
+#include "rules/modulerules.h"
 
 #include "color/mix.h"
 

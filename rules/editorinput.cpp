@@ -1,4 +1,4 @@
-#include "mainwindow/editorinput.h"
+#include "rules/editorinput.h"
 
 #include <algorithm>
 

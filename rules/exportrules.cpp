@@ -1,7 +1,7 @@
-#include "mainwindow/exportrules.h"
+#include "rules/exportrules.h"
 
 #include "color/notation.h"
-#include "platform/systemcolors.h"
+#include "platform/colorconversion.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "color/mix.h"
-#include "mainwindow/contrastrules.h"
-#include "mainwindow/modulerules.h"
+#include "rules/contrastrules.h"
+#include "rules/modulerules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "mainwindow/navigationrules.h"
+#include "rules/navigationrules.h"
 
 #include <algorithm>
 

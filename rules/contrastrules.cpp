@@ -1,4 +1,4 @@
-#include "mainwindow/contrastrules.h"
+#include "rules/contrastrules.h"
 
 #include <cstdlib>
 
