@@ -32,32 +32,38 @@ void TForm1::connectNavigation()
 
 void TForm1::Toolbar(QObject* sender)
 {
-    const QString name = sender->objectName();
-    switch (backgroundRule(name, m_customBackground)) {
+    const Navigation* row = navigationForSender(sender->objectName());
+    switch (backgroundRule(row, m_customBackground)) {
     case BackgroundRule::Custom: HintergrundWechsel(m_storedBackground); break;
     case BackgroundRule::Standard: HintergrundWechsel(standardBackground()); break;
     case BackgroundRule::Unchanged: break;
     }
-
-    static const QHash<QString, void (TForm1::*)()> commands = {
-        {"ToolButton25", &TForm1::Programmende}, {"ToolButton35", &TForm1::openHelpFile},
-        {"ToolButton10", &TForm1::PaletteNeu}, {"ToolButton11", &TForm1::PaletteOeffnen},
-        {"ToolButton12", &TForm1::PaletteSpeichern}, {"ToolButton14", &TForm1::InPaletteClick},
-        {"ToolButton21", &TForm1::runColorDialog}, {"ToolButton4", &TForm1::RandomColor},
-        {"ToolButton33", &TForm1::InTrayMinimieren},
-    };
-    if (const QString page = pageForSender(name); !page.isEmpty())
-        ui->PageControl1->setCurrentWidget(ui->PageControl1->findChild<QWidget*>(page));
-    else if (sender == ui->ToolButton18 || sender == ui->ToolButton19 || sender == ui->ToolButton20)
-        Anzeigemodus(sender);
-    else if (const auto command = commands.value(name))
-        (this->*command)();
+    if (!row)
+        return;
+    switch (row->command) {
+    case Command::ShowPage:
+        ui->PageControl1->setCurrentWidget(ui->PageControl1->findChild<QWidget*>(QLatin1String(row->page)));
+        break;
+    case Command::NewScheme: PaletteNeu(); break;
+    case Command::OpenScheme: PaletteOeffnen(); break;
+    case Command::SaveScheme: PaletteSpeichern(); break;
+    case Command::TakeProposals: InPaletteClick(); break;
+    case Command::RandomColour: RandomColor(); break;
+    case Command::ColourDialog: runColorDialog(); break;
+    case Command::RgbMode:
+    case Command::HsvMode:
+    case Command::PickerMode: Anzeigemodus(sender); break;
+    case Command::Help: openHelpFile(); break;
+    case Command::Tray: InTrayMinimieren(); break;
+    case Command::Exit: Programmende(); break;
+    }
 }
 
+// The table names the control the entry passes on; an entry it lacks does nothing.
 void TForm1::mmMenueClick(QAction* entry)
 {
-    if (QObject* button = findChild<QObject*>(menuEntryButton(entry->objectName())))
-        Toolbar(button);
+    if (const Navigation* row = navigationForMenuEntry(entry->objectName()))
+        Toolbar(findChild<QObject*>(QLatin1String(row->sender)));
 }
 
 // Sees every key before the focused control does: the function keys, then the fields' key filters.
@@ -91,8 +97,8 @@ void TForm1::FormKeyDown(int key)
 {
     if (key < Qt::Key_F1 || key > Qt::Key_F11)
         return;
-    if (QObject* button = findChild<QObject*>(functionKeyButton(key - Qt::Key_F1 + 1)))
-        Toolbar(button);
+    if (const Navigation* row = navigationForKey(key - Qt::Key_F1 + 1))
+        Toolbar(findChild<QObject*>(QLatin1String(row->sender)));
 }
 
 void TForm1::Anzeigemodus(QObject* button)

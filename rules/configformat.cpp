@@ -15,40 +15,78 @@ QString numbered(const char* word, int n, const char* suffix = "")
     return QLatin1String(word) + QString::number(n) + QLatin1String(suffix);
 }
 
-TColor readColor(const IniFile& ini, const QString& key, TColor fallback)
+// Every key of tintara.ini, in the order a written file holds them. Reading and writing both walk
+// this one list, so a key cannot be written under one name and read under another.
+template <typename Config, typename Visitor>
+void forEachKey(Config& c, Visitor&& visit)
 {
-    return static_cast<TColor>(ini.readInteger(farben, key, storedColor(fallback)));
+    visit(farben, QStringLiteral("Farbanzeige"), c.farbanzeige);
+    visit(farben, QStringLiteral("Helligkeit"), c.helligkeit);
+    visit(farben, QStringLiteral("VerlaufStart"), c.verlaufStart);
+    visit(farben, QStringLiteral("VerlaufEnde"), c.verlaufEnde);
+    visit.scheme(c.scheme);
+    visit(modus, QStringLiteral("Modus"), c.modus);
+    visit(modus, QStringLiteral("Links"), c.links);
+    visit(modus, QStringLiteral("Oben"), c.oben);
+    visit(modus, QStringLiteral("Vorschlag"), c.vorschlag);
+    visit(modus, QStringLiteral("Abstufungen"), c.abstufungen);
+    visit(modus, QStringLiteral("Tray"), c.tray);
+    visit(modus, QStringLiteral("Deckkraft"), c.deckkraft);
+    visit(modus, QStringLiteral("Zoomfaktor"), c.zoomfaktor);
+    visit(modus, QStringLiteral("Rahmen"), c.rahmen);
+    for (int i = 0; i < 5; ++i)
+        visit(farben, numbered("Clipbrd", i + 1), c.clipbrd[i]);
+    visit(farben, QStringLiteral("Backgrnd"), c.backgrnd);
+    visit(farben, QStringLiteral("BackgrndS"), c.backgrndS);
+    for (int i = 0; i < 4; ++i)
+        visit(farben, numbered("Pal", i + 1), c.pal[i]);
+    for (int i = 0; i < 4; ++i)
+        visit(farben, numbered("Pal", i + 1, "Ges"), c.palGes[i]);
+    for (int n = 0; n < 18; ++n)
+        visit(optionen, numbered("Opt", n), c.options[n]);
 }
+
+// Colours as signed 32-bit numbers, switches as 1 or 0; a missing or unreadable value keeps the default.
+struct Reader {
+    const IniFile& ini;
+    void operator()(const QString& section, const QString& key, TColor& value) const
+    {
+        value = static_cast<TColor>(ini.readInteger(section, key, storedColor(value)));
+    }
+    void operator()(const QString& section, const QString& key, int& value) const
+    {
+        value = ini.readInteger(section, key, value);
+    }
+    void operator()(const QString& section, const QString& key, bool& value) const
+    {
+        value = ini.readBool(section, key, value);
+    }
+    void scheme(SchemeSlots& value) const { value = readSchemeSlots(ini); }
+};
+
+struct Writer {
+    IniFile& ini;
+    void operator()(const QString& section, const QString& key, TColor value) const
+    {
+        ini.writeInteger(section, key, storedColor(value));
+    }
+    void operator()(const QString& section, const QString& key, int value) const
+    {
+        ini.writeInteger(section, key, value);
+    }
+    void operator()(const QString& section, const QString& key, bool value) const
+    {
+        ini.writeBool(section, key, value);
+    }
+    void scheme(const SchemeSlots& value) const { writeSchemeSlots(ini, value); }
+};
 
 } // namespace
 
 Configuration readConfiguration(const IniFile& ini)
 {
     Configuration c;
-    c.farbanzeige = readColor(ini, QStringLiteral("Farbanzeige"), c.farbanzeige);
-    c.helligkeit = readColor(ini, QStringLiteral("Helligkeit"), c.helligkeit);
-    c.verlaufStart = readColor(ini, QStringLiteral("VerlaufStart"), c.verlaufStart);
-    c.verlaufEnde = readColor(ini, QStringLiteral("VerlaufEnde"), c.verlaufEnde);
-    for (int i = 0; i < 5; ++i)
-        c.clipbrd[i] = readColor(ini, numbered("Clipbrd", i + 1), c.clipbrd[i]);
-    c.backgrnd = readColor(ini, QStringLiteral("Backgrnd"), c.backgrnd);
-    c.backgrndS = ini.readInteger(farben, QStringLiteral("BackgrndS"), c.backgrndS);
-    for (int i = 0; i < 4; ++i) {
-        c.pal[i] = readColor(ini, numbered("Pal", i + 1), c.pal[i]);
-        c.palGes[i] = ini.readInteger(farben, numbered("Pal", i + 1, "Ges"), c.palGes[i]);
-    }
-    c.scheme = readSchemeSlots(ini);
-    c.modus = ini.readInteger(modus, QStringLiteral("Modus"), c.modus);
-    c.links = ini.readInteger(modus, QStringLiteral("Links"), c.links);
-    c.oben = ini.readInteger(modus, QStringLiteral("Oben"), c.oben);
-    c.vorschlag = ini.readInteger(modus, QStringLiteral("Vorschlag"), c.vorschlag);
-    c.abstufungen = ini.readInteger(modus, QStringLiteral("Abstufungen"), c.abstufungen);
-    c.tray = ini.readInteger(modus, QStringLiteral("Tray"), c.tray);
-    c.deckkraft = ini.readInteger(modus, QStringLiteral("Deckkraft"), c.deckkraft);
-    c.zoomfaktor = ini.readInteger(modus, QStringLiteral("Zoomfaktor"), c.zoomfaktor);
-    c.rahmen = ini.readBool(modus, QStringLiteral("Rahmen"), c.rahmen);
-    for (int n = 0; n < 18; ++n)
-        c.options[n] = ini.readBool(optionen, numbered("Opt", n), true);
+    forEachKey(c, Reader{ini});
     return c;
 }
 
@@ -56,30 +94,7 @@ void writeConfiguration(IniFile& ini, const Configuration& c)
 {
     for (const char* section : {"Farben", "Palette", "Hints", "Modus", "Optionen"})
         ini.eraseSection(QLatin1String(section));
-    ini.writeInteger(farben, QStringLiteral("Farbanzeige"), storedColor(c.farbanzeige));
-    ini.writeInteger(farben, QStringLiteral("Helligkeit"), storedColor(c.helligkeit));
-    ini.writeInteger(farben, QStringLiteral("VerlaufStart"), storedColor(c.verlaufStart));
-    ini.writeInteger(farben, QStringLiteral("VerlaufEnde"), storedColor(c.verlaufEnde));
-    writeSchemeSlots(ini, c.scheme);
-    ini.writeInteger(modus, QStringLiteral("Modus"), c.modus);
-    ini.writeInteger(modus, QStringLiteral("Links"), c.links);
-    ini.writeInteger(modus, QStringLiteral("Oben"), c.oben);
-    ini.writeInteger(modus, QStringLiteral("Vorschlag"), c.vorschlag);
-    ini.writeInteger(modus, QStringLiteral("Abstufungen"), c.abstufungen);
-    ini.writeInteger(modus, QStringLiteral("Tray"), c.tray);
-    ini.writeInteger(modus, QStringLiteral("Deckkraft"), c.deckkraft);
-    ini.writeInteger(modus, QStringLiteral("Zoomfaktor"), c.zoomfaktor);
-    ini.writeBool(modus, QStringLiteral("Rahmen"), c.rahmen);
-    for (int i = 0; i < 5; ++i)
-        ini.writeInteger(farben, numbered("Clipbrd", i + 1), storedColor(c.clipbrd[i]));
-    ini.writeInteger(farben, QStringLiteral("Backgrnd"), storedColor(c.backgrnd));
-    ini.writeInteger(farben, QStringLiteral("BackgrndS"), c.backgrndS);
-    for (int i = 0; i < 4; ++i)
-        ini.writeInteger(farben, numbered("Pal", i + 1), storedColor(c.pal[i]));
-    for (int i = 0; i < 4; ++i)
-        ini.writeInteger(farben, numbered("Pal", i + 1, "Ges"), c.palGes[i]);
-    for (int n = 0; n < 18; ++n)
-        ini.writeBool(optionen, numbered("Opt", n), c.options[n]);
+    forEachKey(c, Writer{ini});
 }
 
 } // namespace Tintara

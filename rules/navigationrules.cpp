@@ -2,70 +2,48 @@
 
 #include <algorithm>
 
-#include <QHash>
-#include <QSet>
 
 namespace Tintara {
 
-BackgroundRule backgroundRule(const QString& sender, int customFlag)
+namespace {
+
+template <typename Matches>
+const Navigation* findRow(Matches matches)
 {
-    // Commands that change no page leave the background alone.
-    static const QSet<QString> commands = {
-        "ToolButton10", "ToolButton11", "ToolButton12", "ToolButton14", "ToolButton18",
-        "ToolButton19", "ToolButton20", "ToolButton4", "ToolButton21", "ToolButton25",
-    };
-    static const QSet<QString> backgroundButtons = {
-        "ToolButton1", "ToolButton2", "ToolButton26", "ToolButton5", "ToolButton9", "ToolButton3", "ToolButton23",
-    };
-    if (commands.contains(sender))
+    const auto row = std::find_if(navigationTable.begin(), navigationTable.end(), matches);
+    return row == navigationTable.end() ? nullptr : &*row;
+}
+
+} // namespace
+
+const Navigation* navigationForSender(QStringView sender)
+{
+    return findRow([&](const Navigation& row) { return sender == QLatin1String(row.sender); });
+}
+
+const Navigation* navigationForMenuEntry(QStringView entry)
+{
+    return findRow([&](const Navigation& row) { return row.menuEntry && entry == QLatin1String(row.menuEntry); });
+}
+
+const Navigation* navigationForKey(int n)
+{
+    return n > 0 ? findRow([&](const Navigation& row) { return row.functionKey == n; }) : nullptr;
+}
+
+BackgroundRule backgroundRule(const Navigation* row, int customFlag)
+{
+    if (!row || row->command == Command::Help || row->command == Command::Tray)
+        return BackgroundRule::Standard;
+    if (row->command != Command::ShowPage)
         return BackgroundRule::Unchanged;
-    return customFlag == 1 && backgroundButtons.contains(sender) ? BackgroundRule::Custom : BackgroundRule::Standard;
+    return customFlag == 1 && row->userBackground ? BackgroundRule::Custom : BackgroundRule::Standard;
 }
 
-QString pageForSender(const QString& sender)
+bool isBackgroundPage(QStringView page)
 {
-    static const QHash<QString, QString> pages = {
-        {"ToolButton1", "Z_Vorschlag"}, {"ToolButton9", "Z_Helligkeit"}, {"ToolButton5", "Z_Farbverlauf"},
-        {"ToolButton3", "Z_Abstufungen"}, {"ToolButton26", "Z_Palette"}, {"ToolButton23", "Z_Websave"},
-        {"ToolButton2", "Z_Testbild"}, {"ToolButton32", "Z_Kontrast"}, {"ToolButton6", "Z_Webseite"},
-        {"ToolButton30", "Z_Export"}, {"ToolButton28", "Z_Optionen"}, {"ToolButton27", "Z_Paletteninfo"},
-        {"BitBtn1", "Z_Konverter"},
-    };
-    return pages.value(sender);
-}
-
-QString functionKeyButton(int n)
-{
-    static const QHash<int, QString> keys = {
-        {1, "ToolButton35"}, {2, "ToolButton18"}, {3, "ToolButton19"}, {4, "ToolButton20"},
-        {5, "ToolButton1"}, {6, "ToolButton9"}, {7, "ToolButton5"}, {8, "ToolButton3"},
-        {9, "ToolButton26"}, {10, "ToolButton33"}, {11, "ToolButton28"},
-    };
-    return keys.value(n);
-}
-
-QString menuEntryButton(const QString& action)
-{
-    static const QHash<QString, QString> entries = {
-        {"mmRGB", "ToolButton18"}, {"mmHSV", "ToolButton19"}, {"mmFarbpicker", "ToolButton20"},
-        {"mmZufallsfarbe", "ToolButton4"}, {"mmFarbauswahl", "ToolButton21"}, {"mmExport", "ToolButton30"},
-        {"mmOptionen", "ToolButton28"}, {"mmKonverter", "BitBtn1"}, {"mmTray", "ToolButton33"},
-        {"mmBeenden", "ToolButton25"}, {"mmFarbfinder", "ToolButton1"}, {"mmHelligkeitsverlauf", "ToolButton9"},
-        {"mmFarbverlauf", "ToolButton5"}, {"mmAbstufungen", "ToolButton3"}, {"mmPalette", "ToolButton26"},
-        {"mmWebsicher", "ToolButton23"}, {"mmTestbilder", "ToolButton2"}, {"mmKontrast", "ToolButton32"},
-        {"mmTestwebseiten", "ToolButton6"}, {"mmNeu", "ToolButton10"}, {"mmLaden", "ToolButton11"},
-        {"mmSpeichern", "ToolButton12"}, {"mmFarbinformationen", "ToolButton27"}, {"mmUebernehmen", "ToolButton14"},
-        {"mmHilfeAufrufen", "ToolButton35"},
-    };
-    return entries.value(action);
-}
-
-bool isBackgroundPage(const QString& page)
-{
-    static const QSet<QString> pages = {
-        "Z_Websave", "Z_Testbild", "Z_Vorschlag", "Z_Palette", "Z_Helligkeit", "Z_Farbverlauf", "Z_Abstufungen",
-    };
-    return pages.contains(page);
+    const Navigation* row = findRow([&](const Navigation& r) { return r.page && page == QLatin1String(r.page); });
+    return row && row->userBackground;
 }
 
 bool titleBarReachable(QPoint topLeft, int width, const QList<QRect>& screens)
