@@ -85,7 +85,7 @@ void TForm1::Konfigurationspeichern()
         c.palGes[i] = m_mixingFields[i]->brushStyle() == TColorShape::BrushStyle::Solid ? 1 : 0;
     }
     c.scheme = schemeSlots();
-    c.modus = m_displayMode;
+    c.modus = static_cast<int>(m_displayMode);
     c.links = x();
     c.oben = y();
     c.vorschlag = uiVorschlag->cbVorschlag->currentIndex();

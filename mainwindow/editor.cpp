@@ -138,21 +138,21 @@ void TForm1::showHsv(const Hsv& hsv)
     ui->edV->setText(QString::number(hsv.v));
 }
 
-QString TForm1::sourceKind() const
+TForm1::SourceKind TForm1::sourceKind() const
 {
     const QWidget* focus = QApplication::focusWidget();
     const auto in = [focus](std::initializer_list<const QWidget*> group) {
         return std::find(group.begin(), group.end(), focus) != group.end();
     };
     if (in({ui->edRot, ui->edGruen, ui->edBlau}))
-        return QStringLiteral("edRGB");
+        return SourceKind::RgbFields;
     if (in({ui->edH, ui->edS, ui->edV}))
-        return QStringLiteral("edHSV");
+        return SourceKind::HsvFields;
     if (in({ui->sbH, ui->sbS, ui->sbV}))
-        return QStringLiteral("sbHSV");
+        return SourceKind::HsvBars;
     if (in({ui->sbRot, ui->sbGruen, ui->sbBlau}))
-        return QStringLiteral("sbRGB");
-    return {};
+        return SourceKind::RgbBars;
+    return SourceKind::None;
 }
 
 // The number in a channel field moves its bar; a text that is no number is put back.
@@ -173,21 +173,21 @@ void TForm1::ScrollbarWechsel()
     if (m_inScrollbarWechsel)
         return;
     m_inScrollbarWechsel = true;
-    const QString kind = sourceKind();
-    const bool hsv = kind == QLatin1String("edHSV") || kind == QLatin1String("sbHSV");
-    const bool rgb = kind == QLatin1String("edRGB") || kind == QLatin1String("sbRGB");
+    const SourceKind kind = sourceKind();
+    const bool hsv = kind == SourceKind::HsvFields || kind == SourceKind::HsvBars;
+    const bool rgb = kind == SourceKind::RgbFields || kind == SourceKind::RgbBars;
 
-    if (kind == QLatin1String("edRGB")) {
+    if (kind == SourceKind::RgbFields) {
         fieldValue(ui->edRot, ui->sbRot);
         fieldValue(ui->edGruen, ui->sbGruen);
         fieldValue(ui->edBlau, ui->sbBlau);
-    } else if (kind == QLatin1String("edHSV")) {
+    } else if (kind == SourceKind::HsvFields) {
         fieldValue(ui->edH, ui->sbH);
         fieldValue(ui->edS, ui->sbS);
         fieldValue(ui->edV, ui->sbV);
     }
     if (hsv) {
-        if (kind == QLatin1String("sbHSV")) {
+        if (kind == SourceKind::HsvBars) {
             ui->edH->setText(QString::number(ui->sbH->value()));
             ui->edS->setText(QString::number(ui->sbS->value()));
             ui->edV->setText(QString::number(ui->sbV->value()));
@@ -204,7 +204,7 @@ void TForm1::ScrollbarWechsel()
         m_currentHsv = RGBnachHSV(color);
         showHsv(m_currentHsv);
     }
-    if (hsv || kind == QLatin1String("sbRGB"))
+    if (hsv || kind == SourceKind::RgbBars)
         showRgbFields();
     ui->edHTML->setText(htmlText(activeColor()));
     {

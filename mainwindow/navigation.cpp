@@ -103,7 +103,9 @@ void TForm1::FormKeyDown(int key)
 
 void TForm1::Anzeigemodus(QObject* button)
 {
-    m_displayMode = button == ui->ToolButton18 ? 0 : button == ui->ToolButton19 ? 1 : 2;
+    m_displayMode = button == ui->ToolButton18   ? DisplayMode::Rgb
+                    : button == ui->ToolButton19 ? DisplayMode::Hsv
+                                                 : DisplayMode::Picker;
     const std::array<std::vector<QWidget*>, 3> groups = {{
         {ui->sbRot, ui->sbGruen, ui->sbBlau, ui->edRot, ui->edGruen, ui->edBlau, ui->shRot, ui->shGruen, ui->shBlau},
         {ui->sbH, ui->sbS, ui->sbV, ui->shH, ui->shS, ui->shV, ui->edH, ui->edS, ui->edV},
@@ -111,11 +113,11 @@ void TForm1::Anzeigemodus(QObject* button)
     }};
     for (int mode = 0; mode < 3; ++mode) {
         for (QWidget* control : groups[mode]) {
-            control->setVisible(mode == m_displayMode);
-            control->setEnabled(mode == m_displayMode);
+            control->setVisible(mode == static_cast<int>(m_displayMode));
+            control->setEnabled(mode == static_cast<int>(m_displayMode));
         }
     }
-    ui->sbHell->setEnabled(m_displayMode != 2);
+    ui->sbHell->setEnabled(m_displayMode != DisplayMode::Picker);
 }
 
 void TForm1::openHelpFile()

@@ -69,8 +69,9 @@ public:
 
     // Page dispatcher behind every toolbar button, menu entry and function key.
     void Toolbar(QObject* sender);
-    // 0 RGB, 1 HSV, 2 picker.
-    int displayMode() const { return m_displayMode; }
+    // The editor's display mode; stored in tintara.ini as its number.
+    enum class DisplayMode { Rgb = 0, Hsv = 1, Picker = 2 };
+    DisplayMode displayMode() const { return m_displayMode; }
 
     // The editor's update routine: every control of the editor and the finder from `color`,
     // which the active colour display already shows.
@@ -150,7 +151,9 @@ private:
     void runColorDialog();
     int channelLimit(const QLineEdit* field) const;
     bool isChannelField(const QObject* object) const;
-    QString sourceKind() const;
+    // Which group of editor controls the user works in: the one that has the keyboard focus.
+    enum class SourceKind { None, RgbFields, HsvFields, HsvBars, RgbBars };
+    SourceKind sourceKind() const;
     void fieldValue(QLineEdit* field, QScrollBar* bar);
     void showRgbBars(TColor color);
     void showRgbFields();
@@ -302,7 +305,7 @@ private:
     bool m_inScrollbarWechsel = false;
     bool m_picking = false;
 
-    int m_displayMode = 1;
+    DisplayMode m_displayMode = DisplayMode::Hsv;
     int m_customBackground = 0;
     TColor m_storedBackground = 0;
     std::optional<TColor> m_moduleBackground;
