@@ -14,10 +14,11 @@ TColorShape::TColorShape(QWidget* parent)
 
 void TColorShape::setColor(TColor color)
 {
-    if (m_brushColor == color)
-        return;
-    m_brushColor = color;
-    update();
+    if (m_brushColor != color) {
+        m_brushColor = color;
+        update();
+    }
+    Q_EMIT colorChanged(this);
 }
 
 void TColorShape::setBrushStyle(BrushStyle style)

@@ -59,6 +59,8 @@ public:
     static QRect figureRect(QSize size, int penWidth);
 
 Q_SIGNALS:
+    // Every colour set, also the same one again: a drop or a paste of an equal colour still counts.
+    void colorChanged(Tintara::TColorShape* sender);
     void mouseEnter(Tintara::TColorShape* sender);
     void mouseLeave(Tintara::TColorShape* sender);
     void ctl3DChanged(Tintara::TColorShape* sender);

@@ -6,7 +6,6 @@
 #include "ui_tform1.h"
 #include "ui_z_farbverlauf.h"
 #include "ui_z_helligkeit.h"
-#include "ui_z_kontrast.h"
 #include "ui_z_optionen.h"
 #include "ui_z_palette.h"
 #include "ui_z_testbild.h"
@@ -132,8 +131,6 @@ void TForm1::moduleFollowUps(TColorShape* target)
         WebseiteFarben();
     if (target == uiHelligkeit->shHelligkeitStart)
         newBrightnessStart();
-    if (target == uiKontrast->shVorder || target == uiKontrast->shHinter)
-        KontrastCheck();
 }
 
 void TForm1::DragDropTrash(TColorShape* source)

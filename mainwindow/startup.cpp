@@ -1,6 +1,7 @@
 #include "mainwindow/tform1.h"
 
 #include "controls/tcolorshape.h"
+#include "pages/z_kontrast.h"
 #include "rules/navigationrules.h"
 #include "platform/systemcolors.h"
 
@@ -10,7 +11,6 @@
 #include "ui_z_farbverlauf.h"
 #include "ui_z_helligkeit.h"
 #include "ui_z_konverter.h"
-#include "ui_z_kontrast.h"
 #include "ui_z_optionen.h"
 #include "ui_z_palette.h"
 #include "ui_z_paletteninfo.h"
@@ -69,7 +69,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     , uiPalette(std::make_unique<Ui::Z_Palette>())
     , uiWebsave(std::make_unique<Ui::Z_Websave>())
     , uiTestbild(std::make_unique<Ui::Z_Testbild>())
-    , uiKontrast(std::make_unique<Ui::Z_Kontrast>())
     , uiWebseite(std::make_unique<Ui::Z_Webseite>())
     , uiExport(std::make_unique<Ui::Z_Export>())
     , uiOptionen(std::make_unique<Ui::Z_Optionen>())
@@ -93,7 +92,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     uiPalette->setupUi(ui->Z_Palette);
     uiWebsave->setupUi(ui->Z_Websave);
     uiTestbild->setupUi(ui->Z_Testbild);
-    uiKontrast->setupUi(ui->Z_Kontrast);
+    placePage(ui->Z_Kontrast, new Z_Kontrast);
     uiWebseite->setupUi(ui->Z_Webseite);
     uiExport->setupUi(ui->Z_Export);
     uiOptionen->setupUi(ui->Z_Optionen);
@@ -139,7 +138,6 @@ void TForm1::FormCreate()
     uiVorschlag->Image3->setPixmap(ramp({108, 10}, Qt::Horizontal, {{0, Qt::black}, {1, Qt::white}}));
     paintFixedPictures();
     ui->Shape11->setColor(ShadeColor(clBtnFace, 20));
-    uiKontrast->Shape12->setColor(ShadeColor(clBtnFace, 50));
     HintergrundWechsel(standardBackground());
     // Qt paints every widget double-buffered, so the slider-driven pages do not flicker.
     Toolbar(ui->ToolButton19);
@@ -163,6 +161,15 @@ void TForm1::FormCreate()
     FarbpaletteFuellen();
     if (!m_options.arguments.isEmpty())
         PaletteLaden(m_options.arguments.constFirst());
+}
+
+// The page takes the place the layout keeps for it among the module pages.
+void TForm1::placePage(QWidget* placeholder, QWidget* page)
+{
+    const int index = ui->PageControl1->indexOf(placeholder);
+    ui->PageControl1->removeWidget(placeholder);
+    delete placeholder;
+    ui->PageControl1->insertWidget(index, page);
 }
 
 void TForm1::paintFixedPictures()

@@ -2,6 +2,7 @@
 
 #include "color/hsv.h"
 #include "mainwindow/clicktracker.h"
+#include "pages/pagehost.h"
 #include "platform/filedialog.h"
 #include "platform/platform.h"
 
@@ -32,7 +33,6 @@ class Z_Abstufungen;
 class Z_Palette;
 class Z_Websave;
 class Z_Testbild;
-class Z_Kontrast;
 class Z_Webseite;
 class Z_Export;
 class Z_Optionen;
@@ -59,7 +59,7 @@ struct StartOptions {
 
 // The program's one window: the editor on the left, the module pages on the right, the scheme
 // above and the colour history below. Its methods are split by concern over several files.
-class TForm1 : public QMainWindow
+class TForm1 : public QMainWindow, public PageHost
 {
     Q_OBJECT
 
@@ -84,6 +84,10 @@ public:
 
     // tintara.ini beside the program, or in the user's configuration folder where that is read-only.
     static QString defaultConfigurationPath();
+
+    // What the module pages see of the window.
+    const Platform& platform() const override { return m_platform; }
+    SchemeSlots schemeSlots() const override;
 
     // Scheme files.
     void PaletteLaden(const QString& path);
@@ -133,6 +137,7 @@ protected:
 
 private:
     void FormCreate();
+    void placePage(QWidget* placeholder, QWidget* page);
     void createSwatchGrids();
     void bindHoverRule();
     void paintFixedPictures();
@@ -190,7 +195,6 @@ private:
     void Konfigurationspeichern();
     void centreOnScreen();
     QCheckBox* option(int n) const;
-    SchemeSlots schemeSlots() const;
     void setSlotInfo(int slot, const QString& text);
     void btnKonvDateiOeffnen();
     void connectCopyFormat();
@@ -209,7 +213,6 @@ private:
     void Farbverlauferstellung();
     void sbFarbmischerChange();
     void FarbpaletteFuellen();
-    void KontrastCheck();
     void connectTestPages();
     TColorShape* roleSwatch(int role) const;
     bool isRoleSwatch(const QObject* swatch) const;
@@ -266,7 +269,6 @@ private:
     std::unique_ptr<Ui::Z_Palette> uiPalette;
     std::unique_ptr<Ui::Z_Websave> uiWebsave;
     std::unique_ptr<Ui::Z_Testbild> uiTestbild;
-    std::unique_ptr<Ui::Z_Kontrast> uiKontrast;
     std::unique_ptr<Ui::Z_Webseite> uiWebseite;
     std::unique_ptr<Ui::Z_Export> uiExport;
     std::unique_ptr<Ui::Z_Optionen> uiOptionen;

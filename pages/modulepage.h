@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+namespace Tintara {
+
+// A page of the module area: its own form, its own handlers, its own share of the background.
+class ModulePage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+
+    // Captions that stand on the module background and take a text colour readable on it.
+    virtual QList<QWidget*> backgroundCaptions() const { return {}; }
+    // Runs each time the page becomes the visible one.
+    virtual void pageShown() {}
+};
+
+} // namespace Tintara

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/filedialog.h"
+#include "platform/platform.h"
+#include "rules/schemeformat.h"
+
+namespace Tintara {
+
+// What a module page may ask of the window. Changes come to the pages as signals.
+class PageHost
+{
+public:
+    virtual ~PageHost() = default;
+    virtual const Platform& platform() const = 0;
+    // The sixteen slots as they are now.
+    virtual SchemeSlots schemeSlots() const = 0;
+};
+
+} // namespace Tintara

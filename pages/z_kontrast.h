@@ -1,0 +1,30 @@
+#pragma once
+
+#include "pages/modulepage.h"
+
+#include <memory>
+
+namespace Ui {
+class Z_Kontrast;
+}
+
+namespace Tintara {
+
+// The contrast check: the brightness and colour difference of a text and a background colour.
+class Z_Kontrast : public ModulePage
+{
+    Q_OBJECT
+
+public:
+    explicit Z_Kontrast(QWidget* parent = nullptr);
+    ~Z_Kontrast() override;
+
+    // The sample, both differences, their lamps and sentences from shVorder and shHinter; runs
+    // whenever either takes a colour.
+    void KontrastCheck();
+
+private:
+    std::unique_ptr<Ui::Z_Kontrast> ui;
+};
+
+} // namespace Tintara
