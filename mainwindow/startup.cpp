@@ -1,7 +1,9 @@
 #include "mainwindow/tform1.h"
 
 #include "controls/tcolorshape.h"
+#include "pages/modulepage.h"
 #include "pages/z_kontrast.h"
+#include "pages/z_websave.h"
 #include "rules/navigationrules.h"
 #include "platform/systemcolors.h"
 
@@ -16,7 +18,6 @@
 #include "ui_z_paletteninfo.h"
 #include "ui_z_testbild.h"
 #include "ui_z_vorschlag.h"
-#include "ui_z_websave.h"
 #include "ui_z_webseite.h"
 
 #include <QApplication>
@@ -67,7 +68,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     , uiFarbverlauf(std::make_unique<Ui::Z_Farbverlauf>())
     , uiAbstufungen(std::make_unique<Ui::Z_Abstufungen>())
     , uiPalette(std::make_unique<Ui::Z_Palette>())
-    , uiWebsave(std::make_unique<Ui::Z_Websave>())
     , uiTestbild(std::make_unique<Ui::Z_Testbild>())
     , uiWebseite(std::make_unique<Ui::Z_Webseite>())
     , uiExport(std::make_unique<Ui::Z_Export>())
@@ -90,7 +90,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     uiFarbverlauf->setupUi(ui->Z_Farbverlauf);
     uiAbstufungen->setupUi(ui->Z_Abstufungen);
     uiPalette->setupUi(ui->Z_Palette);
-    uiWebsave->setupUi(ui->Z_Websave);
+    placePage(ui->Z_Websave, new Z_Websave);
     uiTestbild->setupUi(ui->Z_Testbild);
     placePage(ui->Z_Kontrast, new Z_Kontrast);
     uiWebseite->setupUi(ui->Z_Webseite);
@@ -147,7 +147,6 @@ void TForm1::FormCreate()
     m_lastRandomColor = activeColor();
     createSwatchGrids();
     bindHoverRule();
-    WebsavePalette();
     uiFarbverlauf->sbFarbmischer->setValue(127);
     Farbverlauferstellung();
     {
@@ -185,6 +184,8 @@ void TForm1::createSwatchGrids()
 {
     for (const SwatchGrid& grid : swatchGrids) {
         auto* page = ui->PageControl1->findChild<QWidget*>(QLatin1String(grid.page));
+        if (qobject_cast<ModulePage*>(page))
+            continue; // a page of its own creates its grid
         for (int n = 1; n <= grid.count(); ++n) {
             auto* swatch = new TColorShape(page);
             swatch->setGeometry(grid.cell(n));

@@ -31,7 +31,6 @@ class Z_Helligkeit;
 class Z_Farbverlauf;
 class Z_Abstufungen;
 class Z_Palette;
-class Z_Websave;
 class Z_Testbild;
 class Z_Webseite;
 class Z_Export;
@@ -223,7 +222,6 @@ private:
     void connectTestImages();
     void BitBtn3Click(QObject* sender);
     void updateTestImagePreview();
-    void WebsavePalette();
     void RandomColor();
     void moduleFollowUps(TColorShape* target);
 
@@ -267,7 +265,6 @@ private:
     std::unique_ptr<Ui::Z_Farbverlauf> uiFarbverlauf;
     std::unique_ptr<Ui::Z_Abstufungen> uiAbstufungen;
     std::unique_ptr<Ui::Z_Palette> uiPalette;
-    std::unique_ptr<Ui::Z_Websave> uiWebsave;
     std::unique_ptr<Ui::Z_Testbild> uiTestbild;
     std::unique_ptr<Ui::Z_Webseite> uiWebseite;
     std::unique_ptr<Ui::Z_Export> uiExport;

@@ -1,16 +1,7 @@
 #include "mainwindow/tform1.h"
 
-#include "controls/tcolorshape.h"
-#include "rules/modulerules.h"
 
 namespace Tintara {
-
-void TForm1::WebsavePalette()
-{
-    const std::vector<TColorShape*>& grid = m_grids.value(QStringLiteral("WS"));
-    for (int n = 1; n <= 216; ++n)
-        grid[n - 1]->setColor(webSafeColor(n));
-}
 
 // Asks first unless the active colour is still the last random one.
 void TForm1::RandomColor()
