@@ -1,12 +1,11 @@
 #include "mainwindow/tform1.h"
 
 #include "rules/navigationrules.h"
+#include "pages/modulepage.h"
 #include "platform/systemcolors.h"
 
 #include "ui_tform1.h"
 #include "ui_z_abstufungen.h"
-#include "ui_z_farbverlauf.h"
-#include "ui_z_helligkeit.h"
 #include "ui_z_palette.h"
 #include "ui_z_testbild.h"
 #include "ui_z_vorschlag.h"
@@ -39,13 +38,14 @@ void TForm1::HintergrundWechsel(TColor color)
     QWidget* const captions[] = {
         uiTestbild->Label11, uiTestbild->Label12, uiVorschlag->Label10, uiVorschlag->cbRahmen,
         uiVorschlag->Label23, uiVorschlag->Label4, uiVorschlag->Label5, uiPalette->Label18,
-        uiPalette->Label19, uiPalette->Label20, uiHelligkeit->Label2, uiHelligkeit->Label25,
-        uiHelligkeit->Label26, uiHelligkeit->Label27, uiHelligkeit->Label28, uiFarbverlauf->Label13,
-        uiFarbverlauf->Label14, uiFarbverlauf->Label15, uiFarbverlauf->Label16, uiFarbverlauf->Label17,
-        uiAbstufungen->Label1,
+        uiPalette->Label19, uiPalette->Label20, uiAbstufungen->Label1,
     };
     for (QWidget* caption : captions)
         setTextColor(caption, textColor);
+    for (const ModulePage* page : ui->PageControl1->findChildren<ModulePage*>(Qt::FindDirectChildrenOnly)) {
+        for (QWidget* caption : page->backgroundCaptions())
+            setTextColor(caption, textColor);
+    }
 }
 
 QWidget* TForm1::visiblePage() const

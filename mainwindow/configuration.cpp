@@ -2,13 +2,13 @@
 
 #include "controls/tcolorshape.h"
 #include "rules/configformat.h"
+#include "pages/z_farbverlauf.h"
+#include "pages/z_helligkeit.h"
 #include "rules/navigationrules.h"
 #include "platform/inifile.h"
 
 #include "ui_tform1.h"
 #include "ui_z_abstufungen.h"
-#include "ui_z_farbverlauf.h"
-#include "ui_z_helligkeit.h"
 #include "ui_z_optionen.h"
 #include "ui_z_palette.h"
 #include "ui_z_vorschlag.h"
@@ -73,9 +73,9 @@ void TForm1::Konfigurationspeichern()
         return;
     Configuration c;
     c.farbanzeige = activeColor();
-    c.helligkeit = uiHelligkeit->shHelligkeitStart->color();
-    c.verlaufStart = uiFarbverlauf->shStart->color();
-    c.verlaufEnde = uiFarbverlauf->shEnde->color();
+    c.helligkeit = m_helligkeit->startColour();
+    c.verlaufStart = m_farbverlauf->startColour();
+    c.verlaufEnde = m_farbverlauf->endColour();
     for (int i = 0; i < 5; ++i)
         c.clipbrd[i] = m_buffers[i]->color();
     c.backgrnd = m_storedBackground;
@@ -123,15 +123,13 @@ void TForm1::restoreConfiguration(const Configuration& c)
     if (on(1))
         ui->Farbanzeige->setColor(c.farbanzeige);
     if (on(10))
-        uiHelligkeit->shHelligkeitStart->setColor(c.helligkeit);
+        m_helligkeit->setStartColour(c.helligkeit);
     if (on(8) && titleBarReachable(QPoint(c.links, c.oben), width(), screenAreas()))
         move(c.links, c.oben); // as stored, also when only part of it is on a screen
     else
         centreOnScreen();
-    if (on(9)) {
-        uiFarbverlauf->shStart->setColor(c.verlaufStart);
-        uiFarbverlauf->shEnde->setColor(c.verlaufEnde);
-    }
+    if (on(9))
+        m_farbverlauf->setEnds(c.verlaufStart, c.verlaufEnde);
     if (on(2))
         Anzeigemodus(c.modus == 0 ? ui->ToolButton18 : c.modus == 1 ? ui->ToolButton19 : ui->ToolButton20);
     if (on(11))

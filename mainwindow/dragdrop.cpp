@@ -4,8 +4,6 @@
 #include "controls/tcolorshape.h"
 
 #include "ui_tform1.h"
-#include "ui_z_farbverlauf.h"
-#include "ui_z_helligkeit.h"
 #include "ui_z_optionen.h"
 #include "ui_z_palette.h"
 #include "ui_z_testbild.h"
@@ -123,14 +121,8 @@ void TForm1::moduleFollowUps(TColorShape* target)
         updateTestImagePreview();
     if (target != ui->Farbanzeige)
         schemeChanged();
-    if (target == uiFarbverlauf->shStart || target == uiFarbverlauf->shEnde) {
-        sbFarbmischerChange();
-        Farbverlauferstellung();
-    }
     if (visiblePage() == ui->Z_Webseite && isRoleSwatch(target))
         WebseiteFarben();
-    if (target == uiHelligkeit->shHelligkeitStart)
-        newBrightnessStart();
 }
 
 void TForm1::DragDropTrash(TColorShape* source)

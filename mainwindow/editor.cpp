@@ -3,11 +3,10 @@
 #include "color/html.h"
 #include "color/notation.h"
 #include "controls/tcolorshape.h"
+#include "pages/numberentry.h"
 #include "rules/editorinput.h"
 
 #include "ui_tform1.h"
-#include "ui_z_farbverlauf.h"
-#include "ui_z_helligkeit.h"
 #include "ui_z_vorschlag.h"
 
 #include <QApplication>
@@ -21,25 +20,6 @@ namespace {
 QString htmlText(TColor color)
 {
     return QString::fromStdString(ColorNotation(color, NotationHtml));
-}
-
-// A key as the classic key filters see it: a character, Backspace or Enter; nothing else.
-std::optional<QChar> filteredKey(const QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Backspace: return backspaceKey;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return enterKey;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Escape: return std::nullopt;
-    default:
-        // Only typed characters are filtered; Delete (whose text is "\x7f" under X11), the arrows,
-        // Home, End and the shortcuts pass.
-        if (event->text().isEmpty() || !event->text().front().isPrint())
-            return std::nullopt;
-        return event->text().front();
-    }
 }
 
 // A wheel turned over a bar moves it as a drag would: the bar takes the focus first, so the change
@@ -258,7 +238,7 @@ int TForm1::channelLimit(const QLineEdit* field) const
 
 bool TForm1::WertEingabe(QLineEdit* field, QKeyEvent* event)
 {
-    const auto key = filteredKey(event);
+    const auto key = typedKey(event);
     if (!key || *key == enterKey)
         return key.has_value();
     const KeyVerdict verdict = WertEingabeRule(field->text(), *key, channelLimit(field));
@@ -273,29 +253,6 @@ void TForm1::EditFuellen(QLineEdit* field)
 {
     if (const auto text = EditFuellenRule(field->text(), channelLimit(field)))
         field->setText(*text);
-}
-
-bool TForm1::Zahleneingabe(QLineEdit* field, QKeyEvent* event)
-{
-    const auto key = filteredKey(event);
-    if (!key)
-        return false;
-    if (ZahleneingabeRule(field->text(), *key).swallow)
-        return true;
-    if (*key != enterKey)
-        return false;
-    QScrollBar* bar = field == uiFarbverlauf->edMischwert ? uiFarbverlauf->sbFarbmischer : uiHelligkeit->sbHelligkeit;
-    const int offset = field == uiFarbverlauf->edMischwert ? 0 : 100;
-    const int top = field == uiFarbverlauf->edMischwert ? 255 : 200;
-    if (const auto value = clampedNumber(field->text(), 0, top)) {
-        if (*value != field->text().trimmed().toInt())
-            field->setText(QString::number(*value));
-        bar->setValue(*value - offset);
-    } else {
-        field->setText(QString::number(bar->value() + offset)); // no number: back to what the bar says
-    }
-    field->selectAll();
-    return true;
 }
 
 void TForm1::runColorDialog()

@@ -5,14 +5,12 @@
 
 #include "ui_tform1.h"
 #include "ui_z_abstufungen.h"
-#include "ui_z_helligkeit.h"
 
 namespace Tintara {
 
 void TForm1::connectGradations()
 {
     connect(uiAbstufungen->cbAbstufung, &QComboBox::currentIndexChanged, this, &TForm1::Helligkeitsabstufungen);
-    connect(uiHelligkeit->sbHelligkeit, &QScrollBar::valueChanged, this, &TForm1::sbHelligkeitChange);
 }
 
 void TForm1::Helligkeitsabstufungen()
@@ -38,29 +36,6 @@ void TForm1::schemeChanged()
 {
     if (visiblePage() == ui->Z_Abstufungen)
         Helligkeitsabstufungen();
-}
-
-void TForm1::Helligkeitverlauf()
-{
-    const auto shades = brightnessGradient(uiHelligkeit->shHelligkeitStart->color());
-    const std::vector<TColorShape*>& grid = m_grids.value(QStringLiteral("HD"));
-    for (int n = 0; n < 200; ++n)
-        grid[n]->setColor(shades[n]);
-}
-
-void TForm1::sbHelligkeitChange()
-{
-    const int position = uiHelligkeit->sbHelligkeit->value();
-    uiHelligkeit->shHelligkeit->setColor(ShadeColor(uiHelligkeit->shHelligkeitStart->color(), position));
-    uiHelligkeit->edHelligkeitWert->setText(QString::number(position + 100));
-}
-
-// A new start colour: the slider back to 0, the result and all 200 shades anew.
-void TForm1::newBrightnessStart()
-{
-    uiHelligkeit->sbHelligkeit->setValue(0);
-    uiHelligkeit->shHelligkeit->setColor(uiHelligkeit->shHelligkeitStart->color());
-    Helligkeitverlauf();
 }
 
 } // namespace Tintara

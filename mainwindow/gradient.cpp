@@ -2,33 +2,10 @@
 
 #include "color/mix.h"
 #include "controls/tcolorshape.h"
-#include "rules/modulerules.h"
 
-#include "ui_z_farbverlauf.h"
 #include "ui_z_palette.h"
 
 namespace Tintara {
-
-void TForm1::connectGradient()
-{
-    connect(uiFarbverlauf->sbFarbmischer, &QScrollBar::valueChanged, this, &TForm1::sbFarbmischerChange);
-}
-
-void TForm1::Farbverlauferstellung()
-{
-    const auto steps = colourGradient(uiFarbverlauf->shStart->color(), uiFarbverlauf->shEnde->color());
-    const std::vector<TColorShape*>& grid = m_grids.value(QStringLiteral("Verlauf"));
-    for (int n = 0; n < 256; ++n)
-        grid[n]->setColor(steps[n]);
-}
-
-void TForm1::sbFarbmischerChange()
-{
-    const int weight = uiFarbverlauf->sbFarbmischer->value();
-    uiFarbverlauf->shFarbmischung->setColor(
-        MixColors(uiFarbverlauf->shEnde->color(), uiFarbverlauf->shStart->color(), weight));
-    uiFarbverlauf->edMischwert->setText(QString::number(weight));
-}
 
 void TForm1::FarbpaletteFuellen()
 {

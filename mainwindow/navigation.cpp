@@ -3,8 +3,6 @@
 #include "rules/navigationrules.h"
 
 #include "ui_tform1.h"
-#include "ui_z_farbverlauf.h"
-#include "ui_z_helligkeit.h"
 #include "ui_z_optionen.h"
 
 #include <QApplication>
@@ -87,8 +85,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         auto* key = static_cast<QKeyEvent*>(event);
         if (isChannelField(watched))
             return WertEingabe(static_cast<QLineEdit*>(watched), key);
-        if (watched == uiFarbverlauf->edMischwert || watched == uiHelligkeit->edHelligkeitWert)
-            return Zahleneingabe(static_cast<QLineEdit*>(watched), key);
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -2,6 +2,8 @@
 
 #include "controls/tcolorshape.h"
 #include "pages/modulepage.h"
+#include "pages/z_farbverlauf.h"
+#include "pages/z_helligkeit.h"
 #include "pages/z_kontrast.h"
 #include "pages/z_websave.h"
 #include "rules/navigationrules.h"
@@ -10,8 +12,6 @@
 #include "ui_tform1.h"
 #include "ui_z_abstufungen.h"
 #include "ui_z_export.h"
-#include "ui_z_farbverlauf.h"
-#include "ui_z_helligkeit.h"
 #include "ui_z_konverter.h"
 #include "ui_z_optionen.h"
 #include "ui_z_palette.h"
@@ -64,8 +64,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     , m_options(options)
     , ui(std::make_unique<Ui::TForm1>())
     , uiVorschlag(std::make_unique<Ui::Z_Vorschlag>())
-    , uiHelligkeit(std::make_unique<Ui::Z_Helligkeit>())
-    , uiFarbverlauf(std::make_unique<Ui::Z_Farbverlauf>())
     , uiAbstufungen(std::make_unique<Ui::Z_Abstufungen>())
     , uiPalette(std::make_unique<Ui::Z_Palette>())
     , uiTestbild(std::make_unique<Ui::Z_Testbild>())
@@ -86,8 +84,8 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
 
     ui->setupUi(this);
     uiVorschlag->setupUi(ui->Z_Vorschlag);
-    uiHelligkeit->setupUi(ui->Z_Helligkeit);
-    uiFarbverlauf->setupUi(ui->Z_Farbverlauf);
+    placePage(ui->Z_Helligkeit, m_helligkeit = new Z_Helligkeit);
+    placePage(ui->Z_Farbverlauf, m_farbverlauf = new Z_Farbverlauf);
     uiAbstufungen->setupUi(ui->Z_Abstufungen);
     uiPalette->setupUi(ui->Z_Palette);
     placePage(ui->Z_Websave, new Z_Websave);
@@ -119,7 +117,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     connectCopyFormat();
     connect(uiKonverter->btnKonvDateiOeffnen, &QPushButton::clicked, this, &TForm1::btnKonvDateiOeffnen);
     connectGradations();
-    connectGradient();
     connectTestPages();
     connectTestImages();
     connectExport();
@@ -147,14 +144,10 @@ void TForm1::FormCreate()
     m_lastRandomColor = activeColor();
     createSwatchGrids();
     bindHoverRule();
-    uiFarbverlauf->sbFarbmischer->setValue(127);
-    Farbverlauferstellung();
     {
         const QSignalBlocker blocker(uiWebseite->cbWebseite); // the page shows its choice when entered
         uiWebseite->cbWebseite->setCurrentIndex(0);
     }
-    uiHelligkeit->sbHelligkeit->setValue(0);
-    Helligkeitverlauf();
     Farbwerte(activeColor());
     m_bufferFilled = 0;
     FarbpaletteFuellen();

@@ -27,8 +27,6 @@ class QScrollBar;
 namespace Ui {
 class TForm1;
 class Z_Vorschlag;
-class Z_Helligkeit;
-class Z_Farbverlauf;
 class Z_Abstufungen;
 class Z_Palette;
 class Z_Testbild;
@@ -43,6 +41,8 @@ namespace Tintara {
 
 class TColorShape;
 class TTrayIcon;
+class Z_Farbverlauf;
+class Z_Helligkeit;
 struct SchemeSlots;
 struct Configuration;
 struct ExportChoice;
@@ -151,7 +151,6 @@ private:
     void sbHellChange();
     bool WertEingabe(QLineEdit* field, QKeyEvent* event);
     void EditFuellen(QLineEdit* field);
-    bool Zahleneingabe(QLineEdit* field, QKeyEvent* event);
     void runColorDialog();
     int channelLimit(const QLineEdit* field) const;
     bool isChannelField(const QObject* object) const;
@@ -205,12 +204,6 @@ private:
     void connectGradations();
     void Helligkeitsabstufungen();
     void schemeChanged();
-    void Helligkeitverlauf();
-    void sbHelligkeitChange();
-    void newBrightnessStart();
-    void connectGradient();
-    void Farbverlauferstellung();
-    void sbFarbmischerChange();
     void FarbpaletteFuellen();
     void connectTestPages();
     TColorShape* roleSwatch(int role) const;
@@ -261,8 +254,6 @@ private:
     StartOptions m_options;
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<Ui::Z_Vorschlag> uiVorschlag;
-    std::unique_ptr<Ui::Z_Helligkeit> uiHelligkeit;
-    std::unique_ptr<Ui::Z_Farbverlauf> uiFarbverlauf;
     std::unique_ptr<Ui::Z_Abstufungen> uiAbstufungen;
     std::unique_ptr<Ui::Z_Palette> uiPalette;
     std::unique_ptr<Ui::Z_Testbild> uiTestbild;
@@ -316,6 +307,8 @@ private:
     TColor m_lastRandomColor = 0;
     QMenu* m_puTray = nullptr;
     TTrayIcon* m_trayIcon = nullptr;
+    Z_Helligkeit* m_helligkeit = nullptr;
+    Z_Farbverlauf* m_farbverlauf = nullptr;
     QStringList m_exportLines;
     QImage m_exportPicture;
 };

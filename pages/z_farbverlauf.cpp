@@ -1,0 +1,69 @@
+#include "pages/z_farbverlauf.h"
+
+#include "color/mix.h"
+#include "controls/tcolorshape.h"
+#include "pages/numberentry.h"
+#include "pages/swatchgrid.h"
+#include "rules/modulerules.h"
+
+#include "ui_z_farbverlauf.h"
+
+namespace Tintara {
+
+Z_Farbverlauf::Z_Farbverlauf(QWidget* parent)
+    : ModulePage(parent)
+    , ui(std::make_unique<Ui::Z_Farbverlauf>())
+{
+    ui->setupUi(this);
+    m_grid = createSwatchGrid(this, "Verlauf");
+    new NumberEntry(ui->edMischwert, ui->sbFarbmischer, 255, 0);
+    connect(ui->sbFarbmischer, &QScrollBar::valueChanged, this, &Z_Farbverlauf::sbFarbmischerChange);
+    // A new end colour remixes and rebuilds the gradient.
+    for (TColorShape* end : {ui->shStart, ui->shEnde}) {
+        connect(end, &TColorShape::colorChanged, this, [this] {
+            sbFarbmischerChange();
+            Farbverlauferstellung();
+        });
+    }
+    ui->sbFarbmischer->setValue(127);
+    Farbverlauferstellung();
+}
+
+Z_Farbverlauf::~Z_Farbverlauf() = default;
+
+TColor Z_Farbverlauf::startColour() const
+{
+    return ui->shStart->color();
+}
+
+TColor Z_Farbverlauf::endColour() const
+{
+    return ui->shEnde->color();
+}
+
+void Z_Farbverlauf::setEnds(TColor start, TColor end)
+{
+    ui->shStart->setColor(start);
+    ui->shEnde->setColor(end);
+}
+
+QList<QWidget*> Z_Farbverlauf::backgroundCaptions() const
+{
+    return {ui->Label13, ui->Label14, ui->Label15, ui->Label16, ui->Label17};
+}
+
+void Z_Farbverlauf::Farbverlauferstellung()
+{
+    const auto steps = colourGradient(ui->shStart->color(), ui->shEnde->color());
+    for (int n = 0; n < 256; ++n)
+        m_grid[n]->setColor(steps[n]);
+}
+
+void Z_Farbverlauf::sbFarbmischerChange()
+{
+    const int weight = ui->sbFarbmischer->value();
+    ui->shFarbmischung->setColor(MixColors(ui->shEnde->color(), ui->shStart->color(), weight));
+    ui->edMischwert->setText(QString::number(weight));
+}
+
+} // namespace Tintara

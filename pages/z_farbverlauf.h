@@ -1,0 +1,39 @@
+#pragma once
+
+#include "color/tcolor.h"
+#include "pages/modulepage.h"
+
+#include <memory>
+#include <vector>
+
+namespace Ui {
+class Z_Farbverlauf;
+}
+
+namespace Tintara {
+
+class TColorShape;
+
+// The gradient between two colours in 256 steps, and the mixer of the same two.
+class Z_Farbverlauf : public ModulePage
+{
+    Q_OBJECT
+
+public:
+    explicit Z_Farbverlauf(QWidget* parent = nullptr);
+    ~Z_Farbverlauf() override;
+
+    TColor startColour() const;
+    TColor endColour() const;
+    void setEnds(TColor start, TColor end);
+    QList<QWidget*> backgroundCaptions() const override;
+
+private:
+    void Farbverlauferstellung();
+    void sbFarbmischerChange();
+
+    std::unique_ptr<Ui::Z_Farbverlauf> ui;
+    std::vector<TColorShape*> m_grid;
+};
+
+} // namespace Tintara
