@@ -5,7 +5,6 @@
 #include "platform/systemcolors.h"
 
 #include "ui_tform1.h"
-#include "ui_z_abstufungen.h"
 #include "ui_z_palette.h"
 #include "ui_z_testbild.h"
 #include "ui_z_vorschlag.h"
@@ -38,7 +37,7 @@ void TForm1::HintergrundWechsel(TColor color)
     QWidget* const captions[] = {
         uiTestbild->Label11, uiTestbild->Label12, uiVorschlag->Label10, uiVorschlag->cbRahmen,
         uiVorschlag->Label23, uiVorschlag->Label4, uiVorschlag->Label5, uiPalette->Label18,
-        uiPalette->Label19, uiPalette->Label20, uiAbstufungen->Label1,
+        uiPalette->Label19, uiPalette->Label20,
     };
     for (QWidget* caption : captions)
         setTextColor(caption, textColor);

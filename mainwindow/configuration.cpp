@@ -2,13 +2,13 @@
 
 #include "controls/tcolorshape.h"
 #include "rules/configformat.h"
+#include "pages/z_abstufungen.h"
 #include "pages/z_farbverlauf.h"
 #include "pages/z_helligkeit.h"
 #include "rules/navigationrules.h"
 #include "platform/inifile.h"
 
 #include "ui_tform1.h"
-#include "ui_z_abstufungen.h"
 #include "ui_z_optionen.h"
 #include "ui_z_palette.h"
 #include "ui_z_vorschlag.h"
@@ -89,7 +89,7 @@ void TForm1::Konfigurationspeichern()
     c.links = x();
     c.oben = y();
     c.vorschlag = uiVorschlag->cbVorschlag->currentIndex();
-    c.abstufungen = uiAbstufungen->cbAbstufung->currentIndex();
+    c.abstufungen = m_abstufungen->direction();
     c.tray = uiOptionen->cbTrayFormat->currentIndex();
     c.deckkraft = uiPalette->cbPalettenmischer->value();
     c.zoomfaktor = ui->cbZoom->currentIndex();
@@ -135,7 +135,7 @@ void TForm1::restoreConfiguration(const Configuration& c)
     if (on(11))
         selectStored(uiVorschlag->cbVorschlag, c.vorschlag);
     if (on(15))
-        selectStored(uiAbstufungen->cbAbstufung, c.abstufungen);
+        m_abstufungen->restoreDirection(c.abstufungen);
     if (on(16))
         selectStored(uiOptionen->cbTrayFormat, c.tray);
     if (on(13))

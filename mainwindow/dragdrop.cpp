@@ -120,7 +120,7 @@ void TForm1::moduleFollowUps(TColorShape* target)
     if (target == uiTestbild->sh4_5 || target == uiTestbild->sh1_8)
         updateTestImagePreview();
     if (target != ui->Farbanzeige)
-        schemeChanged();
+        Q_EMIT schemeChanged();
     if (visiblePage() == ui->Z_Webseite && isRoleSwatch(target))
         WebseiteFarben();
 }
@@ -133,7 +133,7 @@ void TForm1::DragDropTrash(TColorShape* source)
     }
     if (const int slot = PalettenCheck(source); slot > 0 && m_used[slot - 1] == 1)
         setSlot(slot, clBtnFace, 0);
-    schemeChanged();
+    Q_EMIT schemeChanged();
 }
 
 } // namespace Tintara

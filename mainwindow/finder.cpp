@@ -1,6 +1,7 @@
 #include "mainwindow/tform1.h"
 
 #include "controls/tcolorshape.h"
+#include "pages/z_abstufungen.h"
 #include "rules/finderring.h"
 
 #include "ui_tform1.h"
@@ -82,7 +83,7 @@ void TForm1::InPaletteClick()
         setSlot(15, uiVorschlag->AktiveFarbeH->color(), 1);
         setSlot(16, uiVorschlag->KompFarbe->color(), 1);
     }
-    Helligkeitsabstufungen();
+    m_abstufungen->Helligkeitsabstufungen();
 }
 
 } // namespace Tintara

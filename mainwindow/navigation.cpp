@@ -1,5 +1,6 @@
 #include "mainwindow/tform1.h"
 
+#include "pages/modulepage.h"
 #include "rules/navigationrules.h"
 
 #include "ui_tform1.h"
@@ -21,8 +22,8 @@ void TForm1::connectNavigation()
     connect(uiOptionen->BitBtn1, &QPushButton::clicked, this, [this] { Toolbar(uiOptionen->BitBtn1); });
     connect(ui->mmMenue, &QMenuBar::triggered, this, &TForm1::mmMenueClick);
     connect(ui->PageControl1, &QStackedWidget::currentChanged, this, [this] {
-        if (visiblePage() == ui->Z_Abstufungen)
-            Helligkeitsabstufungen(); // Z_AbstufungenShow
+        if (auto* page = qobject_cast<ModulePage*>(visiblePage()))
+            page->pageShown();
         else if (visiblePage() == ui->Z_Export)
             cbExportFormatChange(); // Z_ExportShow
     });

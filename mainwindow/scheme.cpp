@@ -67,7 +67,7 @@ void TForm1::PaletteNeu()
                                                     "(Dieser Vorgang kann nicht rückgängig gemacht werden)"))) {
         for (int n = 1; n <= 16; ++n)
             setSlot(n, clBtnFace, 0);
-        schemeChanged();
+        Q_EMIT schemeChanged();
     }
     m_dlSave.options.fileName.clear();
 }

@@ -1,6 +1,7 @@
 #include "mainwindow/tform1.h"
 
 #include "controls/tcolorshape.h"
+#include "pages/z_abstufungen.h"
 #include "rules/schemeformat.h"
 #include "platform/inifile.h"
 
@@ -37,7 +38,7 @@ void TForm1::PaletteLaden(const QString& path)
         setSlotInfo(n, scheme.infos[n - 1]);
     }
     m_dlSave.options.fileName = path;
-    Helligkeitsabstufungen();
+    m_abstufungen->Helligkeitsabstufungen();
     PalInfoslesen();
 }
 

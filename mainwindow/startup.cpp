@@ -2,6 +2,7 @@
 
 #include "controls/tcolorshape.h"
 #include "pages/modulepage.h"
+#include "pages/z_abstufungen.h"
 #include "pages/z_farbverlauf.h"
 #include "pages/z_helligkeit.h"
 #include "pages/z_kontrast.h"
@@ -10,7 +11,6 @@
 #include "platform/systemcolors.h"
 
 #include "ui_tform1.h"
-#include "ui_z_abstufungen.h"
 #include "ui_z_export.h"
 #include "ui_z_konverter.h"
 #include "ui_z_optionen.h"
@@ -64,7 +64,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     , m_options(options)
     , ui(std::make_unique<Ui::TForm1>())
     , uiVorschlag(std::make_unique<Ui::Z_Vorschlag>())
-    , uiAbstufungen(std::make_unique<Ui::Z_Abstufungen>())
     , uiPalette(std::make_unique<Ui::Z_Palette>())
     , uiTestbild(std::make_unique<Ui::Z_Testbild>())
     , uiWebseite(std::make_unique<Ui::Z_Webseite>())
@@ -86,7 +85,8 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     uiVorschlag->setupUi(ui->Z_Vorschlag);
     placePage(ui->Z_Helligkeit, m_helligkeit = new Z_Helligkeit);
     placePage(ui->Z_Farbverlauf, m_farbverlauf = new Z_Farbverlauf);
-    uiAbstufungen->setupUi(ui->Z_Abstufungen);
+    placePage(ui->Z_Abstufungen, m_abstufungen = new Z_Abstufungen(*this));
+    connect(this, &TForm1::schemeChanged, m_abstufungen, &Z_Abstufungen::schemeChanged);
     uiPalette->setupUi(ui->Z_Palette);
     placePage(ui->Z_Websave, new Z_Websave);
     uiTestbild->setupUi(ui->Z_Testbild);
@@ -116,7 +116,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     connectDragAndDrop();
     connectCopyFormat();
     connect(uiKonverter->btnKonvDateiOeffnen, &QPushButton::clicked, this, &TForm1::btnKonvDateiOeffnen);
-    connectGradations();
     connectTestPages();
     connectTestImages();
     connectExport();

@@ -27,7 +27,6 @@ class QScrollBar;
 namespace Ui {
 class TForm1;
 class Z_Vorschlag;
-class Z_Abstufungen;
 class Z_Palette;
 class Z_Testbild;
 class Z_Webseite;
@@ -41,6 +40,7 @@ namespace Tintara {
 
 class TColorShape;
 class TTrayIcon;
+class Z_Abstufungen;
 class Z_Farbverlauf;
 class Z_Helligkeit;
 struct SchemeSlots;
@@ -130,6 +130,10 @@ public:
     // The colour the module area shows now.
     TColor moduleBackground() const { return m_moduleBackground.value_or(clBtnFace); }
 
+Q_SIGNALS:
+    // Any slot's colour, used flag or info text changed.
+    void schemeChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -201,9 +205,6 @@ private:
     void cbTrayFormatChange();
 
     // Module pages
-    void connectGradations();
-    void Helligkeitsabstufungen();
-    void schemeChanged();
     void FarbpaletteFuellen();
     void connectTestPages();
     TColorShape* roleSwatch(int role) const;
@@ -254,7 +255,6 @@ private:
     StartOptions m_options;
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<Ui::Z_Vorschlag> uiVorschlag;
-    std::unique_ptr<Ui::Z_Abstufungen> uiAbstufungen;
     std::unique_ptr<Ui::Z_Palette> uiPalette;
     std::unique_ptr<Ui::Z_Testbild> uiTestbild;
     std::unique_ptr<Ui::Z_Webseite> uiWebseite;
@@ -308,6 +308,7 @@ private:
     QMenu* m_puTray = nullptr;
     TTrayIcon* m_trayIcon = nullptr;
     Z_Helligkeit* m_helligkeit = nullptr;
+    Z_Abstufungen* m_abstufungen = nullptr;
     Z_Farbverlauf* m_farbverlauf = nullptr;
     QStringList m_exportLines;
     QImage m_exportPicture;

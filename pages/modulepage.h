@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QStackedWidget>
 #include <QWidget>
 
 namespace Tintara {
@@ -17,6 +18,16 @@ public:
     virtual QList<QWidget*> backgroundCaptions() const { return {}; }
     // Runs each time the page becomes the visible one.
     virtual void pageShown() {}
+
+protected:
+    // Whether the page is the one the module area shows now.
+    bool isCurrentPage() const;
 };
+
+inline bool ModulePage::isCurrentPage() const
+{
+    const auto* stack = qobject_cast<const QStackedWidget*>(parentWidget());
+    return stack && stack->currentWidget() == this;
+}
 
 } // namespace Tintara
