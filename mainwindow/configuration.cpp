@@ -5,12 +5,12 @@
 #include "pages/z_abstufungen.h"
 #include "pages/z_farbverlauf.h"
 #include "pages/z_helligkeit.h"
+#include "pages/z_palette.h"
 #include "rules/navigationrules.h"
 #include "platform/inifile.h"
 
 #include "ui_tform1.h"
 #include "ui_z_optionen.h"
-#include "ui_z_palette.h"
 #include "ui_z_vorschlag.h"
 
 #include <QApplication>
@@ -80,10 +80,7 @@ void TForm1::Konfigurationspeichern()
         c.clipbrd[i] = m_buffers[i]->color();
     c.backgrnd = m_storedBackground;
     c.backgrndS = m_customBackground;
-    for (int i = 0; i < 4; ++i) {
-        c.pal[i] = m_mixingFields[i]->color();
-        c.palGes[i] = m_mixingFields[i]->brushStyle() == TColorShape::BrushStyle::Solid ? 1 : 0;
-    }
+    m_palette->saveTo(c);
     c.scheme = schemeSlots();
     c.modus = static_cast<int>(m_displayMode);
     c.links = x();
@@ -91,7 +88,6 @@ void TForm1::Konfigurationspeichern()
     c.vorschlag = uiVorschlag->cbVorschlag->currentIndex();
     c.abstufungen = m_abstufungen->direction();
     c.tray = uiOptionen->cbTrayFormat->currentIndex();
-    c.deckkraft = uiPalette->cbPalettenmischer->value();
     c.zoomfaktor = ui->cbZoom->currentIndex();
     c.rahmen = uiVorschlag->cbRahmen->isChecked();
     for (int n = 0; n < 18; ++n)
@@ -139,7 +135,7 @@ void TForm1::restoreConfiguration(const Configuration& c)
     if (on(16))
         selectStored(uiOptionen->cbTrayFormat, c.tray);
     if (on(13))
-        uiPalette->cbPalettenmischer->setValue(c.deckkraft);
+        m_palette->restoreOpacity(c);
     if (on(3))
         selectStored(ui->cbZoom, c.zoomfaktor);
     if (on(4)) {
@@ -164,13 +160,8 @@ void TForm1::restoreConfiguration(const Configuration& c)
             setUserBackground(c.backgrnd);
         }
     }
-    if (on(14)) {
-        for (int i = 0; i < 4; ++i) {
-            m_mixingFields[i]->setColor(c.pal[i]);
-            m_mixingFields[i]->setBrushStyle(c.palGes[i] == 1 ? TColorShape::BrushStyle::Solid
-                                                              : TColorShape::BrushStyle::Clear);
-        }
-    }
+    if (on(14))
+        m_palette->restoreFields(c);
 }
 
 void TForm1::finishLoading()

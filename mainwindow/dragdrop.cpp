@@ -1,11 +1,11 @@
 #include "mainwindow/tform1.h"
 
 #include "color/notation.h"
+#include "pages/z_palette.h"
 #include "controls/tcolorshape.h"
 
 #include "ui_tform1.h"
 #include "ui_z_optionen.h"
-#include "ui_z_palette.h"
 #include "ui_z_testbild.h"
 #include "ui_z_webseite.h"
 
@@ -29,8 +29,7 @@ void TForm1::connectDragAndDrop()
     for (QWidget* target : general)
         m_dropTargets.insert(target, DropKind::General);
     m_dropTargets.insert(ui->Image1, DropKind::Trash);
-    m_mixingFields = {uiPalette->shPal9, uiPalette->shPal10, uiPalette->shPal11, uiPalette->shPal12};
-    for (TColorShape* field : m_mixingFields)
+    for (TColorShape* field : m_palette->mixingFields())
         m_dropTargets.insert(field, DropKind::Mixer);
 }
 
@@ -93,7 +92,7 @@ void TForm1::drop(QWidget* target, TColorShape* source)
     switch (m_dropTargets.value(target)) {
     case DropKind::General: DragDrop(static_cast<TColorShape*>(target), source); break;
     case DropKind::Trash: DragDropTrash(source); break;
-    case DropKind::Mixer: DragDropPalette(static_cast<TColorShape*>(target), source); break;
+    case DropKind::Mixer: m_palette->DragDropPalette(static_cast<TColorShape*>(target), source); break;
     }
 }
 
@@ -127,7 +126,7 @@ void TForm1::moduleFollowUps(TColorShape* target)
 
 void TForm1::DragDropTrash(TColorShape* source)
 {
-    if (const auto& fields = m_mixingFields; std::find(fields.begin(), fields.end(), source) != fields.end()) {
+    if (const auto& fields = m_palette->mixingFields(); std::find(fields.begin(), fields.end(), source) != fields.end()) {
         source->setBrushStyle(TColorShape::BrushStyle::Clear);
         return;
     }

@@ -6,6 +6,7 @@
 #include "pages/z_farbverlauf.h"
 #include "pages/z_helligkeit.h"
 #include "pages/z_kontrast.h"
+#include "pages/z_palette.h"
 #include "pages/z_websave.h"
 #include "rules/navigationrules.h"
 #include "platform/systemcolors.h"
@@ -14,7 +15,6 @@
 #include "ui_z_export.h"
 #include "ui_z_konverter.h"
 #include "ui_z_optionen.h"
-#include "ui_z_palette.h"
 #include "ui_z_paletteninfo.h"
 #include "ui_z_testbild.h"
 #include "ui_z_vorschlag.h"
@@ -64,7 +64,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     , m_options(options)
     , ui(std::make_unique<Ui::TForm1>())
     , uiVorschlag(std::make_unique<Ui::Z_Vorschlag>())
-    , uiPalette(std::make_unique<Ui::Z_Palette>())
     , uiTestbild(std::make_unique<Ui::Z_Testbild>())
     , uiWebseite(std::make_unique<Ui::Z_Webseite>())
     , uiExport(std::make_unique<Ui::Z_Export>())
@@ -87,7 +86,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     placePage(ui->Z_Farbverlauf, m_farbverlauf = new Z_Farbverlauf);
     placePage(ui->Z_Abstufungen, m_abstufungen = new Z_Abstufungen(*this));
     connect(this, &TForm1::schemeChanged, m_abstufungen, &Z_Abstufungen::schemeChanged);
-    uiPalette->setupUi(ui->Z_Palette);
+    placePage(ui->Z_Palette, m_palette = new Z_Palette);
     placePage(ui->Z_Websave, new Z_Websave);
     uiTestbild->setupUi(ui->Z_Testbild);
     placePage(ui->Z_Kontrast, new Z_Kontrast);
@@ -149,7 +148,6 @@ void TForm1::FormCreate()
     }
     Farbwerte(activeColor());
     m_bufferFilled = 0;
-    FarbpaletteFuellen();
     if (!m_options.arguments.isEmpty())
         PaletteLaden(m_options.arguments.constFirst());
 }

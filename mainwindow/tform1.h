@@ -27,7 +27,6 @@ class QScrollBar;
 namespace Ui {
 class TForm1;
 class Z_Vorschlag;
-class Z_Palette;
 class Z_Testbild;
 class Z_Webseite;
 class Z_Export;
@@ -43,6 +42,7 @@ class TTrayIcon;
 class Z_Abstufungen;
 class Z_Farbverlauf;
 class Z_Helligkeit;
+class Z_Palette;
 struct SchemeSlots;
 struct Configuration;
 struct ExportChoice;
@@ -109,7 +109,6 @@ public:
     // Drag and drop of colours between swatches.
     void DragDrop(TColorShape* target, TColorShape* source);
     void DragDropTrash(TColorShape* source);
-    void DragDropPalette(TColorShape* field, TColorShape* source);
     bool isDragging() const { return m_dragSource != nullptr; }
 
     // Picking a colour from the screen with the magnifier.
@@ -205,7 +204,6 @@ private:
     void cbTrayFormatChange();
 
     // Module pages
-    void FarbpaletteFuellen();
     void connectTestPages();
     TColorShape* roleSwatch(int role) const;
     bool isRoleSwatch(const QObject* swatch) const;
@@ -255,7 +253,6 @@ private:
     StartOptions m_options;
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<Ui::Z_Vorschlag> uiVorschlag;
-    std::unique_ptr<Ui::Z_Palette> uiPalette;
     std::unique_ptr<Ui::Z_Testbild> uiTestbild;
     std::unique_ptr<Ui::Z_Webseite> uiWebseite;
     std::unique_ptr<Ui::Z_Export> uiExport;
@@ -268,7 +265,6 @@ private:
     std::array<TColorShape*, 36> m_proposals{};
     std::array<QLineEdit*, 16> m_infoFields{};
     std::array<TColorShape*, 5> m_buffers{};
-    std::array<TColorShape*, 4> m_mixingFields{};
     QHash<QWidget*, DropKind> m_dropTargets;
     QSet<QObject*> m_hoverSwatches;
     TColorShape* m_dragSource = nullptr;
@@ -309,6 +305,7 @@ private:
     TTrayIcon* m_trayIcon = nullptr;
     Z_Helligkeit* m_helligkeit = nullptr;
     Z_Abstufungen* m_abstufungen = nullptr;
+    Z_Palette* m_palette = nullptr;
     Z_Farbverlauf* m_farbverlauf = nullptr;
     QStringList m_exportLines;
     QImage m_exportPicture;

@@ -1,0 +1,71 @@
+#include "pages/z_palette.h"
+
+#include "color/mix.h"
+#include "controls/tcolorshape.h"
+#include "rules/configformat.h"
+
+#include "ui_z_palette.h"
+
+namespace Tintara {
+
+Z_Palette::Z_Palette(QWidget* parent)
+    : ModulePage(parent)
+    , ui(std::make_unique<Ui::Z_Palette>())
+{
+    ui->setupUi(this);
+    m_fields = {ui->shPal9, ui->shPal10, ui->shPal11, ui->shPal12};
+    FarbpaletteFuellen();
+}
+
+Z_Palette::~Z_Palette() = default;
+
+QList<QWidget*> Z_Palette::backgroundCaptions() const
+{
+    return {ui->Label18, ui->Label19, ui->Label20};
+}
+
+void Z_Palette::FarbpaletteFuellen()
+{
+    ui->shPal1->setColor(RGB(255, 0, 0));
+    ui->shPal2->setColor(RGB(255, 0, 255));
+    ui->shPal3->setColor(RGB(0, 0, 255));
+    ui->shPal4->setColor(RGB(0, 0, 0));
+    ui->shPal5->setColor(RGB(255, 255, 255));
+    ui->shPal6->setColor(RGB(255, 128, 0));
+    ui->shPal7->setColor(RGB(0, 255, 0));
+    ui->shPal8->setColor(RGB(255, 255, 0));
+}
+
+void Z_Palette::DragDropPalette(TColorShape* field, TColorShape* source)
+{
+    const bool empty = field->brushStyle() == TColorShape::BrushStyle::Clear;
+    field->setColor(empty ? source->color()
+                          : MixColors(source->color(), field->color(), ui->cbPalettenmischer->value()));
+    field->setBrushStyle(TColorShape::BrushStyle::Solid);
+}
+
+void Z_Palette::saveTo(Configuration& config) const
+{
+    for (int i = 0; i < 4; ++i) {
+        config.pal[i] = m_fields[i]->color();
+        config.palGes[i] = m_fields[i]->brushStyle() == TColorShape::BrushStyle::Solid ? 1 : 0;
+    }
+    config.deckkraft = ui->cbPalettenmischer->value();
+}
+
+void Z_Palette::restoreOpacity(const Configuration& config)
+{
+    ui->cbPalettenmischer->setValue(config.deckkraft); // the bar clamps it to 0..255
+}
+
+// A field is filled only where its flag is exactly 1.
+void Z_Palette::restoreFields(const Configuration& config)
+{
+    for (int i = 0; i < 4; ++i) {
+        m_fields[i]->setColor(config.pal[i]);
+        m_fields[i]->setBrushStyle(config.palGes[i] == 1 ? TColorShape::BrushStyle::Solid
+                                                         : TColorShape::BrushStyle::Clear);
+    }
+}
+
+} // namespace Tintara

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "pages/modulepage.h"
+
+#include <array>
+#include <memory>
+
+namespace Ui {
+class Z_Palette;
+}
+
+namespace Tintara {
+
+struct Configuration;
+class TColorShape;
+
+// Eight base colours and four mixing fields that lay colours over each other by opacity.
+class Z_Palette : public ModulePage
+{
+    Q_OBJECT
+
+public:
+    explicit Z_Palette(QWidget* parent = nullptr);
+    ~Z_Palette() override;
+
+    const std::array<TColorShape*, 4>& mixingFields() const { return m_fields; }
+    // A clear mixing field takes the first colour as it is; later ones are laid over it.
+    void DragDropPalette(TColorShape* field, TColorShape* source);
+
+    void saveTo(Configuration& config) const;
+    void restoreOpacity(const Configuration& config);
+    void restoreFields(const Configuration& config);
+    QList<QWidget*> backgroundCaptions() const override;
+
+private:
+    void FarbpaletteFuellen();
+
+    std::unique_ptr<Ui::Z_Palette> ui;
+    std::array<TColorShape*, 4> m_fields{};
+};
+
+} // namespace Tintara
