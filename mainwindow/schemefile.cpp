@@ -59,21 +59,4 @@ void TForm1::PaletteSpeichern()
     m_dlOpen.options.fileName = m_dlSave.options.fileName;
 }
 
-// The old program kept up to 48 colours; 0 marks a place without one.
-void TForm1::btnKonvDateiOeffnen()
-{
-    m_dlOpen.options.filter = QStringLiteral("Tintara Farbschema|*.ini");
-    m_dlOpen.options.defaultExt = QStringLiteral("ini");
-    if (m_dlOpen.execute()) {
-        const auto colors = readOldScheme(IniFile(m_dlOpen.options.fileName));
-        const std::vector<TColorShape*>& grid = m_grids.value(QStringLiteral("PFA"));
-        for (int n = 0; n < 48; ++n) {
-            grid[n]->setColor(colors[n].value_or(clBtnFace));
-            grid[n]->setPenStyle(colors[n] ? TColorShape::PenStyle::Solid : TColorShape::PenStyle::Clear);
-        }
-    }
-    m_dlOpen.options.filter = QStringLiteral("TintaraStudio Farbschema|*.tsf");
-    m_dlOpen.options.defaultExt = QStringLiteral("tsf");
-}
-
 } // namespace Tintara

@@ -5,6 +5,7 @@
 #include "pages/z_abstufungen.h"
 #include "pages/z_farbverlauf.h"
 #include "pages/z_helligkeit.h"
+#include "pages/z_konverter.h"
 #include "pages/z_kontrast.h"
 #include "pages/z_palette.h"
 #include "pages/z_websave.h"
@@ -13,7 +14,6 @@
 
 #include "ui_tform1.h"
 #include "ui_z_export.h"
-#include "ui_z_konverter.h"
 #include "ui_z_optionen.h"
 #include "ui_z_paletteninfo.h"
 #include "ui_z_testbild.h"
@@ -69,7 +69,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     , uiExport(std::make_unique<Ui::Z_Export>())
     , uiOptionen(std::make_unique<Ui::Z_Optionen>())
     , uiPaletteninfo(std::make_unique<Ui::Z_Paletteninfo>())
-    , uiKonverter(std::make_unique<Ui::Z_Konverter>())
     , m_dlOpen(FileDialogKind::Open, platform.fileDialogs)
     , m_dlSave(FileDialogKind::Save, platform.fileDialogs)
 {
@@ -94,7 +93,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     uiExport->setupUi(ui->Z_Export);
     uiOptionen->setupUi(ui->Z_Optionen);
     uiPaletteninfo->setupUi(ui->Z_Paletteninfo);
-    uiKonverter->setupUi(ui->Z_Konverter);
+    placePage(ui->Z_Konverter, new Z_Konverter(*this));
 
     // A fixed window: the client area is exactly 716 x 490 below the menu bar, no maximise box.
     centralWidget()->setFixedSize(716, 490);
@@ -114,7 +113,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     connectContextMenu();
     connectDragAndDrop();
     connectCopyFormat();
-    connect(uiKonverter->btnKonvDateiOeffnen, &QPushButton::clicked, this, &TForm1::btnKonvDateiOeffnen);
     connectTestPages();
     connectTestImages();
     connectExport();

@@ -32,7 +32,6 @@ class Z_Webseite;
 class Z_Export;
 class Z_Optionen;
 class Z_Paletteninfo;
-class Z_Konverter;
 } // namespace Ui
 
 namespace Tintara {
@@ -87,6 +86,8 @@ public:
     // What the module pages see of the window.
     const Platform& platform() const override { return m_platform; }
     SchemeSlots schemeSlots() const override;
+    FileDialog& schemeOpenDialog() override { return m_dlOpen; }
+    FileDialog& schemeSaveDialog() override { return m_dlSave; }
 
     // Scheme files.
     void PaletteLaden(const QString& path);
@@ -197,7 +198,6 @@ private:
     void centreOnScreen();
     QCheckBox* option(int n) const;
     void setSlotInfo(int slot, const QString& text);
-    void btnKonvDateiOeffnen();
     void connectCopyFormat();
     bool valuePanelClick(QObject* watched, QEvent* event);
     void FormatZwischenablage(QObject* sender);
@@ -258,7 +258,6 @@ private:
     std::unique_ptr<Ui::Z_Export> uiExport;
     std::unique_ptr<Ui::Z_Optionen> uiOptionen;
     std::unique_ptr<Ui::Z_Paletteninfo> uiPaletteninfo;
-    std::unique_ptr<Ui::Z_Konverter> uiKonverter;
 
     std::array<TColorShape*, 16> m_slots{};
     std::array<int, 16> m_used{};

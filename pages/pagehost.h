@@ -14,6 +14,9 @@ public:
     virtual const Platform& platform() const = 0;
     // The sixteen slots as they are now.
     virtual SchemeSlots schemeSlots() const = 0;
+    // The scheme's file dialogs, which keep their last name; a page may lend them for a while.
+    virtual FileDialog& schemeOpenDialog() = 0;
+    virtual FileDialog& schemeSaveDialog() = 0;
 };
 
 } // namespace Tintara
