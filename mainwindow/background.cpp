@@ -5,7 +5,6 @@
 #include "platform/systemcolors.h"
 
 #include "ui_tform1.h"
-#include "ui_z_testbild.h"
 #include "ui_z_vorschlag.h"
 
 namespace Tintara {
@@ -34,7 +33,7 @@ void TForm1::HintergrundWechsel(TColor color)
     }
     // Captions that sit directly on the background stay readable on it.
     QWidget* const captions[] = {
-        uiTestbild->Label11, uiTestbild->Label12, uiVorschlag->Label10, uiVorschlag->cbRahmen,
+        uiVorschlag->Label10, uiVorschlag->cbRahmen,
         uiVorschlag->Label23, uiVorschlag->Label4, uiVorschlag->Label5,
     };
     for (QWidget* caption : captions)

@@ -6,7 +6,6 @@
 
 #include "ui_tform1.h"
 #include "ui_z_optionen.h"
-#include "ui_z_testbild.h"
 #include "ui_z_webseite.h"
 
 #include <QApplication>
@@ -22,7 +21,7 @@ void TForm1::connectDragAndDrop()
                              "WebseiteBackground", "WebseiteNav", "WebseiteMenue", "WebseiteLogo",
                              "WebseiteHeader", "WebseiteText", "WebseiteLink"})
         general.push_back(findChild<TColorShape*>(QLatin1String(name)));
-    const auto testParts = uiTestbild->BitBtn3->parentWidget()->findChildren<TColorShape*>(
+    const auto testParts = findChild<QWidget*>(QStringLiteral("Z_Testbild"))->findChildren<TColorShape*>(
         QRegularExpression(QStringLiteral("^sh[1-4]_\\d$")));
     general.insert(general.end(), testParts.begin(), testParts.end());
 
@@ -116,8 +115,6 @@ void TForm1::DragDrop(TColorShape* target, TColorShape* source)
 // What the module that owns a swatch recomputes once the swatch took a new colour.
 void TForm1::moduleFollowUps(TColorShape* target)
 {
-    if (target == uiTestbild->sh4_5 || target == uiTestbild->sh1_8)
-        updateTestImagePreview();
     if (target != ui->Farbanzeige)
         Q_EMIT schemeChanged();
     if (visiblePage() == ui->Z_Webseite && isRoleSwatch(target))

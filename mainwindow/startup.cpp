@@ -8,6 +8,7 @@
 #include "pages/z_konverter.h"
 #include "pages/z_kontrast.h"
 #include "pages/z_palette.h"
+#include "pages/z_testbild.h"
 #include "pages/z_websave.h"
 #include "rules/navigationrules.h"
 #include "platform/systemcolors.h"
@@ -16,7 +17,6 @@
 #include "ui_z_export.h"
 #include "ui_z_optionen.h"
 #include "ui_z_paletteninfo.h"
-#include "ui_z_testbild.h"
 #include "ui_z_vorschlag.h"
 #include "ui_z_webseite.h"
 
@@ -64,7 +64,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     , m_options(options)
     , ui(std::make_unique<Ui::TForm1>())
     , uiVorschlag(std::make_unique<Ui::Z_Vorschlag>())
-    , uiTestbild(std::make_unique<Ui::Z_Testbild>())
     , uiWebseite(std::make_unique<Ui::Z_Webseite>())
     , uiExport(std::make_unique<Ui::Z_Export>())
     , uiOptionen(std::make_unique<Ui::Z_Optionen>())
@@ -87,7 +86,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     connect(this, &TForm1::schemeChanged, m_abstufungen, &Z_Abstufungen::schemeChanged);
     placePage(ui->Z_Palette, m_palette = new Z_Palette);
     placePage(ui->Z_Websave, new Z_Websave);
-    uiTestbild->setupUi(ui->Z_Testbild);
+    placePage(ui->Z_Testbild, new Z_Testbild(*this));
     placePage(ui->Z_Kontrast, new Z_Kontrast);
     uiWebseite->setupUi(ui->Z_Webseite);
     uiExport->setupUi(ui->Z_Export);
@@ -114,7 +113,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     connectDragAndDrop();
     connectCopyFormat();
     connectTestPages();
-    connectTestImages();
     connectExport();
     connectTrayMode();
     QGuiApplication::instance()->installEventFilter(this);

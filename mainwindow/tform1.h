@@ -27,7 +27,6 @@ class QScrollBar;
 namespace Ui {
 class TForm1;
 class Z_Vorschlag;
-class Z_Testbild;
 class Z_Webseite;
 class Z_Export;
 class Z_Optionen;
@@ -211,9 +210,6 @@ private:
     void cbWebseiteChange();
     void Z_WebseiteEnter();
     bool roleLabelClick(QObject* watched, QEvent* event);
-    void connectTestImages();
-    void BitBtn3Click(QObject* sender);
-    void updateTestImagePreview();
     void RandomColor();
     void moduleFollowUps(TColorShape* target);
 
@@ -253,7 +249,6 @@ private:
     StartOptions m_options;
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<Ui::Z_Vorschlag> uiVorschlag;
-    std::unique_ptr<Ui::Z_Testbild> uiTestbild;
     std::unique_ptr<Ui::Z_Webseite> uiWebseite;
     std::unique_ptr<Ui::Z_Export> uiExport;
     std::unique_ptr<Ui::Z_Optionen> uiOptionen;
