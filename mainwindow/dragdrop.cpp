@@ -6,7 +6,6 @@
 
 #include "ui_tform1.h"
 #include "ui_z_optionen.h"
-#include "ui_z_webseite.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -117,8 +116,6 @@ void TForm1::moduleFollowUps(TColorShape* target)
 {
     if (target != ui->Farbanzeige)
         Q_EMIT schemeChanged();
-    if (visiblePage() == ui->Z_Webseite && isRoleSwatch(target))
-        WebseiteFarben();
 }
 
 void TForm1::DragDropTrash(TColorShape* source)

@@ -68,8 +68,7 @@ void TForm1::mmMenueClick(QAction* entry)
 // Sees every key before the focused control does: the function keys, then the fields' key filters.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (dragEvent(watched, event) || pickerEvent(watched, event) || contextMenuEvent(watched, event) || valuePanelClick(watched, event)
-        || roleLabelClick(watched, event))
+    if (dragEvent(watched, event) || pickerEvent(watched, event) || contextMenuEvent(watched, event) || valuePanelClick(watched, event))
         return true;
     if (event->type() == QEvent::FocusOut && isChannelField(watched))
         EditFuellen(static_cast<QLineEdit*>(watched));

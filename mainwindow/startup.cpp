@@ -9,6 +9,7 @@
 #include "pages/z_kontrast.h"
 #include "pages/z_palette.h"
 #include "pages/z_testbild.h"
+#include "pages/z_webseite.h"
 #include "pages/z_websave.h"
 #include "rules/navigationrules.h"
 #include "platform/systemcolors.h"
@@ -18,7 +19,6 @@
 #include "ui_z_optionen.h"
 #include "ui_z_paletteninfo.h"
 #include "ui_z_vorschlag.h"
-#include "ui_z_webseite.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -64,7 +64,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     , m_options(options)
     , ui(std::make_unique<Ui::TForm1>())
     , uiVorschlag(std::make_unique<Ui::Z_Vorschlag>())
-    , uiWebseite(std::make_unique<Ui::Z_Webseite>())
     , uiExport(std::make_unique<Ui::Z_Export>())
     , uiOptionen(std::make_unique<Ui::Z_Optionen>())
     , uiPaletteninfo(std::make_unique<Ui::Z_Paletteninfo>())
@@ -88,7 +87,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     placePage(ui->Z_Websave, new Z_Websave);
     placePage(ui->Z_Testbild, new Z_Testbild(*this));
     placePage(ui->Z_Kontrast, new Z_Kontrast);
-    uiWebseite->setupUi(ui->Z_Webseite);
+    placePage(ui->Z_Webseite, new Z_Webseite(*this));
     uiExport->setupUi(ui->Z_Export);
     uiOptionen->setupUi(ui->Z_Optionen);
     uiPaletteninfo->setupUi(ui->Z_Paletteninfo);
@@ -112,7 +111,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     connectContextMenu();
     connectDragAndDrop();
     connectCopyFormat();
-    connectTestPages();
     connectExport();
     connectTrayMode();
     QGuiApplication::instance()->installEventFilter(this);
@@ -138,10 +136,6 @@ void TForm1::FormCreate()
     m_lastRandomColor = activeColor();
     createSwatchGrids();
     bindHoverRule();
-    {
-        const QSignalBlocker blocker(uiWebseite->cbWebseite); // the page shows its choice when entered
-        uiWebseite->cbWebseite->setCurrentIndex(0);
-    }
     Farbwerte(activeColor());
     m_bufferFilled = 0;
     if (!m_options.arguments.isEmpty())

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "color/hsv.h"
-#include "mainwindow/clicktracker.h"
+#include "controls/clicktracker.h"
 #include "pages/pagehost.h"
 #include "platform/filedialog.h"
 #include "platform/platform.h"
@@ -27,7 +27,6 @@ class QScrollBar;
 namespace Ui {
 class TForm1;
 class Z_Vorschlag;
-class Z_Webseite;
 class Z_Export;
 class Z_Optionen;
 class Z_Paletteninfo;
@@ -203,13 +202,6 @@ private:
     void cbTrayFormatChange();
 
     // Module pages
-    void connectTestPages();
-    TColorShape* roleSwatch(int role) const;
-    bool isRoleSwatch(const QObject* swatch) const;
-    void WebseiteFarben();
-    void cbWebseiteChange();
-    void Z_WebseiteEnter();
-    bool roleLabelClick(QObject* watched, QEvent* event);
     void RandomColor();
     void moduleFollowUps(TColorShape* target);
 
@@ -249,7 +241,6 @@ private:
     StartOptions m_options;
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<Ui::Z_Vorschlag> uiVorschlag;
-    std::unique_ptr<Ui::Z_Webseite> uiWebseite;
     std::unique_ptr<Ui::Z_Export> uiExport;
     std::unique_ptr<Ui::Z_Optionen> uiOptionen;
     std::unique_ptr<Ui::Z_Paletteninfo> uiPaletteninfo;

@@ -1,4 +1,4 @@
-#include "mainwindow/clicktracker.h"
+#include "controls/clicktracker.h"
 
 #include <QMouseEvent>
 #include <QWidget>

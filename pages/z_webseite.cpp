@@ -1,0 +1,88 @@
+#include "pages/z_webseite.h"
+
+#include "controls/tcolorshape.h"
+#include "pages/pagehost.h"
+#include "platform/systemcolors.h"
+
+#include "ui_z_webseite.h"
+
+#include <QApplication>
+#include <QSignalBlocker>
+
+namespace Tintara {
+
+namespace {
+
+// The seven roles, in the order of the role list and of the labels ColorDialog1..7.
+constexpr std::array<const char*, 7> roles = {"Background", "Nav", "Menue", "Logo", "Header", "Text", "Link"};
+
+} // namespace
+
+Z_Webseite::Z_Webseite(const PageHost& host, QWidget* parent)
+    : ModulePage(parent)
+    , m_host(host)
+    , ui(std::make_unique<Ui::Z_Webseite>())
+{
+    ui->setupUi(this);
+    {
+        const QSignalBlocker blocker(ui->cbWebseite); // the page shows its choice when entered
+        ui->cbWebseite->setCurrentIndex(0);
+    }
+    connect(ui->cbWebseite, &QComboBox::currentIndexChanged, this, &Z_Webseite::cbWebseiteChange);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (now && isAncestorOf(now) && !(old && isAncestorOf(old)))
+            Z_WebseiteEnter();
+    });
+    for (int role = 0; role < 7; ++role) {
+        // A role colour dropped or pasted shows on the page in view at once.
+        connect(roleSwatch(role), &TColorShape::colorChanged, this, [this] {
+            if (isCurrentPage())
+                WebseiteFarben();
+        });
+        findChild<QWidget*>(QStringLiteral("ColorDialog%1").arg(role + 1))->installEventFilter(this);
+    }
+}
+
+Z_Webseite::~Z_Webseite() = default;
+
+TColorShape* Z_Webseite::roleSwatch(int role) const
+{
+    return findChild<TColorShape*>(QLatin1String("Webseite") + QLatin1String(roles[role]));
+}
+
+void Z_Webseite::WebseiteFarben()
+{
+    const QString page = QStringLiteral("Seite%1").arg(ui->cbWebseite->currentIndex() == 1 ? 2 : 1);
+    const auto element = [&](const char* role) { return findChild<QWidget*>(page + QLatin1String(role)); };
+    static_cast<TColorShape*>(element("Background"))->setColor(roleSwatch(0)->color());
+    static_cast<TColorShape*>(element("LeftNav"))->setColor(roleSwatch(1)->color());
+    static_cast<TColorShape*>(element("TopNav"))->setColor(roleSwatch(1)->color());
+    for (int role = 2; role < 7; ++role)
+        setTextColor(element(roles[role]), roleSwatch(role)->color());
+}
+
+void Z_Webseite::cbWebseiteChange()
+{
+    ui->X_Seite1->setVisible(ui->cbWebseite->currentIndex() != 1);
+    ui->X_Seite2->setVisible(ui->cbWebseite->currentIndex() == 1);
+    WebseiteFarben();
+}
+
+void Z_Webseite::Z_WebseiteEnter()
+{
+    cbWebseiteChange();
+    WebseiteFarben();
+}
+
+bool Z_Webseite::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_clicks.isClick(watched, event))
+        return ModulePage::eventFilter(watched, event);
+    TColorShape* swatch = roleSwatch(watched->objectName().mid(11).toInt() - 1);
+    if (const auto chosen = m_host.platform().colorDialog.execute(swatch->color()))
+        swatch->setColor(*chosen);
+    WebseiteFarben();
+    return true;
+}
+
+} // namespace Tintara

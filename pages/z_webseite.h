@@ -1,0 +1,41 @@
+#pragma once
+
+#include "controls/clicktracker.h"
+#include "pages/modulepage.h"
+
+#include <memory>
+
+namespace Ui {
+class Z_Webseite;
+}
+
+namespace Tintara {
+
+class PageHost;
+class TColorShape;
+
+// Two mock web pages drawn in seven role colours.
+class Z_Webseite : public ModulePage
+{
+    Q_OBJECT
+
+public:
+    explicit Z_Webseite(const PageHost& host, QWidget* parent = nullptr);
+    ~Z_Webseite() override;
+
+protected:
+    // A click on a role's name chooses its colour in the colour dialog.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    TColorShape* roleSwatch(int role) const;
+    void WebseiteFarben();
+    void cbWebseiteChange();
+    void Z_WebseiteEnter();
+
+    const PageHost& m_host;
+    std::unique_ptr<Ui::Z_Webseite> ui;
+    ClickTracker m_clicks;
+};
+
+} // namespace Tintara
