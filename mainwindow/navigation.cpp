@@ -24,8 +24,6 @@ void TForm1::connectNavigation()
     connect(ui->PageControl1, &QStackedWidget::currentChanged, this, [this] {
         if (auto* page = qobject_cast<ModulePage*>(visiblePage()))
             page->pageShown();
-        else if (visiblePage() == ui->Z_Export)
-            cbExportFormatChange(); // Z_ExportShow
     });
 }
 

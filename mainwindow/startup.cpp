@@ -3,6 +3,7 @@
 #include "controls/tcolorshape.h"
 #include "pages/modulepage.h"
 #include "pages/z_abstufungen.h"
+#include "pages/z_export.h"
 #include "pages/z_farbverlauf.h"
 #include "pages/z_helligkeit.h"
 #include "pages/z_konverter.h"
@@ -15,7 +16,6 @@
 #include "platform/systemcolors.h"
 
 #include "ui_tform1.h"
-#include "ui_z_export.h"
 #include "ui_z_optionen.h"
 #include "ui_z_paletteninfo.h"
 #include "ui_z_vorschlag.h"
@@ -64,7 +64,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     , m_options(options)
     , ui(std::make_unique<Ui::TForm1>())
     , uiVorschlag(std::make_unique<Ui::Z_Vorschlag>())
-    , uiExport(std::make_unique<Ui::Z_Export>())
     , uiOptionen(std::make_unique<Ui::Z_Optionen>())
     , uiPaletteninfo(std::make_unique<Ui::Z_Paletteninfo>())
     , m_dlOpen(FileDialogKind::Open, platform.fileDialogs)
@@ -88,7 +87,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     placePage(ui->Z_Testbild, new Z_Testbild(*this));
     placePage(ui->Z_Kontrast, new Z_Kontrast);
     placePage(ui->Z_Webseite, new Z_Webseite(*this));
-    uiExport->setupUi(ui->Z_Export);
+    placePage(ui->Z_Export, new Z_Export(*this));
     uiOptionen->setupUi(ui->Z_Optionen);
     uiPaletteninfo->setupUi(ui->Z_Paletteninfo);
     placePage(ui->Z_Konverter, new Z_Konverter(*this));
@@ -111,7 +110,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     connectContextMenu();
     connectDragAndDrop();
     connectCopyFormat();
-    connectExport();
     connectTrayMode();
     QGuiApplication::instance()->installEventFilter(this);
     FormCreate();

@@ -27,7 +27,6 @@ class QScrollBar;
 namespace Ui {
 class TForm1;
 class Z_Vorschlag;
-class Z_Export;
 class Z_Optionen;
 class Z_Paletteninfo;
 } // namespace Ui
@@ -42,7 +41,6 @@ class Z_Helligkeit;
 class Z_Palette;
 struct SchemeSlots;
 struct Configuration;
-struct ExportChoice;
 
 // The magnifier's zoom level for an item of the zoom list, if the item is one.
 std::optional<int> zoomLevelFor(int index);
@@ -205,13 +203,6 @@ private:
     void RandomColor();
     void moduleFollowUps(TColorShape* target);
 
-    // Export
-    void connectExport();
-    ExportChoice exportChoice() const;
-    void cbExportFormatChange();
-    void ExportWahl();
-    void btSpeichernClick();
-
     // Screen picking
     bool pickerEvent(QObject* watched, QEvent* event);
     void ZoomMouseDown(Qt::MouseButton button);
@@ -241,7 +232,6 @@ private:
     StartOptions m_options;
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<Ui::Z_Vorschlag> uiVorschlag;
-    std::unique_ptr<Ui::Z_Export> uiExport;
     std::unique_ptr<Ui::Z_Optionen> uiOptionen;
     std::unique_ptr<Ui::Z_Paletteninfo> uiPaletteninfo;
 
@@ -292,8 +282,6 @@ private:
     Z_Abstufungen* m_abstufungen = nullptr;
     Z_Palette* m_palette = nullptr;
     Z_Farbverlauf* m_farbverlauf = nullptr;
-    QStringList m_exportLines;
-    QImage m_exportPicture;
 };
 
 } // namespace Tintara

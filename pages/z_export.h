@@ -1,0 +1,42 @@
+#pragma once
+
+#include "pages/modulepage.h"
+
+#include <QImage>
+#include <QStringList>
+
+#include <memory>
+
+namespace Ui {
+class Z_Export;
+}
+
+namespace Tintara {
+
+class PageHost;
+struct ExportChoice;
+
+// The scheme as a style sheet, a colour listing, two reference pictures or a palette strip.
+class Z_Export : public ModulePage
+{
+    Q_OBJECT
+
+public:
+    explicit Z_Export(PageHost& host, QWidget* parent = nullptr);
+    ~Z_Export() override;
+
+    void pageShown() override { cbExportFormatChange(); } // Z_ExportShow
+
+private:
+    ExportChoice exportChoice() const;
+    void cbExportFormatChange();
+    void ExportWahl();
+    void btSpeichernClick();
+
+    PageHost& m_host;
+    std::unique_ptr<Ui::Z_Export> ui;
+    QStringList m_exportLines;
+    QImage m_exportPicture;
+};
+
+} // namespace Tintara
