@@ -6,6 +6,7 @@
 #include "pages/z_farbverlauf.h"
 #include "pages/z_helligkeit.h"
 #include "pages/z_palette.h"
+#include "pages/z_paletteninfo.h"
 #include "rules/navigationrules.h"
 #include "platform/inifile.h"
 
@@ -167,7 +168,7 @@ void TForm1::restoreConfiguration(const Configuration& c)
 void TForm1::finishLoading()
 {
     ui->PageControl1->setCurrentWidget(ui->Z_Vorschlag);
-    PalInfoslesen();
+    m_paletteninfo->PalInfoslesen();
     cbTrayFormatChange();
 }
 

@@ -4,46 +4,16 @@
 #include "controls/tcolorshape.h"
 
 #include "ui_tform1.h"
-#include "ui_z_paletteninfo.h"
 
-#include <QFontMetricsF>
-#include <QLabel>
-
-#include <algorithm>
 
 namespace Tintara {
 
-namespace {
-
-constexpr int infoTypingLimit = 30;
-
-// The header's numbers stand 30 pixels apart, under the scheme slots, whatever widths the font
-// gives its digits and blanks. How many blanks of a run take the extra spacing is the text
-// engine's business, so it is measured.
-void spaceHeaderLikeTheSlots(QLabel* header)
-{
-    const QString step = QStringLiteral("01    ");
-    QFont font = header->font();
-    font.setWordSpacing(0);
-    const qreal plain = QFontMetricsF(font).horizontalAdvance(step);
-    font.setWordSpacing(1);
-    const qreal perUnit = QFontMetricsF(font).horizontalAdvance(step) - plain;
-    font.setWordSpacing(perUnit > 0 ? (30 - plain) / perUnit : 0);
-    header->setFont(font);
-}
-
-} // namespace
 
 void TForm1::connectScheme()
 {
     for (int n = 1; n <= 16; ++n) {
         m_slots[n - 1] = ui->Panel3->findChild<TColorShape*>(QStringLiteral("Palette%1").arg(n));
-        m_infoFields[n - 1] = ui->Z_Paletteninfo->findChild<QLineEdit*>(QStringLiteral("edPalInfo%1").arg(n));
-        m_infoFields[n - 1]->setMaxLength(infoTypingLimit);
     }
-    spaceHeaderLikeTheSlots(uiPaletteninfo->lbPalInfoKopf);
-    connect(uiPaletteninfo->PalettenInfosSetzen, &QPushButton::clicked, this, &TForm1::PalInfossetzen);
-    connect(uiPaletteninfo->PalettenInfosLesen, &QPushButton::clicked, this, &TForm1::PalInfoslesen);
     m_dlOpen.options = m_dlSave.options = {QStringLiteral("TintaraStudio Farbschema|*.tsf"), QStringLiteral("tsf"), {}};
 }
 
@@ -91,25 +61,13 @@ void TForm1::Farbwerte(TColor color)
     ui->lbCpp->setText(QString::fromStdString(texts.cpp));
 }
 
-void TForm1::PalInfossetzen()
+void TForm1::setInfoTexts(const std::array<QString, 16>& texts)
 {
     for (int n = 0; n < 16; ++n) {
-        const QString text = m_infoFields[n]->text();
-        m_slots[n]->setHint(text);
-        m_slots[n]->setShowHint(!text.isEmpty());
+        m_slots[n]->setHint(texts[n]);
+        m_slots[n]->setShowHint(!texts[n].isEmpty());
     }
-    m_platform.messages.showMessage(
-        QStringLiteral("Informationen wurden übernommen. Zur dauerhaften Hinterlegung bitte Palette speichern."));
-}
-
-void TForm1::PalInfoslesen()
-{
-    // Typing stops at 30 characters; a longer text from a file stays whole and takes no more.
-    for (int n = 0; n < 16; ++n) {
-        const QString text = m_slots[n]->hint();
-        m_infoFields[n]->setMaxLength(std::max(infoTypingLimit, static_cast<int>(text.size())));
-        m_infoFields[n]->setText(text);
-    }
+    Q_EMIT schemeChanged();
 }
 
 } // namespace Tintara

@@ -2,6 +2,7 @@
 
 #include "controls/tcolorshape.h"
 #include "pages/z_abstufungen.h"
+#include "pages/z_paletteninfo.h"
 #include "rules/schemeformat.h"
 #include "platform/inifile.h"
 
@@ -39,7 +40,7 @@ void TForm1::PaletteLaden(const QString& path)
     }
     m_dlSave.options.fileName = path;
     m_abstufungen->Helligkeitsabstufungen();
-    PalInfoslesen();
+    m_paletteninfo->PalInfoslesen();
 }
 
 void TForm1::PaletteOeffnen()

@@ -9,6 +9,7 @@
 #include "pages/z_konverter.h"
 #include "pages/z_kontrast.h"
 #include "pages/z_palette.h"
+#include "pages/z_paletteninfo.h"
 #include "pages/z_testbild.h"
 #include "pages/z_webseite.h"
 #include "pages/z_websave.h"
@@ -17,7 +18,6 @@
 
 #include "ui_tform1.h"
 #include "ui_z_optionen.h"
-#include "ui_z_paletteninfo.h"
 #include "ui_z_vorschlag.h"
 
 #include <QApplication>
@@ -65,7 +65,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     , ui(std::make_unique<Ui::TForm1>())
     , uiVorschlag(std::make_unique<Ui::Z_Vorschlag>())
     , uiOptionen(std::make_unique<Ui::Z_Optionen>())
-    , uiPaletteninfo(std::make_unique<Ui::Z_Paletteninfo>())
     , m_dlOpen(FileDialogKind::Open, platform.fileDialogs)
     , m_dlSave(FileDialogKind::Save, platform.fileDialogs)
 {
@@ -89,7 +88,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     placePage(ui->Z_Webseite, new Z_Webseite(*this));
     placePage(ui->Z_Export, new Z_Export(*this));
     uiOptionen->setupUi(ui->Z_Optionen);
-    uiPaletteninfo->setupUi(ui->Z_Paletteninfo);
+    placePage(ui->Z_Paletteninfo, m_paletteninfo = new Z_Paletteninfo(*this));
     placePage(ui->Z_Konverter, new Z_Konverter(*this));
 
     // A fixed window: the client area is exactly 716 x 490 below the menu bar, no maximise box.

@@ -28,7 +28,6 @@ namespace Ui {
 class TForm1;
 class Z_Vorschlag;
 class Z_Optionen;
-class Z_Paletteninfo;
 } // namespace Ui
 
 namespace Tintara {
@@ -39,6 +38,7 @@ class Z_Abstufungen;
 class Z_Farbverlauf;
 class Z_Helligkeit;
 class Z_Palette;
+class Z_Paletteninfo;
 struct SchemeSlots;
 struct Configuration;
 
@@ -84,6 +84,7 @@ public:
     SchemeSlots schemeSlots() const override;
     FileDialog& schemeOpenDialog() override { return m_dlOpen; }
     FileDialog& schemeSaveDialog() override { return m_dlSave; }
+    void setInfoTexts(const std::array<QString, 16>& texts) override;
 
     // Scheme files.
     void PaletteLaden(const QString& path);
@@ -217,8 +218,6 @@ private:
     // Colour scheme and value panel
     void AufShape(TColorShape* swatch);
     void Farbwerte(TColor color);
-    void PalInfossetzen();
-    void PalInfoslesen();
 
     void mmMenueClick(QAction* entry);
     void FormKeyDown(int key);
@@ -233,12 +232,10 @@ private:
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<Ui::Z_Vorschlag> uiVorschlag;
     std::unique_ptr<Ui::Z_Optionen> uiOptionen;
-    std::unique_ptr<Ui::Z_Paletteninfo> uiPaletteninfo;
 
     std::array<TColorShape*, 16> m_slots{};
     std::array<int, 16> m_used{};
     std::array<TColorShape*, 36> m_proposals{};
-    std::array<QLineEdit*, 16> m_infoFields{};
     std::array<TColorShape*, 5> m_buffers{};
     QHash<QWidget*, DropKind> m_dropTargets;
     QSet<QObject*> m_hoverSwatches;
@@ -281,6 +278,7 @@ private:
     Z_Helligkeit* m_helligkeit = nullptr;
     Z_Abstufungen* m_abstufungen = nullptr;
     Z_Palette* m_palette = nullptr;
+    Z_Paletteninfo* m_paletteninfo = nullptr;
     Z_Farbverlauf* m_farbverlauf = nullptr;
 };
 

@@ -17,6 +17,8 @@ public:
     // The scheme's file dialogs, which keep their last name; a page may lend them for a while.
     virtual FileDialog& schemeOpenDialog() = 0;
     virtual FileDialog& schemeSaveDialog() = 0;
+    // Every slot's info text at once; a text switches the slot's tooltip on, none switches it off.
+    virtual void setInfoTexts(const std::array<QString, 16>& texts) = 0;
 };
 
 } // namespace Tintara
