@@ -5,13 +5,13 @@
 #include "pages/z_abstufungen.h"
 #include "pages/z_farbverlauf.h"
 #include "pages/z_helligkeit.h"
+#include "pages/z_optionen.h"
 #include "pages/z_palette.h"
 #include "pages/z_paletteninfo.h"
 #include "rules/navigationrules.h"
 #include "platform/inifile.h"
 
 #include "ui_tform1.h"
-#include "ui_z_optionen.h"
 #include "ui_z_vorschlag.h"
 
 #include <QApplication>
@@ -57,11 +57,6 @@ QString TForm1::defaultConfigurationPath()
     return folder + QStringLiteral("/tintara.ini");
 }
 
-QCheckBox* TForm1::option(int n) const
-{
-    return ui->Z_Optionen->findChild<QCheckBox*>(QStringLiteral("cbOpt_%1").arg(n));
-}
-
 void TForm1::closeEvent(QCloseEvent* event)
 {
     Konfigurationspeichern();
@@ -88,11 +83,11 @@ void TForm1::Konfigurationspeichern()
     c.oben = y();
     c.vorschlag = uiVorschlag->cbVorschlag->currentIndex();
     c.abstufungen = m_abstufungen->direction();
-    c.tray = uiOptionen->cbTrayFormat->currentIndex();
+    c.tray = m_optionen->copyFormat();
     c.zoomfaktor = ui->cbZoom->currentIndex();
     c.rahmen = uiVorschlag->cbRahmen->isChecked();
     for (int n = 0; n < 18; ++n)
-        c.options[n] = option(n)->isChecked();
+        c.options[n] = m_optionen->option(n);
 
     IniFile ini(m_options.configurationPath);
     writeConfiguration(ini, c);
@@ -114,8 +109,8 @@ void TForm1::Konfigurationladen()
 void TForm1::restoreConfiguration(const Configuration& c)
 {
     for (int n = 0; n < 18; ++n)
-        option(n)->setChecked(c.options[n]);
-    const auto on = [this](int n) { return option(0)->isChecked() && option(n)->isChecked(); };
+        m_optionen->setOption(n, c.options[n]);
+    const auto on = [this](int n) { return m_optionen->option(0) && m_optionen->option(n); };
 
     if (on(1))
         ui->Farbanzeige->setColor(c.farbanzeige);
@@ -134,7 +129,7 @@ void TForm1::restoreConfiguration(const Configuration& c)
     if (on(15))
         m_abstufungen->restoreDirection(c.abstufungen);
     if (on(16))
-        selectStored(uiOptionen->cbTrayFormat, c.tray);
+        m_optionen->selectCopyFormat(c.tray);
     if (on(13))
         m_palette->restoreOpacity(c);
     if (on(3))

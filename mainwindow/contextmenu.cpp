@@ -5,7 +5,7 @@
 #include "rules/navigationrules.h"
 
 #include "ui_tform1.h"
-#include "ui_z_optionen.h"
+#include "pages/z_optionen.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -129,7 +129,7 @@ void TForm1::PopupmenueClick(QAction* item)
         int notation = static_cast<int>(std::find(m_notationActions.begin(), m_notationActions.end(), item)
                                         - m_notationActions.begin());
         if (item == m_puFarbwert)
-            notation = uiOptionen->cbTrayFormat->currentIndex();
+            notation = m_optionen->copyFormat();
         if (notation >= 0 && notation < NotationCount) {
             m_platform.clipboard.setText(QString::fromStdString(ColorNotation(color, notation)));
             pushBuffer(color);

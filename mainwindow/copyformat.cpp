@@ -3,7 +3,7 @@
 #include "platform/systemcolors.h"
 
 #include "ui_tform1.h"
-#include "ui_z_optionen.h"
+#include "pages/z_optionen.h"
 
 #include <QMenu>
 
@@ -18,7 +18,7 @@ constexpr std::array<const char*, 8> formatNames = {"HTML", "Hex", "RGB", "Delph
 
 void TForm1::connectCopyFormat()
 {
-    connect(uiOptionen->cbTrayFormat, &QComboBox::currentIndexChanged, this, &TForm1::cbTrayFormatChange);
+    connect(m_optionen, &Z_Optionen::copyFormatChanged, this, &TForm1::cbTrayFormatChange);
 }
 
 // The value panel's captions and values choose the copy format when clicked.
@@ -43,20 +43,20 @@ void TForm1::FormatZwischenablage(QObject* sender)
     for (int i = 0; i < 4; ++i) {
         if (sender == fields[i].first || sender == fields[i].second) {
             setTextColor(fields[i].first, 0xFF0000);
-            const QSignalBlocker blocker(uiOptionen->cbTrayFormat);
-            uiOptionen->cbTrayFormat->setCurrentIndex(indexes[i]);
+            m_optionen->selectCopyFormat(indexes[i]);
         }
     }
-    const int index = uiOptionen->cbTrayFormat->currentIndex();
+    const int index = m_optionen->copyFormat();
     if (index >= 0 && index < static_cast<int>(formatNames.size()))
         m_puFarbwert->setText(QStringLiteral("Farbwert kopieren (%1)").arg(QLatin1String(formatNames[index])));
 }
 
 void TForm1::cbTrayFormatChange()
 {
-    QObject* const senders[] = {ui->Label6, uiOptionen->cbTrayFormat, ui->Label8, ui->Label3, ui->Label7};
-    const int index = uiOptionen->cbTrayFormat->currentIndex();
-    FormatZwischenablage(index >= 0 && index <= 4 ? senders[index] : uiOptionen->cbTrayFormat);
+    // Formats without a caption of their own come from the list itself, which highlights none.
+    QObject* const senders[] = {ui->Label6, nullptr, ui->Label8, ui->Label3, ui->Label7};
+    const int index = m_optionen->copyFormat();
+    FormatZwischenablage(index >= 0 && index <= 4 ? senders[index] : nullptr);
 }
 
 } // namespace Tintara

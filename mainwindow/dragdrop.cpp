@@ -1,11 +1,11 @@
 #include "mainwindow/tform1.h"
 
 #include "color/notation.h"
+#include "pages/z_optionen.h"
 #include "pages/z_palette.h"
 #include "controls/tcolorshape.h"
 
 #include "ui_tform1.h"
-#include "ui_z_optionen.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -103,7 +103,7 @@ void TForm1::DragDrop(TColorShape* target, TColorShape* source)
     } else if (target == ui->shZwischenspeicher) {
         m_bufferFilled = 1;
         m_platform.clipboard.setText(
-            QString::fromStdString(ColorNotation(color, uiOptionen->cbTrayFormat->currentIndex())));
+            QString::fromStdString(ColorNotation(color, m_optionen->copyFormat())));
     } else if (const int slot = PalettenCheck(target)) {
         const int sourceSlot = PalettenCheck(source);
         setSlot(slot, color, sourceSlot > 0 && m_used[sourceSlot - 1] == 0 ? 0 : 1);

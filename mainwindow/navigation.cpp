@@ -1,10 +1,10 @@
 #include "mainwindow/tform1.h"
 
 #include "pages/modulepage.h"
+#include "pages/z_optionen.h"
 #include "rules/navigationrules.h"
 
 #include "ui_tform1.h"
-#include "ui_z_optionen.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -19,7 +19,7 @@ void TForm1::connectNavigation()
     const auto buttons = findChildren<QToolButton*>(QRegularExpression(QStringLiteral("^ToolButton\\d+$")));
     for (QToolButton* button : buttons)
         connect(button, &QToolButton::clicked, this, [this, button] { Toolbar(button); });
-    connect(uiOptionen->BitBtn1, &QPushButton::clicked, this, [this] { Toolbar(uiOptionen->BitBtn1); });
+    connect(m_optionen, &Z_Optionen::converterClicked, this, &TForm1::Toolbar);
     connect(ui->mmMenue, &QMenuBar::triggered, this, &TForm1::mmMenueClick);
     connect(ui->PageControl1, &QStackedWidget::currentChanged, this, [this] {
         if (auto* page = qobject_cast<ModulePage*>(visiblePage()))

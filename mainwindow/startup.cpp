@@ -8,6 +8,7 @@
 #include "pages/z_helligkeit.h"
 #include "pages/z_konverter.h"
 #include "pages/z_kontrast.h"
+#include "pages/z_optionen.h"
 #include "pages/z_palette.h"
 #include "pages/z_paletteninfo.h"
 #include "pages/z_testbild.h"
@@ -17,7 +18,6 @@
 #include "platform/systemcolors.h"
 
 #include "ui_tform1.h"
-#include "ui_z_optionen.h"
 #include "ui_z_vorschlag.h"
 
 #include <QApplication>
@@ -64,7 +64,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     , m_options(options)
     , ui(std::make_unique<Ui::TForm1>())
     , uiVorschlag(std::make_unique<Ui::Z_Vorschlag>())
-    , uiOptionen(std::make_unique<Ui::Z_Optionen>())
     , m_dlOpen(FileDialogKind::Open, platform.fileDialogs)
     , m_dlSave(FileDialogKind::Save, platform.fileDialogs)
 {
@@ -87,7 +86,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     placePage(ui->Z_Kontrast, new Z_Kontrast);
     placePage(ui->Z_Webseite, new Z_Webseite(*this));
     placePage(ui->Z_Export, new Z_Export(*this));
-    uiOptionen->setupUi(ui->Z_Optionen);
+    placePage(ui->Z_Optionen, m_optionen = new Z_Optionen);
     placePage(ui->Z_Paletteninfo, m_paletteninfo = new Z_Paletteninfo(*this));
     placePage(ui->Z_Konverter, new Z_Konverter(*this));
 
@@ -198,7 +197,7 @@ TColor TForm1::standardBackground()
 
 void TForm1::Programmende()
 {
-    if (uiOptionen->cbOpt_17->isChecked()
+    if (m_optionen->option(17)
         || m_platform.messages.askOkCancel(QStringLiteral("Wollen Sie Orbelin Tintara Studio wirklich beenden?")))
         close();
 }

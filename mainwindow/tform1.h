@@ -27,7 +27,6 @@ class QScrollBar;
 namespace Ui {
 class TForm1;
 class Z_Vorschlag;
-class Z_Optionen;
 } // namespace Ui
 
 namespace Tintara {
@@ -37,6 +36,7 @@ class TTrayIcon;
 class Z_Abstufungen;
 class Z_Farbverlauf;
 class Z_Helligkeit;
+class Z_Optionen;
 class Z_Palette;
 class Z_Paletteninfo;
 struct SchemeSlots;
@@ -193,7 +193,6 @@ private:
     void finishLoading();
     void Konfigurationspeichern();
     void centreOnScreen();
-    QCheckBox* option(int n) const;
     void setSlotInfo(int slot, const QString& text);
     void connectCopyFormat();
     bool valuePanelClick(QObject* watched, QEvent* event);
@@ -231,7 +230,6 @@ private:
     StartOptions m_options;
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<Ui::Z_Vorschlag> uiVorschlag;
-    std::unique_ptr<Ui::Z_Optionen> uiOptionen;
 
     std::array<TColorShape*, 16> m_slots{};
     std::array<int, 16> m_used{};
@@ -278,6 +276,7 @@ private:
     Z_Helligkeit* m_helligkeit = nullptr;
     Z_Abstufungen* m_abstufungen = nullptr;
     Z_Palette* m_palette = nullptr;
+    Z_Optionen* m_optionen = nullptr;
     Z_Paletteninfo* m_paletteninfo = nullptr;
     Z_Farbverlauf* m_farbverlauf = nullptr;
 };

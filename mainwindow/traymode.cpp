@@ -5,7 +5,7 @@
 #include "controls/ttrayicon.h"
 #include "platform/systemcolors.h"
 
-#include "ui_z_optionen.h"
+#include "pages/z_optionen.h"
 
 #include <QMenu>
 #include <QPainter>
@@ -74,7 +74,7 @@ void TForm1::PopupmenueTrayClick(QAction* item)
     if (slot < 1 || slot > 16)
         return;
     const TColor color = m_slots[slot - 1]->color();
-    const int format = uiOptionen->cbTrayFormat->currentIndex();
+    const int format = m_optionen->copyFormat();
     const QString text = QString::fromStdString(ColorNotation(color, format));
     if (format >= 0 && format <= 6)
         m_platform.clipboard.setText(text);

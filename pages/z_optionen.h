@@ -1,0 +1,41 @@
+#pragma once
+
+#include "pages/modulepage.h"
+
+#include <memory>
+
+namespace Ui {
+class Z_Optionen;
+}
+
+namespace Tintara {
+
+// What is restored at start (the eighteen switches), the copy format, the way to the converter.
+class Z_Optionen : public ModulePage
+{
+    Q_OBJECT
+
+public:
+    explicit Z_Optionen(QWidget* parent = nullptr);
+    ~Z_Optionen() override;
+
+    // Switch cbOpt_`n`, n = 0..17.
+    bool option(int n) const;
+    void setOption(int n, bool on);
+
+    // The copy format: an index of the eight notations, -1 for none.
+    int copyFormat() const;
+    // Chosen from code: no change is reported. An index that names no item selects none.
+    void selectCopyFormat(int index);
+
+Q_SIGNALS:
+    // The user chose another copy format in the list.
+    void copyFormatChanged();
+    // The button "Konverter", for the page dispatcher.
+    void converterClicked(QObject* sender);
+
+private:
+    std::unique_ptr<Ui::Z_Optionen> ui;
+};
+
+} // namespace Tintara
