@@ -5,7 +5,6 @@
 #include "platform/systemcolors.h"
 
 #include "ui_tform1.h"
-#include "ui_z_vorschlag.h"
 
 namespace Tintara {
 
@@ -32,12 +31,6 @@ void TForm1::HintergrundWechsel(TColor color)
         textColor = BestFontColor(color);
     }
     // Captions that sit directly on the background stay readable on it.
-    QWidget* const captions[] = {
-        uiVorschlag->Label10, uiVorschlag->cbRahmen,
-        uiVorschlag->Label23, uiVorschlag->Label4, uiVorschlag->Label5,
-    };
-    for (QWidget* caption : captions)
-        setTextColor(caption, textColor);
     for (const ModulePage* page : ui->PageControl1->findChildren<ModulePage*>(Qt::FindDirectChildrenOnly)) {
         for (QWidget* caption : page->backgroundCaptions())
             setTextColor(caption, textColor);

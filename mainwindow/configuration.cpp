@@ -7,12 +7,12 @@
 #include "pages/z_helligkeit.h"
 #include "pages/z_optionen.h"
 #include "pages/z_palette.h"
+#include "pages/z_vorschlag.h"
 #include "pages/z_paletteninfo.h"
 #include "rules/navigationrules.h"
 #include "platform/inifile.h"
 
 #include "ui_tform1.h"
-#include "ui_z_vorschlag.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -81,11 +81,11 @@ void TForm1::Konfigurationspeichern()
     c.modus = static_cast<int>(m_displayMode);
     c.links = x();
     c.oben = y();
-    c.vorschlag = uiVorschlag->cbVorschlag->currentIndex();
+    c.vorschlag = m_vorschlag->rule();
     c.abstufungen = m_abstufungen->direction();
     c.tray = m_optionen->copyFormat();
     c.zoomfaktor = ui->cbZoom->currentIndex();
-    c.rahmen = uiVorschlag->cbRahmen->isChecked();
+    c.rahmen = m_vorschlag->frames();
     for (int n = 0; n < 18; ++n)
         c.options[n] = m_optionen->option(n);
 
@@ -125,7 +125,7 @@ void TForm1::restoreConfiguration(const Configuration& c)
     if (on(2))
         Anzeigemodus(c.modus == 0 ? ui->ToolButton18 : c.modus == 1 ? ui->ToolButton19 : ui->ToolButton20);
     if (on(11))
-        selectStored(uiVorschlag->cbVorschlag, c.vorschlag);
+        m_vorschlag->restoreRule(c.vorschlag);
     if (on(15))
         m_abstufungen->restoreDirection(c.abstufungen);
     if (on(16))
@@ -141,10 +141,8 @@ void TForm1::restoreConfiguration(const Configuration& c)
                 setSlotInfo(n, c.scheme.infos[n - 1]);
         }
     }
-    if (on(12) && uiVorschlag->cbRahmen->isChecked() != c.rahmen) {
-        uiVorschlag->cbRahmen->setChecked(c.rahmen);
-        cbRahmenClick();
-    }
+    if (on(12))
+        m_vorschlag->restoreFrames(c.rahmen);
     if (on(6)) {
         for (int i = 0; i < 5; ++i)
             m_buffers[i]->setColor(c.clipbrd[i]);
@@ -162,7 +160,7 @@ void TForm1::restoreConfiguration(const Configuration& c)
 
 void TForm1::finishLoading()
 {
-    ui->PageControl1->setCurrentWidget(ui->Z_Vorschlag);
+    ui->PageControl1->setCurrentWidget(m_vorschlag);
     m_paletteninfo->PalInfoslesen();
     cbTrayFormatChange();
 }

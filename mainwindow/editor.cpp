@@ -4,10 +4,10 @@
 #include "color/notation.h"
 #include "controls/tcolorshape.h"
 #include "pages/numberentry.h"
+#include "pages/z_vorschlag.h"
 #include "rules/editorinput.h"
 
 #include "ui_tform1.h"
-#include "ui_z_vorschlag.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -53,6 +53,11 @@ void TForm1::connectEditor()
     connect(ui->edHTML, &QLineEdit::textChanged, this, &TForm1::FarbwertAnzeigeChange);
 }
 
+Hsv TForm1::currentHsv() const
+{
+    return m_vorschlag->currentHsv();
+}
+
 TColor TForm1::activeColor() const
 {
     return ui->Farbanzeige->color();
@@ -77,21 +82,19 @@ void TForm1::ScrollbarAnpassung(TColor color)
             QSignalBlocker(ui->sbH), QSignalBlocker(ui->sbS), QSignalBlocker(ui->sbV),
             QSignalBlocker(ui->edRot), QSignalBlocker(ui->edGruen), QSignalBlocker(ui->edBlau),
             QSignalBlocker(ui->edH), QSignalBlocker(ui->edS), QSignalBlocker(ui->edV),
-            QSignalBlocker(ui->edHTML), QSignalBlocker(uiVorschlag->sbHellDunkel),
+            QSignalBlocker(ui->edHTML),
         };
         showRgbBars(color);
         showRgbFields();
         ui->edHTML->setText(htmlText(activeColor()));
-        m_currentHsv = RGBnachHSV(color);
-        showHsv(m_currentHsv);
-        uiVorschlag->sbHellDunkel->setValue(0);
+        showHsv(RGBnachHSV(color));
     }
     // While the user drags the brightness bar its position stays.
     if (!ui->sbHell->hasFocus() || color == m_dialogColor) {
         const QSignalBlocker blocker(ui->sbHell);
         ui->sbHell->setValue(0);
     }
-    recomputeFinder(activeColor());
+    Q_EMIT activeColorChanged();
 }
 
 void TForm1::showRgbBars(TColor color)
@@ -175,23 +178,18 @@ void TForm1::ScrollbarWechsel()
         const TColor color = HSVnachRGB(ui->sbH->value(), ui->sbS->value(), ui->sbV->value());
         ui->Farbanzeige->setColor(color);
         m_brightnessBase = color;
-        m_currentHsv = RGBnachHSV(color); // the HSV bars keep the user's positions
+        // The HSV bars keep the user's positions.
         showRgbBars(color);
     } else if (rgb) {
         const TColor color = RGB(ui->sbRot->value(), ui->sbGruen->value(), ui->sbBlau->value());
         ui->Farbanzeige->setColor(color);
         m_brightnessBase = color;
-        m_currentHsv = RGBnachHSV(color);
-        showHsv(m_currentHsv);
+        showHsv(RGBnachHSV(color));
     }
     if (hsv || kind == SourceKind::RgbBars)
         showRgbFields();
     ui->edHTML->setText(htmlText(activeColor()));
-    {
-        const QSignalBlocker blocker(uiVorschlag->sbHellDunkel);
-        uiVorschlag->sbHellDunkel->setValue(0);
-    }
-    recomputeFinder(activeColor());
+    Q_EMIT activeColorChanged();
     if (!ui->sbHell->hasFocus()) {
         const QSignalBlocker blocker(ui->sbHell);
         ui->sbHell->setValue(0);

@@ -1,5 +1,6 @@
 #include "mainwindow/tform1.h"
 
+#include "controls/ramp.h"
 #include "controls/tcolorshape.h"
 #include "pages/modulepage.h"
 #include "pages/z_abstufungen.h"
@@ -12,13 +13,12 @@
 #include "pages/z_palette.h"
 #include "pages/z_paletteninfo.h"
 #include "pages/z_testbild.h"
+#include "pages/z_vorschlag.h"
 #include "pages/z_webseite.h"
 #include "pages/z_websave.h"
-#include "rules/navigationrules.h"
 #include "platform/systemcolors.h"
 
 #include "ui_tform1.h"
-#include "ui_z_vorschlag.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -38,16 +38,6 @@ namespace Tintara {
 
 namespace {
 
-QPixmap ramp(QSize size, Qt::Orientation orientation, const QGradientStops& stops)
-{
-    QPixmap pixmap(size);
-    QLinearGradient gradient(0, 0, orientation == Qt::Horizontal ? size.width() : 0,
-                             orientation == Qt::Vertical ? size.height() : 0);
-    gradient.setStops(stops);
-    QPainter(&pixmap).fillRect(pixmap.rect(), gradient);
-    return pixmap;
-}
-
 QGradientStops hueStops()
 {
     QGradientStops stops;
@@ -63,7 +53,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     , m_platform(platform)
     , m_options(options)
     , ui(std::make_unique<Ui::TForm1>())
-    , uiVorschlag(std::make_unique<Ui::Z_Vorschlag>())
     , m_dlOpen(FileDialogKind::Open, platform.fileDialogs)
     , m_dlSave(FileDialogKind::Save, platform.fileDialogs)
 {
@@ -75,20 +64,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     setFont(smallFont);
 
     ui->setupUi(this);
-    uiVorschlag->setupUi(ui->Z_Vorschlag);
-    placePage(ui->Z_Helligkeit, m_helligkeit = new Z_Helligkeit);
-    placePage(ui->Z_Farbverlauf, m_farbverlauf = new Z_Farbverlauf);
-    placePage(ui->Z_Abstufungen, m_abstufungen = new Z_Abstufungen(*this));
-    connect(this, &TForm1::schemeChanged, m_abstufungen, &Z_Abstufungen::schemeChanged);
-    placePage(ui->Z_Palette, m_palette = new Z_Palette);
-    placePage(ui->Z_Websave, new Z_Websave);
-    placePage(ui->Z_Testbild, new Z_Testbild(*this));
-    placePage(ui->Z_Kontrast, new Z_Kontrast);
-    placePage(ui->Z_Webseite, new Z_Webseite(*this));
-    placePage(ui->Z_Export, new Z_Export(*this));
-    placePage(ui->Z_Optionen, m_optionen = new Z_Optionen);
-    placePage(ui->Z_Paletteninfo, m_paletteninfo = new Z_Paletteninfo(*this));
-    placePage(ui->Z_Konverter, new Z_Konverter(*this));
+    createPages();
 
     // A fixed window: the client area is exactly 716 x 490 below the menu bar, no maximise box.
     centralWidget()->setFixedSize(716, 490);
@@ -103,7 +79,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     ui->Zoom->setScreen(&m_platform.screen);
     connectNavigation();
     connectEditor();
-    connectFinder();
     connectScheme();
     connectContextMenu();
     connectDragAndDrop();
@@ -120,7 +95,6 @@ TForm1::~TForm1()
 
 void TForm1::FormCreate()
 {
-    uiVorschlag->Image3->setPixmap(ramp({108, 10}, Qt::Horizontal, {{0, Qt::black}, {1, Qt::white}}));
     paintFixedPictures();
     ui->Shape11->setColor(ShadeColor(clBtnFace, 20));
     HintergrundWechsel(standardBackground());
@@ -130,7 +104,6 @@ void TForm1::FormCreate()
     ScrollbarAnpassung(activeColor());
     m_brightnessBase = activeColor();
     m_lastRandomColor = activeColor();
-    createSwatchGrids();
     bindHoverRule();
     Farbwerte(activeColor());
     m_bufferFilled = 0;
@@ -138,13 +111,25 @@ void TForm1::FormCreate()
         PaletteLaden(m_options.arguments.constFirst());
 }
 
-// The page takes the place the layout keeps for it among the module pages.
-void TForm1::placePage(QWidget* placeholder, QWidget* page)
+// The module pages in the order of the page control; the window keeps those it talks to.
+void TForm1::createPages()
 {
-    const int index = ui->PageControl1->indexOf(placeholder);
-    ui->PageControl1->removeWidget(placeholder);
-    delete placeholder;
-    ui->PageControl1->insertWidget(index, page);
+    m_vorschlag = new Z_Vorschlag(*this);
+    m_helligkeit = new Z_Helligkeit;
+    m_farbverlauf = new Z_Farbverlauf;
+    m_abstufungen = new Z_Abstufungen(*this);
+    m_palette = new Z_Palette;
+    m_optionen = new Z_Optionen;
+    m_paletteninfo = new Z_Paletteninfo(*this);
+    const std::initializer_list<QWidget*> pages = {
+        m_vorschlag,           m_helligkeit,         m_farbverlauf,       m_abstufungen, m_palette,
+        new Z_Websave,         new Z_Testbild(*this), new Z_Kontrast,     new Z_Webseite(*this),
+        new Z_Export(*this),   m_optionen,           m_paletteninfo,      new Z_Konverter(*this),
+    };
+    for (QWidget* page : pages)
+        ui->PageControl1->addWidget(page);
+    connect(this, &TForm1::activeColorChanged, m_vorschlag, &Z_Vorschlag::activeColorChanged);
+    connect(this, &TForm1::schemeChanged, m_abstufungen, &Z_Abstufungen::schemeChanged);
 }
 
 void TForm1::paintFixedPictures()
@@ -154,22 +139,6 @@ void TForm1::paintFixedPictures()
     ui->shS->setPixmap(greyRamp);
     ui->shV->setPixmap(greyRamp);
     ui->shHell->setPixmap(ramp({10, 185}, Qt::Vertical, {{0, Qt::black}, {1, Qt::white}}));
-}
-
-void TForm1::createSwatchGrids()
-{
-    for (const SwatchGrid& grid : swatchGrids) {
-        auto* page = ui->PageControl1->findChild<QWidget*>(QLatin1String(grid.page));
-        if (qobject_cast<ModulePage*>(page))
-            continue; // a page of its own creates its grid
-        for (int n = 1; n <= grid.count(); ++n) {
-            auto* swatch = new TColorShape(page);
-            swatch->setGeometry(grid.cell(n));
-            swatch->setObjectName(QLatin1String(grid.prefix) + QString::number(n));
-            swatch->setDragMode(TColorShape::DragMode::Automatic);
-            m_grids[QLatin1String(grid.prefix)].push_back(swatch);
-        }
-    }
 }
 
 // Pointing at a swatch shows its values; plain decorations and the mock-ups do not take part.

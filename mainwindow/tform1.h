@@ -26,7 +26,6 @@ class QScrollBar;
 
 namespace Ui {
 class TForm1;
-class Z_Vorschlag;
 } // namespace Ui
 
 namespace Tintara {
@@ -38,6 +37,7 @@ class Z_Farbverlauf;
 class Z_Helligkeit;
 class Z_Optionen;
 class Z_Palette;
+class Z_Vorschlag;
 class Z_Paletteninfo;
 struct SchemeSlots;
 struct Configuration;
@@ -72,9 +72,9 @@ public:
     void ScrollbarAnpassung(TColor color);
     // Makes `color` the active colour, as every command that sets it does.
     void setActiveColor(TColor color);
-    TColor activeColor() const;
+    TColor activeColor() const override;
     TColor brightnessBase() const { return m_brightnessBase; }
-    Hsv currentHsv() const { return m_currentHsv; }
+    Hsv currentHsv() const;
 
     // tintara.ini beside the program, or in the user's configuration folder where that is read-only.
     static QString defaultConfigurationPath();
@@ -130,6 +130,8 @@ public:
 Q_SIGNALS:
     // Any slot's colour, used flag or info text changed.
     void schemeChanged();
+    // The editor took a new active colour.
+    void activeColorChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -137,13 +139,11 @@ protected:
 
 private:
     void FormCreate();
-    void placePage(QWidget* placeholder, QWidget* page);
-    void createSwatchGrids();
+    void createPages();
     void bindHoverRule();
     void paintFixedPictures();
     void connectNavigation();
     void connectEditor();
-    void connectFinder();
     void connectScheme();
 
     // Editor
@@ -162,13 +162,6 @@ private:
     void showRgbBars(TColor color);
     void showRgbFields();
     void showHsv(const Hsv& hsv);
-
-    // Colour finder
-    void Farbvorschlag();
-    void recomputeFinder(TColor centre);
-    void cbVorschlagChange();
-    void HellDunkel();
-    void cbRahmenClick();
 
     // Drag and drop
     enum class DropKind { General, Trash, Mixer };
@@ -229,11 +222,9 @@ private:
     Platform m_platform;
     StartOptions m_options;
     std::unique_ptr<Ui::TForm1> ui;
-    std::unique_ptr<Ui::Z_Vorschlag> uiVorschlag;
 
     std::array<TColorShape*, 16> m_slots{};
     std::array<int, 16> m_used{};
-    std::array<TColorShape*, 36> m_proposals{};
     std::array<TColorShape*, 5> m_buffers{};
     QHash<QWidget*, DropKind> m_dropTargets;
     QSet<QObject*> m_hoverSwatches;
@@ -255,7 +246,6 @@ private:
     FileDialog m_dlOpen;
     FileDialog m_dlSave;
 
-    Hsv m_currentHsv;
     TColor m_brightnessBase = 0;
     TColor m_dialogColor = clBlack;
     bool m_inScrollbarWechsel = false;
@@ -268,14 +258,13 @@ private:
     ClickTracker m_clicks;
     const QEvent* m_lastKeyEvent = nullptr;
     QPointer<QWidget> m_lastKeyReceiver;
-    // The swatches created at start-up, by grid prefix, swatch n at index n - 1.
-    QHash<QString, std::vector<TColorShape*>> m_grids;
     TColor m_lastRandomColor = 0;
     QMenu* m_puTray = nullptr;
     TTrayIcon* m_trayIcon = nullptr;
     Z_Helligkeit* m_helligkeit = nullptr;
     Z_Abstufungen* m_abstufungen = nullptr;
     Z_Palette* m_palette = nullptr;
+    Z_Vorschlag* m_vorschlag = nullptr;
     Z_Optionen* m_optionen = nullptr;
     Z_Paletteninfo* m_paletteninfo = nullptr;
     Z_Farbverlauf* m_farbverlauf = nullptr;

@@ -12,6 +12,8 @@ class PageHost
 public:
     virtual ~PageHost() = default;
     virtual const Platform& platform() const = 0;
+    // The colour the editor shows.
+    virtual TColor activeColor() const = 0;
     // The sixteen slots as they are now.
     virtual SchemeSlots schemeSlots() const = 0;
     // The scheme's file dialogs, which keep their last name; a page may lend them for a while.
