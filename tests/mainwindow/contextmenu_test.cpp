@@ -1,12 +1,15 @@
+#include "support/files.h"
 #include "windowfixture.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
@@ -209,6 +212,13 @@ TEST_F(MenuTest, TextCommandsWorkOnTheFocusedField)
 
 TEST_F(MenuTest, HelpItemOpensHelpLikeF1)
 {
+    // An installed help file, in a data folder of this test's own.
+    QTemporaryDir data;
+    QDir(data.path()).mkpath("tintara");
+    const QString path = data.filePath("tintara/tintara.chm");
+    Testing::writeFile(path, "");
+    const Testing::ScopedEnvironment dataHome("XDG_DATA_HOME", data.path().toUtf8());
     window->PopupmenueClick(item("puHilfe"));
-    EXPECT_TRUE(desktop.messages.errors.isEmpty()); // no help file beside the tests: silently nothing
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(desktop.shell.opened, (QStringList{path, path}));
 }

@@ -21,14 +21,14 @@ FinderRing ringOf(TColor active, int mode, int randomHue = 0)
 TEST_F(WindowTest, FinderSwatchesFollowTheActiveColour)
 {
     window->setActiveColor(RGB(255, 128, 0));
-    const FinderRing ring = ringOf(RGB(255, 128, 0), FinderStandard);
-    for (int k = 1; k <= 36; ++k)
-        EXPECT_EQ(swatch(QString("Vorschlag%1").arg(k))->color(), ring.proposals[k - 1]) << k;
+    const TColor ring[] = {RGB(255, 255, 0), RGB(128, 255, 0), RGB(0, 255, 0),   RGB(0, 255, 128),
+                           RGB(0, 255, 255), RGB(0, 128, 255), RGB(0, 0, 255),   RGB(128, 0, 255),
+                           RGB(255, 0, 255), RGB(255, 0, 128), RGB(255, 0, 0),   RGB(255, 149, 0)};
+    for (int k = 1; k <= 12; ++k)
+        EXPECT_EQ(swatch(QString("Vorschlag%1").arg(k))->color(), ring[k - 1]) << k;
     EXPECT_EQ(swatch("AktiveFarbe")->color(), RGB(255, 128, 0));
-    EXPECT_EQ(swatch("AktiveFarbeD")->color(), ring.darker);
-    EXPECT_EQ(swatch("AktiveFarbeH")->color(), ring.lighter);
-    EXPECT_EQ(swatch("KompFarbe")->color(), ring.inverse);
-    EXPECT_EQ(swatch("FontColor")->color(), ring.font);
+    EXPECT_EQ(swatch("KompFarbe")->color(), RGB(0, 127, 255));
+    EXPECT_EQ(swatch("FontColor")->color(), clBlack);
 }
 
 TEST_F(WindowTest, KreativDrawsAHueAtEveryRecomputation)

@@ -1,3 +1,4 @@
+#include "support/files.h"
 #include "windowfixture.h"
 
 #include <QAction>
@@ -226,8 +227,8 @@ TEST_F(WindowTest, HelpOpensTheFileBesideTheProgramAndIsSilentWithoutIt)
     const QString path = QApplication::applicationDirPath() + "/tintara.chm";
     ASSERT_FALSE(QFile::exists(path)) << "the test folder must not hold a help file";
     QTemporaryDir noData; // an installed copy of the program must not answer for the missing one
-    qputenv("XDG_DATA_HOME", noData.path().toUtf8());
-    qputenv("XDG_DATA_DIRS", noData.path().toUtf8());
+    const Testing::ScopedEnvironment dataHome("XDG_DATA_HOME", noData.path().toUtf8());
+    const Testing::ScopedEnvironment dataDirs("XDG_DATA_DIRS", noData.path().toUtf8());
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_TRUE(desktop.shell.opened.isEmpty());
     EXPECT_TRUE(desktop.messages.errors.isEmpty() && desktop.messages.messages.isEmpty());

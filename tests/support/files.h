@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QtGlobal>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -21,6 +22,31 @@ inline void writeFile(const QString& path, const QByteArray& bytes)
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
 }
+
+// Sets an environment variable while alive and puts back what was there before.
+class ScopedEnvironment
+{
+public:
+    ScopedEnvironment(const char* name, const QByteArray& value)
+        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnvironment()
+    {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_old;
+};
 
 // While alive, no file may grow beyond `bytes`: writes fail part way, as on a full disk, even for root.
 class FileSizeLimit
