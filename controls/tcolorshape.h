@@ -16,6 +16,7 @@ class TColorShape : public QWidget
     Q_PROPERTY(uint penColor READ penColor WRITE setPenColor)
     Q_PROPERTY(Tintara::TColorShape::PenStyle penStyle READ penStyle WRITE setPenStyle)
     Q_PROPERTY(Tintara::TColorShape::DragMode dragMode READ dragMode WRITE setDragMode)
+    Q_PROPERTY(Tintara::TColorShape::Role role READ role WRITE setRole)
 
 public:
     enum class BrushStyle { Solid, Clear, Cross, DiagCross };
@@ -24,6 +25,11 @@ public:
     Q_ENUM(PenStyle)
     enum class DragMode { Manual, Automatic };
     Q_ENUM(DragMode)
+    // What the window does with the swatch: a source shows its values on hover and offers them
+    // in the context menu; a target also takes colours dropped or pasted on it; a mixing field
+    // lays them over its own; a decoration takes part in nothing.
+    enum class Role { Source, Target, MixingField, Decoration };
+    Q_ENUM(Role)
 
     explicit TColorShape(QWidget* parent = nullptr);
 
@@ -42,6 +48,9 @@ public:
 
     TColor hintColor() const { return m_hintColor; }
     void setHintColor(TColor color) { m_hintColor = color; }
+
+    Role role() const { return m_role; }
+    void setRole(Role role) { m_role = role; }
 
     DragMode dragMode() const { return m_dragMode; }
     void setDragMode(DragMode mode) { m_dragMode = mode; }
@@ -86,6 +95,7 @@ private:
     bool m_over = false;
     bool m_designing = false;
     DragMode m_dragMode = DragMode::Manual;
+    Role m_role = Role::Source;
     QString m_hint;
     bool m_showHint = false;
 };

@@ -65,12 +65,10 @@ TForm1::MenuContext TForm1::menuContextFor(QObject* control) const
 {
     if (control == ui->edHTML)
         return MenuContext::HtmlField;
-    if (const auto target = m_dropTargets.find(qobject_cast<QWidget*>(control));
-        target != m_dropTargets.end() && *target != DropKind::Trash)
-        return MenuContext::EditableSwatch;
-    if (m_hoverSwatches.contains(control))
-        return MenuContext::ReadOnlySwatch;
-    return MenuContext::None;
+    const auto* swatch = qobject_cast<const TColorShape*>(control);
+    if (!swatch || swatch->role() == TColorShape::Role::Decoration)
+        return MenuContext::None;
+    return swatch->role() == TColorShape::Role::Source ? MenuContext::ReadOnlySwatch : MenuContext::EditableSwatch;
 }
 
 bool TForm1::contextMenuEvent(QObject* watched, QEvent* event)

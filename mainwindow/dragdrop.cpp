@@ -12,25 +12,6 @@
 
 namespace Tintara {
 
-void TForm1::connectDragAndDrop()
-{
-    std::vector<QWidget*> general(m_slots.begin(), m_slots.end());
-    general.insert(general.end(), m_buffers.begin(), m_buffers.end());
-    for (const char* name : {"Farbanzeige", "shStart", "shEnde", "shHelligkeitStart", "shVorder", "shHinter",
-                             "WebseiteBackground", "WebseiteNav", "WebseiteMenue", "WebseiteLogo",
-                             "WebseiteHeader", "WebseiteText", "WebseiteLink"})
-        general.push_back(findChild<TColorShape*>(QLatin1String(name)));
-    const auto testParts = findChild<QWidget*>(QStringLiteral("Z_Testbild"))->findChildren<TColorShape*>(
-        QRegularExpression(QStringLiteral("^sh[1-4]_\\d$")));
-    general.insert(general.end(), testParts.begin(), testParts.end());
-
-    for (QWidget* target : general)
-        m_dropTargets.insert(target, DropKind::General);
-    m_dropTargets.insert(ui->Image1, DropKind::Trash);
-    for (TColorShape* field : m_palette->mixingFields())
-        m_dropTargets.insert(field, DropKind::Mixer);
-}
-
 // The automatic drag: a left press on a draggable swatch starts it at once and is not delivered
 // as a press; the release over a target that accepts swatches drops there, also on the source.
 bool TForm1::dragEvent(QObject* watched, QEvent* event)
@@ -79,15 +60,30 @@ void TForm1::endDrag()
     QApplication::restoreOverrideCursor();
 }
 
+// What the control under the pointer does with a dropped swatch, by the role it declares.
+std::optional<TForm1::DropKind> TForm1::dropKindOf(const QWidget* target) const
+{
+    if (!target || !target->isEnabled())
+        return std::nullopt;
+    if (target == ui->Image1)
+        return DropKind::Trash;
+    const auto* swatch = qobject_cast<const TColorShape*>(target);
+    if (swatch && swatch->role() == TColorShape::Role::Target)
+        return DropKind::General;
+    if (swatch && swatch->role() == TColorShape::Role::MixingField)
+        return DropKind::Mixer;
+    return std::nullopt;
+}
+
 QWidget* TForm1::dropTargetAt(QPoint globalPosition) const
 {
     QWidget* under = childAt(mapFromGlobal(globalPosition));
-    return under && under->isEnabled() && m_dropTargets.contains(under) ? under : nullptr;
+    return dropKindOf(under) ? under : nullptr;
 }
 
 void TForm1::drop(QWidget* target, TColorShape* source)
 {
-    switch (m_dropTargets.value(target)) {
+    switch (*dropKindOf(target)) {
     case DropKind::General: DragDrop(static_cast<TColorShape*>(target), source); break;
     case DropKind::Trash: DragDropTrash(source); break;
     case DropKind::Mixer: m_palette->DragDropPalette(static_cast<TColorShape*>(target), source); break;
@@ -120,7 +116,7 @@ void TForm1::moduleFollowUps(TColorShape* target)
 
 void TForm1::DragDropTrash(TColorShape* source)
 {
-    if (const auto& fields = m_palette->mixingFields(); std::find(fields.begin(), fields.end(), source) != fields.end()) {
+    if (source->role() == TColorShape::Role::MixingField) {
         source->setBrushStyle(TColorShape::BrushStyle::Clear);
         return;
     }

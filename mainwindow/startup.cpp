@@ -81,7 +81,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     connectEditor();
     connectScheme();
     connectContextMenu();
-    connectDragAndDrop();
     connectCopyFormat();
     connectTrayMode();
     QGuiApplication::instance()->installEventFilter(this);
@@ -141,21 +140,12 @@ void TForm1::paintFixedPictures()
     ui->shHell->setPixmap(ramp({10, 185}, Qt::Vertical, {{0, Qt::black}, {1, Qt::white}}));
 }
 
-// Pointing at a swatch shows its values; plain decorations and the mock-ups do not take part.
+// Pointing at a swatch shows its values; decorations and the mock-ups do not take part.
 void TForm1::bindHoverRule()
 {
-    static const QSet<QString> decorations = {
-        "shRot", "shGruen", "shBlau", "FontColor", "shVorschau", "shBeispiel", "shResultHell", "shResultFarb",
-        "shLegend1", "shLegend2", "shLegend3", "Shape11", "Shape12", "WebseiteKopf",
-    };
-    const auto swatches = findChildren<TColorShape*>();
-    for (TColorShape* swatch : swatches) {
-        const QString name = swatch->objectName();
-        if (decorations.contains(name) || name.startsWith(QLatin1String("Seite"))
-            || name.startsWith(QLatin1String("WebseiteZeile")))
-            continue;
-        connect(swatch, &TColorShape::mouseEnter, this, &TForm1::AufShape);
-        m_hoverSwatches.insert(swatch);
+    for (TColorShape* swatch : findChildren<TColorShape*>()) {
+        if (swatch->role() != TColorShape::Role::Decoration)
+            connect(swatch, &TColorShape::mouseEnter, this, &TForm1::AufShape);
     }
 }
 

@@ -165,9 +165,9 @@ private:
 
     // Drag and drop
     enum class DropKind { General, Trash, Mixer };
-    void connectDragAndDrop();
     bool dragEvent(QObject* watched, QEvent* event);
     void endDrag();
+    std::optional<DropKind> dropKindOf(const QWidget* target) const;
     QWidget* dropTargetAt(QPoint globalPosition) const;
     void drop(QWidget* target, TColorShape* source);
 
@@ -226,8 +226,6 @@ private:
     std::array<TColorShape*, 16> m_slots{};
     std::array<int, 16> m_used{};
     std::array<TColorShape*, 5> m_buffers{};
-    QHash<QWidget*, DropKind> m_dropTargets;
-    QSet<QObject*> m_hoverSwatches;
     TColorShape* m_dragSource = nullptr;
     int m_bufferFilled = 0;
     QMenu* m_popup = nullptr;
