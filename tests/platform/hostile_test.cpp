@@ -19,6 +19,15 @@ IniFile loadHostile(const Testing::HostileFile& file)
     return IniFile(path);
 }
 
+// Slot 1 red, then notes past twice the part that is read.
+QByteArray largeFile()
+{
+    QByteArray bytes = "[Palette]\r\nFarbe1=255\r\n";
+    while (bytes.size() < 2 * IniFile::readLimit)
+        bytes += "[Notizen]\r\nText=" + QByteArray(100, 'n') + "\r\n";
+    return bytes;
+}
+
 } // namespace
 
 TEST(HostileFiles, LoadWithoutHarmAndGiveDefaults)
@@ -67,10 +76,7 @@ TEST(HostileFiles, LargeFilesAreReadInPartAndSavedWhole)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("gross.ini");
-    QByteArray bytes = "[Palette]\r\nFarbe1=255\r\n";
-    while (bytes.size() < 2 * IniFile::readLimit)
-        bytes += "[Notizen]\r\nText=" + QByteArray(100, 'n') + "\r\n";
-    bytes += "[Spaet]\r\nFarbe2=7\r\n";
+    const QByteArray bytes = largeFile() + "[Spaet]\r\nFarbe2=7\r\n";
     Testing::writeFile(path, bytes);
 
     IniFile ini(path);
@@ -89,9 +95,7 @@ TEST(HostileFiles, LargeFileChangedSinceReadingIsNotMixed)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("gross.ini");
-    QByteArray bytes = "[Palette]\r\nFarbe1=255\r\n";
-    while (bytes.size() < 2 * IniFile::readLimit)
-        bytes += "[Notizen]\r\nText=" + QByteArray(100, 'n') + "\r\n";
+    const QByteArray bytes = largeFile();
     const QByteArray changes[] = {"[Neu]\r\nA=1\r\n" + bytes, bytes.left(IniFile::readLimit / 2), QByteArray()};
     for (const QByteArray& changed : changes) {
         Testing::writeFile(path, bytes);
