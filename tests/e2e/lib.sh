@@ -111,12 +111,25 @@ close_window() {
 }
 clipboard_matches() { xclip -o -selection clipboard 2>/dev/null | grep -Eq "$1"; }
 
-# A notification-area host for the tray journeys, ended with the journey.
+# A notification-area host for the tray journeys, ended with the journey. A host that dies while
+# it starts up (it happens on a loaded machine) is started again.
 start_tray_host() {
-    trayer --edge bottom --align right --widthtype pixel --width 100 --height 24 --transparent false &
-    TRAYER=$!
+    TRAYER=""
     trap 'kill "$PID" "$TRAYER" 2>/dev/null || true; rm -rf "$WORK"' EXIT
-    wait_for "the notification area did not appear" tray_owned
+    local attempt
+    for attempt in 1 2 3; do
+        trayer --edge bottom --align right --widthtype pixel --width 100 --height 24 --transparent false \
+            >>"$WORK/trayer.log" 2>&1 &
+        TRAYER=$!
+        local deadline=$((SECONDS + TIMEOUT))
+        while [ "$SECONDS" -lt "$deadline" ] && kill -0 "$TRAYER" 2>/dev/null; do
+            tray_owned >/dev/null 2>&1 && return 0
+            sleep 0.1
+        done
+        kill "$TRAYER" 2>/dev/null || true
+    done
+    cat "$WORK/trayer.log" >&2
+    fail "the notification area did not appear"
 }
 tray_owned() { xdotool search --onlyvisible --class trayer; }
 tray_icon() { xwininfo -root -tree | grep '("tintara" "tintara")  22x22' | head -1 | grep .; }
