@@ -3,6 +3,7 @@
 #include "platform/systemcolors.h"
 
 #include "ui_tform1.h"
+#include "controls/eventhook.h"
 #include "pages/z_optionen.h"
 
 #include <QMenu>
@@ -18,16 +19,16 @@ constexpr std::array<const char*, 8> formatNames = {"HTML", "Hex", "RGB", "Delph
 
 void TForm1::connectCopyFormat()
 {
+    auto* clicks = new EventHook([this](QObject* watched, QEvent* event) { return valuePanelClick(watched, event); }, this);
+    for (QWidget* label : {ui->Label6, ui->lbHex, ui->Label8, ui->lbRGB, ui->Label3, ui->lbDelphi, ui->Label7, ui->lbCpp})
+        label->installEventFilter(clicks);
     connect(m_optionen, &Z_Optionen::copyFormatChanged, this, &TForm1::cbTrayFormatChange);
 }
 
 // The value panel's captions and values choose the copy format when clicked.
 bool TForm1::valuePanelClick(QObject* watched, QEvent* event)
 {
-    const QObject* const labels[] = {ui->Label6, ui->lbHex, ui->Label8, ui->lbRGB,
-                                     ui->Label3, ui->lbDelphi, ui->Label7, ui->lbCpp};
-    if (std::find(std::begin(labels), std::end(labels), watched) == std::end(labels)
-        || !m_clicks.isClick(watched, event))
+    if (!m_clicks.isClick(watched, event))
         return false;
     FormatZwischenablage(watched);
     return true;

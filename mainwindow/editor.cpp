@@ -3,6 +3,7 @@
 #include "color/html.h"
 #include "color/notation.h"
 #include "controls/tcolorshape.h"
+#include "controls/eventhook.h"
 #include "pages/numberentry.h"
 #include "pages/z_vorschlag.h"
 #include "rules/editorinput.h"
@@ -47,8 +48,19 @@ void TForm1::connectEditor()
     }
     for (QScrollBar* bar : {ui->sbRot, ui->sbGruen, ui->sbBlau, ui->sbH, ui->sbS, ui->sbV})
         connect(bar, &QScrollBar::valueChanged, this, &TForm1::ScrollbarWechsel);
-    for (QLineEdit* field : {ui->edRot, ui->edGruen, ui->edBlau, ui->edH, ui->edS, ui->edV})
+    // The channel fields filter their own keys and fill themselves in when left.
+    auto* channelInput = new EventHook(
+        [this](QObject* watched, QEvent* event) {
+            auto* field = static_cast<QLineEdit*>(watched);
+            if (event->type() == QEvent::FocusOut)
+                EditFuellen(field);
+            return event->type() == QEvent::KeyPress && WertEingabe(field, static_cast<QKeyEvent*>(event));
+        },
+        this);
+    for (QLineEdit* field : {ui->edRot, ui->edGruen, ui->edBlau, ui->edH, ui->edS, ui->edV}) {
         connect(field, &QLineEdit::textChanged, this, &TForm1::ScrollbarWechsel);
+        field->installEventFilter(channelInput);
+    }
     connect(ui->sbHell, &QScrollBar::valueChanged, this, &TForm1::sbHellChange);
     connect(ui->edHTML, &QLineEdit::textChanged, this, &TForm1::FarbwertAnzeigeChange);
 }
@@ -221,12 +233,6 @@ void TForm1::sbHellChange()
     const TColor color = ShadeColor(m_brightnessBase, ui->sbHell->value());
     ui->Farbanzeige->setColor(color);
     ScrollbarAnpassung(color);
-}
-
-bool TForm1::isChannelField(const QObject* object) const
-{
-    return object == ui->edRot || object == ui->edGruen || object == ui->edBlau || object == ui->edH
-        || object == ui->edS || object == ui->edV;
 }
 
 int TForm1::channelLimit(const QLineEdit* field) const

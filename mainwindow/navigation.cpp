@@ -63,13 +63,12 @@ void TForm1::mmMenueClick(QAction* entry)
         Toolbar(findChild<QObject*>(QLatin1String(row->sender)));
 }
 
-// Sees every key before the focused control does: the function keys, then the fields' key filters.
+// Sees every key before the focused control does, for the function keys; and the mouse of the
+// whole window for dragging swatches, picking and the context menu.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (dragEvent(watched, event) || pickerEvent(watched, event) || contextMenuEvent(watched, event) || valuePanelClick(watched, event))
+    if (dragEvent(watched, event) || pickerEvent(watched, event) || contextMenuEvent(watched, event))
         return true;
-    if (event->type() == QEvent::FocusOut && isChannelField(watched))
-        EditFuellen(static_cast<QLineEdit*>(watched));
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto* receiver = static_cast<QWidget*>(watched);
         // A key the focused control ignores travels on to its parents; act on it only once.
@@ -80,9 +79,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             m_lastKeyReceiver = receiver;
             FormKeyDown(static_cast<QKeyEvent*>(event)->key());
         }
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (isChannelField(watched))
-            return WertEingabe(static_cast<QLineEdit*>(watched), key);
     }
     return QMainWindow::eventFilter(watched, event);
 }

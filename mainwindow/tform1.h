@@ -154,7 +154,6 @@ private:
     void EditFuellen(QLineEdit* field);
     void runColorDialog();
     int channelLimit(const QLineEdit* field) const;
-    bool isChannelField(const QObject* object) const;
     // Which group of editor controls the user works in: the one that has the keyboard focus.
     enum class SourceKind { None, RgbFields, HsvFields, HsvBars, RgbBars };
     SourceKind sourceKind() const;
