@@ -64,10 +64,10 @@ void TForm1::mmMenueClick(QAction* entry)
 }
 
 // Sees every key before the focused control does, for the function keys; and the mouse of the
-// whole window for dragging swatches, picking and the context menu.
+// whole window for dragging swatches and the context menu.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (dragEvent(watched, event) || pickerEvent(watched, event) || contextMenuEvent(watched, event))
+    if (dragEvent(watched, event) || contextMenuEvent(watched, event))
         return true;
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto* receiver = static_cast<QWidget*>(watched);

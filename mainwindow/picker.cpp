@@ -1,6 +1,7 @@
 #include "mainwindow/tform1.h"
 
 #include "controls/tcolorshape.h"
+#include "controls/eventhook.h"
 #include "controls/tmagnifier.h"
 
 #include "ui_tform1.h"
@@ -18,27 +19,34 @@ std::optional<int> zoomLevelFor(int index)
 }
 
 // Press on the magnifier, move anywhere on the screen, release: the pixel under the pointer.
-bool TForm1::pickerEvent(QObject* watched, QEvent* event)
+// The press is the magnifier's own; the window holds the mouse for the rest.
+void TForm1::connectPicker()
 {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        if (watched != ui->Zoom)
-            return false;
-        ZoomMouseDown(static_cast<QMouseEvent*>(event)->button());
-        return true;
-    case QEvent::MouseMove:
-        if (!m_picking)
-            return false;
-        FormMouseMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-        return true;
-    case QEvent::MouseButtonRelease:
-        // Only the release that ends picking; a click elsewhere in the window is no pick.
-        if (!m_picking)
-            return false;
+    ui->Zoom->installEventFilter(new EventHook(
+        [this](QObject*, QEvent* event) {
+            if (event->type() != QEvent::MouseButtonPress)
+                return false;
+            ZoomMouseDown(static_cast<QMouseEvent*>(event)->button());
+            return true;
+        },
+        this));
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_picking)
+        FormMouseMove(event->globalPosition().toPoint());
+    else
+        QMainWindow::mouseMoveEvent(event);
+}
+
+// Only the release that ends picking; a click elsewhere in the window is no pick.
+void TForm1::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (m_picking)
         ZoomMouseUp();
-        return true;
-    default: return false;
-    }
+    else
+        QMainWindow::mouseReleaseEvent(event);
 }
 
 void TForm1::ZoomMouseDown(Qt::MouseButton button)

@@ -79,6 +79,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     ui->Zoom->setScreen(&m_platform.screen);
     connectNavigation();
     connectEditor();
+    connectPicker();
     connectScheme();
     connectContextMenu();
     connectCopyFormat();

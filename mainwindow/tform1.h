@@ -136,6 +136,8 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void FormCreate();
@@ -196,7 +198,7 @@ private:
     void moduleFollowUps(TColorShape* target);
 
     // Screen picking
-    bool pickerEvent(QObject* watched, QEvent* event);
+    void connectPicker();
     void ZoomMouseDown(Qt::MouseButton button);
     void FormMouseMove(QPoint globalPosition);
     void ZoomMouseUp();
