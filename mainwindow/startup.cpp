@@ -23,11 +23,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLayout>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QScreen>
-#include <QSet>
-#include <QSignalBlocker>
 
 static void initResources()
 {

@@ -6,16 +6,12 @@
 #include "platform/filedialog.h"
 #include "platform/platform.h"
 
-#include <QHash>
-#include <QImage>
 #include <QMainWindow>
 #include <QPointer>
-#include <QSet>
 
 #include <array>
 #include <memory>
 #include <optional>
-#include <vector>
 
 class QAction;
 class QCheckBox;
