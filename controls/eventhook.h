@@ -10,6 +10,8 @@ namespace Tintara {
 // Lets a control's own events be handled where the control is used, without a subclass.
 class EventHook : public QObject
 {
+    Q_OBJECT
+
 public:
     using Handler = std::function<bool(QObject* watched, QEvent* event)>;
 

@@ -1,5 +1,6 @@
 #include "mainwindow/tform1.h"
 
+#include "controls/eventhook.h"
 #include "controls/ramp.h"
 #include "controls/tcolorshape.h"
 #include "pages/modulepage.h"
@@ -86,6 +87,8 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
 TForm1::~TForm1()
 {
     QGuiApplication::instance()->removeEventFilter(this);
+    // The hooks call into the window; the controls they watch get events while they are destroyed.
+    qDeleteAll(findChildren<EventHook*>(Qt::FindDirectChildrenOnly));
 }
 
 void TForm1::FormCreate()
