@@ -156,11 +156,13 @@ TEST(TrayModeBox, TheCmykBoxBelongsToTheWindowAndKeepsTheProgramRunning)
     QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [&] { lastWindowClosed = true; });
     QString shown;
     QWidget* owner = nullptr;
+    QMessageBox::Icon icon = QMessageBox::Information;
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             shown = box->text();
             owner = box->parentWidget();
+            icon = box->icon();
             box->button(QMessageBox::Ok)->click();
         }
     });
@@ -173,5 +175,6 @@ TEST(TrayModeBox, TheCmykBoxBelongsToTheWindowAndKeepsTheProgramRunning)
     EXPECT_EQ(QApplication::exec(), 42);
     EXPECT_EQ(shown, "0;127;255;0");
     EXPECT_EQ(owner, &window);
+    EXPECT_EQ(icon, QMessageBox::NoIcon) << "a plain box, like the info page's message";
     EXPECT_FALSE(lastWindowClosed);
 }
