@@ -132,13 +132,31 @@ start_tray_host() {
     fail "the notification area did not appear"
 }
 tray_owned() { xdotool search --onlyvisible --class trayer; }
-tray_icon() { xwininfo -root -tree | grep '("tintara" "tintara")  22x22' | head -1 | grep .; }
-# Clicks the program's icon in the notification area once it is there and waits for its menu.
+# The program's icon once the notification area shows it: the first line of `xwininfo -tree`,
+# and only once it is mapped, since an icon not yet docked lets a click fall through to the host.
+tray_icon() {
+    local line
+    line=$(xwininfo -root -tree | grep '("tintara" "tintara")  22x22' | head -1)
+    [ -n "$line" ] && viewable "$(echo "$line" | awk '{print $1}')" && echo "$line"
+}
+# Clicks the program's icon in the notification area and waits for its menu. A click the host
+# swallowed while it was still docking the icon is repeated; a menu that opens ends the waiting.
 click_tray_icon() {
-    wait_for "no icon in the notification area" tray_icon
-    local icon ix iy
-    icon=$(tray_icon)
-    ix=$(echo "$icon" | sed -E 's/.* \+([0-9]+)\+([0-9]+)$/\1/')
-    iy=$(echo "$icon" | sed -E 's/.* \+([0-9]+)\+([0-9]+)$/\2/')
-    open_menu xdotool mousemove $((ix + 11)) $((iy + 11)) click 1
+    local deadline=$((SECONDS + TIMEOUT)) icon ix iy before
+    while :; do
+        wait_for "no icon in the notification area" tray_icon
+        icon=$(tray_icon)
+        ix=$(echo "$icon" | sed -E 's/.* \+([0-9]+)\+([0-9]+)$/\1/')
+        iy=$(echo "$icon" | sed -E 's/.* \+([0-9]+)\+([0-9]+)$/\2/')
+        before=$(program_windows)
+        xdotool mousemove $((ix + 11)) $((iy + 11)) click 1
+        local retry=$((SECONDS + 5))
+        until windows_new_since "$before"; do
+            [ "$SECONDS" -lt "$deadline" ] || fail "no menu opened after a click on the icon at $ix,$iy"
+            [ "$SECONDS" -lt "$retry" ] || continue 2
+            sleep 0.1
+        done
+        MENUS=$(comm -13 <(echo "$before") <(program_windows))
+        return 0
+    done
 }
