@@ -1,6 +1,7 @@
 #include "mainwindow/tform1.h"
 
 #include "controls/tcolorshape.h"
+#include "mainwindow/contextmenu.h"
 #include "rules/configformat.h"
 #include "pages/z_abstufungen.h"
 #include "pages/z_farbverlauf.h"
@@ -72,8 +73,7 @@ void TForm1::Konfigurationspeichern()
     c.helligkeit = m_helligkeit->startColour();
     c.verlaufStart = m_farbverlauf->startColour();
     c.verlaufEnde = m_farbverlauf->endColour();
-    for (int i = 0; i < 5; ++i)
-        c.clipbrd[i] = m_buffers[i]->color();
+    c.clipbrd = m_menu->history();
     c.backgrnd = m_storedBackground;
     c.backgrndS = m_customBackground;
     m_palette->saveTo(c);
@@ -144,8 +144,7 @@ void TForm1::restoreConfiguration(const Configuration& c)
     if (on(12))
         m_vorschlag->restoreFrames(c.rahmen);
     if (on(6)) {
-        for (int i = 0; i < 5; ++i)
-            m_buffers[i]->setColor(c.clipbrd[i]);
+        m_menu->restoreHistory(c.clipbrd);
     }
     if (on(7)) {
         m_customBackground = c.backgrndS;

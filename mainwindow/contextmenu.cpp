@@ -1,11 +1,8 @@
-#include "mainwindow/tform1.h"
+#include "mainwindow/contextmenu.h"
 
 #include "color/notation.h"
 #include "controls/tcolorshape.h"
-#include "rules/navigationrules.h"
-
-#include "ui_tform1.h"
-#include "pages/z_optionen.h"
+#include "platform/platform.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -23,6 +20,10 @@ constexpr std::array<std::pair<const char*, const char*>, 8> notationItems = {{
     {"puCMYK", "CMYK-Farbwert"},
 }};
 
+// The copy formats as the quick-copy entry names them.
+constexpr std::array<const char*, 8> formatNames = {"HTML", "Hex", "RGB", "Delphi", "C++", "Visual Basic",
+                                                    "Visual Basic.Net", "CMYK"};
+
 QAction* addItem(QMenu* menu, const char* name, const QString& caption, bool enabled = true)
 {
     QAction* item = menu->addAction(caption);
@@ -33,14 +34,24 @@ QAction* addItem(QMenu* menu, const char* name, const QString& caption, bool ena
 
 } // namespace
 
-void TForm1::connectContextMenu()
+ContextMenu::ContextMenu(QWidget& window, QLineEdit* htmlField, const Platform& platform,
+                         std::function<int()> copyFormat, EmptySlotCheck isEmptySlot)
+    : QObject(&window)
+    , m_platform(platform)
+    , m_htmlField(htmlField)
+    , m_copyFormat(std::move(copyFormat))
+    , m_isEmptySlot(std::move(isEmptySlot))
 {
     for (int i = 0; i < 5; ++i)
-        m_buffers[i] = findChild<TColorShape*>(i == 0 ? QStringLiteral("shZwischenspeicher")
-                                                      : QStringLiteral("shZwischenspeicher%1").arg(i));
-    m_popup = new QMenu(this);
+        m_buffers[i] = window.findChild<TColorShape*>(i == 0 ? QStringLiteral("shZwischenspeicher")
+                                                             : QStringLiteral("shZwischenspeicher%1").arg(i));
+    // Every control hands the request on to this menu; edit fields show no menu of their own.
+    for (QWidget* control : window.findChildren<QWidget*>())
+        control->installEventFilter(this);
+
+    m_popup = new QMenu(&window);
     m_popup->setObjectName(QStringLiteral("Popupmenue"));
-    m_popup->setFont(font());
+    m_popup->setFont(window.font());
     m_puPaste = addItem(m_popup, "puPaste", QStringLiteral("Einfügen"), false);
     m_puCopy = addItem(m_popup, "puCopy", QStringLiteral("Kopieren"), false);
     m_popup->addSeparator();
@@ -57,13 +68,13 @@ void TForm1::connectContextMenu()
         addItem(m_popup, "puHintergrundStandard", QStringLiteral("Hintergrundfarbe auf Standard zurücksetzen"));
     m_popup->addSeparator();
     m_puHilfe = addItem(m_popup, "puHilfe", QStringLiteral("Hilfe"));
-    connect(m_popup, &QMenu::triggered, this, &TForm1::PopupmenueClick);
+    connect(m_popup, &QMenu::triggered, this, &ContextMenu::PopupmenueClick);
 }
 
 // Which menu a control asks for: editable swatches take colours, read-only ones only give them.
-TForm1::MenuContext TForm1::menuContextFor(QObject* control) const
+ContextMenu::MenuContext ContextMenu::menuContextFor(QObject* control) const
 {
-    if (control == ui->edHTML)
+    if (control == m_htmlField)
         return MenuContext::HtmlField;
     const auto* swatch = qobject_cast<const TColorShape*>(control);
     if (!swatch || swatch->role() == TColorShape::Role::Decoration)
@@ -71,42 +82,37 @@ TForm1::MenuContext TForm1::menuContextFor(QObject* control) const
     return swatch->role() == TColorShape::Role::Source ? MenuContext::ReadOnlySwatch : MenuContext::EditableSwatch;
 }
 
-bool TForm1::contextMenuEvent(QObject* watched, QEvent* event)
+bool ContextMenu::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::ContextMenu || !watched->isWidgetType()
-        || static_cast<QWidget*>(watched)->window() != this)
+    if (event->type() != QEvent::ContextMenu)
         return false;
-    // Every control hands the request on to the window; edit fields show no menu of their own.
-    m_menuContext = menuContextFor(watched);
-    // The menu acts on the swatch it was opened on, an empty slot too; the value panel keeps
-    // showing the swatch last pointed at.
-    if (m_menuContext != MenuContext::None && m_menuContext != MenuContext::HtmlField) {
-        m_hoverSwatch = static_cast<TColorShape*>(watched);
-        m_hoverColor = m_hoverSwatch->color();
+    const MenuContext context = menuContextFor(watched);
+    // The menu acts on the swatch it was opened on, an empty slot too.
+    if (context == MenuContext::EditableSwatch || context == MenuContext::ReadOnlySwatch) {
+        m_target = static_cast<TColorShape*>(watched);
+        m_targetColor = m_target->color();
     }
-    PopupmenuePopup();
+    PopupmenuePopup(context);
     m_popup->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
     return true;
 }
 
-void TForm1::PopupmenuePopup()
+void ContextMenu::PopupmenuePopup(MenuContext context)
 {
-    const bool swatch = m_menuContext == MenuContext::EditableSwatch || m_menuContext == MenuContext::ReadOnlySwatch;
+    const bool swatch = context == MenuContext::EditableSwatch || context == MenuContext::ReadOnlySwatch;
     // An empty slot has no colour to give, only room to take one.
-    const int slot = PalettenCheck(m_hoverSwatch);
-    const bool givesColour = swatch && !(slot > 0 && m_used[slot - 1] != 1);
-    m_puCopy->setEnabled(m_menuContext == MenuContext::HtmlField);
-    m_puPaste->setEnabled(m_menuContext == MenuContext::HtmlField);
+    const bool givesColour = swatch && !m_isEmptySlot(m_target);
+    m_puCopy->setEnabled(context == MenuContext::HtmlField);
+    m_puPaste->setEnabled(context == MenuContext::HtmlField);
     m_puHintergrund->setEnabled(givesColour);
     m_puFarbwert->setEnabled(givesColour);
     m_puFarbwerte->setEnabled(givesColour);
-    m_puInsert->setEnabled(m_bufferFilled == 1 && m_menuContext == MenuContext::EditableSwatch);
-    m_menuContext = MenuContext::None;
+    m_puInsert->setEnabled(m_bufferFilled == 1 && context == MenuContext::EditableSwatch);
 }
 
-void TForm1::PopupmenueClick(QAction* item)
+void ContextMenu::PopupmenueClick(QAction* item)
 {
-    const TColor color = m_hoverColor;
+    const TColor color = m_targetColor;
     auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     if (item == m_puCopy) {
         if (field && field->hasSelectedText())
@@ -115,19 +121,21 @@ void TForm1::PopupmenueClick(QAction* item)
         if (field)
             field->insert(m_platform.clipboard.text());
     } else if (item == m_puHintergrund) {
-        setUserBackground(color);
+        Q_EMIT backgroundChosen(color);
     } else if (item == m_puHilfe) {
-        Toolbar(ui->ToolButton35);
+        Q_EMIT helpRequested();
     } else if (item == m_puHintergrundStandard) {
-        m_customBackground = 0;
-        HintergrundWechsel(standardBackground());
+        Q_EMIT backgroundReset();
     } else if (item == m_puInsert) {
-        pasteBufferColor();
+        if (m_target) {
+            m_target->setColor(m_buffers[0]->color());
+            Q_EMIT colorInserted(m_target, m_buffers[0]->color());
+        }
     } else {
         int notation = static_cast<int>(std::find(m_notationActions.begin(), m_notationActions.end(), item)
                                         - m_notationActions.begin());
         if (item == m_puFarbwert)
-            notation = m_optionen->copyFormat();
+            notation = m_copyFormat();
         if (notation >= 0 && notation < NotationCount) {
             m_platform.clipboard.setText(QString::fromStdString(ColorNotation(color, notation)));
             pushBuffer(color);
@@ -136,7 +144,13 @@ void TForm1::PopupmenueClick(QAction* item)
     m_puFarbwerte->setEnabled(false);
 }
 
-void TForm1::pushBuffer(TColor color)
+void ContextMenu::showCopyFormat(int index)
+{
+    if (index >= 0 && index < static_cast<int>(formatNames.size()))
+        m_puFarbwert->setText(QStringLiteral("Farbwert kopieren (%1)").arg(QLatin1String(formatNames[index])));
+}
+
+void ContextMenu::pushBuffer(TColor color)
 {
     for (int i = 4; i > 0; --i)
         m_buffers[i]->setColor(m_buffers[i - 1]->color());
@@ -144,19 +158,18 @@ void TForm1::pushBuffer(TColor color)
     m_bufferFilled = 1;
 }
 
-// "Farbwert einfügen": the newest buffer colour goes into the swatch the menu was opened on.
-void TForm1::pasteBufferColor()
+std::array<TColor, 5> ContextMenu::history() const
 {
-    if (!m_hoverSwatch)
-        return;
-    const TColor color = m_buffers[0]->color();
-    m_hoverSwatch->setColor(color);
-    if (const int slot = PalettenCheck(m_hoverSwatch))
-        setSlot(slot, color, 1); // an empty slot is filled like a drop fills it
-    if (m_hoverSwatch == ui->Farbanzeige)
-        setActiveColor(color);
-    else
-        moduleFollowUps(m_hoverSwatch);
+    std::array<TColor, 5> colors{};
+    for (int i = 0; i < 5; ++i)
+        colors[i] = m_buffers[i]->color();
+    return colors;
+}
+
+void ContextMenu::restoreHistory(const std::array<TColor, 5>& colors)
+{
+    for (int i = 0; i < 5; ++i)
+        m_buffers[i]->setColor(colors[i]);
 }
 
 } // namespace Tintara

@@ -4,18 +4,11 @@
 
 #include "ui_tform1.h"
 #include "controls/eventhook.h"
+#include "mainwindow/contextmenu.h"
 #include "pages/z_optionen.h"
 
-#include <QMenu>
 
 namespace Tintara {
-
-namespace {
-
-constexpr std::array<const char*, 8> formatNames = {"HTML", "Hex", "RGB", "Delphi", "C++", "Visual Basic",
-                                                    "Visual Basic.Net", "CMYK"};
-
-} // namespace
 
 void TForm1::connectCopyFormat()
 {
@@ -47,9 +40,7 @@ void TForm1::FormatZwischenablage(QObject* sender)
             m_optionen->selectCopyFormat(indexes[i]);
         }
     }
-    const int index = m_optionen->copyFormat();
-    if (index >= 0 && index < static_cast<int>(formatNames.size()))
-        m_puFarbwert->setText(QStringLiteral("Farbwert kopieren (%1)").arg(QLatin1String(formatNames[index])));
+    m_menu->showCopyFormat(m_optionen->copyFormat());
 }
 
 void TForm1::cbTrayFormatChange()

@@ -86,6 +86,16 @@ void TForm1::setActiveColor(TColor color)
     ScrollbarAnpassung(color);
 }
 
+// A picked colour comes to the editor as if its sliders had been moved.
+void TForm1::takePickedColor(TColor color)
+{
+    ui->sbRot->setValue(redOf(color));
+    ui->sbGruen->setValue(greenOf(color));
+    ui->sbBlau->setValue(blueOf(color));
+    m_brightnessBase = color;
+    ScrollbarAnpassung(color);
+}
+
 void TForm1::ScrollbarAnpassung(TColor color)
 {
     {

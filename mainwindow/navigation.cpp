@@ -2,6 +2,7 @@
 
 #include "pages/modulepage.h"
 #include "pages/z_optionen.h"
+#include "mainwindow/traymode.h"
 #include "rules/navigationrules.h"
 
 #include "ui_tform1.h"
@@ -51,7 +52,7 @@ void TForm1::Toolbar(QObject* sender)
     case Command::HsvMode:
     case Command::PickerMode: Anzeigemodus(sender); break;
     case Command::Help: openHelpFile(); break;
-    case Command::Tray: InTrayMinimieren(); break;
+    case Command::Tray: m_tray->InTrayMinimieren(); break;
     case Command::Exit: Programmende(); break;
     }
 }
@@ -63,12 +64,9 @@ void TForm1::mmMenueClick(QAction* entry)
         Toolbar(findChild<QObject*>(QLatin1String(row->sender)));
 }
 
-// Sees every key before the focused control does, for the function keys; and the mouse of the
-// whole window for dragging swatches and the context menu.
+// Sees every key before the focused control does, for the function keys.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (dragEvent(watched, event) || contextMenuEvent(watched, event))
-        return true;
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto* receiver = static_cast<QWidget*>(watched);
         // A key the focused control ignores travels on to its parents; act on it only once.

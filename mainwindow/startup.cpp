@@ -3,6 +3,7 @@
 #include "controls/eventhook.h"
 #include "controls/ramp.h"
 #include "controls/tcolorshape.h"
+#include "mainwindow/screenpicker.h"
 #include "pages/modulepage.h"
 #include "pages/z_abstufungen.h"
 #include "pages/z_export.h"
@@ -75,11 +76,12 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     ui->Zoom->setScreen(&m_platform.screen);
     connectNavigation();
     connectEditor();
-    connectPicker();
     connectScheme();
     connectContextMenu();
+    connectDrag();
     connectCopyFormat();
-    connectTrayMode();
+    m_picker = new ScreenPicker(*this, ui->Zoom, ui->cbZoom, ui->Farbanzeige, m_platform.screen);
+    connect(m_picker, &ScreenPicker::picked, this, &TForm1::takePickedColor);
     QGuiApplication::instance()->installEventFilter(this);
     FormCreate();
 }
@@ -104,7 +106,6 @@ void TForm1::FormCreate()
     m_lastRandomColor = activeColor();
     bindHoverRule();
     Farbwerte(activeColor());
-    m_bufferFilled = 0;
     if (!m_options.arguments.isEmpty())
         PaletteLaden(m_options.arguments.constFirst());
 }

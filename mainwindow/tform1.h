@@ -26,8 +26,11 @@ class TForm1;
 
 namespace Tintara {
 
+class ContextMenu;
+class ScreenPicker;
+class SwatchDrag;
 class TColorShape;
-class TTrayIcon;
+class TrayMode;
 class Z_Abstufungen;
 class Z_Farbverlauf;
 class Z_Helligkeit;
@@ -37,9 +40,6 @@ class Z_Vorschlag;
 class Z_Paletteninfo;
 struct SchemeSlots;
 struct Configuration;
-
-// The magnifier's zoom level for an item of the zoom list, if the item is one.
-std::optional<int> zoomLevelFor(int index);
 
 // Where the window keeps its configuration, and what the command line asked for.
 struct StartOptions {
@@ -100,22 +100,11 @@ public:
     TColorShape* hoverSwatch() const { return m_hoverSwatch; }
     TColor hoverColor() const { return m_hoverColor; }
 
-    // Drag and drop of colours between swatches.
-    void DragDrop(TColorShape* target, TColorShape* source);
-    void DragDropTrash(TColorShape* source);
-    bool isDragging() const { return m_dragSource != nullptr; }
-
-    // Picking a colour from the screen with the magnifier.
-    bool isPicking() const { return m_picking; }
-
-    // Tray mode.
-    QMenu* trayMenu() const { return m_puTray; }
-    TTrayIcon* trayIcon() const { return m_trayIcon; }
-
-    // The context menu and the colour history.
-    QMenu* popupMenu() const { return m_popup; }
-    void PopupmenueClick(QAction* item);
-    int bufferFilled() const { return m_bufferFilled; }
+    // The helpers that handle the window's mouse and menus.
+    const SwatchDrag& swatchDrag() const { return *m_drag; }
+    const ScreenPicker& picker() const { return *m_picker; }
+    TrayMode& trayMode() const { return *m_tray; }
+    ContextMenu& contextMenu() const { return *m_menu; }
 
     // Makes `color` the user's background (the context menu's "Als Hintergrundfarbe").
     void setUserBackground(TColor color);
@@ -132,8 +121,6 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void FormCreate();
@@ -145,6 +132,7 @@ private:
     void connectScheme();
 
     // Editor
+    void takePickedColor(TColor color);
     void ScrollbarWechsel();
     void FarbwertAnzeigeChange();
     void sbHellChange();
@@ -160,22 +148,12 @@ private:
     void showRgbFields();
     void showHsv(const Hsv& hsv);
 
-    // Drag and drop
-    enum class DropKind { General, Trash, Mixer };
-    bool dragEvent(QObject* watched, QEvent* event);
-    void endDrag();
-    std::optional<DropKind> dropKindOf(const QWidget* target) const;
-    QWidget* dropTargetAt(QPoint globalPosition) const;
-    void drop(QWidget* target, TColorShape* source);
-
-    // Context menu
-    enum class MenuContext { None, EditableSwatch, ReadOnlySwatch, HtmlField };
+    // Colours dropped or pasted on swatches
+    void connectDrag();
     void connectContextMenu();
-    MenuContext menuContextFor(QObject* control) const;
-    bool contextMenuEvent(QObject* watched, QEvent* event);
-    void PopupmenuePopup();
-    void pushBuffer(TColor color);
-    void pasteBufferColor();
+    void DragDrop(TColorShape* target, TColorShape* source);
+    void DragDropTrash(TColorShape* source);
+    void insertColor(TColorShape* swatch, TColor color);
 
     // Configuration, old schemes and the copy format
     void Konfigurationladen();
@@ -192,17 +170,6 @@ private:
     // Module pages
     void RandomColor();
     void moduleFollowUps(TColorShape* target);
-
-    // Screen picking
-    void connectPicker();
-    void ZoomMouseDown(Qt::MouseButton button);
-    void FormMouseMove(QPoint globalPosition);
-    void ZoomMouseUp();
-
-    // Tray mode
-    void connectTrayMode();
-    void InTrayMinimieren();
-    void PopupmenueTrayClick(QAction* item);
 
     // Colour scheme and value panel
     void AufShape(TColorShape* swatch);
@@ -222,20 +189,10 @@ private:
 
     std::array<TColorShape*, 16> m_slots{};
     std::array<int, 16> m_used{};
-    std::array<TColorShape*, 5> m_buffers{};
-    TColorShape* m_dragSource = nullptr;
-    int m_bufferFilled = 0;
-    QMenu* m_popup = nullptr;
-    QAction* m_puPaste = nullptr;
-    QAction* m_puCopy = nullptr;
-    QAction* m_puInsert = nullptr;
-    QAction* m_puFarbwert = nullptr;
-    QMenu* m_puFarbwerte = nullptr;
-    std::array<QAction*, 8> m_notationActions{};
-    QAction* m_puHintergrund = nullptr;
-    QAction* m_puHintergrundStandard = nullptr;
-    QAction* m_puHilfe = nullptr;
-    MenuContext m_menuContext = MenuContext::None;
+    SwatchDrag* m_drag = nullptr;
+    ContextMenu* m_menu = nullptr;
+    ScreenPicker* m_picker = nullptr;
+    TrayMode* m_tray = nullptr;
     TColorShape* m_hoverSwatch = nullptr;
     TColor m_hoverColor = 0;
     FileDialog m_dlOpen;
@@ -244,7 +201,6 @@ private:
     TColor m_brightnessBase = 0;
     TColor m_dialogColor = clBlack;
     bool m_inScrollbarWechsel = false;
-    bool m_picking = false;
 
     DisplayMode m_displayMode = DisplayMode::Hsv;
     int m_customBackground = 0;
@@ -254,8 +210,6 @@ private:
     const QEvent* m_lastKeyEvent = nullptr;
     QPointer<QWidget> m_lastKeyReceiver;
     TColor m_lastRandomColor = 0;
-    QMenu* m_puTray = nullptr;
-    TTrayIcon* m_trayIcon = nullptr;
     Z_Helligkeit* m_helligkeit = nullptr;
     Z_Abstufungen* m_abstufungen = nullptr;
     Z_Palette* m_palette = nullptr;

@@ -124,7 +124,7 @@ TEST_F(ConfigTest, StateSurvivesARestart)
     EXPECT_EQ(swatch("shPal12")->brushStyle(), TColorShape::BrushStyle::Solid);
     EXPECT_EQ(window->moduleBackground(), RGB(40, 50, 60));
     EXPECT_EQ(window->pos(), QPoint(33, 44));
-    EXPECT_EQ(window->popupMenu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (RGB)");
+    EXPECT_EQ(window->contextMenu().menu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (RGB)");
 }
 
 TEST_F(ConfigTest, OddValuesAreReadTheClassicWay)
@@ -183,12 +183,12 @@ TEST_F(WindowTest, ValuePanelCaptionsChooseTheCopyFormat)
     EXPECT_EQ(control<QComboBox>("cbTrayFormat")->currentIndex(), 2);
     EXPECT_TRUE(blue("Label8"));
     EXPECT_FALSE(blue("Label6"));
-    EXPECT_EQ(window->popupMenu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (RGB)");
+    EXPECT_EQ(window->contextMenu().menu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (RGB)");
 
     control<QComboBox>("cbTrayFormat")->setCurrentIndex(5);
     for (const char* caption : {"Label6", "Label8", "Label3", "Label7"})
         EXPECT_FALSE(blue(caption)) << caption;
-    EXPECT_EQ(window->popupMenu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (Visual Basic)");
+    EXPECT_EQ(window->contextMenu().menu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (Visual Basic)");
 
     QTest::mouseClick(control("Label3"), Qt::LeftButton);
     EXPECT_EQ(control<QComboBox>("cbTrayFormat")->currentIndex(), 3);

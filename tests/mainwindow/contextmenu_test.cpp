@@ -30,12 +30,12 @@ protected:
     {
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
         QCoreApplication::sendEvent(widget, &event);
-        window->popupMenu()->hide();
+        window->contextMenu().menu()->hide();
     }
 
     QAction* item(const char* name) const
     {
-        auto* found = window->popupMenu()->findChild<QAction*>(name);
+        auto* found = window->contextMenu().menu()->findChild<QAction*>(name);
         if (!found)
             found = window->findChild<QMenu*>("puFarbwerte") ? window->findChild<QAction*>(name) : nullptr;
         EXPECT_NE(found, nullptr) << name;
@@ -54,7 +54,7 @@ protected:
     {
         enter(swatch);
         openMenuOn(swatch);
-        window->PopupmenueClick(item(entry));
+        window->contextMenu().PopupmenueClick(item(entry));
     }
 
     std::vector<TColor> buffers() const
@@ -109,7 +109,7 @@ TEST_F(MenuTest, CopiesFillTheHistoryNewestFirst)
     }
     EXPECT_EQ(buffers(), (std::vector<TColor>{RGB(6, 0, 0), RGB(5, 0, 0), RGB(4, 0, 0), RGB(2, 0, 0), RGB(2, 0, 0)}));
     EXPECT_EQ(desktop.clipboard.content, "6,0,0");
-    EXPECT_EQ(window->bufferFilled(), 1);
+    EXPECT_EQ(window->contextMenu().bufferFilled(), 1);
 }
 
 TEST_F(MenuTest, EveryNotationItemCopiesItsText)
@@ -166,7 +166,7 @@ TEST_F(MenuTest, TheMenuActsOnTheSlotItWasOpenedOnEvenAnEmptyOne)
     EXPECT_FALSE(enabled("puFarbwert"));
     EXPECT_FALSE(enabled("puFarbwerte"));
     EXPECT_TRUE(enabled("puInsert"));
-    window->PopupmenueClick(item("puInsert"));
+    window->contextMenu().PopupmenueClick(item("puInsert"));
     EXPECT_EQ(swatch("Palette8")->color(), RGB(10, 20, 30));
     EXPECT_EQ(window->usedFlag(8), 1);
     EXPECT_EQ(swatch("Palette8")->dragMode(), TColorShape::DragMode::Automatic);
@@ -181,7 +181,7 @@ TEST_F(MenuTest, BackgroundCommands)
     EXPECT_EQ(window->moduleBackground(), RGB(0, 0, 0));
     EXPECT_EQ(control("Label10")->palette().color(QPalette::WindowText), QColor(Qt::white));
 
-    window->PopupmenueClick(item("puHintergrundStandard"));
+    window->contextMenu().PopupmenueClick(item("puHintergrundStandard"));
     EXPECT_EQ(window->moduleBackground(), TForm1::standardBackground());
     control<QAbstractButton>("ToolButton1")->click();
     EXPECT_EQ(window->moduleBackground(), TForm1::standardBackground()) << "the flag is off again";
@@ -201,12 +201,12 @@ TEST_F(MenuTest, TextCommandsWorkOnTheFocusedField)
     html->setFocus();
     html->selectAll();
     openMenuOn(html);
-    window->PopupmenueClick(item("puCopy"));
+    window->contextMenu().PopupmenueClick(item("puCopy"));
     EXPECT_EQ(desktop.clipboard.content, "#16AE00");
 
     desktop.clipboard.content = "#0000FF";
     html->selectAll();
-    window->PopupmenueClick(item("puPaste"));
+    window->contextMenu().PopupmenueClick(item("puPaste"));
     EXPECT_EQ(window->activeColor(), RGB(0, 0, 255));
 }
 
@@ -218,7 +218,7 @@ TEST_F(MenuTest, HelpItemOpensHelpLikeF1)
     const QString path = data.filePath("tintara/tintara.chm");
     Testing::writeFile(path, "");
     const Testing::ScopedEnvironment dataHome("XDG_DATA_HOME", data.path().toUtf8());
-    window->PopupmenueClick(item("puHilfe"));
+    window->contextMenu().PopupmenueClick(item("puHilfe"));
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(desktop.shell.opened, (QStringList{path, path}));
 }

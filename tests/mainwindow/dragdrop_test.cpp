@@ -37,7 +37,7 @@ TEST_F(DragTest, AnySwatchDroppedOnASlotMakesItUsed)
     EXPECT_EQ(swatch("Palette3")->color(), RGB(1, 2, 3));
     EXPECT_EQ(window->usedFlag(3), 1);
     EXPECT_EQ(swatch("Palette3")->dragMode(), TColorShape::DragMode::Automatic);
-    EXPECT_FALSE(window->isDragging());
+    EXPECT_FALSE(window->swatchDrag().isDragging());
 }
 
 TEST_F(DragTest, UsedSlotCopiesAndEmptySlotEmpties)
@@ -65,7 +65,7 @@ TEST_F(DragTest, ASlotDroppedOnItselfStaysUsed)
 TEST_F(DragTest, EmptySlotInManualModeDoesNotDrag)
 {
     drag(swatch("Palette16"), swatch("Palette1"));
-    EXPECT_FALSE(window->isDragging());
+    EXPECT_FALSE(window->swatchDrag().isDragging());
     EXPECT_EQ(window->usedFlag(1), 0);
 }
 
@@ -97,11 +97,11 @@ TEST_F(DragTest, NewestBufferCopiesToTheClipboardOlderOnesDoNot)
     drag(swatch("Vorschlag2"), swatch("shZwischenspeicher1"));
     EXPECT_EQ(swatch("shZwischenspeicher1")->color(), RGB(255, 0, 0));
     EXPECT_TRUE(desktop.clipboard.content.isEmpty());
-    EXPECT_EQ(window->bufferFilled(), 0);
+    EXPECT_EQ(window->contextMenu().bufferFilled(), 0);
 
     drag(swatch("Vorschlag2"), swatch("shZwischenspeicher"));
     EXPECT_EQ(desktop.clipboard.content, "0;255;255;0");
-    EXPECT_EQ(window->bufferFilled(), 1);
+    EXPECT_EQ(window->contextMenu().bufferFilled(), 1);
     EXPECT_EQ(swatch("shZwischenspeicher2")->color(), clBtnFace);
 
     control<QComboBox>("cbTrayFormat")->setCurrentIndex(0);
@@ -172,16 +172,16 @@ TEST_F(DragTest, SwatchesThatAreNeverTargetsRefuse)
     drag(swatch("Palette1"), swatch("FontColor"));
     EXPECT_EQ(swatch("Vorschlag5")->color(), before);
     EXPECT_NE(swatch("FontColor")->color(), RGB(3, 3, 3));
-    EXPECT_FALSE(window->isDragging());
+    EXPECT_FALSE(window->swatchDrag().isDragging());
 }
 
 TEST_F(DragTest, EscapeCallsTheDragOff)
 {
     useSlot(1, RGB(3, 3, 3));
     QTest::mousePress(swatch("Palette1"), Qt::LeftButton);
-    EXPECT_TRUE(window->isDragging());
+    EXPECT_TRUE(window->swatchDrag().isDragging());
     QTest::keyClick(window.get(), Qt::Key_Escape);
-    EXPECT_FALSE(window->isDragging());
+    EXPECT_FALSE(window->swatchDrag().isDragging());
     QTest::mouseRelease(swatch("Palette2"), Qt::LeftButton);
     EXPECT_EQ(window->usedFlag(2), 0);
 }

@@ -3,6 +3,7 @@
 #include "windowfixture.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QEnterEvent>
 #include <QMenu>
 #include <QScrollBar>
@@ -198,9 +199,10 @@ TEST_F(ModuleTest, PastingFollowsUpLikeADrop)
     useSlot(1, RGB(255, 255, 255));
     drag(swatch("Palette1"), swatch("shZwischenspeicher")); // the newest buffer colour, pastable
     const auto paste = [this](const char* target) {
-        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-        QCoreApplication::sendEvent(swatch(target), &enter);
-        window->PopupmenueClick(window->popupMenu()->findChild<QAction*>("puInsert"));
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(2, 2), swatch(target)->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(swatch(target), &rightClick);
+        window->contextMenu().menu()->hide();
+        window->contextMenu().PopupmenueClick(window->contextMenu().menu()->findChild<QAction*>("puInsert"));
         EXPECT_EQ(swatch(target)->color(), clWhite) << target;
     };
     show("ToolButton32");

@@ -51,7 +51,7 @@ TEST_F(PickerTest, PressMoveReleasePicksThePixelUnderThePointer)
     EXPECT_FALSE(zoom()->active());
     control<QComboBox>("cbZoom")->setCurrentIndex(2);
     QTest::mousePress(zoom(), Qt::LeftButton);
-    EXPECT_TRUE(window->isPicking());
+    EXPECT_TRUE(window->picker().isPicking());
     EXPECT_TRUE(zoom()->active());
     EXPECT_EQ(zoom()->zoomLevel(), 150);
 
@@ -60,7 +60,7 @@ TEST_F(PickerTest, PressMoveReleasePicksThePixelUnderThePointer)
     EXPECT_EQ(control<QLineEdit>("edHTML")->text(), "#16AE00") << "the editor waits for the release";
 
     QTest::mouseRelease(window.get(), Qt::LeftButton);
-    EXPECT_FALSE(window->isPicking());
+    EXPECT_FALSE(window->picker().isPicking());
     EXPECT_FALSE(zoom()->active());
     EXPECT_TRUE(zoom()->hasSnapshot());
     EXPECT_EQ(window->activeColor(), RGB(200, 100, 50));
@@ -72,11 +72,11 @@ TEST_F(PickerTest, PressMoveReleasePicksThePixelUnderThePointer)
 TEST_F(PickerTest, OnlyTheLeftButtonStartsPickingAndAnyReleaseEndsIt)
 {
     QTest::mousePress(zoom(), Qt::RightButton);
-    EXPECT_FALSE(window->isPicking());
+    EXPECT_FALSE(window->picker().isPicking());
     EXPECT_FALSE(zoom()->active());
     QTest::mousePress(zoom(), Qt::LeftButton);
     QTest::mouseRelease(window.get(), Qt::RightButton);
-    EXPECT_FALSE(window->isPicking());
+    EXPECT_FALSE(window->picker().isPicking());
 }
 
 namespace {
@@ -84,7 +84,7 @@ namespace {
 class TrayModeTest : public WindowTest
 {
 protected:
-    QAction* item(const char* name) const { return window->trayMenu()->findChild<QAction*>(name); }
+    QAction* item(const char* name) const { return window->trayMode().menu()->findChild<QAction*>(name); }
 };
 
 } // namespace
@@ -95,7 +95,7 @@ TEST_F(TrayModeTest, F10HidesTheWindowAndBuildsTheMenu)
     swatch("Palette3")->setHint("Link blau");
     QTest::keyClick(window.get(), Qt::Key_F10);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(window->trayIcon()->active());
+    EXPECT_TRUE(window->trayMode().icon()->active());
     EXPECT_EQ(desktop.notificationArea.calls.front().message, NotifyMessage::Add);
     EXPECT_EQ(desktop.notificationArea.calls.front().data.tip, "Mit der linken Maustaste klicken, um das Menü zu öffnen");
 
@@ -106,12 +106,12 @@ TEST_F(TrayModeTest, F10HidesTheWindowAndBuildsTheMenu)
     EXPECT_EQ(item("puTray_7")->text(), "Farbe 7");
 
     desktop.notificationArea.callback(TrayLeftDown);
-    EXPECT_TRUE(window->trayMenu()->isVisible());
-    window->trayMenu()->hide();
+    EXPECT_TRUE(window->trayMode().menu()->isVisible());
+    window->trayMode().menu()->hide();
 
     item("puTray_0")->trigger();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(window->trayIcon()->active());
+    EXPECT_FALSE(window->trayMode().icon()->active());
     EXPECT_EQ(desktop.notificationArea.calls.back().message, NotifyMessage::Delete);
 }
 
@@ -135,7 +135,7 @@ TEST_F(TrayModeTest, WithoutANotificationAreaTheWindowStays)
     desktop.notificationArea.present = false;
     QTest::keyClick(window.get(), Qt::Key_F10);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(window->trayIcon()->active());
+    EXPECT_FALSE(window->trayMode().icon()->active());
     EXPECT_EQ(desktop.messages.messages,
               QStringList{"Es ist kein Infobereich verfügbar, in den Tintara Studio minimiert werden kann."});
 }
@@ -169,7 +169,7 @@ TEST(TrayModeBox, TheCmykBoxBelongsToTheWindowAndKeepsTheProgramRunning)
     answer.start(10);
     QTimer::singleShot(0, [&] {
         QTest::keyClick(&window, Qt::Key_F10);
-        window.trayMenu()->findChild<QAction*>("puTray_1")->trigger();
+        window.trayMode().menu()->findChild<QAction*>("puTray_1")->trigger();
         QApplication::exit(42);
     });
     EXPECT_EQ(QApplication::exec(), 42);

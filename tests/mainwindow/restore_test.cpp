@@ -57,7 +57,7 @@ TEST_F(RestoreTest, EveryStoredChoiceComesBackAtStart)
         {"[Modus]\r\nAbstufungen=3\r\n", [&] { EXPECT_EQ(index("cbAbstufung"), -1); }},
         {"[Modus]\r\nTray=7\r\n", [&] {
              EXPECT_EQ(index("cbTrayFormat"), 7);
-             EXPECT_EQ(window->popupMenu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (CMYK)");
+             EXPECT_EQ(window->contextMenu().menu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (CMYK)");
          }},
         {"[Modus]\r\nTray=8\r\n", [&] { EXPECT_EQ(index("cbTrayFormat"), -1); }},
         {"[Modus]\r\nDeckkraft=200\r\n", [&] { EXPECT_EQ(control<QScrollBar>("cbPalettenmischer")->value(), 200); }},

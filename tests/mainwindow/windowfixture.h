@@ -2,7 +2,11 @@
 
 #include "controls/tcolorshape.h"
 #include "fakes/fakeplatform.h"
+#include "mainwindow/contextmenu.h"
+#include "mainwindow/screenpicker.h"
+#include "mainwindow/swatchdrag.h"
 #include "mainwindow/tform1.h"
+#include "mainwindow/traymode.h"
 #include "platform/systemcolors.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "color/tcolor.h"
+
+#include <QObject>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QLineEdit;
+class QMenu;
+class QWidget;
+
+namespace Tintara {
+
+class TColorShape;
+struct Platform;
+
+// The window's one context menu. It opens on every control of the window: swatches give their
+// colour (copy, background), editable ones take the newest colour of the history, the HTML field
+// gets copy and paste. Each copy also goes into the five-colour history.
+class ContextMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    // A slot without a colour gives none; the window knows which swatches those are.
+    using EmptySlotCheck = std::function<bool(const TColorShape*)>;
+    ContextMenu(QWidget& window, QLineEdit* htmlField, const Platform& platform, std::function<int()> copyFormat,
+                EmptySlotCheck isEmptySlot);
+
+    QMenu* menu() const { return m_popup; }
+    void PopupmenueClick(QAction* item);
+    // The quick-copy entry names the copy format of this index.
+    void showCopyFormat(int index);
+    // The history's newest colour was set in this run, so it may be pasted.
+    int bufferFilled() const { return m_bufferFilled; }
+    void markBufferFilled() { m_bufferFilled = 1; }
+    std::array<TColor, 5> history() const;
+    void restoreHistory(const std::array<TColor, 5>& colors);
+
+Q_SIGNALS:
+    void backgroundChosen(TColor color);
+    void backgroundReset();
+    void helpRequested();
+    // "Farbwert einfügen" gave `swatch` the colour; the window makes it count.
+    void colorInserted(TColorShape* swatch, TColor color);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class MenuContext { None, EditableSwatch, ReadOnlySwatch, HtmlField };
+    MenuContext menuContextFor(QObject* control) const;
+    void PopupmenuePopup(MenuContext context);
+    void pushBuffer(TColor color);
+
+    const Platform& m_platform;
+    QLineEdit* m_htmlField;
+    std::function<int()> m_copyFormat;
+    EmptySlotCheck m_isEmptySlot;
+    std::array<TColorShape*, 5> m_buffers{};
+    int m_bufferFilled = 0;
+    TColorShape* m_target = nullptr; // the swatch the menu was opened on
+    TColor m_targetColor = 0;
+    QMenu* m_popup = nullptr;
+    QAction* m_puPaste = nullptr;
+    QAction* m_puCopy = nullptr;
+    QAction* m_puInsert = nullptr;
+    QAction* m_puFarbwert = nullptr;
+    QMenu* m_puFarbwerte = nullptr;
+    std::array<QAction*, 8> m_notationActions{};
+    QAction* m_puHintergrund = nullptr;
+    QAction* m_puHintergrundStandard = nullptr;
+    QAction* m_puHilfe = nullptr;
+};
+
+} // namespace Tintara

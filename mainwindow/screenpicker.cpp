@@ -1,0 +1,77 @@
+#include "mainwindow/screenpicker.h"
+
+#include "controls/tcolorshape.h"
+#include "controls/tmagnifier.h"
+#include "platform/screen.h"
+
+#include <QComboBox>
+#include <QMouseEvent>
+
+namespace Tintara {
+
+std::optional<int> zoomLevelFor(int index)
+{
+    static constexpr int levels[] = {200, 175, 150, 125, 100, 75, 50, 25, 10};
+    if (index < 0 || index >= static_cast<int>(std::size(levels)))
+        return std::nullopt;
+    return levels[index];
+}
+
+ScreenPicker::ScreenPicker(QWidget& window, TMagnifier* magnifier, QComboBox* zoomList, TColorShape* display,
+                           const Screen& screen)
+    : QObject(&window)
+    , m_window(window)
+    , m_magnifier(magnifier)
+    , m_zoomList(zoomList)
+    , m_display(display)
+    , m_screen(screen)
+{
+    magnifier->installEventFilter(this);
+    window.installEventFilter(this);
+}
+
+bool ScreenPicker::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (watched != m_magnifier)
+            return false;
+        ZoomMouseDown(mouse->button());
+        return true;
+    case QEvent::MouseMove:
+        if (!m_picking || watched != &m_window)
+            return false;
+        m_display->setColor(m_screen.pixel(mouse->globalPosition().toPoint()));
+        return true;
+    // Only the release that ends picking; a click elsewhere in the window is no pick.
+    case QEvent::MouseButtonRelease:
+        if (!m_picking || watched != &m_window)
+            return false;
+        ZoomMouseUp();
+        return true;
+    default: return false;
+    }
+}
+
+void ScreenPicker::ZoomMouseDown(Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton)
+        return;
+    if (const auto level = zoomLevelFor(m_zoomList->currentIndex()))
+        m_magnifier->setZoomLevel(*level);
+    m_magnifier->setActive(true);
+    m_magnifier->setCacheOnDeactivate(true);
+    m_picking = true;
+    m_window.grabMouse();
+}
+
+void ScreenPicker::ZoomMouseUp()
+{
+    m_magnifier->setActive(false);
+    m_window.releaseMouse();
+    m_picking = false;
+    Q_EMIT picked(m_display->color());
+}
+
+} // namespace Tintara

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "color/tcolor.h"
+
+#include <QObject>
+
+#include <optional>
+
+class QComboBox;
+class QWidget;
+
+namespace Tintara {
+
+class Screen;
+class TColorShape;
+class TMagnifier;
+
+// The magnifier's zoom level for an item of the zoom list, if the item is one.
+std::optional<int> zoomLevelFor(int index);
+
+// Press on the magnifier, move anywhere on the screen, release: the pixel under the pointer.
+// The press is the magnifier's own; the window holds the mouse for the rest, and the active
+// colour display follows the pointer meanwhile.
+class ScreenPicker : public QObject
+{
+    Q_OBJECT
+
+public:
+    ScreenPicker(QWidget& window, TMagnifier* magnifier, QComboBox* zoomList, TColorShape* display,
+                 const Screen& screen);
+    bool isPicking() const { return m_picking; }
+
+Q_SIGNALS:
+    // The release ended picking on this colour.
+    void picked(TColor color);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ZoomMouseDown(Qt::MouseButton button);
+    void ZoomMouseUp();
+
+    QWidget& m_window;
+    TMagnifier* m_magnifier;
+    QComboBox* m_zoomList;
+    TColorShape* m_display;
+    const Screen& m_screen;
+    bool m_picking = false;
+};
+
+} // namespace Tintara
