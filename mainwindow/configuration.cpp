@@ -1,6 +1,7 @@
 #include "mainwindow/tform1.h"
 
 #include "controls/tcolorshape.h"
+#include "mainwindow/coloreditor.h"
 #include "mainwindow/contextmenu.h"
 #include "rules/configformat.h"
 #include "pages/z_abstufungen.h"
@@ -78,7 +79,7 @@ void TForm1::Konfigurationspeichern()
     c.backgrndS = m_customBackground;
     m_palette->saveTo(c);
     c.scheme = schemeSlots();
-    c.modus = static_cast<int>(m_displayMode);
+    c.modus = static_cast<int>(m_editor->displayMode());
     c.links = x();
     c.oben = y();
     c.vorschlag = m_vorschlag->rule();
@@ -123,7 +124,9 @@ void TForm1::restoreConfiguration(const Configuration& c)
     if (on(9))
         m_farbverlauf->setEnds(c.verlaufStart, c.verlaufEnde);
     if (on(2))
-        Anzeigemodus(c.modus == 0 ? ui->ToolButton18 : c.modus == 1 ? ui->ToolButton19 : ui->ToolButton20);
+        m_editor->Anzeigemodus(c.modus == 0   ? ColorEditor::DisplayMode::Rgb
+                               : c.modus == 1 ? ColorEditor::DisplayMode::Hsv
+                                              : ColorEditor::DisplayMode::Picker);
     if (on(11))
         m_vorschlag->restoreRule(c.vorschlag);
     if (on(15))

@@ -6,6 +6,11 @@
 
 namespace Tintara {
 
+Hsv TForm1::currentHsv() const
+{
+    return m_vorschlag->currentHsv();
+}
+
 // The finder's colours become the scheme, after a question where the scheme holds colours.
 void TForm1::InPaletteClick()
 {

@@ -2,6 +2,7 @@
 
 #include "pages/modulepage.h"
 #include "pages/z_optionen.h"
+#include "mainwindow/coloreditor.h"
 #include "mainwindow/traymode.h"
 #include "rules/navigationrules.h"
 
@@ -47,10 +48,10 @@ void TForm1::Toolbar(QObject* sender)
     case Command::SaveScheme: PaletteSpeichern(); break;
     case Command::TakeProposals: InPaletteClick(); break;
     case Command::RandomColour: RandomColor(); break;
-    case Command::ColourDialog: runColorDialog(); break;
-    case Command::RgbMode:
-    case Command::HsvMode:
-    case Command::PickerMode: Anzeigemodus(sender); break;
+    case Command::ColourDialog: m_editor->runColorDialog(); break;
+    case Command::RgbMode: m_editor->Anzeigemodus(ColorEditor::DisplayMode::Rgb); break;
+    case Command::HsvMode: m_editor->Anzeigemodus(ColorEditor::DisplayMode::Hsv); break;
+    case Command::PickerMode: m_editor->Anzeigemodus(ColorEditor::DisplayMode::Picker); break;
     case Command::Help: openHelpFile(); break;
     case Command::Tray: m_tray->InTrayMinimieren(); break;
     case Command::Exit: Programmende(); break;
@@ -87,25 +88,6 @@ void TForm1::FormKeyDown(int key)
         return;
     if (const Navigation* row = navigationForKey(key - Qt::Key_F1 + 1))
         Toolbar(findChild<QObject*>(QLatin1String(row->sender)));
-}
-
-void TForm1::Anzeigemodus(QObject* button)
-{
-    m_displayMode = button == ui->ToolButton18   ? DisplayMode::Rgb
-                    : button == ui->ToolButton19 ? DisplayMode::Hsv
-                                                 : DisplayMode::Picker;
-    const std::array<std::vector<QWidget*>, 3> groups = {{
-        {ui->sbRot, ui->sbGruen, ui->sbBlau, ui->edRot, ui->edGruen, ui->edBlau, ui->shRot, ui->shGruen, ui->shBlau},
-        {ui->sbH, ui->sbS, ui->sbV, ui->shH, ui->shS, ui->shV, ui->edH, ui->edS, ui->edV},
-        {ui->Zoom, ui->Bevel14, ui->cbZoom},
-    }};
-    for (int mode = 0; mode < 3; ++mode) {
-        for (QWidget* control : groups[mode]) {
-            control->setVisible(mode == static_cast<int>(m_displayMode));
-            control->setEnabled(mode == static_cast<int>(m_displayMode));
-        }
-    }
-    ui->sbHell->setEnabled(m_displayMode != DisplayMode::Picker);
 }
 
 void TForm1::openHelpFile()

@@ -3,6 +3,7 @@
 #include "controls/eventhook.h"
 #include "controls/ramp.h"
 #include "controls/tcolorshape.h"
+#include "mainwindow/coloreditor.h"
 #include "mainwindow/screenpicker.h"
 #include "pages/modulepage.h"
 #include "pages/z_abstufungen.h"
@@ -75,13 +76,14 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
 
     ui->Zoom->setScreen(&m_platform.screen);
     connectNavigation();
-    connectEditor();
+    m_editor = new ColorEditor(*ui, m_platform.colorDialog, this);
+    connect(m_editor, &ColorEditor::activeColorChanged, this, &TForm1::activeColorChanged);
     connectScheme();
     connectContextMenu();
     connectDrag();
     connectCopyFormat();
     m_picker = new ScreenPicker(*this, ui->Zoom, ui->cbZoom, ui->Farbanzeige, m_platform.screen);
-    connect(m_picker, &ScreenPicker::picked, this, &TForm1::takePickedColor);
+    connect(m_picker, &ScreenPicker::picked, m_editor, &ColorEditor::takePickedColor);
     QGuiApplication::instance()->installEventFilter(this);
     FormCreate();
 }
@@ -101,8 +103,7 @@ void TForm1::FormCreate()
     // Qt paints every widget double-buffered, so the slider-driven pages do not flicker.
     Toolbar(ui->ToolButton19);
     Konfigurationladen();
-    ScrollbarAnpassung(activeColor());
-    m_brightnessBase = activeColor();
+    setActiveColor(activeColor());
     m_lastRandomColor = activeColor();
     bindHoverRule();
     Farbwerte(activeColor());
@@ -147,6 +148,16 @@ void TForm1::bindHoverRule()
         if (swatch->role() != TColorShape::Role::Decoration)
             connect(swatch, &TColorShape::mouseEnter, this, &TForm1::AufShape);
     }
+}
+
+TColor TForm1::activeColor() const
+{
+    return m_editor->activeColor();
+}
+
+void TForm1::setActiveColor(TColor color)
+{
+    m_editor->setActiveColor(color);
 }
 
 TColor TForm1::standardBackground()

@@ -26,6 +26,7 @@ class TForm1;
 
 namespace Tintara {
 
+class ColorEditor;
 class ContextMenu;
 class ScreenPicker;
 class SwatchDrag;
@@ -59,17 +60,11 @@ public:
 
     // Page dispatcher behind every toolbar button, menu entry and function key.
     void Toolbar(QObject* sender);
-    // The editor's display mode; stored in tintara.ini as its number.
-    enum class DisplayMode { Rgb = 0, Hsv = 1, Picker = 2 };
-    DisplayMode displayMode() const { return m_displayMode; }
 
-    // The editor's update routine: every control of the editor and the finder from `color`,
-    // which the active colour display already shows.
-    void ScrollbarAnpassung(TColor color);
+    ColorEditor& editor() const { return *m_editor; }
+    TColor activeColor() const override;
     // Makes `color` the active colour, as every command that sets it does.
     void setActiveColor(TColor color);
-    TColor activeColor() const override;
-    TColor brightnessBase() const { return m_brightnessBase; }
     Hsv currentHsv() const;
 
     // tintara.ini beside the program, or in the user's configuration folder where that is read-only.
@@ -128,25 +123,7 @@ private:
     void bindHoverRule();
     void paintFixedPictures();
     void connectNavigation();
-    void connectEditor();
     void connectScheme();
-
-    // Editor
-    void takePickedColor(TColor color);
-    void ScrollbarWechsel();
-    void FarbwertAnzeigeChange();
-    void sbHellChange();
-    bool WertEingabe(QLineEdit* field, QKeyEvent* event);
-    void EditFuellen(QLineEdit* field);
-    void runColorDialog();
-    int channelLimit(const QLineEdit* field) const;
-    // Which group of editor controls the user works in: the one that has the keyboard focus.
-    enum class SourceKind { None, RgbFields, HsvFields, HsvBars, RgbBars };
-    SourceKind sourceKind() const;
-    void fieldValue(QLineEdit* field, QScrollBar* bar);
-    void showRgbBars(TColor color);
-    void showRgbFields();
-    void showHsv(const Hsv& hsv);
 
     // Colours dropped or pasted on swatches
     void connectDrag();
@@ -177,7 +154,6 @@ private:
 
     void mmMenueClick(QAction* entry);
     void FormKeyDown(int key);
-    void Anzeigemodus(QObject* button);
     void Programmende();
     void openHelpFile();
     void HintergrundWechsel(TColor color);
@@ -198,11 +174,7 @@ private:
     FileDialog m_dlOpen;
     FileDialog m_dlSave;
 
-    TColor m_brightnessBase = 0;
-    TColor m_dialogColor = clBlack;
-    bool m_inScrollbarWechsel = false;
-
-    DisplayMode m_displayMode = DisplayMode::Hsv;
+    ColorEditor* m_editor = nullptr;
     int m_customBackground = 0;
     TColor m_storedBackground = 0;
     std::optional<TColor> m_moduleBackground;

@@ -66,7 +66,7 @@ TEST_F(ConfigTest, FirstStartWithoutAFileTakesEveryDefault)
     EXPECT_EQ(control<QComboBox>("cbVorschlag")->currentText(), "Standard");
     EXPECT_EQ(control<QComboBox>("cbAbstufung")->currentText(), "Dunkel nach Hell");
     EXPECT_EQ(control<QComboBox>("cbTrayFormat")->currentText(), "HTML");
-    EXPECT_EQ(window->displayMode(), TForm1::DisplayMode::Rgb);
+    EXPECT_EQ(window->editor().displayMode(), ColorEditor::DisplayMode::Rgb);
     EXPECT_EQ(visiblePage(), "Z_Vorschlag");
 
     control<QAbstractButton>("ToolButton25")->click(); // "Beenden ohne Abfrage" is on: no question
@@ -131,7 +131,7 @@ TEST_F(ConfigTest, OddValuesAreReadTheClassicWay)
 {
     startWith("[Modus]\r\nModus=7\r\nDeckkraft=999\r\nVorschlag=12\r\nZoomfaktor=$3\r\n"
               "[Farben]\r\nPal2=255\r\nPal2Ges=2\r\nFarbanzeige=abc\r\n");
-    EXPECT_EQ(window->displayMode(), TForm1::DisplayMode::Picker);
+    EXPECT_EQ(window->editor().displayMode(), ColorEditor::DisplayMode::Picker);
     EXPECT_EQ(control<QScrollBar>("cbPalettenmischer")->value(), 255);
     EXPECT_EQ(control<QComboBox>("cbVorschlag")->currentIndex(), -1);
     EXPECT_EQ(control<QComboBox>("cbZoom")->currentIndex(), 3);

@@ -152,7 +152,7 @@ TEST_F(MenuTest, PastingTheNewestColourIntoTheActiveColour)
     choose(swatch("Farbanzeige"), "puInsert");
     EXPECT_EQ(window->activeColor(), RGB(0, 0, 200));
     EXPECT_EQ(brightness->value(), 0);
-    EXPECT_EQ(window->brightnessBase(), RGB(0, 0, 200));
+    EXPECT_EQ(window->editor().brightnessBase(), RGB(0, 0, 200));
 }
 
 TEST_F(MenuTest, TheMenuActsOnTheSlotItWasOpenedOnEvenAnEmptyOne)

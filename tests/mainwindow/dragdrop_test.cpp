@@ -81,7 +81,7 @@ TEST_F(DragTest, DropOnTheActiveColourResetsTheBrightnessBar)
     drag(swatch("Palette2"), swatch("Farbanzeige"));
     EXPECT_EQ(window->activeColor(), RGB(100, 0, 0));
     EXPECT_EQ(brightness->value(), 0);
-    EXPECT_EQ(window->brightnessBase(), RGB(100, 0, 0));
+    EXPECT_EQ(window->editor().brightnessBase(), RGB(100, 0, 0));
     EXPECT_EQ(control<QLineEdit>("edHTML")->text(), "#640000");
 
     brightness->setValue(30);

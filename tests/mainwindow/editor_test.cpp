@@ -164,7 +164,7 @@ TEST_F(EditorTest, RgbBarsFollowIntoFieldsAndHsv)
     EXPECT_EQ(field("edBlau")->text(), "200");
     EXPECT_EQ(window->activeColor(), RGB(22, 174, 200));
     EXPECT_EQ(bar("sbH")->value(), RGBnachHSV(RGB(22, 174, 200)).h);
-    EXPECT_EQ(window->brightnessBase(), RGB(22, 174, 200));
+    EXPECT_EQ(window->editor().brightnessBase(), RGB(22, 174, 200));
 }
 
 TEST_F(EditorTest, BrightnessBarShadesFromTheBaseAndResets)
@@ -197,7 +197,7 @@ TEST_F(EditorTest, ColourDialogOpensWithTheActiveColour)
     desktop.colorDialog.result = RGB(1, 2, 3);
     control<QAction>("mmFarbauswahl")->trigger();
     EXPECT_EQ(window->activeColor(), RGB(1, 2, 3));
-    EXPECT_EQ(window->brightnessBase(), RGB(1, 2, 3));
+    EXPECT_EQ(window->editor().brightnessBase(), RGB(1, 2, 3));
     EXPECT_EQ(field("edHTML")->text(), "#010203");
 }
 

@@ -54,7 +54,7 @@ public:
 TEST_F(WindowTest, StartsOnTheFinderPageInHsvMode)
 {
     EXPECT_EQ(visiblePage(), "Z_Vorschlag");
-    EXPECT_EQ(window->displayMode(), TForm1::DisplayMode::Hsv);
+    EXPECT_EQ(window->editor().displayMode(), ColorEditor::DisplayMode::Hsv);
     EXPECT_EQ(window->windowTitle(), "Orbelin Tintara Studio Version 1.0.4");
     EXPECT_EQ(window->centralWidget()->size(), QSize(716, 490));
 }
@@ -123,7 +123,7 @@ TEST_F(WindowTest, DisplayModesShowExactlyOneGroup)
     } cases[] = {{Qt::Key_F2, 0, 9, 0, 0, true}, {Qt::Key_F3, 1, 0, 9, 0, true}, {Qt::Key_F4, 2, 0, 0, 3, false}};
     for (const auto& c : cases) {
         QTest::keyClick(window.get(), c.key);
-        EXPECT_EQ(static_cast<int>(window->displayMode()), c.mode);
+        EXPECT_EQ(static_cast<int>(window->editor().displayMode()), c.mode);
         EXPECT_EQ(groupVisible(rgb), c.rgb) << c.mode;
         EXPECT_EQ(groupVisible(hsv), c.hsv) << c.mode;
         EXPECT_EQ(groupVisible(picker), c.picker) << c.mode;
@@ -133,7 +133,7 @@ TEST_F(WindowTest, DisplayModesShowExactlyOneGroup)
         EXPECT_TRUE(control("Farbanzeige")->isVisible());
     }
     control<QAction>("mmRGB")->trigger();
-    EXPECT_EQ(window->displayMode(), TForm1::DisplayMode::Rgb);
+    EXPECT_EQ(window->editor().displayMode(), ColorEditor::DisplayMode::Rgb);
 }
 
 TEST_F(WindowTest, CustomBackgroundShowsOnlyOnTheSevenBackgroundPages)

@@ -66,7 +66,7 @@ TEST_F(PickerTest, PressMoveReleasePicksThePixelUnderThePointer)
     EXPECT_EQ(window->activeColor(), RGB(200, 100, 50));
     EXPECT_EQ(control<QLineEdit>("edHTML")->text(), "#C86432");
     EXPECT_EQ(control<QScrollBar>("sbRot")->value(), 200);
-    EXPECT_EQ(window->brightnessBase(), RGB(200, 100, 50));
+    EXPECT_EQ(window->editor().brightnessBase(), RGB(200, 100, 50));
 }
 
 TEST_F(PickerTest, OnlyTheLeftButtonStartsPickingAndAnyReleaseEndsIt)

@@ -47,9 +47,9 @@ TEST_F(RestoreTest, EveryStoredChoiceComesBackAtStart)
         QByteArray ini;
         std::function<void()> check;
     } cases[] = {
-        {"[Modus]\r\nModus=0\r\n", [&] { EXPECT_EQ(window->displayMode(), TForm1::DisplayMode::Rgb); }},
-        {"[Modus]\r\nModus=2\r\n", [&] { EXPECT_EQ(window->displayMode(), TForm1::DisplayMode::Picker); }},
-        {"[Modus]\r\nModus=9\r\n", [&] { EXPECT_EQ(window->displayMode(), TForm1::DisplayMode::Picker); }},
+        {"[Modus]\r\nModus=0\r\n", [&] { EXPECT_EQ(window->editor().displayMode(), ColorEditor::DisplayMode::Rgb); }},
+        {"[Modus]\r\nModus=2\r\n", [&] { EXPECT_EQ(window->editor().displayMode(), ColorEditor::DisplayMode::Picker); }},
+        {"[Modus]\r\nModus=9\r\n", [&] { EXPECT_EQ(window->editor().displayMode(), ColorEditor::DisplayMode::Picker); }},
         {"[Modus]\r\nVorschlag=7\r\n", [&] { EXPECT_EQ(index("cbVorschlag"), 7); }},
         {"[Modus]\r\nVorschlag=8\r\n", [&] { EXPECT_EQ(index("cbVorschlag"), -1); }},
         {"[Modus]\r\nAbstufungen=1\r\n", [&] { EXPECT_EQ(control<QComboBox>("cbAbstufung")->currentText(), "Heller"); }},

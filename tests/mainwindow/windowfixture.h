@@ -2,6 +2,7 @@
 
 #include "controls/tcolorshape.h"
 #include "fakes/fakeplatform.h"
+#include "mainwindow/coloreditor.h"
 #include "mainwindow/contextmenu.h"
 #include "mainwindow/screenpicker.h"
 #include "mainwindow/swatchdrag.h"

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "color/hsv.h"
+
+#include <QObject>
+
+class QKeyEvent;
+class QLineEdit;
+class QScrollBar;
+
+namespace Ui {
+class TForm1;
+} // namespace Ui
+
+namespace Tintara {
+
+class ColorDialog;
+
+// The editor on the left of the window: RGB and HSV bars and fields, the HTML field, the brightness
+// bar and the active colour display, kept in step whichever of them the user works in.
+class ColorEditor : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Which group of controls edits the colour; stored in tintara.ini as its number.
+    enum class DisplayMode { Rgb = 0, Hsv = 1, Picker = 2 };
+
+    ColorEditor(Ui::TForm1& ui, ColorDialog& dialog, QObject* parent);
+
+    TColor activeColor() const;
+    // Makes `color` the active colour, as every command that sets it does.
+    void setActiveColor(TColor color);
+    // A colour picked from the screen, as if the RGB bars had been moved to it.
+    void takePickedColor(TColor color);
+    // The update routine: every control of the editor from `color`, which the display already shows.
+    void ScrollbarAnpassung(TColor color);
+    // The colour the brightness bar shades.
+    TColor brightnessBase() const { return m_brightnessBase; }
+    DisplayMode displayMode() const { return m_displayMode; }
+    void Anzeigemodus(DisplayMode mode);
+    void runColorDialog();
+
+Q_SIGNALS:
+    void activeColorChanged();
+
+private:
+    void ScrollbarWechsel();
+    void FarbwertAnzeigeChange();
+    void sbHellChange();
+    bool WertEingabe(QLineEdit* field, QKeyEvent* event);
+    void EditFuellen(QLineEdit* field);
+    int channelLimit(const QLineEdit* field) const;
+    // Which group of controls the user works in: the one that has the keyboard focus.
+    enum class SourceKind { None, RgbFields, HsvFields, HsvBars, RgbBars };
+    SourceKind sourceKind() const;
+    void fieldValue(QLineEdit* field, QScrollBar* bar);
+    void showRgbBars(TColor color);
+    void showRgbFields();
+    void showHsv(const Hsv& hsv);
+
+    Ui::TForm1& m_ui;
+    ColorDialog& m_dialog;
+    TColor m_brightnessBase = 0;
+    TColor m_dialogColor = clBlack;
+    bool m_inScrollbarWechsel = false;
+    DisplayMode m_displayMode = DisplayMode::Hsv;
+};
+
+} // namespace Tintara
