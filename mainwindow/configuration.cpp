@@ -3,6 +3,7 @@
 #include "controls/tcolorshape.h"
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/contextmenu.h"
+#include "mainwindow/valuepanel.h"
 #include "rules/configformat.h"
 #include "pages/z_abstufungen.h"
 #include "pages/z_farbverlauf.h"
@@ -152,7 +153,6 @@ void TForm1::restoreConfiguration(const Configuration& c)
     if (on(7)) {
         m_customBackground = c.backgrndS;
         if (m_customBackground == 1) {
-            m_hoverColor = c.backgrnd;
             setUserBackground(c.backgrnd);
         }
     }
@@ -164,7 +164,7 @@ void TForm1::finishLoading()
 {
     ui->PageControl1->setCurrentWidget(m_vorschlag);
     m_paletteninfo->PalInfoslesen();
-    cbTrayFormatChange();
+    m_valuePanel->cbTrayFormatChange();
 }
 
 void TForm1::centreOnScreen()

@@ -5,20 +5,11 @@
 #include "pages/z_palette.h"
 #include "controls/tcolorshape.h"
 #include "mainwindow/contextmenu.h"
-#include "mainwindow/swatchdrag.h"
 
 #include "ui_tform1.h"
 
 
 namespace Tintara {
-
-void TForm1::connectDrag()
-{
-    m_drag = new SwatchDrag(*this, ui->Image1);
-    connect(m_drag, &SwatchDrag::dropped, this, &TForm1::DragDrop);
-    connect(m_drag, &SwatchDrag::droppedOnTrash, this, &TForm1::DragDropTrash);
-    connect(m_drag, &SwatchDrag::droppedOnMixer, m_palette, &Z_Palette::DragDropPalette);
-}
 
 void TForm1::DragDrop(TColorShape* target, TColorShape* source)
 {

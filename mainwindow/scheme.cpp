@@ -42,25 +42,6 @@ void TForm1::PaletteNeu()
     m_dlSave.options.fileName.clear();
 }
 
-void TForm1::AufShape(TColorShape* swatch)
-{
-    const int slot = PalettenCheck(swatch);
-    if ((slot > 0 && m_used[slot - 1] != 1) || !swatch->isVisible())
-        return;
-    m_hoverColor = swatch->color();
-    m_hoverSwatch = swatch;
-    Farbwerte(m_hoverColor);
-}
-
-void TForm1::Farbwerte(TColor color)
-{
-    const ValuePanelTexts texts = valuePanelTexts(color);
-    ui->lbHex->setText(QString::fromStdString(texts.html));
-    ui->lbRGB->setText(QString::fromStdString(texts.rgb));
-    ui->lbDelphi->setText(QString::fromStdString(texts.delphi));
-    ui->lbCpp->setText(QString::fromStdString(texts.cpp));
-}
-
 void TForm1::setInfoTexts(const std::array<QString, 16>& texts)
 {
     for (int n = 0; n < 16; ++n) {

@@ -4,7 +4,9 @@
 #include "controls/ramp.h"
 #include "controls/tcolorshape.h"
 #include "mainwindow/coloreditor.h"
+#include "mainwindow/contextmenu.h"
 #include "mainwindow/screenpicker.h"
+#include "mainwindow/valuepanel.h"
 #include "pages/modulepage.h"
 #include "pages/z_abstufungen.h"
 #include "pages/z_export.h"
@@ -76,14 +78,8 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
 
     ui->Zoom->setScreen(&m_platform.screen);
     connectNavigation();
-    m_editor = new ColorEditor(*ui, m_platform.colorDialog, this);
-    connect(m_editor, &ColorEditor::activeColorChanged, this, &TForm1::activeColorChanged);
     connectScheme();
-    connectContextMenu();
-    connectDrag();
-    connectCopyFormat();
-    m_picker = new ScreenPicker(*this, ui->Zoom, ui->cbZoom, ui->Farbanzeige, m_platform.screen);
-    connect(m_picker, &ScreenPicker::picked, m_editor, &ColorEditor::takePickedColor);
+    createHelpers();
     QGuiApplication::instance()->installEventFilter(this);
     FormCreate();
 }
@@ -105,8 +101,7 @@ void TForm1::FormCreate()
     Konfigurationladen();
     setActiveColor(activeColor());
     m_lastRandomColor = activeColor();
-    bindHoverRule();
-    Farbwerte(activeColor());
+    m_valuePanel->Farbwerte(activeColor());
     if (!m_options.arguments.isEmpty())
         PaletteLaden(m_options.arguments.constFirst());
 }
@@ -139,15 +134,6 @@ void TForm1::paintFixedPictures()
     ui->shS->setPixmap(greyRamp);
     ui->shV->setPixmap(greyRamp);
     ui->shHell->setPixmap(ramp({10, 185}, Qt::Vertical, {{0, Qt::black}, {1, Qt::white}}));
-}
-
-// Pointing at a swatch shows its values; decorations and the mock-ups do not take part.
-void TForm1::bindHoverRule()
-{
-    for (TColorShape* swatch : findChildren<TColorShape*>()) {
-        if (swatch->role() != TColorShape::Role::Decoration)
-            connect(swatch, &TColorShape::mouseEnter, this, &TForm1::AufShape);
-    }
 }
 
 TColor TForm1::activeColor() const

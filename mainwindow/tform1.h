@@ -1,7 +1,6 @@
 #pragma once
 
 #include "color/hsv.h"
-#include "controls/clicktracker.h"
 #include "pages/pagehost.h"
 #include "platform/filedialog.h"
 #include "platform/platform.h"
@@ -32,6 +31,7 @@ class ScreenPicker;
 class SwatchDrag;
 class TColorShape;
 class TrayMode;
+class ValuePanel;
 class Z_Abstufungen;
 class Z_Farbverlauf;
 class Z_Helligkeit;
@@ -91,11 +91,8 @@ public:
     void PaletteNeu();
     void InPaletteClick();
 
-    // The swatch the pointer last entered, and its colour.
-    TColorShape* hoverSwatch() const { return m_hoverSwatch; }
-    TColor hoverColor() const { return m_hoverColor; }
-
-    // The helpers that handle the window's mouse and menus.
+    // The helpers that handle the window's mouse, menus and value panel.
+    const ValuePanel& valuePanel() const { return *m_valuePanel; }
     const SwatchDrag& swatchDrag() const { return *m_drag; }
     const ScreenPicker& picker() const { return *m_picker; }
     TrayMode& trayMode() const { return *m_tray; }
@@ -120,14 +117,12 @@ protected:
 private:
     void FormCreate();
     void createPages();
-    void bindHoverRule();
     void paintFixedPictures();
     void connectNavigation();
     void connectScheme();
 
+    void createHelpers();
     // Colours dropped or pasted on swatches
-    void connectDrag();
-    void connectContextMenu();
     void DragDrop(TColorShape* target, TColorShape* source);
     void DragDropTrash(TColorShape* source);
     void insertColor(TColorShape* swatch, TColor color);
@@ -139,18 +134,10 @@ private:
     void Konfigurationspeichern();
     void centreOnScreen();
     void setSlotInfo(int slot, const QString& text);
-    void connectCopyFormat();
-    bool valuePanelClick(QObject* watched, QEvent* event);
-    void FormatZwischenablage(QObject* sender);
-    void cbTrayFormatChange();
 
     // Module pages
     void RandomColor();
     void moduleFollowUps(TColorShape* target);
-
-    // Colour scheme and value panel
-    void AufShape(TColorShape* swatch);
-    void Farbwerte(TColor color);
 
     void mmMenueClick(QAction* entry);
     void FormKeyDown(int key);
@@ -169,8 +156,7 @@ private:
     ContextMenu* m_menu = nullptr;
     ScreenPicker* m_picker = nullptr;
     TrayMode* m_tray = nullptr;
-    TColorShape* m_hoverSwatch = nullptr;
-    TColor m_hoverColor = 0;
+    ValuePanel* m_valuePanel = nullptr;
     FileDialog m_dlOpen;
     FileDialog m_dlSave;
 
@@ -178,7 +164,6 @@ private:
     int m_customBackground = 0;
     TColor m_storedBackground = 0;
     std::optional<TColor> m_moduleBackground;
-    ClickTracker m_clicks;
     const QEvent* m_lastKeyEvent = nullptr;
     QPointer<QWidget> m_lastKeyReceiver;
     TColor m_lastRandomColor = 0;

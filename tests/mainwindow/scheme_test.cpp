@@ -39,16 +39,16 @@ TEST_F(WindowTest, HoverShowsValuesButIgnoresEmptySlots)
     enter(swatch("Vorschlag1"));
     EXPECT_EQ(control<QLabel>("lbHex")->text(), "#FF0000");
     EXPECT_EQ(control<QLabel>("lbDelphi")->text(), "$000000FF");
-    EXPECT_EQ(window->hoverSwatch(), swatch("Vorschlag1"));
+    EXPECT_EQ(window->valuePanel().hoverSwatch(), swatch("Vorschlag1"));
 
     enter(swatch("Palette3"));
     EXPECT_EQ(control<QLabel>("lbHex")->text(), "#FF0000");
-    EXPECT_EQ(window->hoverSwatch(), swatch("Vorschlag1"));
+    EXPECT_EQ(window->valuePanel().hoverSwatch(), swatch("Vorschlag1"));
 
     window->setSlot(3, RGB(0, 0, 255), 1);
     enter(swatch("Palette3"));
     EXPECT_EQ(control<QLabel>("lbRGB")->text(), "0,0,255");
-    EXPECT_EQ(window->hoverColor(), RGB(0, 0, 255));
+    EXPECT_EQ(window->valuePanel().hoverColor(), RGB(0, 0, 255));
 }
 
 TEST_F(WindowTest, HoverIgnoresDecorations)
@@ -57,7 +57,7 @@ TEST_F(WindowTest, HoverIgnoresDecorations)
     const QString shown = control<QLabel>("lbHex")->text();
     enter(swatch("shRot"));
     EXPECT_EQ(control<QLabel>("lbHex")->text(), shown);
-    EXPECT_EQ(window->hoverSwatch(), swatch("Farbanzeige"));
+    EXPECT_EQ(window->valuePanel().hoverSwatch(), swatch("Farbanzeige"));
 }
 
 TEST_F(WindowTest, NewSchemeEmptiesSlotsKeepsTextsAndForgetsTheFileName)

@@ -8,6 +8,7 @@
 #include "mainwindow/swatchdrag.h"
 #include "mainwindow/tform1.h"
 #include "mainwindow/traymode.h"
+#include "mainwindow/valuepanel.h"
 #include "platform/systemcolors.h"
 
 #include <gtest/gtest.h>

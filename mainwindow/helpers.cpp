@@ -1,0 +1,62 @@
+#include "mainwindow/tform1.h"
+
+#include "controls/tcolorshape.h"
+#include "mainwindow/coloreditor.h"
+#include "mainwindow/contextmenu.h"
+#include "mainwindow/screenpicker.h"
+#include "mainwindow/swatchdrag.h"
+#include "mainwindow/traymode.h"
+#include "mainwindow/valuepanel.h"
+#include "pages/z_optionen.h"
+#include "pages/z_palette.h"
+
+#include "ui_tform1.h"
+
+namespace Tintara {
+
+// The classes that handle the editor, the mouse, the menus and the value panel for the window.
+void TForm1::createHelpers()
+{
+    m_editor = new ColorEditor(*ui, m_platform.colorDialog, this);
+    connect(m_editor, &ColorEditor::activeColorChanged, this, &TForm1::activeColorChanged);
+
+    const auto isEmptySlot = [this](const TColorShape* swatch) {
+        const int slot = PalettenCheck(swatch);
+        return slot > 0 && m_used[slot - 1] != 1;
+    };
+    const auto copyFormat = [this] { return m_optionen->copyFormat(); };
+    m_menu = new ContextMenu(*this, ui->edHTML, m_platform, copyFormat, isEmptySlot);
+    connect(m_menu, &ContextMenu::backgroundChosen, this, &TForm1::setUserBackground);
+    connect(m_menu, &ContextMenu::backgroundReset, this, [this] {
+        m_customBackground = 0;
+        HintergrundWechsel(standardBackground());
+    });
+    connect(m_menu, &ContextMenu::helpRequested, this, [this] { Toolbar(ui->ToolButton35); });
+    connect(m_menu, &ContextMenu::colorInserted, this, &TForm1::insertColor);
+
+    m_valuePanel = new ValuePanel(*this, *ui, *m_optionen, isEmptySlot);
+    connect(m_valuePanel, &ValuePanel::copyFormatShown, m_menu, &ContextMenu::showCopyFormat);
+
+    m_drag = new SwatchDrag(*this, ui->Image1);
+    connect(m_drag, &SwatchDrag::dropped, this, &TForm1::DragDrop);
+    connect(m_drag, &SwatchDrag::droppedOnTrash, this, &TForm1::DragDropTrash);
+    connect(m_drag, &SwatchDrag::droppedOnMixer, m_palette, &Z_Palette::DragDropPalette);
+
+    m_picker = new ScreenPicker(*this, ui->Zoom, ui->cbZoom, ui->Farbanzeige, m_platform.screen);
+    connect(m_picker, &ScreenPicker::picked, m_editor, &ColorEditor::takePickedColor);
+
+    m_tray = new TrayMode(*this, *this, copyFormat);
+}
+
+// "Farbwert einfügen" counts like a drop: an empty slot is filled, the active colour is taken.
+void TForm1::insertColor(TColorShape* swatch, TColor color)
+{
+    if (const int slot = PalettenCheck(swatch))
+        setSlot(slot, color, 1);
+    if (swatch == ui->Farbanzeige)
+        setActiveColor(color);
+    else
+        moduleFollowUps(swatch);
+}
+
+} // namespace Tintara

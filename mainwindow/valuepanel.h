@@ -1,0 +1,56 @@
+#pragma once
+
+#include "color/tcolor.h"
+#include "controls/clicktracker.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QWidget;
+
+namespace Ui {
+class TForm1;
+} // namespace Ui
+
+namespace Tintara {
+
+class TColorShape;
+class Z_Optionen;
+
+// The value panel under the editor: the HTML, RGB, Delphi and C++ values of the swatch last
+// pointed at. A click on a caption or a value chooses that notation as the copy format.
+class ValuePanel : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Pointing at any swatch of `window` but decorations shows it; an empty slot does not.
+    ValuePanel(QWidget& window, Ui::TForm1& ui, Z_Optionen& options,
+               std::function<bool(const TColorShape*)> isEmptySlot);
+
+    void Farbwerte(TColor color);
+    TColorShape* hoverSwatch() const { return m_hoverSwatch; }
+    TColor hoverColor() const { return m_hoverColor; }
+    // Highlights the caption of the copy format the options page shows.
+    void cbTrayFormatChange();
+
+Q_SIGNALS:
+    void copyFormatShown(int index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void AufShape(TColorShape* swatch);
+    void FormatZwischenablage(QObject* sender);
+
+    Ui::TForm1& m_ui;
+    Z_Optionen& m_options;
+    std::function<bool(const TColorShape*)> m_isEmptySlot;
+    ClickTracker m_clicks;
+    TColorShape* m_hoverSwatch = nullptr;
+    TColor m_hoverColor = 0;
+};
+
+} // namespace Tintara
