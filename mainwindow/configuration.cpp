@@ -3,6 +3,7 @@
 #include "controls/tcolorshape.h"
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/contextmenu.h"
+#include "mainwindow/modulebackground.h"
 #include "mainwindow/valuepanel.h"
 #include "rules/configformat.h"
 #include "pages/z_abstufungen.h"
@@ -76,8 +77,8 @@ void TForm1::Konfigurationspeichern()
     c.verlaufStart = m_farbverlauf->startColour();
     c.verlaufEnde = m_farbverlauf->endColour();
     c.clipbrd = m_menu->history();
-    c.backgrnd = m_storedBackground;
-    c.backgrndS = m_customBackground;
+    c.backgrnd = m_background->storedBackground();
+    c.backgrndS = m_background->customFlag();
     m_palette->saveTo(c);
     c.scheme = schemeSlots();
     c.modus = static_cast<int>(m_editor->displayMode());
@@ -150,12 +151,8 @@ void TForm1::restoreConfiguration(const Configuration& c)
     if (on(6)) {
         m_menu->restoreHistory(c.clipbrd);
     }
-    if (on(7)) {
-        m_customBackground = c.backgrndS;
-        if (m_customBackground == 1) {
-            setUserBackground(c.backgrnd);
-        }
-    }
+    if (on(7))
+        m_background->restore(c.backgrndS, c.backgrnd);
     if (on(14))
         m_palette->restoreFields(c);
 }

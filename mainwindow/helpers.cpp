@@ -3,6 +3,7 @@
 #include "controls/tcolorshape.h"
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/contextmenu.h"
+#include "mainwindow/modulebackground.h"
 #include "mainwindow/screenpicker.h"
 #include "mainwindow/swatchdrag.h"
 #include "mainwindow/traymode.h"
@@ -17,6 +18,7 @@ namespace Tintara {
 // The classes that handle the editor, the mouse, the menus and the value panel for the window.
 void TForm1::createHelpers()
 {
+    m_background = new ModuleBackground(ui->Panel5, ui->PageControl1, this);
     m_editor = new ColorEditor(*ui, m_platform.colorDialog, this);
     connect(m_editor, &ColorEditor::activeColorChanged, this, &TForm1::activeColorChanged);
 
@@ -26,11 +28,8 @@ void TForm1::createHelpers()
     };
     const auto copyFormat = [this] { return m_optionen->copyFormat(); };
     m_menu = new ContextMenu(*this, ui->edHTML, m_platform, copyFormat, isEmptySlot);
-    connect(m_menu, &ContextMenu::backgroundChosen, this, &TForm1::setUserBackground);
-    connect(m_menu, &ContextMenu::backgroundReset, this, [this] {
-        m_customBackground = 0;
-        HintergrundWechsel(standardBackground());
-    });
+    connect(m_menu, &ContextMenu::backgroundChosen, m_background, &ModuleBackground::setUserBackground);
+    connect(m_menu, &ContextMenu::backgroundReset, m_background, &ModuleBackground::resetToStandard);
     connect(m_menu, &ContextMenu::helpRequested, this, [this] { Toolbar(ui->ToolButton35); });
     connect(m_menu, &ContextMenu::colorInserted, this, &TForm1::insertColor);
 

@@ -3,6 +3,7 @@
 #include "pages/modulepage.h"
 #include "pages/z_optionen.h"
 #include "mainwindow/coloreditor.h"
+#include "mainwindow/modulebackground.h"
 #include "mainwindow/traymode.h"
 #include "rules/navigationrules.h"
 
@@ -24,7 +25,7 @@ void TForm1::connectNavigation()
     connect(m_optionen, &Z_Optionen::converterClicked, this, &TForm1::Toolbar);
     connect(ui->mmMenue, &QMenuBar::triggered, this, &TForm1::mmMenueClick);
     connect(ui->PageControl1, &QStackedWidget::currentChanged, this, [this] {
-        if (auto* page = qobject_cast<ModulePage*>(visiblePage()))
+        if (auto* page = qobject_cast<ModulePage*>(ui->PageControl1->currentWidget()))
             page->pageShown();
     });
 }
@@ -32,11 +33,7 @@ void TForm1::connectNavigation()
 void TForm1::Toolbar(QObject* sender)
 {
     const Navigation* row = navigationForSender(sender->objectName());
-    switch (backgroundRule(row, m_customBackground)) {
-    case BackgroundRule::Custom: HintergrundWechsel(m_storedBackground); break;
-    case BackgroundRule::Standard: HintergrundWechsel(standardBackground()); break;
-    case BackgroundRule::Unchanged: break;
-    }
+    m_background->follow(row);
     if (!row)
         return;
     switch (row->command) {

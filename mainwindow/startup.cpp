@@ -5,6 +5,7 @@
 #include "controls/tcolorshape.h"
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/contextmenu.h"
+#include "mainwindow/modulebackground.h"
 #include "mainwindow/screenpicker.h"
 #include "mainwindow/valuepanel.h"
 #include "pages/modulepage.h"
@@ -95,7 +96,7 @@ void TForm1::FormCreate()
 {
     paintFixedPictures();
     ui->Shape11->setColor(ShadeColor(clBtnFace, 20));
-    HintergrundWechsel(standardBackground());
+    m_background->resetToStandard();
     // Qt paints every widget double-buffered, so the slider-driven pages do not flicker.
     Toolbar(ui->ToolButton19);
     Konfigurationladen();
@@ -144,11 +145,6 @@ TColor TForm1::activeColor() const
 void TForm1::setActiveColor(TColor color)
 {
     m_editor->setActiveColor(color);
-}
-
-TColor TForm1::standardBackground()
-{
-    return ShadeColor(clBtnFace, -5);
 }
 
 void TForm1::Programmende()

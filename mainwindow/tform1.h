@@ -27,6 +27,7 @@ namespace Tintara {
 
 class ColorEditor;
 class ContextMenu;
+class ModuleBackground;
 class ScreenPicker;
 class SwatchDrag;
 class TColorShape;
@@ -98,11 +99,7 @@ public:
     TrayMode& trayMode() const { return *m_tray; }
     ContextMenu& contextMenu() const { return *m_menu; }
 
-    // Makes `color` the user's background (the context menu's "Als Hintergrundfarbe").
-    void setUserBackground(TColor color);
-    static TColor standardBackground();
-    // The colour the module area shows now.
-    TColor moduleBackground() const { return m_moduleBackground.value_or(clBtnFace); }
+    ModuleBackground& background() const { return *m_background; }
 
 Q_SIGNALS:
     // Any slot's colour, used flag or info text changed.
@@ -143,8 +140,6 @@ private:
     void FormKeyDown(int key);
     void Programmende();
     void openHelpFile();
-    void HintergrundWechsel(TColor color);
-    QWidget* visiblePage() const;
 
     Platform m_platform;
     StartOptions m_options;
@@ -161,9 +156,7 @@ private:
     FileDialog m_dlSave;
 
     ColorEditor* m_editor = nullptr;
-    int m_customBackground = 0;
-    TColor m_storedBackground = 0;
-    std::optional<TColor> m_moduleBackground;
+    ModuleBackground* m_background = nullptr;
     const QEvent* m_lastKeyEvent = nullptr;
     QPointer<QWidget> m_lastKeyReceiver;
     TColor m_lastRandomColor = 0;

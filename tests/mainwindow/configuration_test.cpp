@@ -107,7 +107,7 @@ TEST_F(ConfigTest, StateSurvivesARestart)
     control<QScrollBar>("cbPalettenmischer")->setValue(77);
     swatch("shPal12")->setColor(RGB(1, 2, 3));
     swatch("shPal12")->setBrushStyle(TColorShape::BrushStyle::Solid);
-    window->setUserBackground(RGB(40, 50, 60));
+    window->background().setUserBackground(RGB(40, 50, 60));
     window->move(33, 44);
     window->close();
 
@@ -122,7 +122,7 @@ TEST_F(ConfigTest, StateSurvivesARestart)
     EXPECT_EQ(control<QScrollBar>("cbPalettenmischer")->value(), 77);
     EXPECT_EQ(swatch("shPal12")->color(), RGB(1, 2, 3));
     EXPECT_EQ(swatch("shPal12")->brushStyle(), TColorShape::BrushStyle::Solid);
-    EXPECT_EQ(window->moduleBackground(), RGB(40, 50, 60));
+    EXPECT_EQ(window->background().color(), RGB(40, 50, 60));
     EXPECT_EQ(window->pos(), QPoint(33, 44));
     EXPECT_EQ(window->contextMenu().menu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (RGB)");
 }

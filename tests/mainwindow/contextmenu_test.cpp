@@ -178,20 +178,20 @@ TEST_F(MenuTest, BackgroundCommands)
 {
     swatch("Vorschlag1")->setColor(RGB(0, 0, 0));
     choose(swatch("Vorschlag1"), "puHintergrund");
-    EXPECT_EQ(window->moduleBackground(), RGB(0, 0, 0));
+    EXPECT_EQ(window->background().color(), RGB(0, 0, 0));
     EXPECT_EQ(control("Label10")->palette().color(QPalette::WindowText), QColor(Qt::white));
 
     window->contextMenu().PopupmenueClick(item("puHintergrundStandard"));
-    EXPECT_EQ(window->moduleBackground(), TForm1::standardBackground());
+    EXPECT_EQ(window->background().color(), ModuleBackground::standardBackground());
     control<QAbstractButton>("ToolButton1")->click();
-    EXPECT_EQ(window->moduleBackground(), TForm1::standardBackground()) << "the flag is off again";
+    EXPECT_EQ(window->background().color(), ModuleBackground::standardBackground()) << "the flag is off again";
 
     // The standard colour as the user's background: flag on, but labels in the window-text colour.
-    swatch("Vorschlag1")->setColor(TForm1::standardBackground());
+    swatch("Vorschlag1")->setColor(ModuleBackground::standardBackground());
     choose(swatch("Vorschlag1"), "puHintergrund");
     control<QAbstractButton>("ToolButton32")->click();
     control<QAbstractButton>("ToolButton1")->click();
-    EXPECT_EQ(window->moduleBackground(), TForm1::standardBackground());
+    EXPECT_EQ(window->background().color(), ModuleBackground::standardBackground());
     EXPECT_EQ(control("Label10")->palette().color(QPalette::WindowText), toQColor(clWindowText));
 }
 

@@ -139,29 +139,29 @@ TEST_F(WindowTest, DisplayModesShowExactlyOneGroup)
 TEST_F(WindowTest, CustomBackgroundShowsOnlyOnTheSevenBackgroundPages)
 {
     const TColor custom = RGB(10, 200, 30);
-    window->setUserBackground(custom);
-    EXPECT_EQ(window->moduleBackground(), custom); // the finder page is a background page
+    window->background().setUserBackground(custom);
+    EXPECT_EQ(window->background().color(), custom); // the finder page is a background page
 
     const QStringList backgroundPages = {"Z_Vorschlag", "Z_Helligkeit", "Z_Farbverlauf", "Z_Abstufungen",
                                          "Z_Palette",   "Z_Websave",    "Z_Testbild"};
     for (const auto& [button, page] : pageButtons) {
         control<QAbstractButton>(button)->click();
         const bool backgroundPage = backgroundPages.contains(page);
-        EXPECT_EQ(window->moduleBackground(), backgroundPage ? custom : TForm1::standardBackground()) << page;
+        EXPECT_EQ(window->background().color(), backgroundPage ? custom : ModuleBackground::standardBackground()) << page;
     }
 
     control<QAbstractButton>("ToolButton1")->click();
-    EXPECT_EQ(window->moduleBackground(), custom);
+    EXPECT_EQ(window->background().color(), custom);
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(visiblePage(), "Z_Vorschlag");
-    EXPECT_EQ(window->moduleBackground(), TForm1::standardBackground());
+    EXPECT_EQ(window->background().color(), ModuleBackground::standardBackground());
 }
 
 TEST_F(WindowTest, CommandsLeaveTheBackgroundAlone)
 {
-    window->setUserBackground(RGB(1, 2, 3));
+    window->background().setUserBackground(RGB(1, 2, 3));
     QTest::keyClick(window.get(), Qt::Key_F2);
-    EXPECT_EQ(window->moduleBackground(), RGB(1, 2, 3));
+    EXPECT_EQ(window->background().color(), RGB(1, 2, 3));
 }
 
 // Only controls the dispatcher knows do anything; a nameless control does not reach a page.
@@ -179,19 +179,19 @@ TEST_F(WindowTest, UnknownSendersChangeNoPage)
 TEST_F(WindowTest, CaptionsOnTheBackgroundFollowItsBrightness)
 {
     auto* caption = control<QWidget>("Label10");
-    window->setUserBackground(RGB(0, 0, 0));
+    window->background().setUserBackground(RGB(0, 0, 0));
     EXPECT_EQ(caption->palette().color(QPalette::WindowText), QColor(Qt::white));
-    window->setUserBackground(RGB(255, 255, 255));
+    window->background().setUserBackground(RGB(255, 255, 255));
     EXPECT_EQ(caption->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 
 TEST_F(WindowTest, BackgroundChosenOffABackgroundPageWaitsForOne)
 {
     control<QAbstractButton>("ToolButton32")->click();
-    window->setUserBackground(RGB(9, 9, 9));
-    EXPECT_EQ(window->moduleBackground(), TForm1::standardBackground());
+    window->background().setUserBackground(RGB(9, 9, 9));
+    EXPECT_EQ(window->background().color(), ModuleBackground::standardBackground());
     control<QAbstractButton>("ToolButton23")->click();
-    EXPECT_EQ(window->moduleBackground(), RGB(9, 9, 9));
+    EXPECT_EQ(window->background().color(), RGB(9, 9, 9));
 }
 
 TEST_F(WindowTest, QuittingAsksUnlessSwitchedOff)
@@ -260,5 +260,5 @@ TEST_F(WindowTest, FixedSurfacesTakeShadesOfTheButtonFace)
 {
     EXPECT_EQ(swatch("Shape11")->color(), ShadeColor(clBtnFace, 20));
     EXPECT_EQ(swatch("Shape12")->color(), ShadeColor(clBtnFace, 50));
-    EXPECT_EQ(window->moduleBackground(), ShadeColor(clBtnFace, -5));
+    EXPECT_EQ(window->background().color(), ShadeColor(clBtnFace, -5));
 }

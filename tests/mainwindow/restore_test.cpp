@@ -83,7 +83,7 @@ TEST_F(RestoreTest, EveryStoredChoiceComesBackAtStart)
          }},
         {"[Farben]\r\nClipbrd5=255\r\n", [&] { EXPECT_EQ(swatch("shZwischenspeicher4")->color(), RGB(255, 0, 0)); }},
         {"[Farben]\r\nBackgrnd=8421504\r\nBackgrndS=1\r\n",
-         [&] { EXPECT_EQ(window->moduleBackground(), RGB(128, 128, 128)); }},
+         [&] { EXPECT_EQ(window->background().color(), RGB(128, 128, 128)); }},
         {"[Farben]\r\nPal4=255\r\nPal4Ges=1\r\n", [&] {
              EXPECT_EQ(swatch("shPal12")->color(), RGB(255, 0, 0));
              EXPECT_EQ(swatch("shPal12")->brushStyle(), TColorShape::BrushStyle::Solid);

@@ -4,6 +4,7 @@
 #include "fakes/fakeplatform.h"
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/contextmenu.h"
+#include "mainwindow/modulebackground.h"
 #include "mainwindow/screenpicker.h"
 #include "mainwindow/swatchdrag.h"
 #include "mainwindow/tform1.h"

@@ -1,0 +1,72 @@
+#include "mainwindow/modulebackground.h"
+
+#include "pages/modulepage.h"
+#include "platform/systemcolors.h"
+#include "rules/navigationrules.h"
+
+#include <QStackedWidget>
+
+namespace Tintara {
+
+ModuleBackground::ModuleBackground(QWidget* panel, QStackedWidget* pages, QObject* parent)
+    : QObject(parent), m_panel(panel), m_pages(pages)
+{
+}
+
+TColor ModuleBackground::standardBackground()
+{
+    return ShadeColor(clBtnFace, -5);
+}
+
+void ModuleBackground::setUserBackground(TColor color)
+{
+    m_customBackground = 1;
+    m_storedBackground = color;
+    if (isBackgroundPage(m_pages->currentWidget()->objectName()))
+        HintergrundWechsel(color);
+}
+
+void ModuleBackground::resetToStandard()
+{
+    m_customBackground = 0;
+    HintergrundWechsel(standardBackground());
+}
+
+void ModuleBackground::follow(const Navigation* row)
+{
+    switch (backgroundRule(row, m_customBackground)) {
+    case BackgroundRule::Custom: HintergrundWechsel(m_storedBackground); break;
+    case BackgroundRule::Standard: HintergrundWechsel(standardBackground()); break;
+    case BackgroundRule::Unchanged: break;
+    }
+}
+
+void ModuleBackground::restore(int customFlag, TColor storedBackground)
+{
+    m_customBackground = customFlag;
+    if (customFlag == 1)
+        setUserBackground(storedBackground);
+}
+
+void ModuleBackground::HintergrundWechsel(TColor color)
+{
+    if (m_moduleBackground == color)
+        return;
+    m_moduleBackground = color;
+    QPalette panelPalette = m_panel->palette();
+    panelPalette.setColor(QPalette::Window, toQColor(color));
+    m_panel->setPalette(panelPalette);
+
+    TColor textColor = clWindowText;
+    if (color != standardBackground()) {
+        m_storedBackground = color;
+        textColor = BestFontColor(color);
+    }
+    // Captions that sit directly on the background stay readable on it.
+    for (const ModulePage* page : m_pages->findChildren<ModulePage*>(Qt::FindDirectChildrenOnly)) {
+        for (QWidget* caption : page->backgroundCaptions())
+            setTextColor(caption, textColor);
+    }
+}
+
+} // namespace Tintara

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "color/tcolor.h"
+
+#include <QObject>
+
+#include <optional>
+
+class QStackedWidget;
+class QWidget;
+
+namespace Tintara {
+
+struct Navigation;
+
+// The colour of the module area. A user background chosen from the context menu shows on the
+// pages that take it; the others keep the standard colour. Captions on the background take a
+// text colour readable on it.
+class ModuleBackground : public QObject
+{
+    Q_OBJECT
+
+public:
+    ModuleBackground(QWidget* panel, QStackedWidget* pages, QObject* parent);
+
+    static TColor standardBackground();
+    // The colour the module area shows now.
+    TColor color() const { return m_moduleBackground.value_or(clBtnFace); }
+    // Makes `color` the user's background (the context menu's "Als Hintergrundfarbe").
+    void setUserBackground(TColor color);
+    void resetToStandard();
+    // The background the command of `row` leaves the module area in; no row is no command.
+    void follow(const Navigation* row);
+    void HintergrundWechsel(TColor color);
+
+    // Stored in tintara.ini: whether the user chose a background, and the last one shown.
+    int customFlag() const { return m_customBackground; }
+    TColor storedBackground() const { return m_storedBackground; }
+    void restore(int customFlag, TColor storedBackground);
+
+private:
+    QWidget* m_panel;
+    QStackedWidget* m_pages;
+    int m_customBackground = 0;
+    TColor m_storedBackground = 0;
+    std::optional<TColor> m_moduleBackground;
+};
+
+} // namespace Tintara
