@@ -1,5 +1,6 @@
 #include "mainwindow/tform1.h"
 
+#include "mainwindow/schemeswatches.h"
 #include "controls/tcolorshape.h"
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/contextmenu.h"
@@ -80,7 +81,7 @@ void TForm1::Konfigurationspeichern()
     c.backgrnd = m_background->storedBackground();
     c.backgrndS = m_background->customFlag();
     m_palette->saveTo(c);
-    c.scheme = schemeSlots();
+    c.scheme = m_scheme->snapshot();
     c.modus = static_cast<int>(m_editor->displayMode());
     c.links = x();
     c.oben = y();
@@ -141,9 +142,9 @@ void TForm1::restoreConfiguration(const Configuration& c)
         selectStored(ui->cbZoom, c.zoomfaktor);
     if (on(4)) {
         for (int n = 1; n <= 16; ++n) {
-            setSlot(n, c.scheme.colors[n - 1], c.scheme.used[n - 1]);
+            m_scheme->setSlot(n, c.scheme.colors[n - 1], c.scheme.used[n - 1]);
             if (on(5))
-                setSlotInfo(n, c.scheme.infos[n - 1]);
+                m_scheme->setSlotInfo(n, c.scheme.infos[n - 1]);
         }
     }
     if (on(12))

@@ -1,5 +1,6 @@
 #include "mainwindow/tform1.h"
 
+#include "mainwindow/schemeswatches.h"
 #include "color/notation.h"
 #include "pages/z_optionen.h"
 #include "pages/z_palette.h"
@@ -7,7 +8,6 @@
 #include "mainwindow/contextmenu.h"
 
 #include "ui_tform1.h"
-
 
 namespace Tintara {
 
@@ -21,9 +21,9 @@ void TForm1::DragDrop(TColorShape* target, TColorShape* source)
         m_menu->markBufferFilled();
         m_platform.clipboard.setText(
             QString::fromStdString(ColorNotation(color, m_optionen->copyFormat())));
-    } else if (const int slot = PalettenCheck(target)) {
-        const int sourceSlot = PalettenCheck(source);
-        setSlot(slot, color, sourceSlot > 0 && m_used[sourceSlot - 1] == 0 ? 0 : 1);
+    } else if (const int slot = m_scheme->PalettenCheck(target)) {
+        const int sourceSlot = m_scheme->PalettenCheck(source);
+        m_scheme->setSlot(slot, color, sourceSlot > 0 && m_scheme->usedFlag(sourceSlot) == 0 ? 0 : 1);
     }
     moduleFollowUps(target);
 }
@@ -41,8 +41,8 @@ void TForm1::DragDropTrash(TColorShape* source)
         source->setBrushStyle(TColorShape::BrushStyle::Clear);
         return;
     }
-    if (const int slot = PalettenCheck(source); slot > 0 && m_used[slot - 1] == 1)
-        setSlot(slot, clBtnFace, 0);
+    if (const int slot = m_scheme->PalettenCheck(source); slot > 0 && m_scheme->usedFlag(slot) == 1)
+        m_scheme->setSlot(slot, clBtnFace, 0);
     Q_EMIT schemeChanged();
 }
 

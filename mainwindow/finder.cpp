@@ -1,8 +1,8 @@
 #include "mainwindow/tform1.h"
 
+#include "mainwindow/schemeswatches.h"
 #include "pages/z_abstufungen.h"
 #include "pages/z_vorschlag.h"
-
 
 namespace Tintara {
 
@@ -14,13 +14,12 @@ Hsv TForm1::currentHsv() const
 // The finder's colours become the scheme, after a question where the scheme holds colours.
 void TForm1::InPaletteClick()
 {
-    const bool anyUsed = std::find(m_used.begin(), m_used.end(), 1) != m_used.end();
-    if (!anyUsed
+    if (!m_scheme->anyUsed()
         || m_platform.messages.askYesNo(QStringLiteral("Soll das bestehende Farbschema überschrieben werden?\n\n"
                                                        "(Dieser Vorgang ist nicht rückgängig zu machen)"))) {
         const std::array<TColor, 16> colours = m_vorschlag->schemeColours();
         for (int n = 1; n <= 16; ++n)
-            setSlot(n, colours[n - 1], 1);
+            m_scheme->setSlot(n, colours[n - 1], 1);
     }
     m_abstufungen->Helligkeitsabstufungen();
 }

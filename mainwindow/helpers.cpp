@@ -1,5 +1,6 @@
 #include "mainwindow/tform1.h"
 
+#include "mainwindow/schemeswatches.h"
 #include "controls/tcolorshape.h"
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/contextmenu.h"
@@ -22,10 +23,7 @@ void TForm1::createHelpers()
     m_editor = new ColorEditor(*ui, m_platform.colorDialog, this);
     connect(m_editor, &ColorEditor::activeColorChanged, this, &TForm1::activeColorChanged);
 
-    const auto isEmptySlot = [this](const TColorShape* swatch) {
-        const int slot = PalettenCheck(swatch);
-        return slot > 0 && m_used[slot - 1] != 1;
-    };
+    const auto isEmptySlot = [this](const TColorShape* swatch) { return m_scheme->isEmptySlot(swatch); };
     const auto copyFormat = [this] { return m_optionen->copyFormat(); };
     m_menu = new ContextMenu(*this, ui->edHTML, m_platform, copyFormat, isEmptySlot);
     connect(m_menu, &ContextMenu::backgroundChosen, m_background, &ModuleBackground::setUserBackground);
@@ -50,8 +48,8 @@ void TForm1::createHelpers()
 // "Farbwert einfügen" counts like a drop: an empty slot is filled, the active colour is taken.
 void TForm1::insertColor(TColorShape* swatch, TColor color)
 {
-    if (const int slot = PalettenCheck(swatch))
-        setSlot(slot, color, 1);
+    if (const int slot = m_scheme->PalettenCheck(swatch))
+        m_scheme->setSlot(slot, color, 1);
     if (swatch == ui->Farbanzeige)
         setActiveColor(color);
     else

@@ -6,6 +6,7 @@
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/contextmenu.h"
 #include "mainwindow/modulebackground.h"
+#include "mainwindow/schemeswatches.h"
 #include "mainwindow/screenpicker.h"
 #include "mainwindow/valuepanel.h"
 #include "pages/modulepage.h"

@@ -10,14 +10,8 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 
 class QAction;
-class QCheckBox;
-class QMenu;
-class QKeyEvent;
-class QLineEdit;
-class QScrollBar;
 
 namespace Ui {
 class TForm1;
@@ -28,6 +22,7 @@ namespace Tintara {
 class ColorEditor;
 class ContextMenu;
 class ModuleBackground;
+class SchemeSwatches;
 class ScreenPicker;
 class SwatchDrag;
 class TColorShape;
@@ -85,10 +80,7 @@ public:
     const FileDialogOptions& openDialog() const { return m_dlOpen.options; }
     const FileDialogOptions& saveDialog() const { return m_dlSave.options; }
 
-    // The colour scheme: slot n is 1..16.
-    int PalettenCheck(const QObject* control) const;
-    int usedFlag(int slot) const { return m_used[slot - 1]; }
-    void setSlot(int slot, TColor color, int used);
+    SchemeSwatches& scheme() const { return *m_scheme; }
     void PaletteNeu();
     void InPaletteClick();
 
@@ -130,7 +122,6 @@ private:
     void finishLoading();
     void Konfigurationspeichern();
     void centreOnScreen();
-    void setSlotInfo(int slot, const QString& text);
 
     // Module pages
     void RandomColor();
@@ -145,8 +136,7 @@ private:
     StartOptions m_options;
     std::unique_ptr<Ui::TForm1> ui;
 
-    std::array<TColorShape*, 16> m_slots{};
-    std::array<int, 16> m_used{};
+    std::unique_ptr<SchemeSwatches> m_scheme;
     SwatchDrag* m_drag = nullptr;
     ContextMenu* m_menu = nullptr;
     ScreenPicker* m_picker = nullptr;

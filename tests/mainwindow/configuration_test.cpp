@@ -56,7 +56,7 @@ TEST_F(ConfigTest, FirstStartWithoutAFileTakesEveryDefault)
     EXPECT_EQ(window->activeColor(), clBlack);
     for (int n = 1; n <= 16; ++n) {
         EXPECT_EQ(swatch(QString("Palette%1").arg(n))->color(), clBlack);
-        EXPECT_EQ(window->usedFlag(n), 0);
+        EXPECT_EQ(window->scheme().usedFlag(n), 0);
     }
     EXPECT_EQ(swatch("shZwischenspeicher4")->color(), clBtnFace);
     EXPECT_EQ(swatch("shPal9")->brushStyle(), TColorShape::BrushStyle::Clear);
@@ -100,7 +100,7 @@ TEST_F(ConfigTest, StateSurvivesARestart)
 {
     start({iniPath(), {}});
     window->setActiveColor(RGB(10, 20, 30));
-    window->setSlot(2, RGB(200, 0, 0), 1);
+    window->scheme().setSlot(2, RGB(200, 0, 0), 1);
     swatch("Palette2")->setHint("Rot");
     control<QComboBox>("cbVorschlag")->setCurrentIndex(3);
     control<QComboBox>("cbTrayFormat")->setCurrentIndex(2);

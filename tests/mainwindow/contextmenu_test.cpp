@@ -157,8 +157,8 @@ TEST_F(MenuTest, PastingTheNewestColourIntoTheActiveColour)
 
 TEST_F(MenuTest, TheMenuActsOnTheSlotItWasOpenedOnEvenAnEmptyOne)
 {
-    window->setSlot(1, RGB(10, 20, 30), 1);
-    window->setSlot(4, RGB(40, 50, 60), 1);
+    window->scheme().setSlot(1, RGB(10, 20, 30), 1);
+    window->scheme().setSlot(4, RGB(40, 50, 60), 1);
     choose(swatch("Palette1"), "puHTML");
     enter(swatch("Palette4"));
     enter(swatch("Palette8")); // empty: the value panel keeps slot 4
@@ -168,7 +168,7 @@ TEST_F(MenuTest, TheMenuActsOnTheSlotItWasOpenedOnEvenAnEmptyOne)
     EXPECT_TRUE(enabled("puInsert"));
     window->contextMenu().PopupmenueClick(item("puInsert"));
     EXPECT_EQ(swatch("Palette8")->color(), RGB(10, 20, 30));
-    EXPECT_EQ(window->usedFlag(8), 1);
+    EXPECT_EQ(window->scheme().usedFlag(8), 1);
     EXPECT_EQ(swatch("Palette8")->dragMode(), TColorShape::DragMode::Automatic);
     EXPECT_EQ(swatch("Palette4")->color(), RGB(40, 50, 60));
     EXPECT_EQ(control<QLabel>("lbHex")->text(), "#28323C");

@@ -25,7 +25,7 @@ protected:
 
     QWidget* trash() const { return control("Image1"); }
 
-    void useSlot(int n, TColor color) { window->setSlot(n, color, 1); }
+    void useSlot(int n, TColor color) { window->scheme().setSlot(n, color, 1); }
 };
 
 } // namespace
@@ -35,7 +35,7 @@ TEST_F(DragTest, AnySwatchDroppedOnASlotMakesItUsed)
     swatch("Vorschlag1")->setColor(RGB(1, 2, 3));
     drag(swatch("Vorschlag1"), swatch("Palette3"));
     EXPECT_EQ(swatch("Palette3")->color(), RGB(1, 2, 3));
-    EXPECT_EQ(window->usedFlag(3), 1);
+    EXPECT_EQ(window->scheme().usedFlag(3), 1);
     EXPECT_EQ(swatch("Palette3")->dragMode(), TColorShape::DragMode::Automatic);
     EXPECT_FALSE(window->swatchDrag().isDragging());
 }
@@ -45,12 +45,12 @@ TEST_F(DragTest, UsedSlotCopiesAndEmptySlotEmpties)
     useSlot(1, RGB(10, 20, 30));
     drag(swatch("Palette1"), swatch("Palette5"));
     EXPECT_EQ(swatch("Palette5")->color(), RGB(10, 20, 30));
-    EXPECT_EQ(window->usedFlag(5), 1);
+    EXPECT_EQ(window->scheme().usedFlag(5), 1);
 
     // Slot 2 is empty but still draggable from the layout: it carries the empty-swatch colour.
     drag(swatch("Palette2"), swatch("Palette5"));
     EXPECT_EQ(swatch("Palette5")->color(), clBtnFace);
-    EXPECT_EQ(window->usedFlag(5), 0);
+    EXPECT_EQ(window->scheme().usedFlag(5), 0);
     EXPECT_EQ(swatch("Palette5")->dragMode(), TColorShape::DragMode::Manual);
 }
 
@@ -58,7 +58,7 @@ TEST_F(DragTest, ASlotDroppedOnItselfStaysUsed)
 {
     useSlot(4, RGB(9, 9, 9));
     click(swatch("Palette4"));
-    EXPECT_EQ(window->usedFlag(4), 1);
+    EXPECT_EQ(window->scheme().usedFlag(4), 1);
     EXPECT_EQ(swatch("Palette4")->color(), RGB(9, 9, 9));
 }
 
@@ -66,7 +66,7 @@ TEST_F(DragTest, EmptySlotInManualModeDoesNotDrag)
 {
     drag(swatch("Palette16"), swatch("Palette1"));
     EXPECT_FALSE(window->swatchDrag().isDragging());
-    EXPECT_EQ(window->usedFlag(1), 0);
+    EXPECT_EQ(window->scheme().usedFlag(1), 0);
 }
 
 TEST_F(DragTest, DropOnTheActiveColourResetsTheBrightnessBar)
@@ -116,7 +116,7 @@ TEST_F(DragTest, OtherTargetsOnlyTakeTheColour)
     drag(swatch("Palette6"), swatch("WebseiteLogo"));
     EXPECT_EQ(swatch("WebseiteLogo")->color(), RGB(5, 6, 7));
     for (int n = 1; n <= 16; ++n)
-        EXPECT_EQ(window->usedFlag(n), n == 6 ? 1 : 0);
+        EXPECT_EQ(window->scheme().usedFlag(n), n == 6 ? 1 : 0);
 }
 
 TEST_F(DragTest, WasteBinEmptiesUsedSlotsAndClearsMixingFields)
@@ -124,7 +124,7 @@ TEST_F(DragTest, WasteBinEmptiesUsedSlotsAndClearsMixingFields)
     useSlot(7, RGB(1, 1, 1));
     swatch("Palette7")->setHint("Text");
     drag(swatch("Palette7"), trash());
-    EXPECT_EQ(window->usedFlag(7), 0);
+    EXPECT_EQ(window->scheme().usedFlag(7), 0);
     EXPECT_EQ(swatch("Palette7")->color(), clBtnFace);
     EXPECT_EQ(swatch("Palette7")->hint(), "Text");
 
@@ -141,7 +141,7 @@ TEST_F(DragTest, WasteBinEmptiesUsedSlotsAndClearsMixingFields)
     EXPECT_EQ(swatch("shPal9")->brushStyle(), TColorShape::BrushStyle::Clear);
     drag(swatch("shPal9"), swatch("Palette8")); // a cleared field still carries its colour
     EXPECT_EQ(swatch("Palette8")->color(), RGB(2, 2, 2));
-    EXPECT_EQ(window->usedFlag(8), 1);
+    EXPECT_EQ(window->scheme().usedFlag(8), 1);
 }
 
 TEST_F(DragTest, MixingFieldsCopyFirstThenMixByOpacity)
@@ -183,5 +183,5 @@ TEST_F(DragTest, EscapeCallsTheDragOff)
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->swatchDrag().isDragging());
     QTest::mouseRelease(swatch("Palette2"), Qt::LeftButton);
-    EXPECT_EQ(window->usedFlag(2), 0);
+    EXPECT_EQ(window->scheme().usedFlag(2), 0);
 }

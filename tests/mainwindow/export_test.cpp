@@ -23,8 +23,8 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        window->setSlot(1, RGB(255, 0, 0), 1);
-        window->setSlot(3, RGB(0, 0, 255), 1);
+        window->scheme().setSlot(1, RGB(255, 0, 0), 1);
+        window->scheme().setSlot(3, RGB(0, 0, 255), 1);
         swatch("Palette3")->setHint("Link blau");
         control<QAbstractButton>("ToolButton30")->click();
     }

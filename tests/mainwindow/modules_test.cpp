@@ -22,7 +22,7 @@ protected:
         QTest::mousePress(source, Qt::LeftButton, {}, source->rect().center());
         QTest::mouseRelease(target, Qt::LeftButton, {}, target->rect().center());
     }
-    void useSlot(int n, TColor color) { window->setSlot(n, color, 1); }
+    void useSlot(int n, TColor color) { window->scheme().setSlot(n, color, 1); }
 };
 
 } // namespace

@@ -91,7 +91,7 @@ protected:
 
 TEST_F(TrayModeTest, F10HidesTheWindowAndBuildsTheMenu)
 {
-    window->setSlot(2, RGB(255, 0, 0), 1);
+    window->scheme().setSlot(2, RGB(255, 0, 0), 1);
     swatch("Palette3")->setHint("Link blau");
     QTest::keyClick(window.get(), Qt::Key_F10);
     EXPECT_FALSE(window->isVisible());
@@ -117,7 +117,7 @@ TEST_F(TrayModeTest, F10HidesTheWindowAndBuildsTheMenu)
 
 TEST_F(TrayModeTest, ChoosingAColourCopiesItInTheChosenFormat)
 {
-    window->setSlot(1, RGB(255, 128, 0), 1);
+    window->scheme().setSlot(1, RGB(255, 128, 0), 1);
     control<QAbstractButton>("ToolButton33")->click();
     control<QComboBox>("cbTrayFormat")->setCurrentIndex(4);
     item("puTray_1")->trigger();
@@ -149,7 +149,7 @@ TEST(TrayModeBox, TheCmykBoxBelongsToTheWindowAndKeepsTheProgramRunning)
                             desktop.screen, desktop.shell,       desktop.notificationArea, desktop.random};
     TForm1 window(platform);
     window.show();
-    window.setSlot(1, RGB(255, 128, 0), 1);
+    window.scheme().setSlot(1, RGB(255, 128, 0), 1);
     window.findChild<QComboBox*>("cbTrayFormat")->setCurrentIndex(7);
 
     bool lastWindowClosed = false;

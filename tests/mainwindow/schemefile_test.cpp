@@ -35,7 +35,7 @@ protected:
 
 TEST_F(SchemeFileTest, NewFileHasTheClassicLayout)
 {
-    window->setSlot(1, RGB(255, 0, 0), 1);
+    window->scheme().setSlot(1, RGB(255, 0, 0), 1);
     swatch("Palette16")->setHint("Link blau");
     saveTo(path("neu"));
     const QByteArray file = readFile(path("neu.tsf"));
@@ -58,16 +58,16 @@ TEST_F(SchemeFileTest, SavingOntoAFileKeepsItsOtherKeys)
 
 TEST_F(SchemeFileTest, LoadingReadsColoursFlagsAndTexts)
 {
-    window->setSlot(5, RGB(1, 1, 1), 1);
+    window->scheme().setSlot(5, RGB(1, 1, 1), 1);
     writeFile(path("s.tsf"), "[palette]\nFarbe1=$0000FF\nFarbeGes1=1\nFarbe2=0xFF\nFarbe3=65280\nFarbeGes3=2\n"
                              "[Hints]\nFeld1=" + QByteArray(40, 'x') + "\n");
     openFrom(path("s.tsf"));
     EXPECT_EQ(swatch("Palette1")->color(), RGB(255, 0, 0));
     EXPECT_EQ(swatch("Palette2")->color(), RGB(255, 0, 0));
-    EXPECT_EQ(window->usedFlag(3), 2);
+    EXPECT_EQ(window->scheme().usedFlag(3), 2);
     EXPECT_EQ(swatch("Palette3")->color(), RGB(0, 255, 0));
     EXPECT_EQ(swatch("Palette5")->color(), clBlack);
-    EXPECT_EQ(window->usedFlag(5), 0);
+    EXPECT_EQ(window->scheme().usedFlag(5), 0);
     EXPECT_EQ(swatch("Palette5")->dragMode(), TColorShape::DragMode::Automatic) << "drag state unchanged";
     EXPECT_EQ(control<QLineEdit>("edPalInfo1")->text(), QString(40, u'x'));
     EXPECT_EQ(window->saveDialog().fileName, path("s.tsf"));
@@ -82,11 +82,11 @@ TEST_F(SchemeFileTest, LoadingReadsColoursFlagsAndTexts)
 
 TEST_F(SchemeFileTest, MissingFileGivesSixteenBlackEmptySlots)
 {
-    window->setSlot(1, RGB(9, 9, 9), 1);
+    window->scheme().setSlot(1, RGB(9, 9, 9), 1);
     openFrom(path("gibtsnicht.tsf"));
     for (int n = 1; n <= 16; ++n) {
         EXPECT_EQ(swatch(QString("Palette%1").arg(n))->color(), clBlack);
-        EXPECT_EQ(window->usedFlag(n), 0);
+        EXPECT_EQ(window->scheme().usedFlag(n), 0);
     }
     EXPECT_EQ(window->saveDialog().fileName, path("gibtsnicht.tsf"));
 }
@@ -120,7 +120,7 @@ TEST_F(SchemeFileTest, FirstArgumentIsLoadedAtStart)
     writeFile(path("start.tsf"), "[Palette]\r\nFarbe4=16711680\r\nFarbeGes4=1\r\n");
     start({{}, {path("start.tsf")}});
     EXPECT_EQ(swatch("Palette4")->color(), RGB(0, 0, 255));
-    EXPECT_EQ(window->usedFlag(4), 1);
+    EXPECT_EQ(window->scheme().usedFlag(4), 1);
 }
 
 TEST_F(SchemeFileTest, ConverterShowsTheOldColours)

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "rules/schemeformat.h"
+
+#include <array>
+
+class QObject;
+class QWidget;
+
+namespace Tintara {
+
+class TColorShape;
+
+// The sixteen slots of the colour scheme: their swatches, used flags and info texts. Slot n is 1..16.
+class SchemeSwatches
+{
+public:
+    // Takes the swatches "Palette1".."Palette16" of `panel`.
+    explicit SchemeSwatches(const QWidget& panel);
+
+    // The slot `control` is, or 0.
+    int PalettenCheck(const QObject* control) const;
+    int usedFlag(int slot) const { return m_used[slot - 1]; }
+    bool anyUsed() const;
+    // A slot without a colour: it gives none, only takes one.
+    bool isEmptySlot(const QObject* control) const;
+    // A used slot can be dragged; an empty one cannot.
+    void setSlot(int slot, TColor color, int used);
+    // An empty text keeps the tooltip switch as it was.
+    void setSlotInfo(int slot, const QString& text);
+    // A text switches the slot's tooltip on, none switches it off.
+    void setInfoTexts(const std::array<QString, 16>& texts);
+    SchemeSlots snapshot() const;
+    // A loaded scheme makes its used slots draggable and leaves the others as they were.
+    void load(const SchemeSlots& scheme);
+
+private:
+    std::array<TColorShape*, 16> m_slots{};
+    std::array<int, 16> m_used{};
+};
+
+} // namespace Tintara
