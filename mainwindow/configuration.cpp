@@ -74,24 +74,24 @@ void TForm1::Konfigurationspeichern()
         return;
     Configuration c;
     c.farbanzeige = activeColor();
-    c.helligkeit = m_helligkeit->startColour();
-    c.verlaufStart = m_farbverlauf->startColour();
-    c.verlaufEnde = m_farbverlauf->endColour();
+    c.helligkeit = page<Z_Helligkeit>().startColour();
+    c.verlaufStart = page<Z_Farbverlauf>().startColour();
+    c.verlaufEnde = page<Z_Farbverlauf>().endColour();
     c.clipbrd = m_menu->history();
     c.backgrnd = m_background->storedBackground();
     c.backgrndS = m_background->customFlag();
-    m_palette->saveTo(c);
+    page<Z_Palette>().saveTo(c);
     c.scheme = m_scheme->snapshot();
     c.modus = static_cast<int>(m_editor->displayMode());
     c.links = x();
     c.oben = y();
-    c.vorschlag = m_vorschlag->rule();
-    c.abstufungen = m_abstufungen->direction();
-    c.tray = m_optionen->copyFormat();
+    c.vorschlag = page<Z_Vorschlag>().rule();
+    c.abstufungen = page<Z_Abstufungen>().direction();
+    c.tray = page<Z_Optionen>().copyFormat();
     c.zoomfaktor = ui->cbZoom->currentIndex();
-    c.rahmen = m_vorschlag->frames();
+    c.rahmen = page<Z_Vorschlag>().frames();
     for (int n = 0; n < 18; ++n)
-        c.options[n] = m_optionen->option(n);
+        c.options[n] = page<Z_Optionen>().option(n);
 
     IniFile ini(m_options.configurationPath);
     writeConfiguration(ini, c);
@@ -113,31 +113,31 @@ void TForm1::Konfigurationladen()
 void TForm1::restoreConfiguration(const Configuration& c)
 {
     for (int n = 0; n < 18; ++n)
-        m_optionen->setOption(n, c.options[n]);
-    const auto on = [this](int n) { return m_optionen->option(0) && m_optionen->option(n); };
+        page<Z_Optionen>().setOption(n, c.options[n]);
+    const auto on = [this](int n) { return page<Z_Optionen>().option(0) && page<Z_Optionen>().option(n); };
 
     if (on(1))
         ui->Farbanzeige->setColor(c.farbanzeige);
     if (on(10))
-        m_helligkeit->setStartColour(c.helligkeit);
+        page<Z_Helligkeit>().setStartColour(c.helligkeit);
     if (on(8) && titleBarReachable(QPoint(c.links, c.oben), width(), screenAreas()))
         move(c.links, c.oben); // as stored, also when only part of it is on a screen
     else
         centreOnScreen();
     if (on(9))
-        m_farbverlauf->setEnds(c.verlaufStart, c.verlaufEnde);
+        page<Z_Farbverlauf>().setEnds(c.verlaufStart, c.verlaufEnde);
     if (on(2))
         m_editor->Anzeigemodus(c.modus == 0   ? ColorEditor::DisplayMode::Rgb
                                : c.modus == 1 ? ColorEditor::DisplayMode::Hsv
                                               : ColorEditor::DisplayMode::Picker);
     if (on(11))
-        m_vorschlag->restoreRule(c.vorschlag);
+        page<Z_Vorschlag>().restoreRule(c.vorschlag);
     if (on(15))
-        m_abstufungen->restoreDirection(c.abstufungen);
+        page<Z_Abstufungen>().restoreDirection(c.abstufungen);
     if (on(16))
-        m_optionen->selectCopyFormat(c.tray);
+        page<Z_Optionen>().selectCopyFormat(c.tray);
     if (on(13))
-        m_palette->restoreOpacity(c);
+        page<Z_Palette>().restoreOpacity(c);
     if (on(3))
         selectStored(ui->cbZoom, c.zoomfaktor);
     if (on(4)) {
@@ -148,20 +148,20 @@ void TForm1::restoreConfiguration(const Configuration& c)
         }
     }
     if (on(12))
-        m_vorschlag->restoreFrames(c.rahmen);
+        page<Z_Vorschlag>().restoreFrames(c.rahmen);
     if (on(6)) {
         m_menu->restoreHistory(c.clipbrd);
     }
     if (on(7))
         m_background->restore(c.backgrndS, c.backgrnd);
     if (on(14))
-        m_palette->restoreFields(c);
+        page<Z_Palette>().restoreFields(c);
 }
 
 void TForm1::finishLoading()
 {
-    ui->PageControl1->setCurrentWidget(m_vorschlag);
-    m_paletteninfo->PalInfoslesen();
+    ui->PageControl1->setCurrentWidget(&page<Z_Vorschlag>());
+    page<Z_Paletteninfo>().PalInfoslesen();
     m_valuePanel->cbTrayFormatChange();
 }
 

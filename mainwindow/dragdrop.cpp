@@ -20,7 +20,7 @@ void TForm1::DragDrop(TColorShape* target, TColorShape* source)
     } else if (target == ui->shZwischenspeicher) {
         m_menu->markBufferFilled();
         m_platform.clipboard.setText(
-            QString::fromStdString(ColorNotation(color, m_optionen->copyFormat())));
+            QString::fromStdString(ColorNotation(color, page<Z_Optionen>().copyFormat())));
     } else if (const int slot = m_scheme->PalettenCheck(target)) {
         const int sourceSlot = m_scheme->PalettenCheck(source);
         m_scheme->setSlot(slot, color, sourceSlot > 0 && m_scheme->usedFlag(sourceSlot) == 0 ? 0 : 1);

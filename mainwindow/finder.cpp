@@ -8,7 +8,7 @@ namespace Tintara {
 
 Hsv TForm1::currentHsv() const
 {
-    return m_vorschlag->currentHsv();
+    return page<Z_Vorschlag>().currentHsv();
 }
 
 // The finder's colours become the scheme, after a question where the scheme holds colours.
@@ -17,11 +17,11 @@ void TForm1::InPaletteClick()
     if (!m_scheme->anyUsed()
         || m_platform.messages.askYesNo(QStringLiteral("Soll das bestehende Farbschema überschrieben werden?\n\n"
                                                        "(Dieser Vorgang ist nicht rückgängig zu machen)"))) {
-        const std::array<TColor, 16> colours = m_vorschlag->schemeColours();
+        const std::array<TColor, 16> colours = page<Z_Vorschlag>().schemeColours();
         for (int n = 1; n <= 16; ++n)
             m_scheme->setSlot(n, colours[n - 1], 1);
     }
-    m_abstufungen->Helligkeitsabstufungen();
+    page<Z_Abstufungen>().Helligkeitsabstufungen();
 }
 
 } // namespace Tintara

@@ -24,20 +24,20 @@ void TForm1::createHelpers()
     connect(m_editor, &ColorEditor::activeColorChanged, this, &TForm1::activeColorChanged);
 
     const auto isEmptySlot = [this](const TColorShape* swatch) { return m_scheme->isEmptySlot(swatch); };
-    const auto copyFormat = [this] { return m_optionen->copyFormat(); };
+    const auto copyFormat = [this] { return page<Z_Optionen>().copyFormat(); };
     m_menu = new ContextMenu(*this, ui->edHTML, m_platform, copyFormat, isEmptySlot);
     connect(m_menu, &ContextMenu::backgroundChosen, m_background, &ModuleBackground::setUserBackground);
     connect(m_menu, &ContextMenu::backgroundReset, m_background, &ModuleBackground::resetToStandard);
     connect(m_menu, &ContextMenu::helpRequested, this, [this] { Toolbar(ui->ToolButton35); });
     connect(m_menu, &ContextMenu::colorInserted, this, &TForm1::insertColor);
 
-    m_valuePanel = new ValuePanel(*this, *ui, *m_optionen, isEmptySlot);
+    m_valuePanel = new ValuePanel(*this, *ui, page<Z_Optionen>(), isEmptySlot);
     connect(m_valuePanel, &ValuePanel::copyFormatShown, m_menu, &ContextMenu::showCopyFormat);
 
     m_drag = new SwatchDrag(*this, ui->Image1);
     connect(m_drag, &SwatchDrag::dropped, this, &TForm1::DragDrop);
     connect(m_drag, &SwatchDrag::droppedOnTrash, this, &TForm1::DragDropTrash);
-    connect(m_drag, &SwatchDrag::droppedOnMixer, m_palette, &Z_Palette::DragDropPalette);
+    connect(m_drag, &SwatchDrag::droppedOnMixer, &page<Z_Palette>(), &Z_Palette::DragDropPalette);
 
     m_picker = new ScreenPicker(*this, ui->Zoom, ui->cbZoom, ui->Farbanzeige, m_platform.screen);
     connect(m_picker, &ScreenPicker::picked, m_editor, &ColorEditor::takePickedColor);

@@ -22,7 +22,7 @@ void TForm1::connectNavigation()
     const auto buttons = findChildren<QToolButton*>(QRegularExpression(QStringLiteral("^ToolButton\\d+$")));
     for (QToolButton* button : buttons)
         connect(button, &QToolButton::clicked, this, [this, button] { Toolbar(button); });
-    connect(m_optionen, &Z_Optionen::converterClicked, this, &TForm1::Toolbar);
+    connect(&page<Z_Optionen>(), &Z_Optionen::converterClicked, this, &TForm1::Toolbar);
     connect(ui->mmMenue, &QMenuBar::triggered, this, &TForm1::mmMenueClick);
     connect(ui->PageControl1, &QStackedWidget::currentChanged, this, [this] {
         if (auto* page = qobject_cast<ModulePage*>(ui->PageControl1->currentWidget()))

@@ -18,8 +18,8 @@ void TForm1::PaletteLaden(const QString& path)
 {
     m_scheme->load(readSchemeSlots(IniFile(path)));
     m_dlSave.options.fileName = path;
-    m_abstufungen->Helligkeitsabstufungen();
-    m_paletteninfo->PalInfoslesen();
+    page<Z_Abstufungen>().Helligkeitsabstufungen();
+    page<Z_Paletteninfo>().PalInfoslesen();
 }
 
 void TForm1::PaletteOeffnen()

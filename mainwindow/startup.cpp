@@ -111,22 +111,16 @@ void TForm1::FormCreate()
 // The module pages in the order of the page control; the window keeps those it talks to.
 void TForm1::createPages()
 {
-    m_vorschlag = new Z_Vorschlag(*this);
-    m_helligkeit = new Z_Helligkeit;
-    m_farbverlauf = new Z_Farbverlauf;
-    m_abstufungen = new Z_Abstufungen(*this);
-    m_palette = new Z_Palette;
-    m_optionen = new Z_Optionen;
-    m_paletteninfo = new Z_Paletteninfo(*this);
     const std::initializer_list<QWidget*> pages = {
-        m_vorschlag,           m_helligkeit,         m_farbverlauf,       m_abstufungen, m_palette,
-        new Z_Websave,         new Z_Testbild(*this), new Z_Kontrast,     new Z_Webseite(*this),
-        new Z_Export(*this),   m_optionen,           m_paletteninfo,      new Z_Konverter(*this),
+        new Z_Vorschlag(*this), new Z_Helligkeit,      new Z_Farbverlauf,       new Z_Abstufungen(*this),
+        new Z_Palette,          new Z_Websave,         new Z_Testbild(*this),   new Z_Kontrast,
+        new Z_Webseite(*this),  new Z_Export(*this),   new Z_Optionen,          new Z_Paletteninfo(*this),
+        new Z_Konverter(*this),
     };
     for (QWidget* page : pages)
         ui->PageControl1->addWidget(page);
-    connect(this, &TForm1::activeColorChanged, m_vorschlag, &Z_Vorschlag::activeColorChanged);
-    connect(this, &TForm1::schemeChanged, m_abstufungen, &Z_Abstufungen::schemeChanged);
+    connect(this, &TForm1::activeColorChanged, &page<Z_Vorschlag>(), &Z_Vorschlag::activeColorChanged);
+    connect(this, &TForm1::schemeChanged, &page<Z_Abstufungen>(), &Z_Abstufungen::schemeChanged);
 }
 
 void TForm1::paintFixedPictures()
@@ -150,7 +144,7 @@ void TForm1::setActiveColor(TColor color)
 
 void TForm1::Programmende()
 {
-    if (m_optionen->option(17)
+    if (page<Z_Optionen>().option(17)
         || m_platform.messages.askOkCancel(QStringLiteral("Wollen Sie Orbelin Tintara Studio wirklich beenden?")))
         close();
 }

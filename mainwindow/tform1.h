@@ -28,13 +28,6 @@ class SwatchDrag;
 class TColorShape;
 class TrayMode;
 class ValuePanel;
-class Z_Abstufungen;
-class Z_Farbverlauf;
-class Z_Helligkeit;
-class Z_Optionen;
-class Z_Palette;
-class Z_Vorschlag;
-class Z_Paletteninfo;
 struct SchemeSlots;
 struct Configuration;
 
@@ -106,6 +99,8 @@ protected:
 private:
     void FormCreate();
     void createPages();
+    // The module page of class `Page`; there is one of each.
+    template <class Page> Page& page() const { return *findChild<Page*>(); }
     void paintFixedPictures();
     void connectNavigation();
     void connectScheme();
@@ -150,13 +145,6 @@ private:
     const QEvent* m_lastKeyEvent = nullptr;
     QPointer<QWidget> m_lastKeyReceiver;
     TColor m_lastRandomColor = 0;
-    Z_Helligkeit* m_helligkeit = nullptr;
-    Z_Abstufungen* m_abstufungen = nullptr;
-    Z_Palette* m_palette = nullptr;
-    Z_Vorschlag* m_vorschlag = nullptr;
-    Z_Optionen* m_optionen = nullptr;
-    Z_Paletteninfo* m_paletteninfo = nullptr;
-    Z_Farbverlauf* m_farbverlauf = nullptr;
 };
 
 } // namespace Tintara
