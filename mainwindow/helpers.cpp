@@ -4,6 +4,7 @@
 #include "controls/tcolorshape.h"
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/contextmenu.h"
+#include "mainwindow/functionkeys.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/screenpicker.h"
 #include "mainwindow/swatchdrag.h"
@@ -19,6 +20,8 @@ namespace Tintara {
 // The classes that handle the editor, the mouse, the menus and the value panel for the window.
 void TForm1::createHelpers()
 {
+    m_keys = new FunctionKeys(*this);
+    connect(m_keys, &FunctionKeys::pressed, this, &TForm1::FormKeyDown);
     m_background = new ModuleBackground(ui->Panel5, ui->PageControl1, this);
     m_editor = new ColorEditor(*ui, m_platform.colorDialog, this);
     connect(m_editor, &ColorEditor::activeColorChanged, this, &TForm1::activeColorChanged);

@@ -62,28 +62,9 @@ void TForm1::mmMenueClick(QAction* entry)
         Toolbar(findChild<QObject*>(QLatin1String(row->sender)));
 }
 
-// Sees every key before the focused control does, for the function keys.
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
+void TForm1::FormKeyDown(int n)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        auto* receiver = static_cast<QWidget*>(watched);
-        // A key the focused control ignores travels on to its parents; act on it only once.
-        const bool passedOn = event == m_lastKeyEvent && m_lastKeyReceiver && receiver != m_lastKeyReceiver
-            && receiver->isAncestorOf(m_lastKeyReceiver);
-        if (receiver->window() == this && !passedOn) {
-            m_lastKeyEvent = event;
-            m_lastKeyReceiver = receiver;
-            FormKeyDown(static_cast<QKeyEvent*>(event)->key());
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TForm1::FormKeyDown(int key)
-{
-    if (key < Qt::Key_F1 || key > Qt::Key_F11)
-        return;
-    if (const Navigation* row = navigationForKey(key - Qt::Key_F1 + 1))
+    if (const Navigation* row = navigationForKey(n))
         Toolbar(findChild<QObject*>(QLatin1String(row->sender)));
 }
 

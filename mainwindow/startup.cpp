@@ -1,14 +1,16 @@
 #include "mainwindow/tform1.h"
 
-#include "controls/eventhook.h"
-#include "controls/ramp.h"
-#include "controls/tcolorshape.h"
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/contextmenu.h"
+#include "mainwindow/functionkeys.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/schemeswatches.h"
 #include "mainwindow/screenpicker.h"
+#include "mainwindow/swatchdrag.h"
+#include "mainwindow/traymode.h"
 #include "mainwindow/valuepanel.h"
+#include "controls/ramp.h"
+#include "controls/tcolorshape.h"
 #include "pages/modulepage.h"
 #include "pages/z_abstufungen.h"
 #include "pages/z_export.h"
@@ -82,15 +84,15 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     connectNavigation();
     connectScheme();
     createHelpers();
-    QGuiApplication::instance()->installEventFilter(this);
     FormCreate();
 }
 
 TForm1::~TForm1()
 {
-    QGuiApplication::instance()->removeEventFilter(this);
-    // The hooks call into the window; the controls they watch get events while they are destroyed.
-    qDeleteAll(findChildren<EventHook*>(Qt::FindDirectChildrenOnly));
+    // The helpers call into the window; the controls they watch get events while they are destroyed.
+    for (QObject* helper : std::initializer_list<QObject*>{m_keys, m_editor, m_valuePanel, m_menu, m_drag, m_picker,
+                                                           m_tray, m_background})
+        delete helper;
 }
 
 void TForm1::FormCreate()

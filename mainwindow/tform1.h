@@ -6,7 +6,6 @@
 #include "platform/platform.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -21,6 +20,7 @@ namespace Tintara {
 
 class ColorEditor;
 class ContextMenu;
+class FunctionKeys;
 class ModuleBackground;
 class SchemeSwatches;
 class ScreenPicker;
@@ -93,7 +93,6 @@ Q_SIGNALS:
     void activeColorChanged();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -123,7 +122,8 @@ private:
     void moduleFollowUps(TColorShape* target);
 
     void mmMenueClick(QAction* entry);
-    void FormKeyDown(int key);
+    // F`n` runs what the table gives that key.
+    void FormKeyDown(int n);
     void Programmende();
     void openHelpFile();
 
@@ -142,8 +142,7 @@ private:
 
     ColorEditor* m_editor = nullptr;
     ModuleBackground* m_background = nullptr;
-    const QEvent* m_lastKeyEvent = nullptr;
-    QPointer<QWidget> m_lastKeyReceiver;
+    FunctionKeys* m_keys = nullptr;
     TColor m_lastRandomColor = 0;
 };
 
