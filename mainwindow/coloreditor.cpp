@@ -5,7 +5,7 @@
 #include "controls/tcolorshape.h"
 #include "controls/eventhook.h"
 #include "pages/numberentry.h"
-#include "platform/colordialog.h"
+#include "platform/platform.h"
 #include "rules/editorinput.h"
 
 #include "ui_tform1.h"
@@ -39,8 +39,8 @@ public:
 
 } // namespace
 
-ColorEditor::ColorEditor(Ui::TForm1& ui, ColorDialog& dialog, QObject* parent)
-    : QObject(parent), m_ui(ui), m_dialog(dialog)
+ColorEditor::ColorEditor(Ui::TForm1& ui, const Platform& platform, QObject* parent)
+    : QObject(parent), m_ui(ui), m_platform(platform)
 {
     auto* wheelTakesFocus = new WheelTakesFocus(this);
     for (QScrollBar* bar : {m_ui.sbRot, m_ui.sbGruen, m_ui.sbBlau, m_ui.sbH, m_ui.sbS, m_ui.sbV, m_ui.sbHell}) {
@@ -80,6 +80,12 @@ void ColorEditor::setActiveColor(TColor color)
         m_ui.sbHell->setValue(0);
     }
     ScrollbarAnpassung(color);
+}
+
+void ColorEditor::showStartColor()
+{
+    setActiveColor(activeColor());
+    m_lastRandomColor = activeColor();
 }
 
 // A picked colour comes to the editor as if its sliders had been moved.
@@ -286,12 +292,26 @@ void ColorEditor::Anzeigemodus(DisplayMode mode)
 void ColorEditor::runColorDialog()
 {
     m_dialogColor = activeColor();
-    if (const auto chosen = m_dialog.execute(m_dialogColor)) {
+    if (const auto chosen = m_platform.colorDialog.execute(m_dialogColor)) {
         m_dialogColor = *chosen;
         m_ui.Farbanzeige->setColor(*chosen);
         ScrollbarAnpassung(*chosen);
         m_brightnessBase = *chosen;
     }
+}
+
+void ColorEditor::RandomColor()
+{
+    if (activeColor() != m_lastRandomColor
+        && !m_platform.messages.askYesNo(QStringLiteral("Soll die aktive Farbe durch eine Zufallsfarbe ersetzt werden?\n\n"
+                                                        "(Dieser Vorgang ist nicht rückgängig zu machen)")))
+        return;
+    m_platform.random.randomize();
+    const int blue = m_platform.random.random(256);
+    const int green = m_platform.random.random(256);
+    const int red = m_platform.random.random(256);
+    setActiveColor(RGB(red, green, blue));
+    m_lastRandomColor = activeColor();
 }
 
 } // namespace Tintara

@@ -14,7 +14,7 @@ class TForm1;
 
 namespace Tintara {
 
-class ColorDialog;
+struct Platform;
 
 // The editor on the left of the window: RGB and HSV bars and fields, the HTML field, the brightness
 // bar and the active colour display, kept in step whichever of them the user works in.
@@ -26,11 +26,13 @@ public:
     // Which group of controls edits the colour; stored in tintara.ini as its number.
     enum class DisplayMode { Rgb = 0, Hsv = 1, Picker = 2 };
 
-    ColorEditor(Ui::TForm1& ui, ColorDialog& dialog, QObject* parent);
+    ColorEditor(Ui::TForm1& ui, const Platform& platform, QObject* parent);
 
     TColor activeColor() const;
     // Makes `color` the active colour, as every command that sets it does.
     void setActiveColor(TColor color);
+    // The colour the program starts with, in every control; the first random draw asks nothing.
+    void showStartColor();
     // A colour picked from the screen, as if the RGB bars had been moved to it.
     void takePickedColor(TColor color);
     // The update routine: every control of the editor from `color`, which the display already shows.
@@ -40,6 +42,8 @@ public:
     DisplayMode displayMode() const { return m_displayMode; }
     void Anzeigemodus(DisplayMode mode);
     void runColorDialog();
+    // Asks first unless the active colour is still the last random one.
+    void RandomColor();
 
 Q_SIGNALS:
     void activeColorChanged();
@@ -60,11 +64,12 @@ private:
     void showHsv(const Hsv& hsv);
 
     Ui::TForm1& m_ui;
-    ColorDialog& m_dialog;
+    const Platform& m_platform;
     TColor m_brightnessBase = 0;
     TColor m_dialogColor = clBlack;
     bool m_inScrollbarWechsel = false;
     DisplayMode m_displayMode = DisplayMode::Hsv;
+    TColor m_lastRandomColor = 0;
 };
 
 } // namespace Tintara

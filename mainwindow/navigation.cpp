@@ -44,7 +44,7 @@ void TForm1::Toolbar(QObject* sender)
     case Command::OpenScheme: PaletteOeffnen(); break;
     case Command::SaveScheme: PaletteSpeichern(); break;
     case Command::TakeProposals: InPaletteClick(); break;
-    case Command::RandomColour: RandomColor(); break;
+    case Command::RandomColour: m_editor->RandomColor(); break;
     case Command::ColourDialog: m_editor->runColorDialog(); break;
     case Command::RgbMode: m_editor->Anzeigemodus(ColorEditor::DisplayMode::Rgb); break;
     case Command::HsvMode: m_editor->Anzeigemodus(ColorEditor::DisplayMode::Hsv); break;

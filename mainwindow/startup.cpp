@@ -103,8 +103,7 @@ void TForm1::FormCreate()
     // Qt paints every widget double-buffered, so the slider-driven pages do not flicker.
     Toolbar(ui->ToolButton19);
     Konfigurationladen();
-    setActiveColor(activeColor());
-    m_lastRandomColor = activeColor();
+    m_editor->showStartColor();
     m_valuePanel->Farbwerte(activeColor());
     if (!m_options.arguments.isEmpty())
         PaletteLaden(m_options.arguments.constFirst());

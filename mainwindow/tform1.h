@@ -117,8 +117,6 @@ private:
     void Konfigurationspeichern();
     void centreOnScreen();
 
-    // Module pages
-    void RandomColor();
     void moduleFollowUps(TColorShape* target);
 
     void mmMenueClick(QAction* entry);
@@ -143,7 +141,6 @@ private:
     ColorEditor* m_editor = nullptr;
     ModuleBackground* m_background = nullptr;
     FunctionKeys* m_keys = nullptr;
-    TColor m_lastRandomColor = 0;
 };
 
 } // namespace Tintara
