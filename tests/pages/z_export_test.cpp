@@ -1,6 +1,6 @@
 #include "platform/imagefiles.h"
 #include "support/files.h"
-#include "windowfixture.h"
+#include "mainwindow/windowfixture.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "color/mix.h"
 #include "rules/modulerules.h"
-#include "windowfixture.h"
+#include "mainwindow/windowfixture.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>

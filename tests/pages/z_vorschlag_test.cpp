@@ -1,5 +1,5 @@
 #include "rules/finderring.h"
-#include "windowfixture.h"
+#include "mainwindow/windowfixture.h"
 
 #include <QComboBox>
 #include <QScrollBar>
