@@ -32,17 +32,16 @@ ScreenPicker::ScreenPicker(QWidget& window, TMagnifier* magnifier, QComboBox* zo
 
 bool ScreenPicker::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         if (watched != m_magnifier)
             return false;
-        ZoomMouseDown(mouse->button());
+        ZoomMouseDown(static_cast<QMouseEvent*>(event)->button());
         return true;
     case QEvent::MouseMove:
         if (!m_picking || watched != &m_window)
             return false;
-        m_display->setColor(m_screen.pixel(mouse->globalPosition().toPoint()));
+        m_display->setColor(m_screen.pixel(static_cast<QMouseEvent*>(event)->globalPosition().toPoint()));
         return true;
     // Only the release that ends picking; a click elsewhere in the window is no pick.
     case QEvent::MouseButtonRelease:
