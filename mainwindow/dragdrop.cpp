@@ -32,7 +32,7 @@ void TForm1::DragDrop(TColorShape* target, TColorShape* source)
 void TForm1::moduleFollowUps(TColorShape* target)
 {
     if (target != ui->Farbanzeige)
-        Q_EMIT schemeChanged();
+        Q_EMIT m_events.schemeChanged();
 }
 
 void TForm1::DragDropTrash(TColorShape* source)
@@ -43,7 +43,7 @@ void TForm1::DragDropTrash(TColorShape* source)
     }
     if (const int slot = m_scheme->PalettenCheck(source); slot > 0 && m_scheme->usedFlag(slot) == 1)
         m_scheme->setSlot(slot, clBtnFace, 0);
-    Q_EMIT schemeChanged();
+    Q_EMIT m_events.schemeChanged();
 }
 
 } // namespace Tintara

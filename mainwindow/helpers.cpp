@@ -24,7 +24,7 @@ void TForm1::createHelpers()
     connect(m_keys, &FunctionKeys::pressed, this, &TForm1::FormKeyDown);
     m_background = new ModuleBackground(ui->Panel5, ui->PageControl1, this);
     m_editor = new ColorEditor(*ui, m_platform, this);
-    connect(m_editor, &ColorEditor::activeColorChanged, this, &TForm1::activeColorChanged);
+    connect(m_editor, &ColorEditor::activeColorChanged, &m_events, &PageEvents::activeColorChanged);
 
     const auto isEmptySlot = [this](const TColorShape* swatch) { return m_scheme->isEmptySlot(swatch); };
     const auto copyFormat = [this] { return page<Z_Optionen>().copyFormat(); };

@@ -1,8 +1,8 @@
 #include "mainwindow/modulebackground.h"
 
+#include "mainwindow/navigationtable.h"
 #include "pages/modulepage.h"
 #include "platform/systemcolors.h"
-#include "rules/navigationrules.h"
 
 #include <QStackedWidget>
 
@@ -22,7 +22,7 @@ void ModuleBackground::setUserBackground(TColor color)
 {
     m_customBackground = 1;
     m_storedBackground = color;
-    if (isBackgroundPage(m_pages->currentWidget()->objectName()))
+    if (isBackgroundPage(navigationTable, m_pages->currentWidget()->objectName()))
         HintergrundWechsel(color);
 }
 

@@ -5,7 +5,7 @@
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/traymode.h"
-#include "rules/navigationrules.h"
+#include "mainwindow/navigationtable.h"
 
 #include "ui_tform1.h"
 
@@ -32,7 +32,7 @@ void TForm1::connectNavigation()
 
 void TForm1::Toolbar(QObject* sender)
 {
-    const Navigation* row = navigationForSender(sender->objectName());
+    const Navigation* row = navigationForSender(navigationTable, sender->objectName());
     m_background->follow(row);
     if (!row)
         return;
@@ -58,13 +58,13 @@ void TForm1::Toolbar(QObject* sender)
 // The table names the control the entry passes on; an entry it lacks does nothing.
 void TForm1::mmMenueClick(QAction* entry)
 {
-    if (const Navigation* row = navigationForMenuEntry(entry->objectName()))
+    if (const Navigation* row = navigationForMenuEntry(navigationTable, entry->objectName()))
         Toolbar(findChild<QObject*>(QLatin1String(row->sender)));
 }
 
 void TForm1::FormKeyDown(int n)
 {
-    if (const Navigation* row = navigationForKey(n))
+    if (const Navigation* row = navigationForKey(navigationTable, n))
         Toolbar(findChild<QObject*>(QLatin1String(row->sender)));
 }
 

@@ -18,7 +18,7 @@ void TForm1::PaletteNeu()
                                                     "(Dieser Vorgang kann nicht rückgängig gemacht werden)"))) {
         for (int n = 1; n <= 16; ++n)
             m_scheme->setSlot(n, clBtnFace, 0);
-        Q_EMIT schemeChanged();
+        Q_EMIT m_events.schemeChanged();
     }
     m_dlSave.options.fileName.clear();
 }
@@ -26,7 +26,7 @@ void TForm1::PaletteNeu()
 void TForm1::setInfoTexts(const std::array<QString, 16>& texts)
 {
     m_scheme->setInfoTexts(texts);
-    Q_EMIT schemeChanged();
+    Q_EMIT m_events.schemeChanged();
 }
 
 } // namespace Tintara

@@ -11,20 +11,9 @@
 #include "mainwindow/valuepanel.h"
 #include "controls/ramp.h"
 #include "controls/tcolorshape.h"
+#include "mainwindow/navigationtable.h"
 #include "pages/modulepage.h"
-#include "pages/z_abstufungen.h"
-#include "pages/z_export.h"
-#include "pages/z_farbverlauf.h"
-#include "pages/z_helligkeit.h"
-#include "pages/z_konverter.h"
-#include "pages/z_kontrast.h"
 #include "pages/z_optionen.h"
-#include "pages/z_palette.h"
-#include "pages/z_paletteninfo.h"
-#include "pages/z_testbild.h"
-#include "pages/z_vorschlag.h"
-#include "pages/z_webseite.h"
-#include "pages/z_websave.h"
 #include "platform/systemcolors.h"
 
 #include "ui_tform1.h"
@@ -112,16 +101,13 @@ void TForm1::FormCreate()
 // The module pages in the order of the page control; the window keeps those it talks to.
 void TForm1::createPages()
 {
-    const std::initializer_list<QWidget*> pages = {
-        new Z_Vorschlag(*this), new Z_Helligkeit,      new Z_Farbverlauf,       new Z_Abstufungen(*this),
-        new Z_Palette,          new Z_Websave,         new Z_Testbild(*this),   new Z_Kontrast,
-        new Z_Webseite(*this),  new Z_Export(*this),   new Z_Optionen,          new Z_Paletteninfo(*this),
-        new Z_Konverter(*this),
-    };
-    for (QWidget* page : pages)
+    for (const Navigation& row : navigationTable) {
+        if (!row.createPage)
+            continue;
+        ModulePage* page = row.createPage(*this);
+        page->setObjectName(QLatin1String(row.page)); // the dispatcher finds it by the row's name
         ui->PageControl1->addWidget(page);
-    connect(this, &TForm1::activeColorChanged, &page<Z_Vorschlag>(), &Z_Vorschlag::activeColorChanged);
-    connect(this, &TForm1::schemeChanged, &page<Z_Abstufungen>(), &Z_Abstufungen::schemeChanged);
+    }
 }
 
 void TForm1::paintFixedPictures()

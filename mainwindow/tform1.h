@@ -61,6 +61,7 @@ public:
 
     // What the module pages see of the window.
     const Platform& platform() const override { return m_platform; }
+    const PageEvents& events() const override { return m_events; }
     SchemeSlots schemeSlots() const override;
     FileDialog& schemeOpenDialog() override { return m_dlOpen; }
     FileDialog& schemeSaveDialog() override { return m_dlSave; }
@@ -85,12 +86,6 @@ public:
     ContextMenu& contextMenu() const { return *m_menu; }
 
     ModuleBackground& background() const { return *m_background; }
-
-Q_SIGNALS:
-    // Any slot's colour, used flag or info text changed.
-    void schemeChanged();
-    // The editor took a new active colour.
-    void activeColorChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -127,6 +122,7 @@ private:
 
     Platform m_platform;
     StartOptions m_options;
+    PageEvents m_events;
     std::unique_ptr<Ui::TForm1> ui;
 
     std::unique_ptr<SchemeSwatches> m_scheme;

@@ -4,7 +4,11 @@
 #include <QStackedWidget>
 #include <QWidget>
 
+#include <type_traits>
+
 namespace Tintara {
+
+class PageHost;
 
 // A page of the module area: its own form, its own handlers, its own share of the background.
 class ModulePage : public QWidget
@@ -23,6 +27,16 @@ protected:
     // Whether the page is the one the module area shows now.
     bool isCurrentPage() const;
 };
+
+// Makes a page for the window; a page that needs nothing of the window takes no host.
+template <class Page>
+ModulePage* makePage(PageHost& host)
+{
+    if constexpr (std::is_constructible_v<Page, PageHost&>)
+        return new Page(host);
+    else
+        return new Page;
+}
 
 inline bool ModulePage::isCurrentPage() const
 {

@@ -4,13 +4,28 @@
 #include "platform/platform.h"
 #include "rules/schemeformat.h"
 
+#include <QObject>
+
 namespace Tintara {
+
+// What changes in the window that pages may follow.
+class PageEvents : public QObject
+{
+    Q_OBJECT
+
+Q_SIGNALS:
+    // Any slot's colour, used flag or info text changed.
+    void schemeChanged();
+    // The editor took a new active colour.
+    void activeColorChanged();
+};
 
 // What a module page may ask of the window. Changes come to the pages as signals.
 class PageHost
 {
 public:
     virtual ~PageHost() = default;
+    virtual const PageEvents& events() const = 0;
     virtual const Platform& platform() const = 0;
     // The colour the editor shows.
     virtual TColor activeColor() const = 0;

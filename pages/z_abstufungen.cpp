@@ -19,6 +19,7 @@ Z_Abstufungen::Z_Abstufungen(const PageHost& host, QWidget* parent)
     ui->setupUi(this);
     m_grid = createSwatchGrid(this, "Abstuf");
     connect(ui->cbAbstufung, &QComboBox::currentIndexChanged, this, &Z_Abstufungen::Helligkeitsabstufungen);
+    connect(&host.events(), &PageEvents::schemeChanged, this, &Z_Abstufungen::schemeChanged);
 }
 
 Z_Abstufungen::~Z_Abstufungen() = default;

@@ -23,6 +23,7 @@ Z_Vorschlag::Z_Vorschlag(const PageHost& host, QWidget* parent)
     connect(ui->cbVorschlag, &QComboBox::currentIndexChanged, this, &Z_Vorschlag::cbVorschlagChange);
     connect(ui->sbHellDunkel, &QScrollBar::valueChanged, this, &Z_Vorschlag::HellDunkel);
     connect(ui->cbRahmen, &QCheckBox::clicked, this, &Z_Vorschlag::cbRahmenClick);
+    connect(&host.events(), &PageEvents::activeColorChanged, this, &Z_Vorschlag::activeColorChanged);
 }
 
 Z_Vorschlag::~Z_Vorschlag() = default;

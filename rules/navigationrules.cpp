@@ -2,33 +2,32 @@
 
 #include <algorithm>
 
-
 namespace Tintara {
 
 namespace {
 
 template <typename Matches>
-const Navigation* findRow(Matches matches)
+const Navigation* findRow(std::span<const Navigation> table, Matches matches)
 {
-    const auto row = std::find_if(navigationTable.begin(), navigationTable.end(), matches);
-    return row == navigationTable.end() ? nullptr : &*row;
+    const auto row = std::find_if(table.begin(), table.end(), matches);
+    return row == table.end() ? nullptr : &*row;
 }
 
 } // namespace
 
-const Navigation* navigationForSender(QStringView sender)
+const Navigation* navigationForSender(std::span<const Navigation> table, QStringView sender)
 {
-    return findRow([&](const Navigation& row) { return sender == QLatin1String(row.sender); });
+    return findRow(table, [&](const Navigation& row) { return sender == QLatin1String(row.sender); });
 }
 
-const Navigation* navigationForMenuEntry(QStringView entry)
+const Navigation* navigationForMenuEntry(std::span<const Navigation> table, QStringView entry)
 {
-    return findRow([&](const Navigation& row) { return row.menuEntry && entry == QLatin1String(row.menuEntry); });
+    return findRow(table, [&](const Navigation& row) { return row.menuEntry && entry == QLatin1String(row.menuEntry); });
 }
 
-const Navigation* navigationForKey(int n)
+const Navigation* navigationForKey(std::span<const Navigation> table, int n)
 {
-    return n > 0 ? findRow([&](const Navigation& row) { return row.functionKey == n; }) : nullptr;
+    return n > 0 ? findRow(table, [&](const Navigation& row) { return row.functionKey == n; }) : nullptr;
 }
 
 BackgroundRule backgroundRule(const Navigation* row, int customFlag)
@@ -40,9 +39,9 @@ BackgroundRule backgroundRule(const Navigation* row, int customFlag)
     return customFlag == 1 && row->userBackground ? BackgroundRule::Custom : BackgroundRule::Standard;
 }
 
-bool isBackgroundPage(QStringView page)
+bool isBackgroundPage(std::span<const Navigation> table, QStringView page)
 {
-    const Navigation* row = findRow([&](const Navigation& r) { return r.page && page == QLatin1String(r.page); });
+    const Navigation* row = findRow(table, [&](const Navigation& r) { return r.page && page == QLatin1String(r.page); });
     return row && row->userBackground;
 }
 

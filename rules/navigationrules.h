@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <array>
+#include <span>
 
 namespace Tintara {
 
@@ -15,9 +16,15 @@ enum class Command {
     RgbMode, HsvMode, PickerMode, Help, Tray, Exit,
 };
 
+class ModulePage;
+class PageHost;
+// Makes the module page a row shows, for the window that hosts it.
+using PageFactory = ModulePage* (*)(PageHost& host);
+
 // One row per way into the dispatcher: the sender (a tool button or BitBtn1), the main-menu entry
-// and the function key that pass it, the page it shows, and whether that page shows the user's
-// background. The dispatcher, the menu, the keys and the background rule all read this table.
+// and the function key that pass it, the page it shows (made by `createPage`), and whether that page
+// shows the user's background. The dispatcher, the menu, the keys, the background rule and the
+// set of pages all read one such table.
 struct Navigation {
     const char* sender;
     const char* menuEntry; // nullptr: no entry of its own
@@ -25,40 +32,13 @@ struct Navigation {
     Command command;
     const char* page = nullptr;
     bool userBackground = false;
+    PageFactory createPage = nullptr;
 };
 
-inline constexpr std::array<Navigation, 25> navigationTable = {{
-    {"ToolButton1", "mmFarbfinder", 5, Command::ShowPage, "Z_Vorschlag", true},
-    {"ToolButton9", "mmHelligkeitsverlauf", 6, Command::ShowPage, "Z_Helligkeit", true},
-    {"ToolButton5", "mmFarbverlauf", 7, Command::ShowPage, "Z_Farbverlauf", true},
-    {"ToolButton3", "mmAbstufungen", 8, Command::ShowPage, "Z_Abstufungen", true},
-    {"ToolButton26", "mmPalette", 9, Command::ShowPage, "Z_Palette", true},
-    {"ToolButton23", "mmWebsicher", 0, Command::ShowPage, "Z_Websave", true},
-    {"ToolButton2", "mmTestbilder", 0, Command::ShowPage, "Z_Testbild", true},
-    {"ToolButton32", "mmKontrast", 0, Command::ShowPage, "Z_Kontrast"},
-    {"ToolButton6", "mmTestwebseiten", 0, Command::ShowPage, "Z_Webseite"},
-    {"ToolButton30", "mmExport", 0, Command::ShowPage, "Z_Export"},
-    {"ToolButton28", "mmOptionen", 11, Command::ShowPage, "Z_Optionen"},
-    {"ToolButton27", "mmFarbinformationen", 0, Command::ShowPage, "Z_Paletteninfo"},
-    {"BitBtn1", "mmKonverter", 0, Command::ShowPage, "Z_Konverter"},
-    {"ToolButton10", "mmNeu", 0, Command::NewScheme},
-    {"ToolButton11", "mmLaden", 0, Command::OpenScheme},
-    {"ToolButton12", "mmSpeichern", 0, Command::SaveScheme},
-    {"ToolButton14", "mmUebernehmen", 0, Command::TakeProposals},
-    {"ToolButton4", "mmZufallsfarbe", 0, Command::RandomColour},
-    {"ToolButton21", "mmFarbauswahl", 0, Command::ColourDialog},
-    {"ToolButton18", "mmRGB", 2, Command::RgbMode},
-    {"ToolButton19", "mmHSV", 3, Command::HsvMode},
-    {"ToolButton20", "mmFarbpicker", 4, Command::PickerMode},
-    {"ToolButton35", "mmHilfeAufrufen", 1, Command::Help},
-    {"ToolButton33", "mmTray", 10, Command::Tray},
-    {"ToolButton25", "mmBeenden", 0, Command::Exit},
-}};
-
 // The row of a sender, a menu entry or a function key; nullptr for anything the table lacks.
-const Navigation* navigationForSender(QStringView sender);
-const Navigation* navigationForMenuEntry(QStringView entry);
-const Navigation* navigationForKey(int n);
+const Navigation* navigationForSender(std::span<const Navigation> table, QStringView sender);
+const Navigation* navigationForMenuEntry(std::span<const Navigation> table, QStringView entry);
+const Navigation* navigationForKey(std::span<const Navigation> table, int n);
 
 // Where a page-dispatcher command leaves the module background.
 enum class BackgroundRule { Unchanged, Custom, Standard };
@@ -68,7 +48,7 @@ enum class BackgroundRule { Unchanged, Custom, Standard };
 BackgroundRule backgroundRule(const Navigation* row, int customFlag);
 
 // Module pages on which the user's background colour shows.
-bool isBackgroundPage(QStringView page);
+bool isBackgroundPage(std::span<const Navigation> table, QStringView page);
 
 // Whether a window whose frame starts at `topLeft` and is `width` wide keeps part of its title bar
 // on one of `screens`, so that the user can still reach and move it.
