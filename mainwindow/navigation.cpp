@@ -6,6 +6,7 @@
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/traymode.h"
 #include "mainwindow/navigationtable.h"
+#include "mainwindow/schemefiles.h"
 
 #include "ui_tform1.h"
 
@@ -40,9 +41,9 @@ void TForm1::Toolbar(QObject* sender)
     case Command::ShowPage:
         ui->PageControl1->setCurrentWidget(ui->PageControl1->findChild<QWidget*>(QLatin1String(row->page)));
         break;
-    case Command::NewScheme: PaletteNeu(); break;
-    case Command::OpenScheme: PaletteOeffnen(); break;
-    case Command::SaveScheme: PaletteSpeichern(); break;
+    case Command::NewScheme: m_files->PaletteNeu(); break;
+    case Command::OpenScheme: m_files->PaletteOeffnen(); break;
+    case Command::SaveScheme: m_files->PaletteSpeichern(); break;
     case Command::TakeProposals: InPaletteClick(); break;
     case Command::RandomColour: m_editor->RandomColor(); break;
     case Command::ColourDialog: m_editor->runColorDialog(); break;

@@ -1,5 +1,6 @@
 #include "mainwindow/tform1.h"
 
+#include "mainwindow/schemefiles.h"
 #include "mainwindow/schemeswatches.h"
 
 #include "ui_tform1.h"
@@ -9,18 +10,24 @@ namespace Tintara {
 void TForm1::connectScheme()
 {
     m_scheme = std::make_unique<SchemeSwatches>(*ui->Panel3);
-    m_dlOpen.options = m_dlSave.options = {QStringLiteral("TintaraStudio Farbschema|*.tsf"), QStringLiteral("tsf"), {}};
+    m_files = new SchemeFiles(*m_scheme, m_platform, this);
+    connect(m_files, &SchemeFiles::cleared, &m_events, &PageEvents::schemeChanged);
+    connect(m_files, &SchemeFiles::loaded, &m_events, &PageEvents::schemeLoaded);
 }
 
-void TForm1::PaletteNeu()
+SchemeSlots TForm1::schemeSlots() const
 {
-    if (m_platform.messages.askYesNo(QStringLiteral("Soll das aktuelle Farbschema durch ein neues ersetzt werden?\n\n"
-                                                    "(Dieser Vorgang kann nicht rückgängig gemacht werden)"))) {
-        for (int n = 1; n <= 16; ++n)
-            m_scheme->setSlot(n, clBtnFace, 0);
-        Q_EMIT m_events.schemeChanged();
-    }
-    m_dlSave.options.fileName.clear();
+    return m_scheme->snapshot();
+}
+
+FileDialog& TForm1::schemeOpenDialog()
+{
+    return m_files->openDialog();
+}
+
+FileDialog& TForm1::schemeSaveDialog()
+{
+    return m_files->saveDialog();
 }
 
 void TForm1::setInfoTexts(const std::array<QString, 16>& texts)

@@ -4,6 +4,7 @@
 #include "mainwindow/contextmenu.h"
 #include "mainwindow/functionkeys.h"
 #include "mainwindow/modulebackground.h"
+#include "mainwindow/schemefiles.h"
 #include "mainwindow/schemeswatches.h"
 #include "mainwindow/screenpicker.h"
 #include "mainwindow/swatchdrag.h"
@@ -46,8 +47,6 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     , m_platform(platform)
     , m_options(options)
     , ui(std::make_unique<Ui::TForm1>())
-    , m_dlOpen(FileDialogKind::Open, platform.fileDialogs)
-    , m_dlSave(FileDialogKind::Save, platform.fileDialogs)
 {
     initResources();
     // The layout was made for a narrow 8-point face; Arial's metrics keep its captions apart.
@@ -95,7 +94,7 @@ void TForm1::FormCreate()
     m_editor->showStartColor();
     m_valuePanel->Farbwerte(activeColor());
     if (!m_options.arguments.isEmpty())
-        PaletteLaden(m_options.arguments.constFirst());
+        m_files->PaletteLaden(m_options.arguments.constFirst());
 }
 
 // The module pages in the order of the page control; the window keeps those it talks to.

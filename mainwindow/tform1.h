@@ -22,6 +22,7 @@ class ColorEditor;
 class ContextMenu;
 class FunctionKeys;
 class ModuleBackground;
+class SchemeFiles;
 class SchemeSwatches;
 class ScreenPicker;
 class SwatchDrag;
@@ -63,20 +64,12 @@ public:
     const Platform& platform() const override { return m_platform; }
     const PageEvents& events() const override { return m_events; }
     SchemeSlots schemeSlots() const override;
-    FileDialog& schemeOpenDialog() override { return m_dlOpen; }
-    FileDialog& schemeSaveDialog() override { return m_dlSave; }
+    FileDialog& schemeOpenDialog() override;
+    FileDialog& schemeSaveDialog() override;
     void setInfoTexts(const std::array<QString, 16>& texts) override;
 
-    // Scheme files.
-    void PaletteLaden(const QString& path);
-    void PaletteOeffnen();
-    void PaletteSpeichern();
-    const FileDialogOptions& openDialog() const { return m_dlOpen.options; }
-    const FileDialogOptions& saveDialog() const { return m_dlSave.options; }
-
     SchemeSwatches& scheme() const { return *m_scheme; }
-    void PaletteNeu();
-    void InPaletteClick();
+    SchemeFiles& schemeFiles() const { return *m_files; }
 
     // The helpers that handle the window's mouse, menus and value panel.
     const ValuePanel& valuePanel() const { return *m_valuePanel; }
@@ -113,6 +106,7 @@ private:
     void centreOnScreen();
 
     void moduleFollowUps(TColorShape* target);
+    void InPaletteClick();
 
     void mmMenueClick(QAction* entry);
     // F`n` runs what the table gives that key.
@@ -131,8 +125,7 @@ private:
     ScreenPicker* m_picker = nullptr;
     TrayMode* m_tray = nullptr;
     ValuePanel* m_valuePanel = nullptr;
-    FileDialog m_dlOpen;
-    FileDialog m_dlSave;
+    SchemeFiles* m_files = nullptr;
 
     ColorEditor* m_editor = nullptr;
     ModuleBackground* m_background = nullptr;

@@ -16,6 +16,8 @@ class PageEvents : public QObject
 Q_SIGNALS:
     // Any slot's colour, used flag or info text changed.
     void schemeChanged();
+    // A scheme file filled the slots.
+    void schemeLoaded();
     // The editor took a new active colour.
     void activeColorChanged();
 };

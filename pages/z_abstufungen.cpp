@@ -20,6 +20,7 @@ Z_Abstufungen::Z_Abstufungen(const PageHost& host, QWidget* parent)
     m_grid = createSwatchGrid(this, "Abstuf");
     connect(ui->cbAbstufung, &QComboBox::currentIndexChanged, this, &Z_Abstufungen::Helligkeitsabstufungen);
     connect(&host.events(), &PageEvents::schemeChanged, this, &Z_Abstufungen::schemeChanged);
+    connect(&host.events(), &PageEvents::schemeLoaded, this, &Z_Abstufungen::Helligkeitsabstufungen);
 }
 
 Z_Abstufungen::~Z_Abstufungen() = default;

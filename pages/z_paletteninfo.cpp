@@ -44,6 +44,7 @@ Z_Paletteninfo::Z_Paletteninfo(PageHost& host, QWidget* parent)
     spaceHeaderLikeTheSlots(ui->lbPalInfoKopf);
     connect(ui->PalettenInfosSetzen, &QPushButton::clicked, this, &Z_Paletteninfo::PalInfossetzen);
     connect(ui->PalettenInfosLesen, &QPushButton::clicked, this, &Z_Paletteninfo::PalInfoslesen);
+    connect(&host.events(), &PageEvents::schemeLoaded, this, &Z_Paletteninfo::PalInfoslesen);
 }
 
 Z_Paletteninfo::~Z_Paletteninfo() = default;

@@ -20,12 +20,12 @@ protected:
     void saveTo(const QString& file)
     {
         desktop.fileDialogs.results.push_back(file);
-        window->PaletteSpeichern();
+        window->schemeFiles().PaletteSpeichern();
     }
     void openFrom(const QString& file)
     {
         desktop.fileDialogs.results.push_back(file);
-        window->PaletteOeffnen();
+        window->schemeFiles().PaletteOeffnen();
     }
 
     QTemporaryDir folder;
@@ -70,7 +70,7 @@ TEST_F(SchemeFileTest, LoadingReadsColoursFlagsAndTexts)
     EXPECT_EQ(window->scheme().usedFlag(5), 0);
     EXPECT_EQ(swatch("Palette5")->dragMode(), TColorShape::DragMode::Automatic) << "drag state unchanged";
     EXPECT_EQ(control<QLineEdit>("edPalInfo1")->text(), QString(40, u'x'));
-    EXPECT_EQ(window->saveDialog().fileName, path("s.tsf"));
+    EXPECT_EQ(window->schemeSaveDialog().options.fileName, path("s.tsf"));
 
     saveTo(path("s.tsf"));
     const QByteArray file = readFile(path("s.tsf"));
@@ -88,18 +88,18 @@ TEST_F(SchemeFileTest, MissingFileGivesSixteenBlackEmptySlots)
         EXPECT_EQ(swatch(QString("Palette%1").arg(n))->color(), clBlack);
         EXPECT_EQ(window->scheme().usedFlag(n), 0);
     }
-    EXPECT_EQ(window->saveDialog().fileName, path("gibtsnicht.tsf"));
+    EXPECT_EQ(window->schemeSaveDialog().options.fileName, path("gibtsnicht.tsf"));
 }
 
 TEST_F(SchemeFileTest, DialogsRememberTheirNames)
 {
     saveTo(path("eins.tsf"));
-    EXPECT_EQ(window->openDialog().fileName, path("eins.tsf"));
-    window->PaletteSpeichern(); // cancelled: the open dialog still follows the save dialog
+    EXPECT_EQ(window->schemeOpenDialog().options.fileName, path("eins.tsf"));
+    window->schemeFiles().PaletteSpeichern(); // cancelled: the open dialog still follows the save dialog
     EXPECT_EQ(desktop.fileDialogs.shown.back().options.fileName, path("eins.tsf"));
     desktop.messages.answers = {false};
-    window->PaletteNeu();
-    EXPECT_TRUE(window->saveDialog().fileName.isEmpty());
+    window->schemeFiles().PaletteNeu();
+    EXPECT_TRUE(window->schemeSaveDialog().options.fileName.isEmpty());
 }
 
 TEST_F(SchemeFileTest, RefusedWriteKeepsThePreviousFileAndSaysSo)
@@ -136,11 +136,11 @@ TEST_F(SchemeFileTest, ConverterShowsTheOldColours)
     EXPECT_EQ(swatch("PFA5")->penStyle(), TColorShape::PenStyle::Clear);
     EXPECT_EQ(swatch("PFA16")->color(), RGB(0, 255, 0));
     EXPECT_EQ(swatch("PFA48")->color(), clBtnFace);
-    EXPECT_EQ(window->openDialog().filter, "TintaraStudio Farbschema|*.tsf");
-    EXPECT_EQ(window->openDialog().defaultExt, "tsf");
-    EXPECT_EQ(window->openDialog().fileName, path("alt.ini")) << "the next open proposes it";
+    EXPECT_EQ(window->schemeOpenDialog().options.filter, "TintaraStudio Farbschema|*.tsf");
+    EXPECT_EQ(window->schemeOpenDialog().options.defaultExt, "tsf");
+    EXPECT_EQ(window->schemeOpenDialog().options.fileName, path("alt.ini")) << "the next open proposes it";
 
     control<QAbstractButton>("btnKonvDateiOeffnen")->click(); // cancelled
     EXPECT_EQ(swatch("PFA1")->color(), RGB(255, 0, 0));
-    EXPECT_EQ(window->openDialog().filter, "TintaraStudio Farbschema|*.tsf");
+    EXPECT_EQ(window->schemeOpenDialog().options.filter, "TintaraStudio Farbschema|*.tsf");
 }

@@ -5,6 +5,7 @@
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/contextmenu.h"
 #include "mainwindow/modulebackground.h"
+#include "mainwindow/schemefiles.h"
 #include "mainwindow/schemeswatches.h"
 #include "mainwindow/screenpicker.h"
 #include "mainwindow/swatchdrag.h"

@@ -88,7 +88,7 @@ TEST_F(ExportTest, TextFilesHoldThePreviewWithCrLf)
     const auto& shown = desktop.fileDialogs.shown.back().options;
     EXPECT_EQ(shown.filter, "Style-Sheet|*.css");
     EXPECT_TRUE(shown.fileName.isEmpty());
-    EXPECT_EQ(window->saveDialog().filter, "TintaraStudio Farbschema|*.tsf") << "the dialog is given back";
+    EXPECT_EQ(window->schemeSaveDialog().options.filter, "TintaraStudio Farbschema|*.tsf") << "the dialog is given back";
 
     chooseFormat(1);
     saveAs(folder.filePath("liste"));
@@ -177,7 +177,7 @@ TEST_F(ExportTest, RefusedWriteReportsAndLeavesNoFile)
     EXPECT_TRUE(desktop.messages.errors[0].startsWith("Datei \"" + QDir::toNativeSeparators(path)
                                                       + "\" kann nicht erstellt werden. "));
     EXPECT_FALSE(QFile::exists(path));
-    EXPECT_EQ(window->saveDialog().filter, "TintaraStudio Farbschema|*.tsf");
+    EXPECT_EQ(window->schemeSaveDialog().options.filter, "TintaraStudio Farbschema|*.tsf");
 }
 
 TEST_F(ExportTest, ExportOntoAFullDiskLeavesNoPartialFile)

@@ -1,0 +1,55 @@
+#include "mainwindow/schemefiles.h"
+
+#include "mainwindow/schemeswatches.h"
+#include "platform/inifile.h"
+#include "platform/platform.h"
+#include "rules/schemeformat.h"
+
+namespace Tintara {
+
+SchemeFiles::SchemeFiles(SchemeSwatches& scheme, const Platform& platform, QObject* parent)
+    : QObject(parent)
+    , m_scheme(scheme)
+    , m_platform(platform)
+    , m_dlOpen(FileDialogKind::Open, platform.fileDialogs)
+    , m_dlSave(FileDialogKind::Save, platform.fileDialogs)
+{
+    m_dlOpen.options = m_dlSave.options = {QStringLiteral("TintaraStudio Farbschema|*.tsf"), QStringLiteral("tsf"), {}};
+}
+
+void SchemeFiles::PaletteNeu()
+{
+    if (m_platform.messages.askYesNo(QStringLiteral("Soll das aktuelle Farbschema durch ein neues ersetzt werden?\n\n"
+                                                    "(Dieser Vorgang kann nicht rückgängig gemacht werden)"))) {
+        for (int n = 1; n <= 16; ++n)
+            m_scheme.setSlot(n, clBtnFace, 0);
+        Q_EMIT cleared();
+    }
+    m_dlSave.options.fileName.clear();
+}
+
+void SchemeFiles::PaletteLaden(const QString& path)
+{
+    m_scheme.load(readSchemeSlots(IniFile(path)));
+    m_dlSave.options.fileName = path;
+    Q_EMIT loaded();
+}
+
+void SchemeFiles::PaletteOeffnen()
+{
+    if (m_dlOpen.execute())
+        PaletteLaden(m_dlOpen.options.fileName);
+}
+
+void SchemeFiles::PaletteSpeichern()
+{
+    if (m_dlSave.execute()) {
+        IniFile ini(m_dlSave.options.fileName);
+        writeSchemeSlots(ini, m_scheme.snapshot());
+        if (const auto error = ini.save())
+            m_platform.messages.showError(*error);
+    }
+    m_dlOpen.options.fileName = m_dlSave.options.fileName;
+}
+
+} // namespace Tintara
