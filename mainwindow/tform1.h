@@ -1,6 +1,7 @@
 #pragma once
 
 #include "color/hsv.h"
+#include "mainwindow/startoptions.h"
 #include "pages/pagehost.h"
 #include "platform/filedialog.h"
 #include "platform/platform.h"
@@ -32,14 +33,9 @@ class ValuePanel;
 struct SchemeSlots;
 struct Configuration;
 
-// Where the window keeps its configuration, and what the command line asked for.
-struct StartOptions {
-    QString configurationPath; // empty: nothing is read or written
-    QStringList arguments;     // the first one names a scheme file to open
-};
-
 // The program's one window: the editor on the left, the module pages on the right, the scheme
-// above and the colour history below. Its methods are split by concern over several files.
+// above and the colour history below. It makes the pages and its parts, dispatches the commands
+// of the navigation table and keeps the configuration.
 class TForm1 : public QMainWindow, public PageHost
 {
     Q_OBJECT
@@ -68,16 +64,14 @@ public:
     FileDialog& schemeSaveDialog() override;
     void setInfoTexts(const std::array<QString, 16>& texts) override;
 
+    // The parts of the window, each a class of its own.
     SchemeSwatches& scheme() const { return *m_scheme; }
     SchemeFiles& schemeFiles() const { return *m_files; }
-
-    // The helpers that handle the window's mouse, menus and value panel.
     const ValuePanel& valuePanel() const { return *m_valuePanel; }
     const SwatchDrag& swatchDrag() const { return *m_drag; }
     const ScreenPicker& picker() const { return *m_picker; }
     TrayMode& trayMode() const { return *m_tray; }
     ContextMenu& contextMenu() const { return *m_menu; }
-
     ModuleBackground& background() const { return *m_background; }
 
 protected:
@@ -91,22 +85,20 @@ private:
     void paintFixedPictures();
     void connectNavigation();
     void connectScheme();
-
     void createHelpers();
-    // Colours dropped or pasted on swatches
+
+    // Colours dropped or pasted on swatches, and what follows.
     void DragDrop(TColorShape* target, TColorShape* source);
     void DragDropTrash(TColorShape* source);
     void insertColor(TColorShape* swatch, TColor color);
+    void moduleFollowUps(TColorShape* target);
+    void InPaletteClick();
 
-    // Configuration, old schemes and the copy format
     void Konfigurationladen();
     void restoreConfiguration(const Configuration& config);
     void finishLoading();
     void Konfigurationspeichern();
     void centreOnScreen();
-
-    void moduleFollowUps(TColorShape* target);
-    void InPaletteClick();
 
     void mmMenueClick(QAction* entry);
     // F`n` runs what the table gives that key.
@@ -120,14 +112,13 @@ private:
     std::unique_ptr<Ui::TForm1> ui;
 
     std::unique_ptr<SchemeSwatches> m_scheme;
-    SwatchDrag* m_drag = nullptr;
+    SchemeFiles* m_files = nullptr;
+    ColorEditor* m_editor = nullptr;
+    ValuePanel* m_valuePanel = nullptr;
     ContextMenu* m_menu = nullptr;
+    SwatchDrag* m_drag = nullptr;
     ScreenPicker* m_picker = nullptr;
     TrayMode* m_tray = nullptr;
-    ValuePanel* m_valuePanel = nullptr;
-    SchemeFiles* m_files = nullptr;
-
-    ColorEditor* m_editor = nullptr;
     ModuleBackground* m_background = nullptr;
     FunctionKeys* m_keys = nullptr;
 };
