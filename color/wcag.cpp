@@ -1,0 +1,77 @@
+#include "color/wcag.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace Tintara {
+
+namespace {
+
+const std::array<double, 256>& linearTable()
+{
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> values{};
+        for (int v = 0; v < 256; ++v) {
+            const double c = v / 255.0;
+            values[v] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return values;
+    }();
+    return table;
+}
+
+} // namespace
+
+double linearChannel(int value)
+{
+    return linearTable()[std::clamp(value, 0, 255)];
+}
+
+double relativeLuminance(TColor color)
+{
+    const TColor rgb = ColorToRGB(color);
+    return 0.2126 * linearChannel(redOf(rgb)) + 0.7152 * linearChannel(greenOf(rgb))
+        + 0.0722 * linearChannel(blueOf(rgb));
+}
+
+double contrastRatio(TColor first, TColor second)
+{
+    const double a = relativeLuminance(first);
+    const double b = relativeLuminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+WcagLevel wcagTextLevel(double ratio)
+{
+    if (ratio >= 7)
+        return WcagLevel::Aaa;
+    if (ratio >= 4.5)
+        return WcagLevel::Aa;
+    return ratio >= 3 ? WcagLevel::AaLargeTextOnly : WcagLevel::Fail;
+}
+
+WcagLevel wcagLargeTextLevel(double ratio)
+{
+    if (ratio >= 4.5)
+        return WcagLevel::Aaa;
+    return ratio >= 3 ? WcagLevel::Aa : WcagLevel::Fail;
+}
+
+bool meetsNonTextContrast(double ratio)
+{
+    return ratio >= 3;
+}
+
+std::string formatContrastRatio(double ratio)
+{
+    // A hair above the cut absorbs the binary error of ratios like 21 that are exact in decimal.
+    const long hundredths = static_cast<long>(std::floor(ratio * 100 + 1e-9));
+    std::string text = std::to_string(hundredths / 100) + ',';
+    const long rest = hundredths % 100;
+    text += static_cast<char>('0' + rest / 10);
+    text += static_cast<char>('0' + rest % 10);
+    return text + ":1";
+}
+
+} // namespace Tintara
