@@ -63,6 +63,19 @@ bool meetsNonTextContrast(double ratio)
     return ratio >= 3;
 }
 
+std::optional<TColor> nearestPassingShade(TColor text, TColor background, double minimum)
+{
+    for (int step = 1; step <= 100; ++step) {
+        const TColor darker = ShadeColor(text, -step);
+        const TColor lighter = ShadeColor(text, step);
+        const double darkRatio = contrastRatio(darker, background);
+        const double lightRatio = contrastRatio(lighter, background);
+        if (darkRatio >= minimum || lightRatio >= minimum)
+            return darkRatio >= lightRatio ? darker : lighter;
+    }
+    return std::nullopt;
+}
+
 std::string formatContrastRatio(double ratio)
 {
     // A hair above the cut absorbs the binary error of ratios like 21 that are exact in decimal.

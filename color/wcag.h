@@ -2,6 +2,7 @@
 
 #include "color/tcolor.h"
 
+#include <optional>
 #include <string>
 
 namespace Tintara {
@@ -21,6 +22,11 @@ WcagLevel wcagTextLevel(double ratio);
 WcagLevel wcagLargeTextLevel(double ratio);
 // User-interface components and graphical objects need 3.
 bool meetsNonTextContrast(double ratio);
+
+// The shade of `text` nearest to it, darker or lighter in ShadeColor's percent steps, whose
+// contrast with `background` reaches `minimum`; of two at the same step the stronger; none where
+// no shade does.
+std::optional<TColor> nearestPassingShade(TColor text, TColor background, double minimum);
 
 // The ratio cut (not rounded) to two decimals, with a decimal comma: "4,49:1".
 std::string formatContrastRatio(double ratio);

@@ -31,6 +31,9 @@ Z_Kontrast::Z_Kontrast(QWidget* parent)
     ui->Shape12->setColor(ShadeColor(clBtnFace, 50));
     connect(ui->shVorder, &TColorShape::colorChanged, this, &Z_Kontrast::KontrastCheck);
     connect(ui->shHinter, &TColorShape::colorChanged, this, &Z_Kontrast::KontrastCheck);
+    ui->shWcagVorschlag->setHint(QStringLiteral("Die nächste Abstufung der Schriftfarbe, die AA erfüllt"));
+    ui->shWcagVorschlag->setShowHint(true);
+    showWcag();
 }
 
 Z_Kontrast::~Z_Kontrast() = default;
@@ -50,6 +53,18 @@ void Z_Kontrast::KontrastCheck()
     showSentence(ui->lbHellKontrast, verdict.brightness);
     showSentence(ui->lbFarbW3C, verdict.w3c);
     showSentence(ui->lbFarbHP, verdict.hp);
+    showWcag();
+}
+
+void Z_Kontrast::showWcag()
+{
+    const WcagLine wcag = wcagLine(ui->shVorder->color(), ui->shHinter->color());
+    ui->lbWcag->setText(wcag.text);
+    ui->shResultWcag->setColor(wcag.lamp);
+    ui->lbWcagVorschlag->setVisible(wcag.suggestion.has_value());
+    ui->shWcagVorschlag->setVisible(wcag.suggestion.has_value());
+    if (wcag.suggestion)
+        ui->shWcagVorschlag->setColor(*wcag.suggestion);
 }
 
 } // namespace Tintara

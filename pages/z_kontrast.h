@@ -24,6 +24,9 @@ public:
     void KontrastCheck();
 
 private:
+    // The WCAG 2.2 ratio with its lamp, and a passing shade of the text colour where AA fails.
+    void showWcag();
+
     std::unique_ptr<Ui::Z_Kontrast> ui;
 };
 

@@ -1,5 +1,7 @@
 #include "rules/contrastrules.h"
 
+#include "color/wcag.h"
+
 #include <cstdlib>
 
 namespace Tintara {
@@ -37,6 +39,34 @@ ContrastVerdict contrastCheck(TColor foreground, TColor background)
     v.hp = sentence(d >= 400, "- Die Farbdifferenz liegt über dem von Hewlett Packard genannten Grenzwert (400)",
                     "- Die Farbdifferenz liegt unter dem von Hewlett Packard genannten Grenzwert (400)");
     return v;
+}
+
+QString wcagVerdictText(double ratio)
+{
+    switch (wcagTextLevel(ratio)) {
+    case WcagLevel::Aaa: return QStringLiteral("AAA");
+    case WcagLevel::Aa: return QStringLiteral("AA");
+    case WcagLevel::AaLargeTextOnly: return QStringLiteral("AA nur für große Schrift");
+    case WcagLevel::Fail: break;
+    }
+    return QStringLiteral("nicht erfüllt");
+}
+
+WcagLine wcagLine(TColor foreground, TColor background)
+{
+    const double ratio = contrastRatio(foreground, background);
+    WcagLine line;
+    line.text = QStringLiteral("Kontrastverhältnis (WCAG 2.2): %1 – %2")
+                    .arg(QString::fromStdString(formatContrastRatio(ratio)), wcagVerdictText(ratio));
+    switch (wcagTextLevel(ratio)) {
+    case WcagLevel::Aaa:
+    case WcagLevel::Aa: line.lamp = lampGreen; break;
+    case WcagLevel::AaLargeTextOnly: line.lamp = lampYellow; break;
+    case WcagLevel::Fail: line.lamp = lampRed; break;
+    }
+    if (wcagTextLevel(ratio) < WcagLevel::Aa)
+        line.suggestion = nearestPassingShade(foreground, background, 4.5);
+    return line;
 }
 
 } // namespace Tintara

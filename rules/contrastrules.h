@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace Tintara {
 
 inline constexpr TColor lampGreen = 0x008000;
@@ -26,5 +28,16 @@ struct ContrastVerdict {
 
 int perceivedBrightness(TColor color);
 ContrastVerdict contrastCheck(TColor foreground, TColor background);
+
+// The WCAG 2.2 line of the contrast page: "Kontrastverhältnis (WCAG 2.2): 4,54:1 – AA", its lamp,
+// and where the pair fails AA the nearest shade of the text colour that passes it.
+struct WcagLine {
+    QString text;
+    TColor lamp = lampGreen;
+    std::optional<TColor> suggestion;
+};
+WcagLine wcagLine(TColor foreground, TColor background);
+// "AAA", "AA", "AA nur für große Schrift" or "nicht erfüllt": the verdict for normal text.
+QString wcagVerdictText(double ratio);
 
 } // namespace Tintara

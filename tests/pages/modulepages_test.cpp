@@ -114,6 +114,24 @@ TEST_F(ModuleTest, ContrastFollowsDropsOnItsPair)
     EXPECT_EQ(control<QLabel>("lbFarbHP")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
 }
 
+TEST_F(ModuleTest, ContrastShowsTheWcagRatioAndADraggableShadeThatPasses)
+{
+    show("ToolButton32");
+    useSlot(1, RGB(0x77, 0x77, 0x77));
+    drag(swatch("Palette1"), swatch("shVorder"));
+    EXPECT_EQ(control<QLabel>("lbWcag")->text().toStdString(),
+              "Kontrastverhältnis (WCAG 2.2): 4,47:1 – AA nur für große Schrift");
+    EXPECT_EQ(swatch("shResultWcag")->color(), 0x00FFFFu);
+    ASSERT_FALSE(swatch("shWcagVorschlag")->isHidden());
+    EXPECT_EQ(swatch("shWcagVorschlag")->color(), RGB(0x76, 0x76, 0x76));
+
+    drag(swatch("shWcagVorschlag"), swatch("shVorder"));
+    EXPECT_EQ(control<QLabel>("lbWcag")->text().toStdString(), "Kontrastverhältnis (WCAG 2.2): 4,54:1 – AA");
+    EXPECT_EQ(swatch("shResultWcag")->color(), 0x008000u);
+    EXPECT_TRUE(swatch("shWcagVorschlag")->isHidden());
+    EXPECT_EQ(control<QLabel>("lbResultHell")->text(), "137") << "255 - 118: the specified results follow as before";
+}
+
 TEST_F(ModuleTest, TestImageButtonsAskFirst)
 {
     show("ToolButton2");

@@ -137,3 +137,29 @@ TEST(Contrast, ThresholdsPassInclusively)
     EXPECT_EQ(blueOnYellow.brightnessDifference, 196);
     EXPECT_EQ(blueOnYellow.colorDifference, 765);
 }
+
+TEST(Contrast, WcagLineVerdictLampAndSuggestion)
+{
+    const struct {
+        TColor text, background;
+        const char* line;
+        TColor lamp;
+        std::optional<TColor> suggestion;
+    } cases[] = {
+        {clBlack, clWhite, "Kontrastverhältnis (WCAG 2.2): 21,00:1 – AAA", lampGreen, std::nullopt},
+        {RGB(0x76, 0x76, 0x76), clWhite, "Kontrastverhältnis (WCAG 2.2): 4,54:1 – AA", lampGreen, std::nullopt},
+        {RGB(0x77, 0x77, 0x77), clWhite, "Kontrastverhältnis (WCAG 2.2): 4,47:1 – AA nur für große Schrift",
+         lampYellow, RGB(0x76, 0x76, 0x76)},
+        // On black only lighter shades help: 14 % towards white is the first that passes.
+        {RGB(0x60, 0x60, 0x60), clBlack, "Kontrastverhältnis (WCAG 2.2): 3,33:1 – AA nur für große Schrift",
+         lampYellow, RGB(0x76, 0x76, 0x76)},
+        // White on white: 54 % towards black is the first shade dark enough.
+        {clWhite, clWhite, "Kontrastverhältnis (WCAG 2.2): 1,00:1 – nicht erfüllt", lampRed, RGB(0x76, 0x76, 0x76)},
+    };
+    for (const auto& c : cases) {
+        const WcagLine line = wcagLine(c.text, c.background);
+        EXPECT_EQ(line.text.toStdString(), c.line);
+        EXPECT_EQ(line.lamp, c.lamp) << c.line;
+        EXPECT_EQ(line.suggestion, c.suggestion) << c.line;
+    }
+}
