@@ -56,6 +56,12 @@ void TForm1::Toolbar(QObject* sender)
     }
 }
 
+void TForm1::runCommand(QStringView sender)
+{
+    if (const Navigation* row = navigationForSender(navigationTable, sender))
+        Toolbar(findChild<QObject*>(QLatin1String(row->sender)));
+}
+
 // The table names the control the entry passes on; an entry it lacks does nothing.
 void TForm1::mmMenueClick(QAction* entry)
 {

@@ -6,6 +6,7 @@
 #include "pages/z_helligkeit.h"
 #include "pages/z_konverter.h"
 #include "pages/z_kontrast.h"
+#include "pages/z_kontrastmatrix.h"
 #include "pages/z_optionen.h"
 #include "pages/z_palette.h"
 #include "pages/z_paletteninfo.h"
@@ -19,7 +20,7 @@ namespace Tintara {
 
 // Every way into the window's dispatcher, and every module page, in the order of the page control.
 // A new page is its class and one row here.
-inline constexpr std::array<Navigation, 25> navigationTable = {{
+inline constexpr std::array<Navigation, 26> navigationTable = {{
     {"ToolButton1", "mmFarbfinder", 5, Command::ShowPage, "Z_Vorschlag", true, makePage<Z_Vorschlag>},
     {"ToolButton9", "mmHelligkeitsverlauf", 6, Command::ShowPage, "Z_Helligkeit", true, makePage<Z_Helligkeit>},
     {"ToolButton5", "mmFarbverlauf", 7, Command::ShowPage, "Z_Farbverlauf", true, makePage<Z_Farbverlauf>},
@@ -33,6 +34,7 @@ inline constexpr std::array<Navigation, 25> navigationTable = {{
     {"ToolButton28", "mmOptionen", 11, Command::ShowPage, "Z_Optionen", false, makePage<Z_Optionen>},
     {"ToolButton27", "mmFarbinformationen", 0, Command::ShowPage, "Z_Paletteninfo", false, makePage<Z_Paletteninfo>},
     {"BitBtn1", "mmKonverter", 0, Command::ShowPage, "Z_Konverter", false, makePage<Z_Konverter>},
+    {"mmKontrastmatrix", "mmKontrastmatrix", 0, Command::ShowPage, "Z_Kontrastmatrix", false, makePage<Z_Kontrastmatrix>},
     {"ToolButton10", "mmNeu", 0, Command::NewScheme},
     {"ToolButton11", "mmLaden", 0, Command::OpenScheme},
     {"ToolButton12", "mmSpeichern", 0, Command::SaveScheme},

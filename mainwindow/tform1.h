@@ -63,6 +63,7 @@ public:
     FileDialog& schemeOpenDialog() override;
     FileDialog& schemeSaveDialog() override;
     void setInfoTexts(const std::array<QString, 16>& texts) override;
+    void runCommand(QStringView sender) override;
 
     // The parts of the window, each a class of its own.
     SchemeSwatches& scheme() const { return *m_scheme; }

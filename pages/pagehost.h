@@ -36,6 +36,8 @@ public:
     // The scheme's file dialogs, which keep their last name; a page may lend them for a while.
     virtual FileDialog& schemeOpenDialog() = 0;
     virtual FileDialog& schemeSaveDialog() = 0;
+    // Runs what a click on the tool button or menu entry `sender` runs, a page change included.
+    virtual void runCommand(QStringView sender) = 0;
     // Every slot's info text at once; a text switches the slot's tooltip on, none switches it off.
     virtual void setInfoTexts(const std::array<QString, 16>& texts) = 0;
 };

@@ -56,6 +56,12 @@ void Z_Kontrast::KontrastCheck()
     showWcag();
 }
 
+void Z_Kontrast::setPair(TColor text, TColor background)
+{
+    ui->shVorder->setColor(text);
+    ui->shHinter->setColor(background);
+}
+
 void Z_Kontrast::showWcag()
 {
     const WcagLine wcag = wcagLine(ui->shVorder->color(), ui->shHinter->color());

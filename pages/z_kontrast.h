@@ -1,5 +1,6 @@
 #pragma once
 
+#include "color/tcolor.h"
 #include "pages/modulepage.h"
 
 #include <memory>
@@ -22,6 +23,8 @@ public:
     // The sample, both differences, their lamps and sentences from shVorder and shHinter; runs
     // whenever either takes a colour.
     void KontrastCheck();
+    // Puts a pair into the two fields, as drops on them would.
+    void setPair(TColor text, TColor background);
 
 private:
     // The WCAG 2.2 ratio with its lamp, and a passing shade of the text colour where AA fails.

@@ -1,5 +1,6 @@
 #include "rules/contrastrules.h"
 
+#include "color/notation.h"
 #include "color/wcag.h"
 
 #include <cstdlib>
@@ -58,15 +59,43 @@ WcagLine wcagLine(TColor foreground, TColor background)
     WcagLine line;
     line.text = QStringLiteral("Kontrastverhältnis (WCAG 2.2): %1 – %2")
                     .arg(QString::fromStdString(formatContrastRatio(ratio)), wcagVerdictText(ratio));
-    switch (wcagTextLevel(ratio)) {
-    case WcagLevel::Aaa:
-    case WcagLevel::Aa: line.lamp = lampGreen; break;
-    case WcagLevel::AaLargeTextOnly: line.lamp = lampYellow; break;
-    case WcagLevel::Fail: line.lamp = lampRed; break;
-    }
+    line.lamp = wcagLamp(ratio);
     if (wcagTextLevel(ratio) < WcagLevel::Aa)
         line.suggestion = nearestPassingShade(foreground, background, 4.5);
     return line;
+}
+
+TColor wcagLamp(double ratio)
+{
+    switch (wcagTextLevel(ratio)) {
+    case WcagLevel::Aaa:
+    case WcagLevel::Aa: return lampGreen;
+    case WcagLevel::AaLargeTextOnly: return lampYellow;
+    case WcagLevel::Fail: break;
+    }
+    return lampRed;
+}
+
+std::vector<ContrastCell> contrastMatrix(std::span<const TColor> colors)
+{
+    std::vector<ContrastCell> cells;
+    cells.reserve(colors.size() * colors.size());
+    for (const TColor text : colors) {
+        for (const TColor background : colors)
+            cells.push_back({text, background, contrastRatio(text, background)});
+    }
+    return cells;
+}
+
+QString contrastCellHint(const ContrastCell& cell)
+{
+    const auto html = [](TColor color) { return QString::fromStdString(ColorNotation(color, NotationHtml)); };
+    const QString large = wcagLargeTextLevel(cell.ratio) == WcagLevel::Aaa ? QStringLiteral("AAA")
+        : wcagLargeTextLevel(cell.ratio) == WcagLevel::Aa                  ? QStringLiteral("AA")
+                                                                           : QStringLiteral("nicht erfüllt");
+    return QStringLiteral("%1 auf %2\nKontrastverhältnis: %3\nNormale Schrift: %4\nGroße Schrift: %5")
+        .arg(html(cell.text), html(cell.background), QString::fromStdString(formatContrastRatio(cell.ratio)),
+             wcagVerdictText(cell.ratio), large);
 }
 
 } // namespace Tintara

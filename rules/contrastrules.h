@@ -5,6 +5,8 @@
 #include <QString>
 
 #include <optional>
+#include <span>
+#include <vector>
 
 namespace Tintara {
 
@@ -39,5 +41,17 @@ struct WcagLine {
 WcagLine wcagLine(TColor foreground, TColor background);
 // "AAA", "AA", "AA nur für große Schrift" or "nicht erfüllt": the verdict for normal text.
 QString wcagVerdictText(double ratio);
+
+// One cell of the contrast matrix: a colour as text on another as background.
+struct ContrastCell {
+    TColor text = 0, background = 0;
+    double ratio = 1;
+};
+// Every colour as text (rows) on every colour as background (columns), row by row.
+std::vector<ContrastCell> contrastMatrix(std::span<const TColor> colors);
+// The lamp of a cell at a glance: green for AA, yellow for AA in large text only, red otherwise.
+TColor wcagLamp(double ratio);
+// Both colours as #RRGGBB, the ratio, and the verdicts for normal and large text.
+QString contrastCellHint(const ContrastCell& cell);
 
 } // namespace Tintara

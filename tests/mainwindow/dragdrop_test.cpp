@@ -14,13 +14,6 @@ namespace {
 class DragTest : public WindowTest
 {
 protected:
-    // Presses on `source`, moves over `target` and releases there, as the mouse would.
-    void drag(QWidget* source, QWidget* target)
-    {
-        QTest::mousePress(source, Qt::LeftButton, {}, source->rect().center());
-        QTest::mouseMove(target, target->rect().center());
-        QTest::mouseRelease(target, Qt::LeftButton, {}, target->rect().center());
-    }
     void click(QWidget* swatch) { drag(swatch, swatch); }
 
     QWidget* trash() const { return control("Image1"); }

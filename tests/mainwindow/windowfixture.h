@@ -43,6 +43,14 @@ protected:
         QApplication::setActiveWindow(window.get());
     }
 
+    // Presses on `source`, moves over `target` and releases there, as the mouse would.
+    static void drag(QWidget* source, QWidget* target)
+    {
+        QTest::mousePress(source, Qt::LeftButton, {}, source->rect().center());
+        QTest::mouseMove(target, target->rect().center());
+        QTest::mouseRelease(target, Qt::LeftButton, {}, target->rect().center());
+    }
+
     template <typename T = QWidget>
     T* control(const QString& name) const
     {

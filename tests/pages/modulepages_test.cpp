@@ -17,11 +17,6 @@ class ModuleTest : public WindowTest
 {
 protected:
     void show(const char* button) { control<QAbstractButton>(button)->click(); }
-    void drag(QWidget* source, QWidget* target)
-    {
-        QTest::mousePress(source, Qt::LeftButton, {}, source->rect().center());
-        QTest::mouseRelease(target, Qt::LeftButton, {}, target->rect().center());
-    }
     void useSlot(int n, TColor color) { window->scheme().setSlot(n, color, 1); }
 };
 
