@@ -1,5 +1,6 @@
 #include "color/cvd.h"
 
+#include "color/cielab.h"
 #include "color/wcag.h"
 
 #include <algorithm>
@@ -117,6 +118,27 @@ void simulateDeficiency(std::span<std::uint32_t> pixels, const Matrix3& matrix)
         pixel = (pixel & 0xFF000000u) | (static_cast<std::uint32_t>(r) << 16) | (static_cast<std::uint32_t>(g) << 8)
             | static_cast<std::uint32_t>(b);
     }
+}
+
+std::vector<ConfusablePair> confusablePairs(std::span<const TColor> colors, std::span<const bool> used,
+                                            const Matrix3& matrix, double threshold)
+{
+    std::vector<ConfusablePair> pairs;
+    const std::size_t count = std::min(colors.size(), used.size());
+    for (std::size_t a = 0; a < count; ++a) {
+        for (std::size_t b = a + 1; b < count; ++b) {
+            if (!used[a] || !used[b])
+                continue;
+            const double seen =
+                ciede2000(toLab(simulateDeficiency(colors[a], matrix)), toLab(simulateDeficiency(colors[b], matrix)));
+            if (seen < threshold)
+                pairs.push_back({static_cast<int>(a) + 1, static_cast<int>(b) + 1,
+                                 ciede2000(toLab(colors[a]), toLab(colors[b])), seen});
+        }
+    }
+    std::stable_sort(pairs.begin(), pairs.end(),
+                     [](const ConfusablePair& x, const ConfusablePair& y) { return x.seen < y.seen; });
+    return pairs;
 }
 
 } // namespace Tintara

@@ -6,6 +6,7 @@
 #include "pages/z_helligkeit.h"
 #include "pages/z_konverter.h"
 #include "pages/z_kontrast.h"
+#include "pages/z_farbsehschwaeche.h"
 #include "pages/z_kontrastmatrix.h"
 #include "pages/z_optionen.h"
 #include "pages/z_palette.h"
@@ -20,7 +21,7 @@ namespace Tintara {
 
 // Every way into the window's dispatcher, and every module page, in the order of the page control.
 // A new page is its class and one row here.
-inline constexpr std::array<Navigation, 26> navigationTable = {{
+inline constexpr std::array<Navigation, 27> navigationTable = {{
     {"ToolButton1", "mmFarbfinder", 5, Command::ShowPage, "Z_Vorschlag", true, makePage<Z_Vorschlag>},
     {"ToolButton9", "mmHelligkeitsverlauf", 6, Command::ShowPage, "Z_Helligkeit", true, makePage<Z_Helligkeit>},
     {"ToolButton5", "mmFarbverlauf", 7, Command::ShowPage, "Z_Farbverlauf", true, makePage<Z_Farbverlauf>},
@@ -35,6 +36,8 @@ inline constexpr std::array<Navigation, 26> navigationTable = {{
     {"ToolButton27", "mmFarbinformationen", 0, Command::ShowPage, "Z_Paletteninfo", false, makePage<Z_Paletteninfo>},
     {"BitBtn1", "mmKonverter", 0, Command::ShowPage, "Z_Konverter", false, makePage<Z_Konverter>},
     {"mmKontrastmatrix", "mmKontrastmatrix", 0, Command::ShowPage, "Z_Kontrastmatrix", false, makePage<Z_Kontrastmatrix>},
+    {"mmFarbsehschwaeche", "mmFarbsehschwaeche", 0, Command::ShowPage, "Z_Farbsehschwaeche", false,
+     makePage<Z_Farbsehschwaeche>},
     {"ToolButton10", "mmNeu", 0, Command::NewScheme},
     {"ToolButton11", "mmLaden", 0, Command::OpenScheme},
     {"ToolButton12", "mmSpeichern", 0, Command::SaveScheme},

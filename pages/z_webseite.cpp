@@ -52,7 +52,18 @@ TColorShape* Z_Webseite::roleSwatch(int role) const
 
 void Z_Webseite::WebseiteFarben()
 {
-    const QString page = QStringLiteral("Seite%1").arg(ui->cbWebseite->currentIndex() == 1 ? 2 : 1);
+    colourWebPage(ui->cbWebseite->currentIndex() == 1 ? 2 : 1);
+}
+
+QPixmap Z_Webseite::grabWebPage(int n)
+{
+    colourWebPage(n);
+    return (n == 2 ? ui->X_Seite2 : ui->X_Seite1)->grab();
+}
+
+void Z_Webseite::colourWebPage(int n)
+{
+    const QString page = QStringLiteral("Seite%1").arg(n);
     const auto element = [&](const char* role) { return findChild<QWidget*>(page + QLatin1String(role)); };
     static_cast<TColorShape*>(element("Background"))->setColor(roleSwatch(0)->color());
     static_cast<TColorShape*>(element("LeftNav"))->setColor(roleSwatch(1)->color());

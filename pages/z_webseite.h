@@ -23,6 +23,9 @@ public:
     explicit Z_Webseite(const PageHost& host, QWidget* parent = nullptr);
     ~Z_Webseite() override;
 
+    // Web page 1 or 2 in the role colours as drawn, also while the other one is shown.
+    QPixmap grabWebPage(int n);
+
 protected:
     // A click on a role's name chooses its colour in the colour dialog.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -30,6 +33,7 @@ protected:
 private:
     TColorShape* roleSwatch(int role) const;
     void WebseiteFarben();
+    void colourWebPage(int n);
     void cbWebseiteChange();
     void Z_WebseiteEnter();
 

@@ -1,0 +1,124 @@
+#include "pages/z_farbsehschwaeche.h"
+
+#include "controls/tcolorshape.h"
+#include "pages/pagehost.h"
+#include "pages/z_testbild.h"
+#include "pages/z_webseite.h"
+
+#include "ui_z_farbsehschwaeche.h"
+
+#include <QImage>
+
+namespace Tintara {
+
+namespace {
+
+constexpr int pairRows = 5;
+
+QString decimal(double value)
+{
+    return QString::number(value, 'f', 1).replace(u'.', u',');
+}
+
+QPixmap fitted(const QPixmap& picture, const QLabel* view)
+{
+    return picture.scaled(view->size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace
+
+Z_Farbsehschwaeche::Z_Farbsehschwaeche(PageHost& host, QWidget* parent)
+    : ModulePage(parent)
+    , m_host(host)
+    , ui(std::make_unique<Ui::Z_Farbsehschwaeche>())
+{
+    ui->setupUi(this);
+    connect(ui->cbSchwaeche, &QComboBox::currentIndexChanged, this, &Z_Farbsehschwaeche::changed);
+    connect(ui->cbAnsicht, &QComboBox::currentIndexChanged, this, &Z_Farbsehschwaeche::changed);
+    connect(ui->sbSchwere, &QScrollBar::valueChanged, this, &Z_Farbsehschwaeche::changed);
+    for (auto signal : {&PageEvents::schemeChanged, &PageEvents::schemeLoaded, &PageEvents::activeColorChanged})
+        connect(&host.events(), signal, this, &Z_Farbsehschwaeche::changed);
+}
+
+Z_Farbsehschwaeche::~Z_Farbsehschwaeche() = default;
+
+Matrix3 Z_Farbsehschwaeche::matrix() const
+{
+    return deficiencyMatrix(static_cast<Deficiency>(ui->cbSchwaeche->currentIndex()), ui->sbSchwere->value() / 10.0);
+}
+
+void Z_Farbsehschwaeche::changed()
+{
+    ui->lbSchwereWert->setText(QStringLiteral("%1 %").arg(ui->sbSchwere->value() * 10));
+    if (isCurrentPage())
+        simulate();
+}
+
+// The real controls drawn as they are now, so that what is simulated is what the program shows.
+QPixmap Z_Farbsehschwaeche::grabView() const
+{
+    switch (ui->cbAnsicht->currentIndex()) {
+    case 1:
+    case 2:
+        if (auto* pages = window()->findChild<Z_Webseite*>())
+            return pages->grabWebPage(ui->cbAnsicht->currentIndex());
+        break;
+    case 3:
+        if (auto* images = window()->findChild<Z_Testbild*>())
+            return images->grab();
+        break;
+    default:
+        if (auto* scheme = window()->findChild<QWidget*>(QStringLiteral("Panel3")))
+            return scheme->grab();
+        break;
+    }
+    return {};
+}
+
+void Z_Farbsehschwaeche::simulate()
+{
+    const Matrix3 m = matrix();
+    const QPixmap drawn = grabView();
+    QImage seen = drawn.toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < seen.height(); ++y)
+        simulateDeficiency({reinterpret_cast<std::uint32_t*>(seen.scanLine(y)), static_cast<std::size_t>(seen.width())}, m);
+    ui->imNormal->setPixmap(fitted(drawn, ui->imNormal));
+    ui->imSimuliert->setPixmap(fitted(QPixmap::fromImage(seen), ui->imSimuliert));
+    showPairs(m);
+}
+
+void Z_Farbsehschwaeche::showPairs(const Matrix3& m)
+{
+    const SchemeSlots scheme = m_host.schemeSlots();
+    std::array<bool, 16> used{};
+    for (int n = 0; n < 16; ++n)
+        used[n] = scheme.used[n] == 1;
+    const std::vector<ConfusablePair> pairs = confusablePairs(scheme.colors, used, m);
+    for (int row = 0; row < pairRows; ++row) {
+        const bool shown = row < static_cast<int>(pairs.size());
+        const QString prefix = QStringLiteral("shPaar%1").arg(row + 1);
+        auto* label = findChild<QLabel*>(QStringLiteral("lbPaar%1").arg(row + 1));
+        for (const char* part : {"A", "B", "SimA", "SimB"})
+            findChild<TColorShape*>(prefix + QLatin1String(part))->setVisible(shown);
+        label->setVisible(shown);
+        if (!shown)
+            continue;
+        const ConfusablePair& pair = pairs[row];
+        const TColor a = scheme.colors[pair.first - 1];
+        const TColor b = scheme.colors[pair.second - 1];
+        findChild<TColorShape*>(prefix + QLatin1String("A"))->setColor(a);
+        findChild<TColorShape*>(prefix + QLatin1String("B"))->setColor(b);
+        findChild<TColorShape*>(prefix + QLatin1String("SimA"))->setColor(simulateDeficiency(a, m));
+        findChild<TColorShape*>(prefix + QLatin1String("SimB"))->setColor(simulateDeficiency(b, m));
+        label->setText(QStringLiteral("Platz %1 und %2: Unterschied %3 bei normalem Sehen, %4 mit der Farbsehschwäche")
+                           .arg(pair.first)
+                           .arg(pair.second)
+                           .arg(decimal(pair.normal), decimal(pair.seen)));
+    }
+    const int more = static_cast<int>(pairs.size()) - pairRows;
+    ui->lbPaareHinweis->setText(pairs.empty() ? QStringLiteral("Keine verwechselbaren Paare mit dieser Farbsehschwäche.")
+                                : more > 0    ? QStringLiteral("… und %1 weitere Paare.").arg(more)
+                                              : QString());
+}
+
+} // namespace Tintara
