@@ -110,7 +110,7 @@ void Z_Farbsehschwaeche::showPairs(const Matrix3& m)
         findChild<TColorShape*>(prefix + QLatin1String("B"))->setColor(b);
         findChild<TColorShape*>(prefix + QLatin1String("SimA"))->setColor(simulateDeficiency(a, m));
         findChild<TColorShape*>(prefix + QLatin1String("SimB"))->setColor(simulateDeficiency(b, m));
-        label->setText(QStringLiteral("Platz %1 und %2: Unterschied %3 bei normalem Sehen, %4 mit der Farbsehschwäche")
+        label->setText(QStringLiteral("Platz %1 und %2: Unterschied %3 normal, %4 mit der Farbsehschwäche")
                            .arg(pair.first)
                            .arg(pair.second)
                            .arg(decimal(pair.normal), decimal(pair.seen)));

@@ -45,7 +45,7 @@ TEST_F(DeficiencyPageTest, RedAndGreenAreConfusableWithDeuteranopiaButNotWithPro
     choose("cbSchwaeche", 1);
     ASSERT_FALSE(control("lbPaar1")->isHidden());
     EXPECT_EQ(control<QLabel>("lbPaar1")->text(),
-              "Platz 1 und 2: Unterschied 68,8 bei normalem Sehen, 4,4 mit der Farbsehschwäche");
+              "Platz 1 und 2: Unterschied 68,8 normal, 4,4 mit der Farbsehschwäche");
     EXPECT_TRUE(control("lbPaar2")->isHidden()) << "blue stays apart from both";
     EXPECT_EQ(swatch("shPaar1A")->color(), RGB(204, 0, 0));
     EXPECT_EQ(swatch("shPaar1SimB")->color(), simulateDeficiency(RGB(0, 128, 0), deficiencyMatrix(Deficiency::Deuteranopia, 1)));
