@@ -57,20 +57,16 @@ void Z_Farbsehschwaeche::changed()
 // The real controls drawn as they are now, so that what is simulated is what the program shows.
 QPixmap Z_Farbsehschwaeche::grabView() const
 {
-    switch (ui->cbAnsicht->currentIndex()) {
-    case 1:
-    case 2:
+    // The list holds the scheme, web pages 1 and 2, then test images 1 to 6.
+    const int view = ui->cbAnsicht->currentIndex();
+    if (view == 1 || view == 2) {
         if (auto* pages = window()->findChild<Z_Webseite*>())
-            return pages->grabWebPage(ui->cbAnsicht->currentIndex());
-        break;
-    case 3:
+            return pages->grabWebPage(view);
+    } else if (view >= 3) {
         if (auto* images = window()->findChild<Z_Testbild*>())
-            return images->grab();
-        break;
-    default:
-        if (auto* scheme = window()->findChild<QWidget*>(QStringLiteral("Panel3")))
-            return scheme->grab();
-        break;
+            return images->grabTestImage(view - 2);
+    } else if (auto* scheme = window()->findChild<QWidget*>(QStringLiteral("Panel3"))) {
+        return scheme->grab();
     }
     return {};
 }

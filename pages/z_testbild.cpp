@@ -7,6 +7,8 @@
 
 #include "ui_z_testbild.h"
 
+#include <algorithm>
+
 namespace Tintara {
 
 Z_Testbild::Z_Testbild(const PageHost& host, QWidget* parent)
@@ -46,6 +48,14 @@ void Z_Testbild::BitBtn3Click(QObject* sender)
             findChild<TColorShape*>(QStringLiteral("sh%1_%2").arg(group).arg(i))->setColor(color);
         }
     }
+}
+
+QPixmap Z_Testbild::grabTestImage(int n)
+{
+    // The six pictures stand in two rows of three; the fifth is the text preview with its fields.
+    static constexpr QRect areas[] = {{6, 6, 160, 161},   {181, 6, 161, 160},   {355, 6, 159, 161},
+                                      {6, 178, 160, 161}, {181, 178, 172, 160}, {355, 178, 159, 161}};
+    return grab(areas[std::clamp(n, 1, 6) - 1]);
 }
 
 // The preview text takes the colour of sh4_5, its background that of sh1_8.

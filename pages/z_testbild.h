@@ -21,6 +21,9 @@ public:
     explicit Z_Testbild(const PageHost& host, QWidget* parent = nullptr);
     ~Z_Testbild() override;
 
+    // Test image n (1..6) as drawn: its area of the page.
+    QPixmap grabTestImage(int n);
+
     QList<QWidget*> backgroundCaptions() const override;
 
 private:

@@ -59,7 +59,7 @@ TEST_F(DeficiencyPageTest, RedAndGreenAreConfusableWithDeuteranopiaButNotWithPro
 TEST_F(DeficiencyPageTest, TheSimulatedViewIsTheDrawnViewFiltered)
 {
     choose("cbSchwaeche", 3); // achromatopsia: every pixel its luminance grey
-    for (int view = 0; view < 4; ++view) {
+    for (int view = 0; view < 9; ++view) { // scheme, two web pages, six test images
         choose("cbAnsicht", view);
         const QImage drawn = control<QLabel>("imNormal")->pixmap().toImage();
         const QImage seen = control<QLabel>("imSimuliert")->pixmap().toImage();
