@@ -36,8 +36,9 @@ Z_Farbsehschwaeche::Z_Farbsehschwaeche(PageHost& host, QWidget* parent)
     connect(ui->cbSchwaeche, &QComboBox::currentIndexChanged, this, &Z_Farbsehschwaeche::changed);
     connect(ui->cbAnsicht, &QComboBox::currentIndexChanged, this, &Z_Farbsehschwaeche::changed);
     connect(ui->sbSchwere, &QScrollBar::valueChanged, this, &Z_Farbsehschwaeche::changed);
-    for (auto signal : {&PageEvents::schemeChanged, &PageEvents::schemeLoaded, &PageEvents::activeColorChanged})
-        connect(&host.events(), signal, this, &Z_Farbsehschwaeche::changed);
+    // The views do not show the active colour, so editing it costs nothing here.
+    connect(&host.events(), &PageEvents::schemeChanged, this, &Z_Farbsehschwaeche::changed);
+    connect(&host.events(), &PageEvents::schemeLoaded, this, &Z_Farbsehschwaeche::changed);
 }
 
 Z_Farbsehschwaeche::~Z_Farbsehschwaeche() = default;
