@@ -1,0 +1,228 @@
+#include "exchange/paletteformats.h"
+
+#include "exchange/palettenames.h"
+#include "rules/exportrules.h"
+
+#include <QDataStream>
+#include <QIODevice>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Tintara {
+
+namespace {
+
+struct UsedSlot {
+    int slot;
+    TColor color;
+    QString info;
+};
+
+std::vector<UsedSlot> usedSlots(const SchemeSlots& scheme)
+{
+    std::vector<UsedSlot> used;
+    for (int n = 0; n < 16; ++n) {
+        if (scheme.used[n] == 1)
+            used.push_back({n + 1, ColorToRGB(scheme.colors[n]), scheme.infos[n]});
+    }
+    return used;
+}
+
+QStringList readableNames(const std::vector<UsedSlot>& used)
+{
+    std::vector<QString> infos;
+    std::vector<int> slotNumbers;
+    for (const UsedSlot& u : used) {
+        infos.push_back(u.info);
+        slotNumbers.push_back(u.slot);
+    }
+    return uniqueReadableNames(infos, slotNumbers);
+}
+
+QString hex(TColor color)
+{
+    return QStringLiteral("#%1%2%3")
+        .arg(redOf(color), 2, 16, QLatin1Char('0'))
+        .arg(greenOf(color), 2, 16, QLatin1Char('0'))
+        .arg(blueOf(color), 2, 16, QLatin1Char('0'));
+}
+
+// A JSON string literal with its quotes.
+QString jsonString(const QString& text)
+{
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c == u'"' || c == u'\\')
+            quoted += u'\\' + QString(c);
+        else if (c < u' ')
+            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            quoted += c;
+    }
+    return quoted + u'"';
+}
+
+QString component(int channel)
+{
+    return QString::number(channel / 255.0, 'g', 4);
+}
+
+PaletteRead failed(const QString& error)
+{
+    return {{}, error};
+}
+
+} // namespace
+
+QByteArray gimpPalette(const SchemeSlots& scheme, const QString& title)
+{
+    QString text = QStringLiteral("GIMP Palette\nName: %1\nColumns: 16\n#\n").arg(title);
+    for (const UsedSlot& u : usedSlots(scheme)) {
+        text += QStringLiteral("%1 %2 %3\t%4\n")
+                    .arg(redOf(u.color), 3)
+                    .arg(greenOf(u.color), 3)
+                    .arg(blueOf(u.color), 3)
+                    .arg(Farbinformation(u.info, u.slot));
+    }
+    return text.toUtf8();
+}
+
+QByteArray adobeSwatchExchange(const SchemeSlots& scheme)
+{
+    const std::vector<UsedSlot> used = usedSlots(scheme);
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::BigEndian);
+    out.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    out.writeRawData("ASEF", 4);
+    out << quint16(1) << quint16(0) << quint32(used.size());
+    for (const UsedSlot& u : used) {
+        const QString name = Farbinformation(u.info, u.slot);
+        const quint16 length = static_cast<quint16>(name.size() + 1); // with the terminating zero
+        out << quint16(0x0001) << quint32(2 + 2 * length + 4 + 12 + 2) << length;
+        for (const QChar c : name)
+            out << quint16(c.unicode());
+        out << quint16(0);
+        out.writeRawData("RGB ", 4);
+        out << float(redOf(u.color) / 255.0f) << float(greenOf(u.color) / 255.0f) << float(blueOf(u.color) / 255.0f);
+        out << quint16(0); // global colour
+    }
+    return bytes;
+}
+
+QByteArray cssVariables(const SchemeSlots& scheme)
+{
+    const std::vector<UsedSlot> used = usedSlots(scheme);
+    const QStringList names = readableNames(used);
+    QString text = QStringLiteral(":root {\n");
+    for (std::size_t i = 0; i < used.size(); ++i)
+        text += QStringLiteral("  --%1: %2;\n").arg(names[static_cast<int>(i)], hex(used[i].color));
+    return (text + QStringLiteral("}\n")).toUtf8();
+}
+
+QByteArray designTokens(const SchemeSlots& scheme)
+{
+    const std::vector<UsedSlot> used = usedSlots(scheme);
+    const QStringList names = readableNames(used);
+    QStringList tokens;
+    for (std::size_t i = 0; i < used.size(); ++i) {
+        const TColor c = used[i].color;
+        QString token = QStringLiteral("  %1: {\n    \"$type\": \"color\",\n    \"$value\": {\n"
+                                       "      \"colorSpace\": \"srgb\",\n      \"components\": [%2, %3, %4],\n"
+                                       "      \"hex\": \"%5\"\n    }")
+                            .arg(jsonString(names[static_cast<int>(i)]), component(redOf(c)), component(greenOf(c)),
+                                 component(blueOf(c)), hex(c));
+        if (!used[i].info.isEmpty())
+            token += QStringLiteral(",\n    \"$description\": %1").arg(jsonString(used[i].info));
+        tokens << token + QStringLiteral("\n  }");
+    }
+    return (QStringLiteral("{\n") + tokens.join(QStringLiteral(",\n")) + (tokens.isEmpty() ? "" : "\n")
+            + QStringLiteral("}\n"))
+        .toUtf8();
+}
+
+PaletteRead readGimpPalette(const QByteArray& bytes)
+{
+    const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
+    if (lines.isEmpty() || lines.first().trimmed() != QLatin1String("GIMP Palette"))
+        return failed(QStringLiteral("Die Datei ist keine GIMP-Palette."));
+    PaletteRead read;
+    for (const QString& raw : lines.mid(1)) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(QLatin1String("Name:"))
+            || line.startsWith(QLatin1String("Columns:")))
+            continue;
+        const QStringList parts = line.split(QRegularExpression(QStringLiteral("\\s+")));
+        bool ok[3] = {false, false, false};
+        const int r = parts.value(0).toInt(&ok[0]);
+        const int g = parts.value(1).toInt(&ok[1]);
+        const int b = parts.value(2).toInt(&ok[2]);
+        if (!ok[0] || !ok[1] || !ok[2] || r < 0 || r > 255 || g < 0 || g > 255 || b < 0 || b > 255)
+            return failed(QStringLiteral("Die GIMP-Palette enthält eine Zeile, die keine Farbe ist: „%1“").arg(line));
+        read.entries.push_back({RGB(r, g, b), parts.mid(3).join(u' ')});
+    }
+    return read;
+}
+
+PaletteRead readAdobeSwatchExchange(const QByteArray& bytes)
+{
+    QDataStream in(bytes);
+    in.setByteOrder(QDataStream::BigEndian);
+    in.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    char magic[4] = {};
+    quint16 major = 0, minor = 0;
+    quint32 blocks = 0;
+    if (in.readRawData(magic, 4) != 4 || QByteArray(magic, 4) != "ASEF")
+        return failed(QStringLiteral("Die Datei ist keine Adobe-Swatch-Exchange-Datei."));
+    in >> major >> minor >> blocks;
+    if (in.status() != QDataStream::Ok)
+        return failed(QStringLiteral("Die Adobe-Swatch-Exchange-Datei ist unvollständig."));
+    const PaletteRead truncated = failed(QStringLiteral("Die Adobe-Swatch-Exchange-Datei ist unvollständig."));
+    PaletteRead read;
+    for (quint32 b = 0; b < blocks; ++b) {
+        quint16 type = 0;
+        quint32 length = 0;
+        in >> type >> length;
+        if (in.status() != QDataStream::Ok || length > static_cast<quint32>(bytes.size()))
+            return truncated;
+        QByteArray block(static_cast<qsizetype>(length), '\0');
+        if (in.readRawData(block.data(), static_cast<int>(length)) != static_cast<int>(length))
+            return truncated;
+        if (type != 0x0001)
+            continue; // groups carry no colour
+        QDataStream entry(block);
+        entry.setByteOrder(QDataStream::BigEndian);
+        entry.setFloatingPointPrecision(QDataStream::SinglePrecision);
+        quint16 nameLength = 0;
+        entry >> nameLength;
+        QString name;
+        for (quint16 i = 0; i < nameLength; ++i) {
+            quint16 unit = 0;
+            entry >> unit;
+            if (unit != 0)
+                name += QChar(unit);
+        }
+        char model[4] = {};
+        entry.readRawData(model, 4);
+        const QByteArray kind(model, 4);
+        float v[3] = {0, 0, 0};
+        if (kind == "RGB ") {
+            entry >> v[0] >> v[1] >> v[2];
+        } else if (kind == "Gray") {
+            entry >> v[0];
+            v[1] = v[2] = v[0];
+        } else {
+            continue; // CMYK and Lab colours are left out
+        }
+        if (entry.status() != QDataStream::Ok)
+            return truncated;
+        const auto channel = [](float f) { return static_cast<int>(std::lround(std::clamp(f, 0.0f, 1.0f) * 255)); };
+        read.entries.push_back({RGB(channel(v[0]), channel(v[1]), channel(v[2])), name});
+    }
+    return read;
+}
+
+} // namespace Tintara

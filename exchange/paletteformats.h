@@ -1,0 +1,37 @@
+#pragma once
+
+#include "rules/schemeformat.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace Tintara {
+
+// A colour of a palette file with its name.
+struct PaletteEntry {
+    TColor color = 0;
+    QString name;
+    bool operator==(const PaletteEntry&) const = default;
+};
+
+// Palette files of other programs, one entry per used slot in slot order.
+// GIMP: "GIMP Palette", the title, 16 columns, R G B right-aligned in three places and the export name.
+QByteArray gimpPalette(const SchemeSlots& scheme, const QString& title);
+// Adobe Swatch Exchange 1.0: global RGB colours, 32-bit big-endian floats, names in UTF-16BE.
+QByteArray adobeSwatchExchange(const SchemeSlots& scheme);
+// CSS custom properties on :root, named by readable identifiers.
+QByteArray cssVariables(const SchemeSlots& scheme);
+// Design tokens of the W3C community group: one colour token per slot, the info text as description.
+QByteArray designTokens(const SchemeSlots& scheme);
+
+// What a palette file held; `error` says in German why it could not be read.
+struct PaletteRead {
+    std::vector<PaletteEntry> entries;
+    QString error;
+};
+PaletteRead readGimpPalette(const QByteArray& bytes);
+PaletteRead readAdobeSwatchExchange(const QByteArray& bytes);
+
+} // namespace Tintara

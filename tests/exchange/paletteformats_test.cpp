@@ -1,0 +1,142 @@
+#include "exchange/paletteformats.h"
+#include "exchange/palettenames.h"
+
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace Tintara;
+
+namespace {
+
+// Used and unused slots, umlauts and blanks, an empty info text and a repeated one.
+SchemeSlots sampleScheme()
+{
+    SchemeSlots scheme;
+    const auto use = [&](int slot, TColor color, const char* info) {
+        scheme.colors[slot - 1] = color;
+        scheme.used[slot - 1] = 1;
+        scheme.infos[slot - 1] = QString::fromUtf8(info);
+    };
+    use(1, RGB(0xE8, 0x73, 0x1C), "Hintergrund Creme – für Fläche");
+    scheme.colors[1] = RGB(1, 2, 3); // slot 2 holds a colour but is not used
+    use(3, RGB(0x1C, 0x73, 0xE8), "");
+    use(4, clWhite, "Hintergrund Creme – für Fläche");
+    use(5, clBlack, "Text");
+    return scheme;
+}
+
+const std::vector<PaletteEntry> sampleEntries = {
+    {RGB(0xE8, 0x73, 0x1C), "HintergrundCremefrFlche"},
+    {RGB(0x1C, 0x73, 0xE8), "farbe3"},
+    {clWhite, "HintergrundCremefrFlche"},
+    {clBlack, "Text"},
+};
+
+} // namespace
+
+TEST(PaletteNames, ReadableIdentifiers)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"Hintergrund Creme – für Fläche", "hintergrund-creme-fuer-flaeche"},
+        {"  Größe: 12px!  ", "groesse-12px"},
+        {"ÄÖÜ straße", "aeoeue-strasse"},
+        {"– – –", ""},
+    };
+    for (const auto& [info, name] : cases)
+        EXPECT_EQ(readableIdentifier(QString::fromUtf8(info)).toStdString(), name) << info;
+    const QString infos[] = {"Akzent", "", "Akzent", "akzent!", "Akzent-2"};
+    const int slotNumbers[] = {1, 2, 5, 7, 9};
+    EXPECT_EQ(uniqueReadableNames(infos, slotNumbers),
+              (QStringList{"akzent", "farbe-2", "akzent-2", "akzent-3", "akzent-2-2"}));
+}
+
+TEST(PaletteFormats, GimpPaletteBytesAndReadingBack)
+{
+    const QByteArray expected = "GIMP Palette\nName: Farben\nColumns: 16\n#\n"
+                                "232 115  28\tHintergrundCremefrFlche\n"
+                                " 28 115 232\tfarbe3\n"
+                                "255 255 255\tHintergrundCremefrFlche\n"
+                                "  0   0   0\tText\n";
+    const QByteArray bytes = gimpPalette(sampleScheme(), "Farben");
+    EXPECT_EQ(bytes, expected);
+    const PaletteRead read = readGimpPalette(bytes);
+    EXPECT_TRUE(read.error.isEmpty());
+    EXPECT_EQ(read.entries, sampleEntries);
+    EXPECT_FALSE(readGimpPalette("GIMP Palette\n300 0 0 zu hell\n").error.isEmpty());
+    EXPECT_EQ(readGimpPalette("JASC-PAL\n").error, "Die Datei ist keine GIMP-Palette.");
+}
+
+TEST(PaletteFormats, AdobeSwatchExchangeFieldByFieldAndReadingBack)
+{
+    const QByteArray bytes = adobeSwatchExchange(sampleScheme());
+    const auto u16 = [&](int at) { return qFromBigEndian<quint16>(bytes.constData() + at); };
+    const auto u32 = [&](int at) { return qFromBigEndian<quint32>(bytes.constData() + at); };
+    const auto f32 = [&](int at) {
+        const quint32 raw = u32(at);
+        float f;
+        std::memcpy(&f, &raw, 4);
+        return f;
+    };
+    EXPECT_EQ(bytes.left(4), "ASEF");
+    EXPECT_EQ(u16(4), 1);
+    EXPECT_EQ(u16(6), 0);
+    EXPECT_EQ(u32(8), 4u) << "one block per used slot";
+    // First block: a colour entry named "HintergrundCremefrFlche" (23 characters and the zero).
+    EXPECT_EQ(u16(12), 0x0001);
+    EXPECT_EQ(u32(14), 2u + 48 + 4 + 12 + 2);
+    EXPECT_EQ(u16(18), 24);
+    EXPECT_EQ(u16(20), 'H');
+    EXPECT_EQ(u16(20 + 2 * 22), 'e');
+    EXPECT_EQ(u16(20 + 2 * 23), 0);
+    EXPECT_EQ(bytes.mid(68, 4), "RGB ");
+    EXPECT_FLOAT_EQ(f32(72), 232 / 255.0f);
+    EXPECT_FLOAT_EQ(f32(76), 115 / 255.0f);
+    EXPECT_FLOAT_EQ(f32(80), 28 / 255.0f);
+    EXPECT_EQ(u16(84), 0) << "global colour";
+    // Second block starts right after: "farbe3".
+    EXPECT_EQ(u16(86), 0x0001);
+    EXPECT_EQ(u16(92), 7);
+    EXPECT_EQ(bytes.size(), 12 + 74 + (6 + 2 + 14 + 18) + 74 + (6 + 2 + 10 + 18));
+
+    const PaletteRead read = readAdobeSwatchExchange(bytes);
+    EXPECT_TRUE(read.error.isEmpty());
+    EXPECT_EQ(read.entries, sampleEntries);
+    EXPECT_EQ(readAdobeSwatchExchange(bytes.left(bytes.size() - 5)).error,
+              "Die Adobe-Swatch-Exchange-Datei ist unvollständig.");
+    EXPECT_EQ(readAdobeSwatchExchange("GIMP").error, "Die Datei ist keine Adobe-Swatch-Exchange-Datei.");
+}
+
+TEST(PaletteFormats, CssVariablesAndDesignTokens)
+{
+    EXPECT_EQ(cssVariables(sampleScheme()).toStdString(),
+              ":root {\n"
+              "  --hintergrund-creme-fuer-flaeche: #e8731c;\n"
+              "  --farbe-3: #1c73e8;\n"
+              "  --hintergrund-creme-fuer-flaeche-2: #ffffff;\n"
+              "  --text: #000000;\n"
+              "}\n");
+    const std::string token = "  \"text\": {\n"
+                              "    \"$type\": \"color\",\n"
+                              "    \"$value\": {\n"
+                              "      \"colorSpace\": \"srgb\",\n"
+                              "      \"components\": [0, 0, 0],\n"
+                              "      \"hex\": \"#000000\"\n"
+                              "    },\n"
+                              "    \"$description\": \"Text\"\n"
+                              "  }\n"
+                              "}\n";
+    const std::string tokens = designTokens(sampleScheme()).toStdString();
+    EXPECT_EQ(tokens.substr(0, 2), "{\n");
+    EXPECT_NE(tokens.find("\"hintergrund-creme-fuer-flaeche\": {"), std::string::npos);
+    EXPECT_NE(tokens.find("\"components\": [0.9098, 0.451, 0.1098],\n      \"hex\": \"#e8731c\""), std::string::npos);
+    EXPECT_NE(tokens.find("\"$description\": \"Hintergrund Creme – für Fläche\""), std::string::npos);
+    EXPECT_NE(tokens.find("  \"farbe-3\": {\n    \"$type\": \"color\",\n    \"$value\": {\n      \"colorSpace\": \"srgb\",\n"
+                          "      \"components\": [0.1098, 0.451, 0.9098],\n      \"hex\": \"#1c73e8\"\n    }\n  },\n"),
+              std::string::npos)
+        << "no description where there is no info text";
+    EXPECT_EQ(tokens.substr(tokens.size() - token.size()), token);
+    EXPECT_EQ(designTokens(SchemeSlots{}).toStdString(), "{\n}\n");
+}
