@@ -144,6 +144,39 @@ QByteArray designTokens(const SchemeSlots& scheme)
         .toUtf8();
 }
 
+std::pair<QString, QString> paletteFileFilter(PaletteFormat format)
+{
+    switch (format) {
+    case PaletteFormat::Gimp: return {QStringLiteral("GIMP-Palette|*.gpl"), QStringLiteral("gpl")};
+    case PaletteFormat::AdobeSwatch: return {QStringLiteral("Adobe Swatch Exchange|*.ase"), QStringLiteral("ase")};
+    case PaletteFormat::CssVariables: return {QStringLiteral("CSS-Variablen|*.css"), QStringLiteral("css")};
+    case PaletteFormat::DesignTokens: break;
+    }
+    return {QStringLiteral("Design Tokens|*.json"), QStringLiteral("json")};
+}
+
+QByteArray paletteFile(PaletteFormat format, const SchemeSlots& scheme, const QString& title)
+{
+    switch (format) {
+    case PaletteFormat::Gimp: return gimpPalette(scheme, title);
+    case PaletteFormat::AdobeSwatch: return adobeSwatchExchange(scheme);
+    case PaletteFormat::CssVariables: return cssVariables(scheme);
+    case PaletteFormat::DesignTokens: break;
+    }
+    return designTokens(scheme);
+}
+
+QString palettePreview(PaletteFormat format, const SchemeSlots& scheme, const QString& title)
+{
+    if (format != PaletteFormat::AdobeSwatch)
+        return QString::fromUtf8(paletteFile(format, scheme, title));
+    const PaletteRead read = readAdobeSwatchExchange(adobeSwatchExchange(scheme));
+    QString summary = QStringLiteral("Adobe Swatch Exchange 1.0, %1 Farben (RGB, global):\n").arg(read.entries.size());
+    for (const PaletteEntry& entry : read.entries)
+        summary += QStringLiteral("%1  %2\n").arg(hex(entry.color).toUpper(), entry.name);
+    return summary;
+}
+
 PaletteRead readGimpPalette(const QByteArray& bytes)
 {
     const QStringList lines = QString::fromUtf8(bytes).split(u'\n');

@@ -1,5 +1,6 @@
 #include "pages/z_export.h"
 
+#include "exchange/paletteformats.h"
 #include "pages/pagehost.h"
 #include "platform/atomicwrite.h"
 #include "platform/imagefiles.h"
@@ -8,8 +9,25 @@
 #include "ui_z_export.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <optional>
 
 namespace Tintara {
+
+namespace {
+
+// The list's own five formats come first; the palette formats of other programs follow.
+constexpr int firstPaletteFormat = 5;
+
+std::optional<PaletteFormat> paletteFormatAt(int index)
+{
+    if (index < firstPaletteFormat || index >= firstPaletteFormat + paletteFormatCount)
+        return std::nullopt;
+    return static_cast<PaletteFormat>(index - firstPaletteFormat);
+}
+
+} // namespace
 
 Z_Export::Z_Export(PageHost& host, QWidget* parent)
     : ModulePage(parent)
@@ -53,14 +71,29 @@ void Z_Export::cbExportFormatChange()
     ui->Label60->setEnabled(false);
     ui->cbAusgabeFormat->setEnabled(false);
     const int format = std::max(0, ui->cbExportFormat->currentIndex());
-    ui->PageControl2->setCurrentIndex(format);
-    ui->Memo1->setVisible(format <= 1);
-    ui->ScrollBox1->setVisible(format >= 2);
+    const bool palette = paletteFormatAt(format).has_value();
+    ui->PageControl2->setVisible(!palette); // palette files have no options
+    if (!palette)
+        ui->PageControl2->setCurrentIndex(format);
+    ui->Memo1->setVisible(format <= 1 || palette);
+    ui->ScrollBox1->setVisible(format >= 2 && !palette);
     ExportWahl();
+}
+
+// A palette file names itself after the scheme file, or after the program.
+QString Z_Export::paletteTitle() const
+{
+    const QString scheme = QFileInfo(m_host.schemeSaveDialog().options.fileName).completeBaseName();
+    return scheme.isEmpty() ? QStringLiteral("Tintara Studio") : scheme;
 }
 
 void Z_Export::ExportWahl()
 {
+    if (const auto palette = paletteFormatAt(ui->cbExportFormat->currentIndex())) {
+        ui->Memo1->setPlainText(palettePreview(*palette, m_host.schemeSlots(), paletteTitle()));
+        ui->Memo1->moveCursor(QTextCursor::Start);
+        return;
+    }
     const ExportChoice choice = exportChoice();
     const int mode = exportMode(choice);
     const SchemeSlots scheme = m_host.schemeSlots();
@@ -94,8 +127,12 @@ void Z_Export::btSpeichernClick()
     FileDialog& dialog = m_host.schemeSaveDialog();
     const FileDialogOptions remembered = dialog.options;
     const int format = ui->cbExportFormat->currentIndex();
-    const bool jpeg = format >= 2 && ui->cbAusgabeFormat->currentIndex() == 1;
-    if (format == 0)
+    const auto palette = paletteFormatAt(format);
+    const bool jpeg = format >= 2 && !palette && ui->cbAusgabeFormat->currentIndex() == 1;
+    const QString title = paletteTitle(); // before the dialog takes a name of its own
+    if (palette)
+        dialog.options = {paletteFileFilter(*palette).first, paletteFileFilter(*palette).second, {}};
+    else if (format == 0)
         dialog.options = {QStringLiteral("Style-Sheet|*.css"), QStringLiteral("css"), {}};
     else if (format == 1)
         dialog.options = {QStringLiteral("Textdatei|*.txt"), QStringLiteral("txt"), {}};
@@ -107,7 +144,9 @@ void Z_Export::btSpeichernClick()
     if (dialog.execute()) {
         QByteArray bytes;
         QString reason;
-        if (format <= 1) {
+        if (palette) {
+            bytes = paletteFile(*palette, m_host.schemeSlots(), title);
+        } else if (format <= 1) {
             for (const QString& line : std::as_const(m_exportLines))
                 bytes += line.toUtf8() + "\r\n";
         } else {

@@ -31,6 +31,7 @@ private:
     ExportChoice exportChoice() const;
     void cbExportFormatChange();
     void ExportWahl();
+    QString paletteTitle() const;
     void btSpeichernClick();
 
     PageHost& m_host;

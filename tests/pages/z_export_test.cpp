@@ -192,3 +192,40 @@ TEST_F(ExportTest, ExportOntoAFullDiskLeavesNoPartialFile)
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{});
 }
+
+TEST_F(ExportTest, PaletteFormatsFollowThePhase5PaletteWithPreviewAndTheirOwnFiles)
+{
+    const struct {
+        int item;
+        const char* name;
+        const char* filter;
+        const char* file;
+        const char* preview;
+    } formats[] = {
+        {5, "GIMP-Palette", "GIMP-Palette|*.gpl", "farben.gpl",
+         "GIMP Palette\nName: Tintara Studio\nColumns: 16\n#\n255   0   0\tfarbe1\n  0   0 255\tLinkblau\n"},
+        {6, "Adobe Swatch Exchange", "Adobe Swatch Exchange|*.ase", "farben.ase",
+         "Adobe Swatch Exchange 1.0, 2 Farben (RGB, global):\n#FF0000  farbe1\n#0000FF  Linkblau\n"},
+        {7, "CSS-Variablen", "CSS-Variablen|*.css", "farben.css",
+         ":root {\n  --farbe-1: #ff0000;\n  --link-blau: #0000ff;\n}\n"},
+        {8, "Design Tokens", "Design Tokens|*.json", "farben.json", nullptr},
+    };
+    for (const auto& f : formats) {
+        EXPECT_EQ(control<QComboBox>("cbExportFormat")->itemText(f.item), f.name);
+        chooseFormat(f.item);
+        EXPECT_TRUE(control("Memo1")->isVisible()) << f.name;
+        EXPECT_FALSE(control("ScrollBox1")->isVisible()) << f.name;
+        if (f.preview)
+            EXPECT_EQ(control<QPlainTextEdit>("Memo1")->toPlainText().toStdString(), f.preview);
+        saveAs(folder.filePath("farben"));
+        EXPECT_EQ(desktop.fileDialogs.shown.back().options.filter, f.filter);
+        const QByteArray bytes = readFile(folder.filePath(f.file));
+        if (f.item != 6 && f.preview)
+            EXPECT_EQ(bytes.toStdString(), f.preview);
+        EXPECT_FALSE(bytes.isEmpty()) << f.file;
+    }
+    EXPECT_TRUE(readFile(folder.filePath("farben.json")).contains("\"link-blau\": {"));
+    EXPECT_TRUE(readFile(folder.filePath("farben.ase")).startsWith("ASEF"));
+    chooseFormat(4);
+    EXPECT_TRUE(control("ScrollBox1")->isVisible()) << "the specified formats show as before";
+}
