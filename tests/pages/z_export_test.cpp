@@ -215,13 +215,15 @@ TEST_F(ExportTest, PaletteFormatsFollowThePhase5PaletteWithPreviewAndTheirOwnFil
         chooseFormat(f.item);
         EXPECT_TRUE(control("Memo1")->isVisible()) << f.name;
         EXPECT_FALSE(control("ScrollBox1")->isVisible()) << f.name;
-        if (f.preview)
+        if (f.preview) {
             EXPECT_EQ(control<QPlainTextEdit>("Memo1")->toPlainText().toStdString(), f.preview);
+        }
         saveAs(folder.filePath("farben"));
         EXPECT_EQ(desktop.fileDialogs.shown.back().options.filter, f.filter);
         const QByteArray bytes = readFile(folder.filePath(f.file));
-        if (f.item != 6 && f.preview)
+        if (f.item != 6 && f.preview) {
             EXPECT_EQ(bytes.toStdString(), f.preview);
+        }
         EXPECT_FALSE(bytes.isEmpty()) << f.file;
     }
     EXPECT_TRUE(readFile(folder.filePath("farben.json")).contains("\"link-blau\": {"));

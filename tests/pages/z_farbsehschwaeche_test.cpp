@@ -66,8 +66,9 @@ TEST_F(DeficiencyPageTest, TheSimulatedViewIsTheDrawnViewFiltered)
         ASSERT_FALSE(drawn.isNull()) << view;
         ASSERT_EQ(drawn.size(), seen.size()) << view;
         EXPECT_EQ(colouredPixels(seen), 0) << view;
-        if (view == 0)
+        if (view == 0) {
             EXPECT_GT(colouredPixels(drawn), 0) << "the scheme holds red, green and blue";
+        }
     }
     control<QScrollBar>("sbSchwere")->setValue(0);
     EXPECT_EQ(control<QLabel>("lbSchwereWert")->text(), "0 %");
