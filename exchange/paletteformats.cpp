@@ -4,12 +4,17 @@
 #include "rules/exportrules.h"
 
 #include <QDataStream>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QIODevice>
 #include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace Tintara {
 
@@ -256,6 +261,89 @@ PaletteRead readAdobeSwatchExchange(const QByteArray& bytes)
         read.entries.push_back({RGB(channel(v[0]), channel(v[1]), channel(v[2])), name});
     }
     return read;
+}
+
+namespace {
+
+std::optional<TColor> hexColour(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^#([0-9A-Fa-f]{6}|[0-9A-Fa-f]{3})$"));
+    const QRegularExpressionMatch match = pattern.match(text.trimmed());
+    if (!match.hasMatch())
+        return std::nullopt;
+    QString digits = match.captured(1);
+    if (digits.size() == 3)
+        digits = QString(digits[0]) + digits[0] + digits[1] + digits[1] + digits[2] + digits[2];
+    const uint rgb = digits.toUInt(nullptr, 16);
+    return RGB(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFF), static_cast<int>(rgb & 0xFF));
+}
+
+std::optional<TColor> tokenColour(const QJsonValue& value)
+{
+    if (value.isString())
+        return hexColour(value.toString());
+    const QJsonObject object = value.toObject();
+    if (object.contains(QLatin1String("hex")))
+        return hexColour(object.value(QLatin1String("hex")).toString());
+    const QJsonArray components = object.value(QLatin1String("components")).toArray();
+    if (components.size() != 3)
+        return std::nullopt;
+    const auto channel = [&](int i) { return static_cast<int>(std::lround(std::clamp(components[i].toDouble(), 0.0, 1.0) * 255)); };
+    return RGB(channel(0), channel(1), channel(2));
+}
+
+void collectTokens(const QJsonObject& group, const QString& path, std::vector<PaletteEntry>& entries)
+{
+    for (auto it = group.begin(); it != group.end(); ++it) {
+        if (it.key().startsWith(u'$') || !it.value().isObject())
+            continue;
+        const QJsonObject node = it.value().toObject();
+        const QString name = path.isEmpty() ? it.key() : path + u'.' + it.key();
+        if (node.value(QLatin1String("$type")).toString() == QLatin1String("color")) {
+            if (const auto colour = tokenColour(node.value(QLatin1String("$value"))))
+                entries.push_back({*colour, name});
+        } else {
+            collectTokens(node, name, entries);
+        }
+    }
+}
+
+} // namespace
+
+PaletteRead readDesignTokens(const QByteArray& bytes)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return failed(QStringLiteral("Die Datei ist keine gültige JSON-Datei."));
+    PaletteRead read;
+    collectTokens(document.object(), {}, read.entries);
+    if (read.entries.empty())
+        return failed(QStringLiteral("Die Datei enthält keine Design Tokens mit Farben."));
+    return read;
+}
+
+PaletteRead readColourCodes(const QByteArray& bytes)
+{
+    static const QRegularExpression pattern(QStringLiteral("#(?:[0-9A-Fa-f]{6}|[0-9A-Fa-f]{3})(?![0-9A-Za-z])"));
+    PaletteRead read;
+    for (const QRegularExpressionMatch& match : pattern.globalMatch(QString::fromUtf8(bytes)))
+        read.entries.push_back({*hexColour(match.captured()), match.captured().toUpper()});
+    if (read.entries.empty())
+        return failed(QStringLiteral("Die Datei enthält keine Farbcodes wie #RRGGBB."));
+    return read;
+}
+
+PaletteRead readPaletteFile(const QString& path, const QByteArray& bytes)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("gpl"))
+        return readGimpPalette(bytes);
+    if (suffix == QLatin1String("ase"))
+        return readAdobeSwatchExchange(bytes);
+    if (suffix == QLatin1String("json"))
+        return readDesignTokens(bytes);
+    return readColourCodes(bytes);
 }
 
 } // namespace Tintara

@@ -42,5 +42,11 @@ struct PaletteRead {
 };
 PaletteRead readGimpPalette(const QByteArray& bytes);
 PaletteRead readAdobeSwatchExchange(const QByteArray& bytes);
+// Colour tokens at any depth, their value a hex string or an object with "hex" or sRGB components.
+PaletteRead readDesignTokens(const QByteArray& bytes);
+// Every #RRGGBB or #RGB in a text, a style sheet for example, in order.
+PaletteRead readColourCodes(const QByteArray& bytes);
+// By the file's extension: .gpl, .ase, .json, anything else as text with colour codes.
+PaletteRead readPaletteFile(const QString& path, const QByteArray& bytes);
 
 } // namespace Tintara

@@ -1,12 +1,17 @@
 #include "pages/z_konverter.h"
 
 #include "controls/tcolorshape.h"
+#include "exchange/paletteformats.h"
 #include "pages/pagehost.h"
 #include "pages/swatchgrid.h"
 #include "platform/inifile.h"
 #include "rules/schemeformat.h"
 
 #include "ui_z_konverter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace Tintara {
 
@@ -22,21 +27,52 @@ Z_Konverter::Z_Konverter(PageHost& host, QWidget* parent)
 
 Z_Konverter::~Z_Konverter() = default;
 
-// The scheme's open dialog, lent for old schemes; 0 marks a place without a colour.
+// The scheme's open dialog, lent for old schemes and the palette files of other programs.
 void Z_Konverter::btnKonvDateiOeffnen()
 {
     FileDialog& dialog = m_host.schemeOpenDialog();
-    dialog.options.filter = QStringLiteral("Tintara Farbschema|*.ini");
+    dialog.options.filter = QStringLiteral(
+        "Alle unterstützten Dateien|*.ini;*.gpl;*.ase;*.json;*.css;*.txt|Tintara Farbschema|*.ini|GIMP-Palette|*.gpl|"
+        "Adobe Swatch Exchange|*.ase|Design Tokens|*.json|Text mit Farbcodes|*.css;*.txt");
     dialog.options.defaultExt = QStringLiteral("ini");
     if (dialog.execute()) {
-        const auto colors = readOldScheme(IniFile(dialog.options.fileName));
-        for (int n = 0; n < 48; ++n) {
-            m_grid[n]->setColor(colors[n].value_or(clBtnFace));
-            m_grid[n]->setPenStyle(colors[n] ? TColorShape::PenStyle::Solid : TColorShape::PenStyle::Clear);
-        }
+        const QString path = dialog.options.fileName;
+        if (QFileInfo(path).suffix().compare(QLatin1String("ini"), Qt::CaseInsensitive) == 0)
+            showColours(readOldScheme(IniFile(path)));
+        else
+            importPalette(path);
     }
     dialog.options.filter = QStringLiteral("TintaraStudio Farbschema|*.tsf");
     dialog.options.defaultExt = QStringLiteral("tsf");
+}
+
+// 0 marks a place without a colour.
+void Z_Konverter::showColours(const std::array<std::optional<TColor>, 48>& colors)
+{
+    for (int n = 0; n < 48; ++n) {
+        m_grid[n]->setColor(colors[n].value_or(clBtnFace));
+        m_grid[n]->setPenStyle(colors[n] ? TColorShape::PenStyle::Solid : TColorShape::PenStyle::Clear);
+    }
+}
+
+// The first 48 colours of the file, in order; a file that cannot be read changes nothing.
+void Z_Konverter::importPalette(const QString& path)
+{
+    QFile file(path);
+    PaletteRead read;
+    if (!file.open(QIODevice::ReadOnly))
+        read.error = QStringLiteral("Die Datei kann nicht gelesen werden: %1").arg(file.errorString());
+    else
+        read = readPaletteFile(path, file.readAll());
+    if (!read.error.isEmpty()) {
+        m_host.platform().messages.showError(
+            QStringLiteral("\"%1\" wurde nicht übernommen. %2").arg(QDir::toNativeSeparators(path), read.error));
+        return;
+    }
+    std::array<std::optional<TColor>, 48> colors;
+    for (std::size_t n = 0; n < colors.size() && n < read.entries.size(); ++n)
+        colors[n] = read.entries[n].color;
+    showColours(colors);
 }
 
 } // namespace Tintara

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "color/tcolor.h"
 #include "pages/modulepage.h"
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Ui {
@@ -25,6 +28,8 @@ public:
 
 private:
     void btnKonvDateiOeffnen();
+    void showColours(const std::array<std::optional<TColor>, 48>& colors);
+    void importPalette(const QString& path);
 
     PageHost& m_host;
     std::unique_ptr<Ui::Z_Konverter> ui;

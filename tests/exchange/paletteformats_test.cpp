@@ -140,3 +140,23 @@ TEST(PaletteFormats, CssVariablesAndDesignTokens)
     EXPECT_EQ(tokens.substr(tokens.size() - token.size()), token);
     EXPECT_EQ(designTokens(SchemeSlots{}).toStdString(), "{\n}\n");
 }
+
+TEST(PaletteImport, DesignTokensAndColourCodes)
+{
+    const PaletteRead tokens = readDesignTokens(R"({"brand": {"primary": {"$type": "color", "$value": "#3a7bd5"},
+        "muted": {"$type": "color", "$value": {"colorSpace": "srgb", "components": [1, 0.5, 0]}}},
+        "size": {"$type": "dimension", "$value": "4px"}})");
+    EXPECT_TRUE(tokens.error.isEmpty());
+    EXPECT_EQ(tokens.entries, (std::vector<PaletteEntry>{{RGB(255, 128, 0), "brand.muted"},
+                                                          {RGB(0x3A, 0x7B, 0xD5), "brand.primary"}}))
+        << "object keys come in their sorted order";
+    EXPECT_EQ(readDesignTokens(R"({"a": {"$type": "dimension", "$value": "4px"}})").error,
+              "Die Datei enthält keine Design Tokens mit Farben.");
+    EXPECT_EQ(readDesignTokens("{ nicht json").error, "Die Datei ist keine gültige JSON-Datei.");
+
+    const PaletteRead codes = readColourCodes("a { color: #E8731C; } b { color: #fff; } c { color: #12345678; }");
+    EXPECT_EQ(codes.entries, (std::vector<PaletteEntry>{{RGB(0xE8, 0x73, 0x1C), "#E8731C"}, {clWhite, "#FFF"}}))
+        << "an eight-digit code is no colour of ours";
+    EXPECT_EQ(readColourCodes("nichts").error, "Die Datei enthält keine Farbcodes wie #RRGGBB.");
+    EXPECT_EQ(readPaletteFile("x.GPL", "GIMP Palette\n1 2 3 a\n").entries, (std::vector<PaletteEntry>{{RGB(1, 2, 3), "a"}}));
+}

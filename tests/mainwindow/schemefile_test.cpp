@@ -1,3 +1,4 @@
+#include "exchange/paletteformats.h"
 #include "support/files.h"
 #include "windowfixture.h"
 
@@ -128,7 +129,7 @@ TEST_F(SchemeFileTest, ConverterShowsTheOldColours)
     writeFile(path("alt.ini"), "[CFarben]\nCFarbe1=255\nCFarbe5=0\nCFarbe16=$00FF00\n");
     desktop.fileDialogs.results.push_back(path("alt.ini"));
     control<QAbstractButton>("btnKonvDateiOeffnen")->click();
-    EXPECT_EQ(desktop.fileDialogs.shown.back().options.filter, "Tintara Farbschema|*.ini");
+    EXPECT_TRUE(desktop.fileDialogs.shown.back().options.filter.contains("|Tintara Farbschema|*.ini|"));
     EXPECT_EQ(desktop.fileDialogs.shown.back().options.defaultExt, "ini") << "\"alt\" opens alt.ini";
     EXPECT_EQ(swatch("PFA1")->color(), RGB(255, 0, 0));
     EXPECT_EQ(swatch("PFA1")->penStyle(), TColorShape::PenStyle::Solid);
@@ -143,4 +144,47 @@ TEST_F(SchemeFileTest, ConverterShowsTheOldColours)
     control<QAbstractButton>("btnKonvDateiOeffnen")->click(); // cancelled
     EXPECT_EQ(swatch("PFA1")->color(), RGB(255, 0, 0));
     EXPECT_EQ(window->schemeOpenDialog().options.filter, "TintaraStudio Farbschema|*.tsf");
+}
+
+TEST_F(SchemeFileTest, ConverterImportsThePaletteFilesOfOtherPrograms)
+{
+    SchemeSlots scheme;
+    scheme.colors[0] = RGB(10, 20, 30);
+    scheme.used[0] = 1;
+    scheme.colors[1] = RGB(200, 100, 50);
+    scheme.used[1] = 1;
+    QString many;
+    for (int n = 0; n < 50; ++n)
+        many += QStringLiteral("#%1 ").arg(n * 5, 6, 16, QLatin1Char('0'));
+    writeFile(path("p.gpl"), gimpPalette(scheme, "p"));
+    writeFile(path("p.ase"), adobeSwatchExchange(scheme));
+    writeFile(path("p.json"), designTokens(scheme));
+    writeFile(path("viele.css"), many.toUtf8());
+    const auto open = [&](const QString& file) {
+        desktop.fileDialogs.results.push_back(path(file));
+        control<QAbstractButton>("btnKonvDateiOeffnen")->click();
+    };
+    for (const char* file : {"p.gpl", "p.ase", "p.json"}) {
+        swatch("PFA1")->setColor(clBlack);
+        open(file);
+        EXPECT_EQ(swatch("PFA1")->color(), RGB(10, 20, 30)) << file;
+        EXPECT_EQ(swatch("PFA2")->color(), RGB(200, 100, 50)) << file;
+        EXPECT_EQ(swatch("PFA3")->penStyle(), TColorShape::PenStyle::Clear) << file;
+    }
+    open("viele.css");
+    EXPECT_EQ(swatch("PFA48")->color(), RGB(0, 0, 47 * 5)) << "the first 48 of 50";
+    EXPECT_TRUE(desktop.messages.errors.isEmpty());
+
+    // Broken files: a message, and the page as it was.
+    writeFile(path("kaputt.ase"), adobeSwatchExchange(scheme).left(30));
+    writeFile(path("andere.json"), R"({"abstand": {"$type": "dimension", "$value": "4px"}})");
+    writeFile(path("leer.txt"), "keine Farben");
+    for (const char* file : {"kaputt.ase", "andere.json", "leer.txt"}) {
+        open(file);
+        EXPECT_EQ(swatch("PFA48")->color(), RGB(0, 0, 47 * 5)) << file;
+    }
+    ASSERT_EQ(desktop.messages.errors.size(), 3);
+    EXPECT_TRUE(desktop.messages.errors[0].endsWith("Die Adobe-Swatch-Exchange-Datei ist unvollständig."));
+    EXPECT_TRUE(desktop.messages.errors[1].endsWith("Die Datei enthält keine Design Tokens mit Farben."));
+    EXPECT_TRUE(desktop.messages.errors[2].endsWith("Die Datei enthält keine Farbcodes wie #RRGGBB."));
 }
