@@ -2,7 +2,9 @@
 
 #include "color/hsv.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <string_view>
 
@@ -55,6 +57,47 @@ std::string joined(TColor c, char separator)
         + std::to_string(blueOf(c));
 }
 
+std::string printed(const char* format, double a, double b, double c)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, format, a, b, c);
+    return text;
+}
+
+std::string cssHsl(TColor c)
+{
+    const double r = redOf(c) / 255.0, g = greenOf(c) / 255.0, b = blueOf(c) / 255.0;
+    const double max = std::max({r, g, b}), min = std::min({r, g, b}), d = max - min;
+    const double lightness = (max + min) / 2;
+    double hue = 0, saturation = 0;
+    if (d > 0) {
+        saturation = d / (1 - std::abs(2 * lightness - 1));
+        hue = max == r ? std::fmod((g - b) / d + 6, 6) : max == g ? (b - r) / d + 2 : (r - g) / d + 4;
+        hue *= 60;
+    }
+    return printed("hsl(%.0f %.0f%% %.0f%%)", std::fmod(std::round(hue), 360), saturation * 100, lightness * 100);
+}
+
+// Björn Ottosson's OKLab, from linear sRGB.
+std::string cssOklch(TColor c)
+{
+    const auto linear = [](int v) {
+        const double x = v / 255.0;
+        return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    const double r = linear(redOf(c)), g = linear(greenOf(c)), b = linear(blueOf(c));
+    const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
+    const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
+    const double s = std::cbrt(0.0883024619 * r + 0.2817188376 * g + 0.6299787005 * b);
+    const double lightness = 0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s;
+    const double a = 1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s;
+    const double bb = 0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s;
+    const double chroma = std::hypot(a, bb);
+    // A grey has no hue; its rounding noise would show as one.
+    const double hue = chroma < 0.0005 ? 0 : std::fmod(std::atan2(bb, a) * 180 / 3.14159265358979323846 + 360, 360);
+    return printed("oklch(%.3f %.3f %.1f)", lightness, chroma < 0.0005 ? 0 : chroma, hue);
+}
+
 } // namespace
 
 std::string ColorToString(TColor color)
@@ -77,6 +120,12 @@ std::string ColorNotation(TColor color, int notation)
     case NotationVisualBasic: return "&H" + hexBgr(color); // the language's own hex literal
     case NotationVisualBasicNet: return joined(color, ';');
     case NotationCmyk: return RGBnachCMYK(redOf(color), greenOf(color), blueOf(color));
+    case NotationCssRgb: {
+        const TColor rgb = ColorToRGB(color);
+        return printed("rgb(%.0f %.0f %.0f)", redOf(rgb), greenOf(rgb), blueOf(rgb));
+    }
+    case NotationCssHsl: return cssHsl(ColorToRGB(color));
+    case NotationCssOklch: return cssOklch(ColorToRGB(color));
     default: return {};
     }
 }

@@ -6,7 +6,8 @@
 
 namespace Tintara {
 
-// The eight clipboard notations, in the order of the copy-format choice.
+// The clipboard notations, in the order of the copy-format choice: the eight of old, then those
+// of today's style sheets.
 enum Notation : int {
     NotationHtml,
     NotationHex,
@@ -16,6 +17,9 @@ enum Notation : int {
     NotationVisualBasic,
     NotationVisualBasicNet,
     NotationCmyk,
+    NotationCssRgb,   // rgb(232 115 28)
+    NotationCssHsl,   // hsl(26 82% 51%)
+    NotationCssOklch, // oklch(0.681 0.170 50.4): lightness and chroma to three decimals, hue to one
     NotationCount
 };
 

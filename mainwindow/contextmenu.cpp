@@ -14,15 +14,16 @@ namespace Tintara {
 namespace {
 
 // The copy items of the submenu, in the order of the notations.
-constexpr std::array<std::pair<const char*, const char*>, 8> notationItems = {{
+constexpr std::array<std::pair<const char*, const char*>, NotationCount> notationItems = {{
     {"puHTML", "HTML-Hexwert"}, {"puHex", "Hexwert"}, {"puRGB", "RGB-Wert"}, {"puDelphi", "Delphi-Farbwert"},
     {"puCpp", "C++-Farbwert"}, {"puVB", "Visual Basic-Farbwert"}, {"puVSN", "Visual Studio .NET-Farbwert"},
-    {"puCMYK", "CMYK-Farbwert"},
+    {"puCMYK", "CMYK-Farbwert"}, {"puCssRgb", "CSS rgb()"}, {"puCssHsl", "CSS hsl()"}, {"puCssOklch", "CSS oklch()"},
 }};
 
 // The copy formats as the quick-copy entry names them.
-constexpr std::array<const char*, 8> formatNames = {"HTML", "Hex", "RGB", "Delphi", "C++", "Visual Basic",
-                                                    "Visual Basic.Net", "CMYK"};
+constexpr std::array<const char*, NotationCount> formatNames = {
+    "HTML", "Hex", "RGB", "Delphi", "C++", "Visual Basic", "Visual Basic.Net", "CMYK", "CSS rgb()", "CSS hsl()",
+    "CSS oklch()"};
 
 QAction* addItem(QMenu* menu, const char* name, const QString& caption, bool enabled = true)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "color/tcolor.h"
+#include "color/notation.h"
 
 #include <QObject>
 
@@ -70,7 +70,7 @@ private:
     QAction* m_puInsert = nullptr;
     QAction* m_puFarbwert = nullptr;
     QMenu* m_puFarbwerte = nullptr;
-    std::array<QAction*, 8> m_notationActions{};
+    std::array<QAction*, NotationCount> m_notationActions{};
     QAction* m_puHintergrund = nullptr;
     QAction* m_puHintergrundStandard = nullptr;
     QAction* m_puHilfe = nullptr;

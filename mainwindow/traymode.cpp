@@ -81,7 +81,7 @@ void TrayMode::PopupmenueTrayClick(QAction* item)
     const TColor color = m_host.schemeSlots().colors[slot - 1];
     const int format = m_copyFormat();
     const QString text = QString::fromStdString(ColorNotation(color, format));
-    if (format >= 0 && format <= 6)
+    if (format >= 0 && format < NotationCount && format != NotationCmyk)
         m_platform.clipboard.setText(text);
     else if (format == NotationCmyk)
         m_platform.messages.showMessage(text);

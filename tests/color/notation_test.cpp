@@ -17,18 +17,37 @@ std::vector<std::string> allNotations(TColor c)
 
 } // namespace
 
-TEST(ColorNotation, EightNotationsOfOrange)
+TEST(ColorNotation, EveryNotationOfOrange)
 {
     EXPECT_EQ(allNotations(RGB(255, 128, 0)),
-              (std::vector<std::string>{"#FF8000", "FF8000", "255,128,0", "$000080FF", "0x0080FF",
-                                        "&H0080FF", "255;128;0", "0;127;255;0"}));
+              (std::vector<std::string>{"#FF8000", "FF8000", "255,128,0", "$000080FF", "0x0080FF", "&H0080FF",
+                                        "255;128;0", "0;127;255;0", "rgb(255 128 0)", "hsl(30 100% 50%)",
+                                        "oklch(0.732 0.186 53.0)"}));
 }
 
-TEST(ColorNotation, EightNotationsOfBlackAndWhite)
+TEST(ColorNotation, StyleSheetNotations)
+{
+    const struct {
+        TColor color;
+        const char *rgb, *hsl, *oklch;
+    } cases[] = {
+        {RGB(232, 115, 28), "rgb(232 115 28)", "hsl(26 82% 51%)", "oklch(0.681 0.170 50.4)"},
+        {RGB(0, 0, 255), "rgb(0 0 255)", "hsl(240 100% 50%)", "oklch(0.452 0.313 264.1)"},
+        {RGB(128, 128, 128), "rgb(128 128 128)", "hsl(0 0% 50%)", "oklch(0.600 0.000 0.0)"},
+        {clWhite, "rgb(255 255 255)", "hsl(0 0% 100%)", "oklch(1.000 0.000 0.0)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ColorNotation(c.color, NotationCssRgb), c.rgb);
+        EXPECT_EQ(ColorNotation(c.color, NotationCssHsl), c.hsl);
+        EXPECT_EQ(ColorNotation(c.color, NotationCssOklch), c.oklch);
+    }
+}
+
+TEST(ColorNotation, EveryNotationOfBlackAndWhite)
 {
     EXPECT_EQ(allNotations(clBlack),
-              (std::vector<std::string>{"#000000", "000000", "0,0,0", "clBlack", "0x000000", "&H000000",
-                                        "0;0;0", "0;0;0;255"}));
+              (std::vector<std::string>{"#000000", "000000", "0,0,0", "clBlack", "0x000000", "&H000000", "0;0;0",
+                                        "0;0;0;255", "rgb(0 0 0)", "hsl(0 0% 0%)", "oklch(0.000 0.000 0.0)"}));
     EXPECT_EQ(ColorNotation(clWhite, NotationRgb), "255,255,255");
     EXPECT_EQ(ColorNotation(clWhite, NotationVisualBasicNet), "255;255;255");
     EXPECT_EQ(ColorNotation(clWhite, NotationCmyk), "0;0;0;0");
@@ -42,7 +61,7 @@ TEST(ColorNotation, HexDigitsAreUpperCase)
 
 TEST(ColorNotation, OutOfRangeIndexGivesNoText)
 {
-    EXPECT_EQ(ColorNotation(clWhite, 8), "");
+    EXPECT_EQ(ColorNotation(clWhite, NotationCount), "");
     EXPECT_EQ(ColorNotation(clWhite, -1), "");
 }
 

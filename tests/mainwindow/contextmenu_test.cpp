@@ -117,6 +117,7 @@ TEST_F(MenuTest, EveryNotationItemCopiesItsText)
     const std::pair<const char*, const char*> items[] = {
         {"puHTML", "#FF8000"}, {"puHex", "FF8000"}, {"puRGB", "255,128,0"}, {"puDelphi", "$000080FF"},
         {"puCpp", "0x0080FF"}, {"puVB", "&H0080FF"}, {"puVSN", "255;128;0"}, {"puCMYK", "0;127;255;0"},
+        {"puCssRgb", "rgb(255 128 0)"}, {"puCssHsl", "hsl(30 100% 50%)"}, {"puCssOklch", "oklch(0.732 0.186 53.0)"},
     };
     swatch("Vorschlag1")->setColor(RGB(255, 128, 0));
     for (const auto& [name, text] : items) {

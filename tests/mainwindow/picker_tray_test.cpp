@@ -128,6 +128,10 @@ TEST_F(TrayModeTest, ChoosingAColourCopiesItInTheChosenFormat)
     item("puTray_1")->trigger();
     EXPECT_EQ(desktop.clipboard.content, "0x0080FF");
     EXPECT_EQ(desktop.messages.messages, QStringList{"0;127;255;0"});
+
+    control<QComboBox>("cbTrayFormat")->setCurrentIndex(9);
+    item("puTray_1")->trigger();
+    EXPECT_EQ(desktop.clipboard.content, "hsl(30 100% 50%)") << "the style-sheet notations copy too";
 }
 
 TEST_F(TrayModeTest, WithoutANotificationAreaTheWindowStays)

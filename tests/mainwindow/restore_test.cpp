@@ -59,7 +59,12 @@ TEST_F(RestoreTest, EveryStoredChoiceComesBackAtStart)
              EXPECT_EQ(index("cbTrayFormat"), 7);
              EXPECT_EQ(window->contextMenu().menu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (CMYK)");
          }},
-        {"[Modus]\r\nTray=8\r\n", [&] { EXPECT_EQ(index("cbTrayFormat"), -1); }},
+        {"[Modus]\r\nTray=10\r\n", [&] {
+             EXPECT_EQ(index("cbTrayFormat"), 10);
+             EXPECT_EQ(window->contextMenu().menu()->findChild<QAction*>("puFarbwert")->text(),
+                       "Farbwert kopieren (CSS oklch())");
+         }},
+        {"[Modus]\r\nTray=11\r\n", [&] { EXPECT_EQ(index("cbTrayFormat"), -1); }},
         {"[Modus]\r\nDeckkraft=200\r\n", [&] { EXPECT_EQ(control<QScrollBar>("cbPalettenmischer")->value(), 200); }},
         {"[Modus]\r\nDeckkraft=-3\r\n", [&] { EXPECT_EQ(control<QScrollBar>("cbPalettenmischer")->value(), 0); }},
         {"[Modus]\r\nZoomfaktor=8\r\n", [&] { EXPECT_EQ(index("cbZoom"), 8); }},
