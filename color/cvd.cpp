@@ -125,15 +125,19 @@ std::vector<ConfusablePair> confusablePairs(std::span<const TColor> colors, std:
 {
     std::vector<ConfusablePair> pairs;
     const std::size_t count = std::min(colors.size(), used.size());
+    // Each colour is converted once, not once per pair it belongs to.
+    std::vector<Lab> normal(count), seenLab(count);
+    for (std::size_t n = 0; n < count; ++n) {
+        normal[n] = toLab(colors[n]);
+        seenLab[n] = toLab(simulateDeficiency(colors[n], matrix));
+    }
     for (std::size_t a = 0; a < count; ++a) {
         for (std::size_t b = a + 1; b < count; ++b) {
             if (!used[a] || !used[b])
                 continue;
-            const double seen =
-                ciede2000(toLab(simulateDeficiency(colors[a], matrix)), toLab(simulateDeficiency(colors[b], matrix)));
+            const double seen = ciede2000(seenLab[a], seenLab[b]);
             if (seen < threshold)
-                pairs.push_back({static_cast<int>(a) + 1, static_cast<int>(b) + 1,
-                                 ciede2000(toLab(colors[a]), toLab(colors[b])), seen});
+                pairs.push_back({static_cast<int>(a) + 1, static_cast<int>(b) + 1, ciede2000(normal[a], normal[b]), seen});
         }
     }
     std::stable_sort(pairs.begin(), pairs.end(),

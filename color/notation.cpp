@@ -1,11 +1,13 @@
 #include "color/notation.h"
 
 #include "color/hsv.h"
+#include "color/wcag.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <string_view>
 
 namespace Tintara {
@@ -81,11 +83,7 @@ std::string cssHsl(TColor c)
 // Björn Ottosson's OKLab, from linear sRGB.
 std::string cssOklch(TColor c)
 {
-    const auto linear = [](int v) {
-        const double x = v / 255.0;
-        return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
-    };
-    const double r = linear(redOf(c)), g = linear(greenOf(c)), b = linear(blueOf(c));
+    const double r = linearChannel(redOf(c)), g = linearChannel(greenOf(c)), b = linearChannel(blueOf(c));
     const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
     const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
     const double s = std::cbrt(0.0883024619 * r + 0.2817188376 * g + 0.6299787005 * b);
@@ -94,7 +92,7 @@ std::string cssOklch(TColor c)
     const double bb = 0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s;
     const double chroma = std::hypot(a, bb);
     // A grey has no hue; its rounding noise would show as one.
-    const double hue = chroma < 0.0005 ? 0 : std::fmod(std::atan2(bb, a) * 180 / 3.14159265358979323846 + 360, 360);
+    const double hue = chroma < 0.0005 ? 0 : std::fmod(std::atan2(bb, a) * 180 / std::numbers::pi + 360, 360);
     return printed("oklch(%.3f %.3f %.1f)", lightness, chroma < 0.0005 ? 0 : chroma, hue);
 }
 
