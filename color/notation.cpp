@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -105,6 +106,19 @@ std::string ColorToString(TColor color)
             return std::string(named.name);
     }
     return '$' + hex(color, 8);
+}
+
+std::optional<TColor> namedColor(std::string_view identifier)
+{
+    const auto sameLetters = [](std::string_view a, std::string_view b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                          [](char x, char y) { return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y)); });
+    };
+    for (const NamedColor& named : namedColors) {
+        if (named.value <= clWhite && sameLetters(named.name, identifier))
+            return named.value;
+    }
+    return std::nullopt;
 }
 
 std::string ColorNotation(TColor color, int notation)

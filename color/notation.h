@@ -2,7 +2,9 @@
 
 #include "color/tcolor.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace Tintara {
 
@@ -27,6 +29,9 @@ enum Notation : int {
 std::string ColorToString(TColor color);
 
 std::string ColorNotation(TColor color, int notation);
+
+// The RGB colour an identifier like "clRed" names, in either case; none for system colours.
+std::optional<TColor> namedColor(std::string_view identifier);
 
 // The value panel's four texts; its Delphi field never uses an identifier.
 struct ValuePanelTexts {

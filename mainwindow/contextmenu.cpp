@@ -119,7 +119,9 @@ void ContextMenu::PopupmenueClick(QAction* item)
         if (field && field->hasSelectedText())
             m_platform.clipboard.setText(field->selectedText());
     } else if (item == m_puPaste) {
-        if (field)
+        if (field == m_htmlField)
+            Q_EMIT pastedIntoHtmlField(m_platform.clipboard.text());
+        else if (field)
             field->insert(m_platform.clipboard.text());
     } else if (item == m_puHintergrund) {
         Q_EMIT backgroundChosen(color);

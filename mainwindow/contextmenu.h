@@ -46,6 +46,8 @@ Q_SIGNALS:
     void helpRequested();
     // "Farbwert einfügen" gave `swatch` the colour; the window makes it count.
     void colorInserted(TColorShape* swatch, TColor color);
+    // "Einfügen" in the HTML field: the field reads colour text its own way.
+    void pastedIntoHtmlField(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

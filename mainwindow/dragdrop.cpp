@@ -13,7 +13,13 @@ namespace Tintara {
 
 void TForm1::DragDrop(TColorShape* target, TColorShape* source)
 {
-    const TColor color = source->color();
+    const int sourceSlot = m_scheme->PalettenCheck(source);
+    dropColor(target, source->color(), sourceSlot > 0 && m_scheme->usedFlag(sourceSlot) == 0 ? 0 : 1);
+}
+
+// `used` is the flag a scheme slot takes: a colour from an empty slot leaves it empty.
+void TForm1::dropColor(TColorShape* target, TColor color, int used)
+{
     target->setColor(color);
     if (target == ui->Farbanzeige) {
         setActiveColor(color);
@@ -22,8 +28,7 @@ void TForm1::DragDrop(TColorShape* target, TColorShape* source)
         m_platform.clipboard.setText(
             QString::fromStdString(ColorNotation(color, page<Z_Optionen>().copyFormat())));
     } else if (const int slot = m_scheme->PalettenCheck(target)) {
-        const int sourceSlot = m_scheme->PalettenCheck(source);
-        m_scheme->setSlot(slot, color, sourceSlot > 0 && m_scheme->usedFlag(sourceSlot) == 0 ? 0 : 1);
+        m_scheme->setSlot(slot, color, used);
     }
     moduleFollowUps(target);
 }

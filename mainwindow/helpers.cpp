@@ -2,7 +2,10 @@
 
 #include "mainwindow/schemeswatches.h"
 #include "controls/tcolorshape.h"
+#include "exchange/colormime.h"
+#include "mainwindow/colordrops.h"
 #include "mainwindow/coloreditor.h"
+#include "mainwindow/htmlfieldpaste.h"
 #include "mainwindow/contextmenu.h"
 #include "mainwindow/functionkeys.h"
 #include "mainwindow/modulebackground.h"
@@ -41,6 +44,16 @@ void TForm1::createHelpers()
     connect(m_drag, &SwatchDrag::dropped, this, &TForm1::DragDrop);
     connect(m_drag, &SwatchDrag::droppedOnTrash, this, &TForm1::DragDropTrash);
     connect(m_drag, &SwatchDrag::droppedOnMixer, &page<Z_Palette>(), &Z_Palette::DragDropPalette);
+    connect(m_drag, &SwatchDrag::leftWindow, this,
+            [this](TColorShape* source) { m_platform.dragOut.start(source, colorMimeData(source->color())); });
+
+    // Colours from other programs.
+    auto* drops = new ColorDrops(*this);
+    connect(drops, &ColorDrops::dropped, this, [this](TColorShape* target, TColor color) { dropColor(target, color, 1); });
+    connect(drops, &ColorDrops::droppedOnMixer, &page<Z_Palette>(), &Z_Palette::mixIn);
+    auto* paste = new HtmlFieldPaste(ui->edHTML, m_platform.clipboard, [this] { return activeColor(); }, this);
+    connect(paste, &HtmlFieldPaste::colorPasted, this, &TForm1::setActiveColor);
+    connect(m_menu, &ContextMenu::pastedIntoHtmlField, paste, &HtmlFieldPaste::paste);
 
     m_picker = new ScreenPicker(*this, ui->Zoom, ui->cbZoom, ui->Farbanzeige, m_platform.screen);
     connect(m_picker, &ScreenPicker::picked, m_editor, &ColorEditor::takePickedColor);

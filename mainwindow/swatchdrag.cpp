@@ -23,9 +23,7 @@ bool SwatchDrag::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove:
         if (!m_source)
             return false;
-        QApplication::changeOverrideCursor(
-            dropTargetAt(static_cast<QMouseEvent*>(event)->globalPosition().toPoint()) ? Qt::DragMoveCursor
-                                                                                       : Qt::ForbiddenCursor);
+        move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     case QEvent::MouseButtonRelease: {
         if (!m_source || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
@@ -64,6 +62,17 @@ void SwatchDrag::end()
     m_window.releaseKeyboard();
     m_window.releaseMouse();
     QApplication::restoreOverrideCursor();
+}
+
+void SwatchDrag::move(QPoint globalPosition)
+{
+    if (!m_window.rect().contains(m_window.mapFromGlobal(globalPosition))) {
+        TColorShape* source = std::exchange(m_source, nullptr);
+        end();
+        Q_EMIT leftWindow(source);
+        return;
+    }
+    QApplication::changeOverrideCursor(dropTargetAt(globalPosition) ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
 }
 
 // What the control under the pointer does with a dropped swatch, by the role it declares.

@@ -14,7 +14,8 @@ class TColorShape;
 
 // Dragging colours between swatches. A left press on a swatch in automatic drag mode starts the
 // drag at once and is not delivered as a press; the window then holds mouse and keyboard until
-// the release drops the colour on what is under the pointer, or Escape calls the drag off.
+// the release drops the colour on what is under the pointer, or Escape calls the drag off. Once
+// the pointer leaves the window, the drag is handed on to the desktop.
 class SwatchDrag : public QObject
 {
     Q_OBJECT
@@ -30,6 +31,8 @@ Q_SIGNALS:
     void dropped(TColorShape* target, TColorShape* source);
     void droppedOnMixer(TColorShape* field, TColorShape* source);
     void droppedOnTrash(TColorShape* source);
+    // The pointer left the window: the drag is over here and goes on to other programs.
+    void leftWindow(TColorShape* source);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,6 +41,7 @@ private:
     enum class DropKind { General, Trash, Mixer };
     bool start(QObject* watched, const QMouseEvent& press);
     void end();
+    void move(QPoint globalPosition);
     std::optional<DropKind> dropKindOf(const QWidget* target) const;
     QWidget* dropTargetAt(QPoint globalPosition) const;
     void drop(QWidget* target, TColorShape* source);

@@ -90,6 +90,7 @@ private:
 
     // Colours dropped or pasted on swatches, and what follows.
     void DragDrop(TColorShape* target, TColorShape* source);
+    void dropColor(TColorShape* target, TColor color, int used);
     void DragDropTrash(TColorShape* source);
     void insertColor(TColorShape* swatch, TColor color);
     void moduleFollowUps(TColorShape* target);

@@ -38,9 +38,13 @@ void Z_Palette::FarbpaletteFuellen()
 
 void Z_Palette::DragDropPalette(TColorShape* field, TColorShape* source)
 {
+    mixIn(field, source->color());
+}
+
+void Z_Palette::mixIn(TColorShape* field, TColor color)
+{
     const bool empty = field->brushStyle() == TColorShape::BrushStyle::Clear;
-    field->setColor(empty ? source->color()
-                          : MixColors(source->color(), field->color(), ui->cbPalettenmischer->value()));
+    field->setColor(empty ? color : MixColors(color, field->color(), ui->cbPalettenmischer->value()));
     field->setBrushStyle(TColorShape::BrushStyle::Solid);
 }
 

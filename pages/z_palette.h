@@ -1,5 +1,6 @@
 #pragma once
 
+#include "color/tcolor.h"
 #include "pages/modulepage.h"
 
 #include <array>
@@ -26,6 +27,7 @@ public:
     const std::array<TColorShape*, 4>& mixingFields() const { return m_fields; }
     // A clear mixing field takes the first colour as it is; later ones are laid over it.
     void DragDropPalette(TColorShape* field, TColorShape* source);
+    void mixIn(TColorShape* field, TColor color);
 
     void saveTo(Configuration& config) const;
     void restoreOpacity(const Configuration& config);

@@ -2,6 +2,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/colordialog.h"
+#include "platform/dragout.h"
 #include "platform/filedialog.h"
 #include "platform/messageboxes.h"
 #include "platform/notificationarea.h"
@@ -21,6 +22,7 @@ struct Platform {
     Shell& shell;
     NotificationArea& notificationArea;
     RandomSource& random;
+    DragOut& dragOut;
 };
 
 } // namespace Tintara

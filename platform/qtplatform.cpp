@@ -6,12 +6,15 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QCursor>
+#include <QDrag>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPixmap>
 #include <QScreen>
 #include <QUrl>
 
@@ -257,10 +260,20 @@ void QtNotificationArea::deliver(unsigned message)
         m_callback(message);
 }
 
+void QtDragOut::start(QWidget* source, QMimeData* data)
+{
+    auto* drag = new QDrag(source);
+    QPixmap swatch(16, 16);
+    swatch.fill(data->colorData().value<QColor>());
+    drag->setPixmap(swatch);
+    drag->setMimeData(data);
+    drag->exec(Qt::CopyAction);
+}
+
 Platform QtPlatform::platform()
 {
     return {m_messages, m_colorDialog, m_fileDialogs, m_clipboard,
-            m_screen, m_shell, m_notificationArea, m_random};
+            m_screen, m_shell, m_notificationArea, m_random, m_dragOut};
 }
 
 } // namespace Tintara

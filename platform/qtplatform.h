@@ -55,6 +55,12 @@ public:
     void open(const QString& path) override;
 };
 
+class QtDragOut : public DragOut
+{
+public:
+    void start(QWidget* source, QMimeData* data) override;
+};
+
 class ClockRandomSource : public RandomSource
 {
 public:
@@ -101,6 +107,7 @@ private:
     QtShell m_shell;
     QtNotificationArea m_notificationArea;
     ClockRandomSource m_random;
+    QtDragOut m_dragOut;
 };
 
 } // namespace Tintara

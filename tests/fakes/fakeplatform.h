@@ -2,9 +2,11 @@
 
 #include "platform/platform.h"
 
+#include <QMimeData>
 #include <QStringList>
 
 #include <deque>
+#include <memory>
 #include <vector>
 
 namespace Tintara::Fakes {
@@ -148,6 +150,13 @@ public:
     int randomizeCount = 0;
 };
 
+class FakeDragOut : public DragOut
+{
+public:
+    void start(QWidget*, QMimeData* data) override { started.emplace_back(data); }
+    std::vector<std::unique_ptr<QMimeData>> started;
+};
+
 struct FakePlatform {
     FakeMessageBoxes messages;
     FakeColorDialog colorDialog;
@@ -157,10 +166,11 @@ struct FakePlatform {
     FakeShell shell;
     FakeNotificationArea notificationArea;
     FakeRandomSource random;
+    FakeDragOut dragOut;
 
     Platform platform()
     {
-        return {messages, colorDialog, fileDialogs, clipboard, screen, shell, notificationArea, random};
+        return {messages, colorDialog, fileDialogs, clipboard, screen, shell, notificationArea, random, dragOut};
     }
 };
 

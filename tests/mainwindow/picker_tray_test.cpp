@@ -150,7 +150,8 @@ TEST(TrayModeBox, TheCmykBoxBelongsToTheWindowAndKeepsTheProgramRunning)
     Fakes::FakePlatform desktop;
     QtMessageBoxes boxes;
     const Platform platform{boxes,          desktop.colorDialog, desktop.fileDialogs,      desktop.clipboard,
-                            desktop.screen, desktop.shell,       desktop.notificationArea, desktop.random};
+                            desktop.screen, desktop.shell,       desktop.notificationArea, desktop.random,
+                            desktop.dragOut};
     TForm1 window(platform);
     window.show();
     window.scheme().setSlot(1, RGB(255, 128, 0), 1);

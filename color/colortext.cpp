@@ -1,0 +1,225 @@
+#include "color/colortext.h"
+
+#include "color/notation.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace Tintara {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string lowered(std::string_view text)
+{
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return result;
+}
+
+std::optional<unsigned> hexValue(std::string_view digits, std::size_t minimum, std::size_t maximum)
+{
+    if (digits.size() < minimum || digits.size() > maximum)
+        return std::nullopt;
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+    if (error != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
+    return value;
+}
+
+// #rgb and #rrggbb, or six digits alone.
+std::optional<TColor> htmlColor(std::string_view digits)
+{
+    const auto value = hexValue(digits, 3, 6);
+    if (!value || (digits.size() != 3 && digits.size() != 6))
+        return std::nullopt;
+    if (digits.size() == 3) {
+        const auto doubled = [&](int shift) { return static_cast<int>((*value >> shift) & 0xF) * 17; };
+        return RGB(doubled(8), doubled(4), doubled(0));
+    }
+    return RGB(static_cast<int>(*value >> 16), static_cast<int>((*value >> 8) & 0xFF), static_cast<int>(*value & 0xFF));
+}
+
+// $00bbggrr, 0xbbggrr and &Hbbggrr hold the colour as stored.
+std::optional<TColor> storedColor(std::string_view digits)
+{
+    const auto value = hexValue(digits, 1, 8);
+    if (!value || *value > 0xFFFFFF)
+        return std::nullopt;
+    return *value;
+}
+
+struct Number {
+    double value;
+    bool percent;
+};
+
+std::optional<Number> number(std::string_view text, std::string_view unit = {})
+{
+    Number n{0, false};
+    if (!unit.empty() && text.ends_with(unit))
+        text.remove_suffix(unit.size());
+    else if (text.ends_with('%')) {
+        n.percent = true;
+        text.remove_suffix(1);
+    }
+    if (text.starts_with('+'))
+        text.remove_prefix(1);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n.value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(n.value))
+        return std::nullopt;
+    return n;
+}
+
+// The three parts of "name(a b c)", "name(a, b, c)" or either with "/ alpha" or a fourth part.
+std::optional<std::vector<std::string_view>> functionArguments(std::string_view text, std::string_view name)
+{
+    if (!text.starts_with(name) || !text.ends_with(')'))
+        return std::nullopt;
+    text = trimmed(text.substr(name.size()));
+    if (!text.starts_with('('))
+        return std::nullopt;
+    text = text.substr(1, text.size() - 2);
+    text = text.substr(0, std::min(text.find('/'), text.size()));
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || isBlank(text[i]) || text[i] == ',') {
+            if (i > start)
+                parts.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    if (parts.size() == 4)
+        parts.pop_back(); // the legacy alpha
+    if (parts.size() != 3)
+        return std::nullopt;
+    return parts;
+}
+
+int channel(double value) { return static_cast<int>(std::lround(std::clamp(value, 0.0, 255.0))); }
+
+std::optional<TColor> cssRgb(const std::vector<std::string_view>& parts)
+{
+    int values[3];
+    for (int i = 0; i < 3; ++i) {
+        const auto n = number(parts[i]);
+        if (!n)
+            return std::nullopt;
+        values[i] = channel(n->percent ? n->value / 100 * 255 : n->value);
+    }
+    return RGB(values[0], values[1], values[2]);
+}
+
+std::optional<double> hueDegrees(std::string_view text)
+{
+    const auto hue = number(text, "deg");
+    if (!hue || hue->percent)
+        return std::nullopt;
+    return std::fmod(std::fmod(hue->value, 360) + 360, 360);
+}
+
+std::optional<TColor> cssHsl(const std::vector<std::string_view>& parts)
+{
+    const auto hue = hueDegrees(parts[0]);
+    const auto saturation = number(parts[1]), lightness = number(parts[2]);
+    if (!hue || !saturation || !lightness)
+        return std::nullopt;
+    const double s = std::clamp(saturation->value / 100, 0.0, 1.0);
+    const double l = std::clamp(lightness->value / 100, 0.0, 1.0);
+    const double a = s * std::min(l, 1 - l);
+    const auto f = [&](double n) {
+        const double k = std::fmod(n + *hue / 30, 12);
+        return 255 * (l - a * std::max(-1.0, std::min({k - 3, 9 - k, 1.0})));
+    };
+    return RGB(channel(f(0)), channel(f(8)), channel(f(4)));
+}
+
+double encodedChannel(double linear)
+{
+    linear = std::clamp(linear, 0.0, 1.0);
+    return 255 * (linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1 / 2.4) - 0.055);
+}
+
+// Björn Ottosson's OKLab back to linear sRGB.
+std::optional<TColor> cssOklch(const std::vector<std::string_view>& parts)
+{
+    const auto lightness = number(parts[0]), chroma = number(parts[1]);
+    const auto hue = hueDegrees(parts[2]);
+    if (!lightness || !chroma || !hue)
+        return std::nullopt;
+    const double L = lightness->percent ? lightness->value / 100 : lightness->value;
+    const double C = std::max(0.0, chroma->percent ? chroma->value * 0.004 : chroma->value);
+    const double a = C * std::cos(*hue * std::numbers::pi / 180), b = C * std::sin(*hue * std::numbers::pi / 180);
+    const double l = std::pow(L + 0.3963377774 * a + 0.2158037573 * b, 3);
+    const double m = std::pow(L - 0.1055613458 * a - 0.0638541728 * b, 3);
+    const double s = std::pow(L - 0.0894841775 * a - 1.2914855480 * b, 3);
+    return RGB(channel(encodedChannel(4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s)),
+               channel(encodedChannel(-1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s)),
+               channel(encodedChannel(-0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s)));
+}
+
+// "r,g,b" and "r;g;b", whole numbers 0 to 255.
+std::optional<TColor> channelList(std::string_view text)
+{
+    const char separator = text.find(';') != std::string_view::npos ? ';' : ',';
+    int values[3];
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t end = std::min(text.find(separator), text.size());
+        if ((end == text.size()) != (i == 2))
+            return std::nullopt;
+        const std::string_view part = trimmed(text.substr(0, end));
+        const auto [last, error] = std::from_chars(part.data(), part.data() + part.size(), values[i]);
+        if (part.empty() || error != std::errc() || last != part.data() + part.size() || values[i] < 0 || values[i] > 255)
+            return std::nullopt;
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return RGB(values[0], values[1], values[2]);
+}
+
+} // namespace
+
+std::optional<TColor> colorFromText(std::string_view text)
+{
+    const std::string lower = lowered(trimmed(text));
+    const std::string_view t = lower;
+    if (t.starts_with('#'))
+        return htmlColor(t.substr(1));
+    if (t.starts_with('$'))
+        return storedColor(t.substr(1));
+    if (t.starts_with("0x") || t.starts_with("&h"))
+        return storedColor(t.substr(2));
+    using Converter = std::optional<TColor> (*)(const std::vector<std::string_view>&);
+    static constexpr std::pair<std::string_view, Converter> functions[] = {
+        {"rgba", cssRgb}, {"rgb", cssRgb}, {"hsla", cssHsl}, {"hsl", cssHsl}, {"oklch", cssOklch}};
+    for (const auto& [name, convert] : functions) {
+        if (t.starts_with(name)) {
+            const auto parts = functionArguments(t, name);
+            return parts ? convert(*parts) : std::nullopt;
+        }
+    }
+    if (t.starts_with("cl"))
+        return namedColor(t);
+    if (t.size() == 6)
+        return htmlColor(t);
+    return channelList(t);
+}
+
+} // namespace Tintara

@@ -1,0 +1,71 @@
+#include "mainwindow/htmlfieldpaste.h"
+
+#include "color/colortext.h"
+#include "color/notation.h"
+#include "exchange/colormime.h"
+#include "platform/clipboard.h"
+
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QSignalBlocker>
+
+namespace Tintara {
+
+HtmlFieldPaste::HtmlFieldPaste(QLineEdit* field, Clipboard& clipboard, std::function<TColor()> activeColor,
+                               QObject* parent)
+    : QObject(parent), m_field(field), m_clipboard(clipboard), m_activeColor(std::move(activeColor))
+{
+    field->installEventFilter(this);
+}
+
+// The pasted text alone, or completing what is typed already, as a plain insert would.
+void HtmlFieldPaste::paste(const QString& text)
+{
+    auto color = colorFromText(text.toStdString());
+    if (!color) {
+        QString completed = m_field->text();
+        const int start = m_field->hasSelectedText() ? m_field->selectionStart() : m_field->cursorPosition();
+        completed.replace(start, m_field->selectedText().size(), text);
+        color = colorFromText(completed.toStdString());
+    }
+    take(color);
+}
+
+void HtmlFieldPaste::take(std::optional<TColor> color)
+{
+    if (color) {
+        Q_EMIT colorPasted(*color);
+        return;
+    }
+    const QSignalBlocker blocker(m_field);
+    m_field->setText(QString::fromStdString(ColorNotation(m_activeColor(), NotationHtml)));
+    m_field->selectAll();
+}
+
+bool HtmlFieldPaste::eventFilter(QObject*, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
+            return false;
+        paste(m_clipboard.text());
+        return true;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDropEvent*>(event);
+        drag->setAccepted(drag->mimeData()->hasText() || drag->mimeData()->hasColor());
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        drop->acceptProposedAction();
+        take(colorFromMimeData(*drop->mimeData()));
+        return true;
+    }
+    default: return false;
+    }
+}
+
+} // namespace Tintara

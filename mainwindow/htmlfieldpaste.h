@@ -1,0 +1,42 @@
+#pragma once
+
+#include "color/tcolor.h"
+
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+class QLineEdit;
+
+namespace Tintara {
+
+class Clipboard;
+
+// Colour text pasted or dropped into the HTML field, in any notation the program reads. A colour
+// becomes the active colour; anything else leaves the field showing the active colour again, so
+// the field never holds a value the display does not show.
+class HtmlFieldPaste : public QObject
+{
+    Q_OBJECT
+
+public:
+    HtmlFieldPaste(QLineEdit* field, Clipboard& clipboard, std::function<TColor()> activeColor, QObject* parent);
+
+    void paste(const QString& text);
+
+Q_SIGNALS:
+    void colorPasted(TColor color);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void take(std::optional<TColor> color);
+
+    QLineEdit* m_field;
+    Clipboard& m_clipboard;
+    std::function<TColor()> m_activeColor;
+};
+
+} // namespace Tintara

@@ -1,0 +1,138 @@
+#include "windowfixture.h"
+
+#include "color/mix.h"
+#include "pages/pagehost.h"
+
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Tintara;
+using Tintara::Testing::WindowTest;
+
+namespace {
+
+// Colours handed between this program and others: drops from outside, drags out, pasted text.
+class ColorExchangeTest : public WindowTest
+{
+protected:
+    // A drag from another program entering `target` and, where it is welcome, dropped there.
+    static bool dropFromOutside(QWidget* target, std::unique_ptr<QMimeData> data)
+    {
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        return drop.isAccepted();
+    }
+
+    static std::unique_ptr<QMimeData> colorData(const QColor& color)
+    {
+        auto data = std::make_unique<QMimeData>();
+        data->setColorData(color);
+        return data;
+    }
+
+    static std::unique_ptr<QMimeData> textData(const QString& text)
+    {
+        auto data = std::make_unique<QMimeData>();
+        data->setText(text);
+        return data;
+    }
+
+    QLineEdit* htmlField() const { return control<QLineEdit>("edHTML"); }
+};
+
+} // namespace
+
+TEST_F(ColorExchangeTest, AColourFromAnotherProgramLandsOnASlotLikeADraggedSwatch)
+{
+    const QSignalSpy schemeChanged(&window->events(), &PageEvents::schemeChanged);
+    EXPECT_TRUE(dropFromOutside(swatch("Palette3"), colorData(QColor(0x3A, 0x7B, 0xD5))));
+    EXPECT_EQ(swatch("Palette3")->color(), RGB(0x3A, 0x7B, 0xD5));
+    EXPECT_EQ(window->scheme().usedFlag(3), 1);
+    EXPECT_EQ(swatch("Palette3")->dragMode(), TColorShape::DragMode::Automatic);
+    EXPECT_EQ(schemeChanged.count(), 1);
+
+    EXPECT_TRUE(dropFromOutside(swatch("Palette16"), textData(" #3A7BD5 ")));
+    EXPECT_EQ(swatch("Palette16")->color(), RGB(0x3A, 0x7B, 0xD5));
+    EXPECT_EQ(window->scheme().usedFlag(16), 1);
+
+    EXPECT_TRUE(dropFromOutside(swatch("Farbanzeige"), textData("58, 123, 213")));
+    EXPECT_EQ(window->activeColor(), RGB(58, 123, 213));
+    EXPECT_EQ(htmlField()->text(), "#3A7BD5");
+}
+
+TEST_F(ColorExchangeTest, MixingFieldsTakeAndMixColoursFromOutsideTheWasteBinAndSourcesRefuse)
+{
+    control<QAbstractButton>("ToolButton26")->click();
+    EXPECT_TRUE(dropFromOutside(swatch("shPal9"), textData("#FFFFFF")));
+    EXPECT_EQ(swatch("shPal9")->color(), clWhite);
+    EXPECT_EQ(swatch("shPal9")->brushStyle(), TColorShape::BrushStyle::Solid);
+    control<QScrollBar>("cbPalettenmischer")->setValue(0);
+    EXPECT_TRUE(dropFromOutside(swatch("shPal9"), colorData(Qt::black)));
+    EXPECT_EQ(swatch("shPal9")->color(), MixColors(clBlack, clWhite, 0)); // laid over, not copied
+
+    window->scheme().setSlot(2, RGB(1, 2, 3), 1);
+    EXPECT_FALSE(dropFromOutside(control("Image1"), textData("#3A7BD5")));
+    EXPECT_FALSE(dropFromOutside(swatch("Vorschlag1"), textData("#3A7BD5")));
+    EXPECT_FALSE(dropFromOutside(swatch("Palette2"), textData("kein Farbwert")));
+    EXPECT_EQ(swatch("Palette2")->color(), RGB(1, 2, 3));
+    EXPECT_EQ(window->scheme().usedFlag(2), 1);
+}
+
+TEST_F(ColorExchangeTest, ADragLeavingTheWindowCarriesTheColourInBothForms)
+{
+    window->scheme().setSlot(1, RGB(232, 115, 28), 1);
+    auto* slot = swatch("Palette1");
+    QTest::mousePress(slot, Qt::LeftButton, {}, slot->rect().center());
+    QTest::mouseMove(window.get(), QPoint(window->width() / 2, 100));
+    EXPECT_TRUE(desktop.dragOut.started.empty()); // still inside: the window's own drag
+    QTest::mouseMove(window.get(), QPoint(-40, 100));
+    ASSERT_EQ(desktop.dragOut.started.size(), 1u);
+    const QMimeData& data = *desktop.dragOut.started.front();
+    EXPECT_EQ(data.colorData().value<QColor>(), QColor(232, 115, 28));
+    EXPECT_EQ(data.text(), "#E8731C");
+    EXPECT_FALSE(window->swatchDrag().isDragging());
+}
+
+TEST_F(ColorExchangeTest, ColourTextPastedOrDroppedIntoTheHtmlFieldBecomesTheActiveColour)
+{
+    const struct {
+        const char* pasted;
+        TColor active;
+    } cases[] = {
+        {"  rgb(232 115 28)\n", RGB(232, 115, 28)},
+        {"#fa0", RGB(255, 170, 0)},
+        {"hsl(240 100% 50%)", RGB(0, 0, 255)},
+        {"oklch(1 0 0)", clWhite},
+        {"Hallo", clWhite}, // no colour: the field shows the active colour again
+    };
+    window->setActiveColor(clBlack);
+    htmlField()->setFocus();
+    for (const auto& c : cases) {
+        desktop.clipboard.content = c.pasted;
+        htmlField()->setText("#12");
+        QTest::keyClick(htmlField(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(window->activeColor(), c.active) << c.pasted;
+        EXPECT_EQ(htmlField()->text(), QString::fromStdString(ColorNotation(c.active, NotationHtml))) << c.pasted;
+    }
+
+    desktop.clipboard.content = "3456"; // completes what is typed, as an insert would
+    htmlField()->setText("#12");
+    htmlField()->setCursorPosition(3);
+    window->contextMenu().PopupmenueClick(window->contextMenu().menu()->findChild<QAction*>("puPaste"));
+    EXPECT_EQ(window->activeColor(), RGB(0x12, 0x34, 0x56));
+
+    EXPECT_TRUE(dropFromOutside(htmlField(), textData("oklch(0 0 0)")));
+    EXPECT_EQ(window->activeColor(), clBlack);
+    dropFromOutside(htmlField(), textData("kein Farbwert"));
+    EXPECT_EQ(htmlField()->text(), "#000000");
+}
