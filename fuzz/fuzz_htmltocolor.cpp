@@ -1,4 +1,5 @@
-// The HTML field's text to a colour.
+// The HTML field's text to a colour, typed, pasted or dropped.
+#include "color/colortext.h"
 #include "color/html.h"
 #include "rules/editorinput.h"
 
@@ -14,6 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Tintara::TColor color = Tintara::HTMLToColor(text, 0x123456);
     if (color > 0xFFFFFF)
         __builtin_trap(); // an RGB colour or the fallback, never anything else
+    if (const auto pasted = Tintara::colorFromText(text); pasted && *pasted > 0xFFFFFF)
+        __builtin_trap();
     Tintara::isCompleteHtmlText(QString::fromUtf8(text.data(), static_cast<qsizetype>(size)));
     return 0;
 }

@@ -15,6 +15,7 @@
 #include "mainwindow/navigationtable.h"
 #include "pages/modulepage.h"
 #include "pages/z_optionen.h"
+#include "rules/exportrules.h"
 #include "platform/systemcolors.h"
 
 #include "ui_tform1.h"
@@ -49,11 +50,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     , ui(std::make_unique<Ui::TForm1>())
 {
     initResources();
-    // The layout was made for a narrow 8-point face; Arial's metrics keep its captions apart.
-    QFont smallFont = QGuiApplication::font();
-    smallFont.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), smallFont.family()});
-    smallFont.setPointSize(8);
-    setFont(smallFont);
+    setFont(captionFont());
 
     ui->setupUi(this);
     createPages();

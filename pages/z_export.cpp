@@ -147,8 +147,7 @@ void Z_Export::btSpeichernClick()
         if (palette) {
             bytes = paletteFile(*palette, m_host.schemeSlots(), title);
         } else if (format <= 1) {
-            for (const QString& line : std::as_const(m_exportLines))
-                bytes += line.toUtf8() + "\r\n";
+            bytes = exportTextFile(m_exportLines);
         } else {
             bytes = jpeg ? encodeJpeg(m_exportPicture, 100, &reason) : encodeBmp(m_exportPicture);
         }

@@ -3,6 +3,7 @@
 #include "color/notation.h"
 #include "platform/colorconversion.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 namespace Tintara {
@@ -167,6 +168,23 @@ QString Farbinformation(const QString& info, int slot)
             name += c;
     }
     return name;
+}
+
+QByteArray exportTextFile(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    return bytes;
+}
+
+// Arial's metrics keep the captions apart.
+QFont captionFont()
+{
+    QFont font = QGuiApplication::font();
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), font.family()});
+    font.setPointSize(8);
+    return font;
 }
 
 QStringList exportText(int mode, const SchemeSlots& scheme, const ExportChoice& choice)

@@ -23,6 +23,10 @@ int exportMode(const ExportChoice& choice);
 QString Farbinformation(const QString& info, int slot);
 
 QStringList exportText(int mode, const SchemeSlots& scheme, const ExportChoice& choice);
+// The listing as saved: every line ends with CR LF.
+QByteArray exportTextFile(const QStringList& lines);
+// The narrow face the layout and the pictures were made for, at 8 points.
+QFont captionFont();
 // `font` gives the face; sizes are set per text. Modes 7 to 9; any other gives a null image.
 QImage exportPicture(int mode, const SchemeSlots& scheme, const ExportChoice& choice, const QFont& font);
 

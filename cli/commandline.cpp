@@ -1,0 +1,238 @@
+#include "cli/commandline.h"
+
+#include "exchange/paletteformats.h"
+#include "platform/atomicwrite.h"
+#include "platform/imagefiles.h"
+#include "platform/inifile.h"
+#include "rules/exportrules.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIODevice>
+
+#include <optional>
+
+namespace Tintara {
+
+namespace {
+
+enum class Kind { Text, Picture, Palette };
+
+struct Format {
+    QLatin1StringView name;
+    Kind kind;
+    int listItem = 0; // of the export page's format list, for text formats
+    PaletteFormat palette = PaletteFormat::Gimp;
+};
+
+constexpr Format formats[] = {
+    {QLatin1StringView("css"), Kind::Text, 0},
+    {QLatin1StringView("txt"), Kind::Text, 1},
+    {QLatin1StringView("bmp"), Kind::Picture},
+    {QLatin1StringView("jpg"), Kind::Picture},
+    {QLatin1StringView("gpl"), Kind::Palette, 0, PaletteFormat::Gimp},
+    {QLatin1StringView("ase"), Kind::Palette, 0, PaletteFormat::AdobeSwatch},
+    {QLatin1StringView("cssvars"), Kind::Palette, 0, PaletteFormat::CssVariables},
+    {QLatin1StringView("tokens"), Kind::Palette, 0, PaletteFormat::DesignTokens},
+};
+
+// The export page's check boxes as flags; each names the formats it applies to.
+struct Flag {
+    QLatin1StringView name;
+    QLatin1StringView description;
+    QLatin1StringView formats;
+    void (*apply)(ExportChoice&);
+};
+
+const Flag flags[] = {
+    {QLatin1StringView("no-text-color"), QLatin1StringView("Style-Sheet ohne Textfarben (color)"),
+     QLatin1StringView("css"), [](ExportChoice& c) { c.textColor = false; }},
+    {QLatin1StringView("no-background"), QLatin1StringView("Style-Sheet ohne Hintergrundfarben (background-color)"),
+     QLatin1StringView("css"), [](ExportChoice& c) { c.background = false; }},
+    {QLatin1StringView("definition"), QLatin1StringView("Style-Sheet mit Definition"), QLatin1StringView("css"),
+     [](ExportChoice& c) { c.definition = true; }},
+    {QLatin1StringView("no-info"), QLatin1StringView("ohne Farbinformationen (css, txt, bmp, jpg)"),
+     QLatin1StringView("css txt bmp jpg"),
+     [](ExportChoice& c) { c.cssInfo = c.textInfo = c.pictureInfo = false; }},
+    {QLatin1StringView("no-html"), QLatin1StringView("ohne HTML-Werte (txt, bmp, jpg)"), QLatin1StringView("txt bmp jpg"),
+     [](ExportChoice& c) { c.html = c.pictureHtml = false; }},
+    {QLatin1StringView("no-rgb"), QLatin1StringView("ohne RGB-Werte (txt, bmp, jpg)"), QLatin1StringView("txt bmp jpg"),
+     [](ExportChoice& c) { c.rgb = c.pictureRgb = false; }},
+    {QLatin1StringView("no-name"), QLatin1StringView("Grafik ohne Farbnamen (bmp, jpg)"), QLatin1StringView("bmp jpg"),
+     [](ExportChoice& c) { c.pictureName = false; }},
+};
+
+// The picture list items: reference picture, reference picture 2, palette strip.
+const std::pair<QLatin1StringView, int> pictures[] = {
+    {QLatin1StringView("1"), 2}, {QLatin1StringView("2"), 3}, {QLatin1StringView("strip"), 4}};
+
+struct Failure {
+    int code;
+    QString message;
+};
+
+class Exporter
+{
+public:
+    Exporter(QIODevice& out) : m_out(out) {}
+    std::optional<Failure> run(const QCommandLineParser& parser);
+
+private:
+    std::optional<Failure> write(const QCommandLineParser& parser, const QByteArray& bytes, bool text);
+    QIODevice& m_out;
+};
+
+std::optional<SchemeSlots> readScheme(const QString& path, QString* message)
+{
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.isReadable()) {
+        *message = QStringLiteral("Das Farbschema \"%1\" kann nicht gelesen werden.").arg(QDir::toNativeSeparators(path));
+        return std::nullopt;
+    }
+    const IniFile ini(path);
+    if (!ini.sectionExists(QStringLiteral("Palette"))) {
+        *message = QStringLiteral("\"%1\" ist kein Farbschema von Tintara Studio.").arg(QDir::toNativeSeparators(path));
+        return std::nullopt;
+    }
+    return readSchemeSlots(ini);
+}
+
+std::optional<Failure> Exporter::run(const QCommandLineParser& parser)
+{
+    const QString name = parser.value(QStringLiteral("export"));
+    const auto format = std::find_if(std::begin(formats), std::end(formats), [&](const Format& f) { return f.name == name; });
+    if (format == std::end(formats))
+        return Failure{2, QStringLiteral("Unbekanntes Exportformat \"%1\".").arg(name)};
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1)
+        return Failure{2, QStringLiteral("Bitte genau eine Farbschema-Datei angeben.")};
+
+    ExportChoice choice;
+    choice.format = format->listItem;
+    for (const Flag& flag : flags) {
+        if (!parser.isSet(flag.name))
+            continue;
+        if (!QString(flag.formats).split(u' ').contains(name))
+            return Failure{2, QStringLiteral("--%1 gilt nicht für das Format %2.").arg(flag.name, name)};
+        flag.apply(choice);
+    }
+    if (parser.isSet(QStringLiteral("picture"))) {
+        const QString picture = parser.value(QStringLiteral("picture"));
+        const auto it = std::find_if(std::begin(pictures), std::end(pictures), [&](const auto& p) { return p.first == picture; });
+        if (format->kind != Kind::Picture || it == std::end(pictures))
+            return Failure{2, QStringLiteral("--picture 1, 2 oder strip gilt nur für bmp und jpg.")};
+        choice.format = it->second;
+    } else if (format->kind == Kind::Picture) {
+        choice.format = 2;
+    }
+    if (name == QLatin1StringView("jpg") && choice.format == 4)
+        return Failure{2, QStringLiteral("Die Palettenleiste gibt es nur als bmp.")};
+    const bool binary = format->kind == Kind::Picture || format->palette == PaletteFormat::AdobeSwatch;
+    if (binary && !parser.isSet(QStringLiteral("output")))
+        return Failure{2, QStringLiteral("Das Format %1 braucht eine Ausgabedatei (-o DATEI).").arg(name)};
+
+    QString message;
+    const auto scheme = readScheme(files.constFirst(), &message);
+    if (!scheme)
+        return Failure{1, message};
+
+    const int mode = exportMode(choice);
+    if (format->kind == Kind::Palette) {
+        const QString title = QFileInfo(files.constFirst()).completeBaseName();
+        return write(parser, paletteFile(format->palette, *scheme, title), !binary);
+    }
+    if (format->kind == Kind::Text) {
+        const QStringList lines = exportText(mode, *scheme, choice);
+        if (parser.isSet(QStringLiteral("output")))
+            return write(parser, exportTextFile(lines), true);
+        m_out.write(lines.isEmpty() ? QByteArray() : lines.join(u'\n').toUtf8() + '\n'); // as the page shows it
+        return std::nullopt;
+    }
+    const QImage picture = exportPicture(mode, *scheme, choice, captionFont());
+    QString reason;
+    const QByteArray bytes = name == QLatin1StringView("jpg") ? encodeJpeg(picture, 100, &reason) : encodeBmp(picture);
+    if (!reason.isEmpty())
+        return Failure{1, QStringLiteral("Die Grafik kann nicht erstellt werden. %1").arg(reason)};
+    return write(parser, bytes, false);
+}
+
+std::optional<Failure> Exporter::write(const QCommandLineParser& parser, const QByteArray& bytes, bool text)
+{
+    if (!parser.isSet(QStringLiteral("output")) && text) {
+        m_out.write(bytes);
+        return std::nullopt;
+    }
+    const QString path = parser.value(QStringLiteral("output"));
+    QString reason;
+    if (!writeFileAtomically(path, bytes, &reason))
+        return Failure{1, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(QDir::toNativeSeparators(path), reason)};
+    return std::nullopt;
+}
+
+} // namespace
+
+bool wantsCommandLine(const QStringList& arguments)
+{
+    static const QStringList own = {QStringLiteral("--export"), QStringLiteral("--help"), QStringLiteral("-h"),
+                                    QStringLiteral("-?"), QStringLiteral("--version"), QStringLiteral("-v")};
+    for (const QString& argument : arguments) {
+        if (own.contains(argument) || argument.startsWith(QLatin1StringView("--export=")))
+            return true;
+    }
+    return !arguments.isEmpty() && arguments.constFirst().startsWith(QLatin1StringView("--"));
+}
+
+int runCommandLine(const QStringList& arguments, QIODevice& out, QIODevice& err)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Tintara Studio: Farbauswahl für Webseiten und Benutzeroberflächen.\n"
+                       "Ohne Optionen öffnet sich das Fenster, mit einer Farbschema-Datei als erstem Argument."));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                                  QStringLiteral("Zeigt diese Hilfe."));
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Zeigt die Version."));
+    parser.addOptions({help, version});
+    parser.addOption({QStringLiteral("export"),
+                      QStringLiteral("Exportiert das Farbschema: css, txt, bmp, jpg, gpl, ase, cssvars oder tokens."),
+                      QStringLiteral("format")});
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
+                      QStringLiteral("Schreibt in diese Datei; Textformate ohne -o gehen auf die Standardausgabe."),
+                      QStringLiteral("datei")});
+    parser.addOption({QStringLiteral("picture"), QStringLiteral("Grafik für bmp und jpg: 1 (Standard), 2 oder strip."),
+                      QStringLiteral("art")});
+    for (const Flag& flag : flags)
+        parser.addOption({QString(flag.name), QString(flag.description)});
+    parser.addPositionalArgument(QStringLiteral("farbschema.tsf"), QStringLiteral("Das zu exportierende Farbschema."));
+
+    const auto fail = [&err](int code, const QString& message) {
+        err.write(QStringLiteral("tintara: %1\n").arg(message).toUtf8());
+        if (code == 2)
+            err.write(QStringLiteral("Aufruf: tintara --export FORMAT FARBSCHEMA.tsf [-o DATEI]; mehr mit --help.\n").toUtf8());
+        return code;
+    };
+    if (!parser.parse(QStringList{QStringLiteral("tintara")} + arguments))
+        return fail(2, parser.errorText());
+    if (parser.isSet(help)) {
+        // Qt names the program by the path it was started from.
+        QString text = parser.helpText();
+        const QString program = QCoreApplication::arguments().value(0);
+        if (const qsizetype at = text.indexOf(program); !program.isEmpty() && at >= 0)
+            text.replace(at, program.size(), QStringLiteral("tintara"));
+        out.write(text.toUtf8());
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        out.write(QStringLiteral("Tintara Studio %1\n").arg(QStringLiteral(TINTARA_VERSION)).toUtf8());
+        return 0;
+    }
+    if (!parser.isSet(QStringLiteral("export")))
+        return fail(2, QStringLiteral("Es fehlt --export FORMAT."));
+    if (const auto failure = Exporter(out).run(parser))
+        return fail(failure->code, failure->message);
+    return 0;
+}
+
+} // namespace Tintara

@@ -1,0 +1,156 @@
+#include "cli/commandline.h"
+#include "support/files.h"
+#include "mainwindow/windowfixture.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+using namespace Tintara;
+using Tintara::Testing::readFile;
+using Tintara::Testing::WindowTest;
+using Tintara::Testing::writeFile;
+
+namespace {
+
+struct Outcome {
+    int code;
+    QByteArray out, err;
+};
+
+Outcome run(const QStringList& arguments)
+{
+    QBuffer out, err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    const int code = runCommandLine(arguments, out, err);
+    return {code, out.data(), err.data()};
+}
+
+// The scheme of the page tests: used and unused slots, an info text with umlauts and blanks.
+const QByteArray scheme = "[Palette]\r\nFarbe1=1866728\r\nFarbeGes1=1\r\nFarbe2=-16777201\r\nFarbeGes2=0\r\n"
+                          "Farbe3=14039866\r\nFarbeGes3=1\r\n[Hints]\r\nFeld1=Hintergrund Creme – für Fläche\r\n";
+
+class CommandLineTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        writeFile(path("farben.tsf"), scheme);
+    }
+    QString path(const QString& name) const { return folder.filePath(name); }
+    // The same scheme in the window, on the export page, in format `item` of its list.
+    void showOnExportPage(int item)
+    {
+        window->schemeFiles().PaletteLaden(path("farben.tsf"));
+        control<QAbstractButton>("ToolButton30")->click();
+        control<QComboBox>("cbExportFormat")->setCurrentIndex(item);
+    }
+    QByteArray savedByThePage(const QString& name)
+    {
+        desktop.fileDialogs.results.push_back(path(name));
+        control<QAbstractButton>("btSpeichern")->click();
+        return readFile(path(name));
+    }
+
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+TEST_F(CommandLineTest, MisuseExitsTwoFailuresOneAndNeitherLeavesAFile)
+{
+    writeFile(path("notiz.tsf"), "Einkaufsliste\r\n");
+    const QString out = path("aus.gpl"), scheme = path("farben.tsf");
+    const struct {
+        QStringList arguments;
+        int code;
+    } cases[] = {
+        {{"--export", "png", scheme, "-o", out}, 2},
+        {{"--bogus", scheme}, 2},
+        {{"--export", "gpl", "-o", out}, 2},
+        {{"--export", "gpl", scheme, scheme, "-o", out}, 2},
+        {{"--export", "gpl", "--no-info", scheme, "-o", out}, 2},
+        {{"--export", "gpl", "--picture", "2", scheme, "-o", out}, 2},
+        {{"--export", "ase", scheme}, 2}, // binary, and no file named
+        {{"--export", "jpg", "--picture", "strip", scheme, "-o", out}, 2},
+        {{"--export", "bmp", "--picture", "3", scheme, "-o", out}, 2},
+        {{"-o", out, scheme}, 2},
+        {{"--export", "gpl", path("fehlt.tsf"), "-o", out}, 1},
+        {{"--export", "gpl", path("notiz.tsf"), "-o", out}, 1},
+        {{"--export", "gpl", scheme, "-o", path("fehlt/aus.gpl")}, 1},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = run(c.arguments);
+        EXPECT_EQ(r.code, c.code) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(r.err.startsWith("tintara: ")) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"farben.tsf", "notiz.tsf"}));
+    }
+    EXPECT_EQ(run({"--version"}).out, "Tintara Studio " TINTARA_VERSION "\n");
+    const Outcome help = run({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_TRUE(help.out.contains("--export <format>"));
+}
+
+// What is printed is what the page shows; what is written is what the page saves.
+TEST_F(CommandLineTest, TextGoesOutAsThePageShowsAndSavesIt)
+{
+    const struct {
+        QStringList flags;
+        int item;
+        const char* uncheck;
+        const char* check;
+    } cases[] = {
+        {{"--export", "css"}, 0, "", ""},
+        {{"--export", "css", "--no-background", "--definition", "--no-info"}, 0, "cbTextBkgrnd cbCSSInfo", "cbTextCSSDef"},
+        {{"--export", "txt", "--no-rgb"}, 1, "cbTextRGB", ""},
+        {{"--export", "txt", "--no-html", "--no-info"}, 1, "cbTextHTML cbTextInfo", ""},
+    };
+    for (const auto& c : cases) {
+        start();
+        showOnExportPage(c.item);
+        for (const QString& box : QString(c.uncheck).split(' ', Qt::SkipEmptyParts))
+            control<QCheckBox>(box)->click();
+        for (const QString& box : QString(c.check).split(' ', Qt::SkipEmptyParts))
+            control<QCheckBox>(box)->click();
+        const Outcome printed = run(c.flags + QStringList{path("farben.tsf")});
+        EXPECT_EQ(printed.code, 0);
+        EXPECT_EQ(printed.out, control<QPlainTextEdit>("Memo1")->toPlainText().toUtf8() + '\n') << c.flags.join(' ').toStdString();
+        EXPECT_EQ(run(c.flags + QStringList{path("farben.tsf"), "-o", path("cli.txt")}).code, 0);
+        EXPECT_EQ(readFile(path("cli.txt")), savedByThePage("page.txt"));
+    }
+}
+
+TEST_F(CommandLineTest, PicturesAndPalettesAreThoseThePageSaves)
+{
+    const struct {
+        QStringList flags;
+        int item;
+        const char* extension;
+    } cases[] = {
+        {{"--export", "bmp"}, 2, "bmp"},
+        {{"--export", "bmp", "--picture", "2", "--no-name"}, 3, "bmp"},
+        {{"--export", "bmp", "--picture", "strip"}, 4, "bmp"},
+        {{"--export", "gpl"}, 5, "gpl"},
+        {{"--export", "ase"}, 6, "ase"},
+        {{"--export", "cssvars"}, 7, "css"},
+        {{"--export", "tokens"}, 8, "json"},
+    };
+    for (const auto& c : cases) {
+        start();
+        showOnExportPage(c.item);
+        if (c.flags.contains("--no-name"))
+            control<QCheckBox>("cbGrafikName")->click();
+        const QString cli = path(QStringLiteral("cli.%1").arg(c.extension));
+        EXPECT_EQ(run(c.flags + QStringList{path("farben.tsf"), "-o", cli}).code, 0);
+        // The page names palettes after the scheme file too, and saves under that name.
+        const QByteArray page = savedByThePage(QStringLiteral("farben.%1").arg(c.extension));
+        EXPECT_FALSE(page.isEmpty());
+        EXPECT_EQ(readFile(cli), page) << c.flags.join(' ').toStdString();
+    }
+    EXPECT_EQ(run({"--export", "gpl", path("farben.tsf")}).out, readFile(path("farben.gpl")));
+}
