@@ -75,14 +75,26 @@ void TForm1::FormKeyDown(int n)
         Toolbar(findChild<QObject*>(QLatin1String(row->sender)));
 }
 
+namespace {
+
+// Beside the program when it runs from its own folder, else in the installed data folder.
+QString helpPath(const QString& besideProgram, const QString& installed)
+{
+    const QString path = QApplication::applicationDirPath() + u'/' + besideProgram;
+    return QFileInfo::exists(path) ? path : QStandardPaths::locate(QStandardPaths::GenericDataLocation, installed);
+}
+
+} // namespace
+
+// The compiled help where a viewer for it is registered, otherwise its pages in the browser.
 void TForm1::openHelpFile()
 {
-    // Beside the program when it runs from its own folder, else in the installed data folder.
-    QString path = QApplication::applicationDirPath() + QStringLiteral("/tintara.chm");
-    if (!QFileInfo::exists(path))
-        path = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("tintara/tintara.chm"));
-    if (!path.isEmpty())
-        m_platform.shell.open(path);
+    const QString chm = helpPath(QStringLiteral("tintara.chm"), QStringLiteral("tintara/tintara.chm"));
+    if (!chm.isEmpty() && m_platform.shell.open(chm))
+        return;
+    const QString html = helpPath(QStringLiteral("help/index.html"), QStringLiteral("doc/tintara/html/index.html"));
+    if (!html.isEmpty())
+        m_platform.shell.open(html);
 }
 
 } // namespace Tintara

@@ -13,6 +13,9 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QMimeData>
 #include <QPixmap>
 #include <QScreen>
@@ -151,9 +154,27 @@ QSize QtScreen::primarySize() const
     return screen ? screen->geometry().size() : QSize();
 }
 
-void QtShell::open(const QString& path)
+namespace {
+
+// xdg-open starts even where nothing will show the file; the MIME registry knows beforehand.
+// Without xdg-mime there is no telling, and the desktop gets its chance.
+bool hasRegisteredApplication(const QString& path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (query.isEmpty())
+        return true;
+    QProcess process;
+    process.start(query, {QStringLiteral("query"), QStringLiteral("default"), QMimeDatabase().mimeTypeForFile(path).name()});
+    if (!process.waitForFinished(3000))
+        return true;
+    return !process.readAllStandardOutput().trimmed().isEmpty();
+}
+
+} // namespace
+
+bool QtShell::open(const QString& path)
+{
+    return hasRegisteredApplication(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void ClockRandomSource::randomize()

@@ -52,7 +52,7 @@ public:
 class QtShell : public Shell
 {
 public:
-    void open(const QString& path) override;
+    bool open(const QString& path) override;
 };
 
 class QtDragOut : public DragOut

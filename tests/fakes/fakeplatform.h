@@ -100,8 +100,13 @@ public:
 class FakeShell : public Shell
 {
 public:
-    void open(const QString& path) override { opened << path; }
+    bool open(const QString& path) override
+    {
+        opened << path;
+        return !refused.contains(path);
+    }
     QStringList opened;
+    QStringList refused; // no program registered for these
 };
 
 class FakeNotificationArea : public NotificationArea

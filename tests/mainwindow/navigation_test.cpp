@@ -242,6 +242,30 @@ TEST_F(WindowTest, HelpOpensTheFileBesideTheProgramAndIsSilentWithoutIt)
     EXPECT_EQ(desktop.shell.opened, (QStringList{path, path}));
 }
 
+// Installed as CHM and as HTML: the browser shows the pages where nothing takes the CHM.
+TEST_F(WindowTest, HelpFallsBackToTheHtmlPagesWhereNoViewerTakesTheChm)
+{
+    QTemporaryDir data;
+    const QString chm = data.filePath("tintara/tintara.chm"), html = data.filePath("doc/tintara/html/index.html");
+    const Testing::ScopedEnvironment dataHome("XDG_DATA_HOME", data.path().toUtf8());
+    const Testing::ScopedEnvironment dataDirs("XDG_DATA_DIRS", data.path().toUtf8());
+    QDir(data.path()).mkpath("doc/tintara/html");
+    Testing::writeFile(html, "<html></html>");
+    QTest::keyClick(window.get(), Qt::Key_F1); // no CHM at all
+    EXPECT_EQ(desktop.shell.opened, QStringList{html});
+
+    QDir(data.path()).mkpath("tintara");
+    Testing::writeFile(chm, "ITSF");
+    desktop.shell.opened.clear();
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(desktop.shell.opened, QStringList{chm});
+
+    desktop.shell.opened.clear();
+    desktop.shell.refused = QStringList{chm};
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(desktop.shell.opened, (QStringList{chm, html}));
+}
+
 TEST_F(WindowTest, SwatchGridsExistByName)
 {
     for (const char* last : {"Abstuf288", "Verlauf256", "HD200", "WS216", "PFA48"})
