@@ -57,6 +57,11 @@ void TForm1::createHelpers()
 
     m_picker = new ScreenPicker(*this, ui->Zoom, ui->cbZoom, ui->Farbanzeige, m_platform.screen);
     connect(m_picker, &ScreenPicker::picked, m_editor, &ColorEditor::takePickedColor);
+    connect(m_picker, &ScreenPicker::desktopPickerMissing, this, [this] {
+        m_platform.messages.showError(QStringLiteral(
+            "Auf diesem Desktop kann Tintara Studio Farben nur über das Desktop-Portal (xdg-desktop-portal) vom "
+            "Bildschirm aufnehmen. Es antwortet nicht; bitte installieren oder starten Sie es."));
+    });
 
     m_tray = new TrayMode(*this, *this, copyFormat);
 }

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QMouseEvent>
+#include <QPointer>
 
 namespace Tintara {
 
@@ -18,7 +19,7 @@ std::optional<int> zoomLevelFor(int index)
 }
 
 ScreenPicker::ScreenPicker(QWidget& window, TMagnifier* magnifier, QComboBox* zoomList, TColorShape* display,
-                           const Screen& screen)
+                           Screen& screen)
     : QObject(&window)
     , m_window(window)
     , m_magnifier(magnifier)
@@ -61,8 +62,29 @@ void ScreenPicker::ZoomMouseDown(Qt::MouseButton button)
         m_magnifier->setZoomLevel(*level);
     m_magnifier->setActive(true);
     m_magnifier->setCacheOnDeactivate(true);
+    if (m_screen.picksThroughDesktop()) {
+        if (std::exchange(m_waitingForDesktop, true))
+            return; // its picker is open already
+        m_screen.pickThroughDesktop([self = QPointer(this)](const DesktopPick& pick) {
+            if (self)
+                self->desktopPicked(pick);
+        });
+        return;
+    }
     m_picking = true;
     m_window.grabMouse();
+}
+
+void ScreenPicker::desktopPicked(const DesktopPick& pick)
+{
+    m_magnifier->setActive(false);
+    m_waitingForDesktop = false;
+    if (pick.color) {
+        m_display->setColor(*pick.color);
+        Q_EMIT picked(*pick.color);
+    } else if (pick.outcome == DesktopPick::Outcome::Unavailable) {
+        Q_EMIT desktopPickerMissing();
+    }
 }
 
 void ScreenPicker::ZoomMouseUp()

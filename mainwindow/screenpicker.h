@@ -2,6 +2,8 @@
 
 #include "color/tcolor.h"
 
+#include "platform/screen.h"
+
 #include <QObject>
 
 #include <optional>
@@ -20,19 +22,22 @@ std::optional<int> zoomLevelFor(int index);
 
 // Press on the magnifier, move anywhere on the screen, release: the pixel under the pointer.
 // The press is the magnifier's own; the window holds the mouse for the rest, and the active
-// colour display follows the pointer meanwhile.
+// colour display follows the pointer meanwhile. Where the screen cannot be read directly, the
+// press hands the pick to the desktop, and its answer ends picking the same way.
 class ScreenPicker : public QObject
 {
     Q_OBJECT
 
 public:
     ScreenPicker(QWidget& window, TMagnifier* magnifier, QComboBox* zoomList, TColorShape* display,
-                 const Screen& screen);
+                 Screen& screen);
     bool isPicking() const { return m_picking; }
 
 Q_SIGNALS:
     // The release ended picking on this colour.
     void picked(TColor color);
+    // The desktop should have picked, but no picker answered.
+    void desktopPickerMissing();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,13 +45,15 @@ protected:
 private:
     void ZoomMouseDown(Qt::MouseButton button);
     void ZoomMouseUp();
+    void desktopPicked(const DesktopPick& pick);
 
     QWidget& m_window;
     TMagnifier* m_magnifier;
     QComboBox* m_zoomList;
     TColorShape* m_display;
-    const Screen& m_screen;
+    Screen& m_screen;
     bool m_picking = false;
+    bool m_waitingForDesktop = false;
 };
 
 } // namespace Tintara

@@ -1,5 +1,6 @@
 #include "platform/qtplatform.h"
 
+#include "platform/portalscreen.h"
 #include "platform/systemcolors.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QMimeData>
 #include <QPixmap>
@@ -291,10 +293,20 @@ void QtDragOut::start(QWidget* source, QMimeData* data)
     drag->exec(Qt::CopyAction);
 }
 
+QtPlatform::QtPlatform()
+{
+    if (screenNeedsPortal(QGuiApplication::platformName(), QProcessEnvironment::systemEnvironment()))
+        m_screen = std::make_unique<PortalScreen>();
+    else
+        m_screen = std::make_unique<QtScreen>();
+}
+
+QtPlatform::~QtPlatform() = default;
+
 Platform QtPlatform::platform()
 {
     return {m_messages, m_colorDialog, m_fileDialogs, m_clipboard,
-            m_screen, m_shell, m_notificationArea, m_random, m_dragOut};
+            *m_screen, m_shell, m_notificationArea, m_random, m_dragOut};
 }
 
 } // namespace Tintara

@@ -96,6 +96,9 @@ private:
 class QtPlatform
 {
 public:
+    // Reads the screen directly, or through the desktop portal where the session needs it.
+    QtPlatform();
+    ~QtPlatform();
     Platform platform();
 
 private:
@@ -103,7 +106,7 @@ private:
     QtColorDialog m_colorDialog;
     QtFileDialogs m_fileDialogs;
     QtClipboard m_clipboard;
-    QtScreen m_screen;
+    std::unique_ptr<Screen> m_screen;
     QtShell m_shell;
     QtNotificationArea m_notificationArea;
     ClockRandomSource m_random;

@@ -7,7 +7,17 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+#include <optional>
+
 namespace Tintara {
+
+// What the desktop's own colour picker gave: a colour, or why none.
+struct DesktopPick {
+    enum class Outcome { Picked, Cancelled, Unavailable };
+    Outcome outcome = Outcome::Unavailable;
+    std::optional<TColor> color;
+};
 
 // The desktop's pixels, in global screen coordinates.
 class Screen
@@ -19,6 +29,11 @@ public:
     virtual QImage capture(const QRect& area) const = 0;
     // The primary screen's size.
     virtual QSize primarySize() const = 0;
+
+    // Where other programs' windows cannot be read, the desktop picks the colour: the pick is
+    // started and `done` is called once it answers.
+    virtual bool picksThroughDesktop() const { return false; }
+    virtual void pickThroughDesktop(std::function<void(const DesktopPick&)> done) { done({}); }
 };
 
 } // namespace Tintara

@@ -1,0 +1,184 @@
+#include "controls/tmagnifier.h"
+#include "platform/portalscreen.h"
+#include "mainwindow/windowfixture.h"
+
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusContext>
+#include <QDBusObjectPath>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace Tintara;
+using Tintara::Testing::WindowTest;
+
+namespace {
+
+// The desktop portal as a test wants it: answers PickColor with a colour and Screenshot with a
+// picture, or refuses, or cancels, each by its response code.
+class FakePortal : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+
+public:
+    uint pickResponse = 0, screenshotResponse = 0;
+    QColor color;
+    QString screenshotPath;
+    QStringList calls;
+
+public Q_SLOTS:
+    QDBusObjectPath PickColor(const QString&, const QVariantMap& options)
+    {
+        QDBusArgument rgb;
+        rgb.beginStructure();
+        rgb << color.redF() << color.greenF() << color.blueF();
+        rgb.endStructure();
+        return answer(QStringLiteral("PickColor"), options, pickResponse, {{"color", QVariant::fromValue(rgb)}});
+    }
+    QDBusObjectPath Screenshot(const QString&, const QVariantMap& options)
+    {
+        const QString call = options.value("interactive").toBool() ? "Screenshot interactive" : "Screenshot";
+        return answer(call, options, screenshotResponse, {{"uri", QUrl::fromLocalFile(screenshotPath).toString()}});
+    }
+
+private:
+    // The request object the caller listens on, and its Response a moment later.
+    QDBusObjectPath answer(const QString& call, const QVariantMap& options, uint response, const QVariantMap& results)
+    {
+        calls << call;
+        QString sender = message().service().mid(1);
+        sender.replace('.', '_');
+        const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+                                 .arg(sender, options.value("handle_token").toString());
+        QDBusConnection bus = connection();
+        QTimer::singleShot(10, this, [bus, path, response, results]() mutable {
+            QDBusMessage signal = QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
+            signal << response << results;
+            bus.send(signal);
+        });
+        return QDBusObjectPath(path);
+    }
+};
+
+// A session bus of the test's own, so no real portal answers.
+class PortalTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable("dbus-daemon").isEmpty())
+            GTEST_SKIP() << "dbus-daemon is missing";
+        daemon.start("dbus-daemon", {"--session", "--nofork", "--nopidfile", "--print-address=1"});
+        ASSERT_TRUE(daemon.waitForReadyRead(10000));
+        address = QString::fromUtf8(daemon.readLine()).trimmed();
+        client = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, "tintara"));
+        screen = std::make_unique<PortalScreen>(*client);
+        platform = std::make_unique<Platform>(Platform{desktop.messages, desktop.colorDialog, desktop.fileDialogs,
+                                                       desktop.clipboard, *screen, desktop.shell,
+                                                       desktop.notificationArea, desktop.random, desktop.dragOut});
+        window = std::make_unique<TForm1>(*platform);
+        window->show();
+        window->setActiveColor(RGB(1, 2, 3));
+        QTest::keyClick(window.get(), Qt::Key_F4);
+    }
+    void TearDown() override
+    {
+        window.reset();
+        QDBusConnection::disconnectFromBus("portal");
+        QDBusConnection::disconnectFromBus("tintara");
+        daemon.kill();
+        daemon.waitForFinished();
+    }
+    void startPortal()
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(address, "portal");
+        ASSERT_TRUE(bus.registerObject("/org/freedesktop/portal/desktop", &portal, QDBusConnection::ExportAllSlots));
+        ASSERT_TRUE(bus.registerService("org.freedesktop.portal.Desktop"));
+    }
+    // Presses on the magnifier and waits until the desktop's answer has come back.
+    bool pick()
+    {
+        QTest::mousePress(control("Zoom"), Qt::LeftButton);
+        return QTest::qWaitFor([this] { return !control<TMagnifier>("Zoom")->active(); }, 10000);
+    }
+
+    QProcess daemon;
+    QString address;
+    std::unique_ptr<QDBusConnection> client;
+    std::unique_ptr<PortalScreen> screen;
+    std::unique_ptr<Platform> platform;
+    FakePortal portal;
+};
+
+} // namespace
+
+TEST(PortalScreen, WaylandSessionsNeedThePortal)
+{
+    const struct {
+        const char* platform;
+        const char* sessionType;
+        const char* waylandDisplay;
+        bool needed;
+    } cases[] = {
+        {"xcb", "x11", "", false},
+        {"xcb", "", "", false},
+        {"offscreen", "", "", false},
+        {"wayland", "", "", true},
+        {"wayland-egl", "wayland", "wayland-0", true},
+        {"xcb", "wayland", "", true},  // XWayland
+        {"xcb", "", "wayland-0", true}, // XWayland, session type unknown
+    };
+    for (const auto& c : cases) {
+        QProcessEnvironment environment;
+        environment.insert("XDG_SESSION_TYPE", c.sessionType);
+        environment.insert("WAYLAND_DISPLAY", c.waylandDisplay);
+        EXPECT_EQ(screenNeedsPortal(QString(c.platform), environment), c.needed) << c.platform << c.sessionType;
+    }
+}
+
+TEST_F(PortalTest, ThePortalsColourEndsPickingAsAScreenPickAndItsScreenshotFillsTheMagnifier)
+{
+    QTemporaryDir folder;
+    QImage shot(64, 48, QImage::Format_RGB32);
+    shot.fill(qRgb(200, 100, 50));
+    portal.screenshotPath = folder.filePath("bildschirm.png");
+    ASSERT_TRUE(shot.save(portal.screenshotPath));
+    portal.color = QColor(0x3A, 0x7B, 0xD5);
+    startPortal();
+
+    ASSERT_TRUE(pick());
+    EXPECT_EQ(portal.calls, (QStringList{"Screenshot", "PickColor"}));
+    EXPECT_EQ(window->activeColor(), RGB(0x3A, 0x7B, 0xD5));
+    EXPECT_EQ(control<QLineEdit>("edHTML")->text(), "#3A7BD5");
+    EXPECT_EQ(control<QScrollBar>("sbBlau")->value(), 0xD5);
+    EXPECT_EQ(window->editor().brightnessBase(), RGB(0x3A, 0x7B, 0xD5));
+    EXPECT_TRUE(control<TMagnifier>("Zoom")->hasSnapshot());
+    EXPECT_EQ(screen->capture(QRect(60, 40, 8, 8)).pixel(0, 0), qRgb(200, 100, 50));
+    EXPECT_EQ(screen->capture(QRect(60, 40, 8, 8)).pixel(7, 7), qRgb(0, 0, 0)); // beyond the screenshot
+    EXPECT_TRUE(desktop.messages.errors.isEmpty());
+}
+
+TEST_F(PortalTest, ARefusingOrAbsentPortalGivesTheMessageACancelNothing)
+{
+    ASSERT_TRUE(pick()); // no portal on the bus
+    ASSERT_EQ(desktop.messages.errors.size(), 1);
+    EXPECT_TRUE(desktop.messages.errors[0].contains("Desktop-Portal"));
+
+    portal.screenshotResponse = 2;
+    portal.pickResponse = 2;
+    startPortal();
+    ASSERT_TRUE(pick());
+    EXPECT_EQ(desktop.messages.errors.size(), 2);
+
+    portal.pickResponse = 1; // the user closed the desktop's picker
+    ASSERT_TRUE(pick());
+    EXPECT_EQ(desktop.messages.errors.size(), 2);
+    EXPECT_EQ(window->activeColor(), RGB(1, 2, 3));
+}
+
+#include "portalscreen_test.moc"
