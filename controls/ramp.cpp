@@ -5,9 +5,10 @@
 
 namespace Tintara {
 
-QPixmap ramp(QSize size, Qt::Orientation orientation, const QGradientStops& stops)
+QPixmap ramp(QSize size, Qt::Orientation orientation, const QGradientStops& stops, qreal scale)
 {
-    QPixmap pixmap(size);
+    QPixmap pixmap(size * scale);
+    pixmap.setDevicePixelRatio(scale);
     QLinearGradient gradient(0, 0, orientation == Qt::Horizontal ? size.width() : 0,
                              orientation == Qt::Vertical ? size.height() : 0);
     gradient.setStops(stops);

@@ -6,6 +6,6 @@
 namespace Tintara {
 
 // A picture of `size` running through `stops` along `orientation`.
-QPixmap ramp(QSize size, Qt::Orientation orientation, const QGradientStops& stops);
+QPixmap ramp(QSize size, Qt::Orientation orientation, const QGradientStops& stops, qreal scale = 1);
 
 } // namespace Tintara

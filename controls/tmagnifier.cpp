@@ -101,7 +101,10 @@ bool TMagnifier::capture()
     m_lastPointer = pointer;
 
     const MagnifierView view = magnifierView(size(), m_zoomLevel, pointer, m_screen->primarySize());
-    m_frame = QImage(size(), QImage::Format_RGB32);
+    // In device pixels: on a high-density screen each screen pixel stays one in the picture.
+    const qreal scale = devicePixelRatioF();
+    m_frame = QImage(size() * scale, QImage::Format_RGB32);
+    m_frame.setDevicePixelRatio(scale);
     QPainter painter(&m_frame);
     painter.drawImage(rect(), m_screen->capture(view.source));
     if (m_crosshair) {

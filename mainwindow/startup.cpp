@@ -108,11 +108,12 @@ void TForm1::createPages()
 
 void TForm1::paintFixedPictures()
 {
-    ui->shH->setPixmap(ramp({25, 18}, Qt::Horizontal, hueStops()));
-    const QPixmap greyRamp = ramp({25, 18}, Qt::Horizontal, {{0, Qt::black}, {1, Qt::white}});
+    const qreal scale = devicePixelRatioF();
+    ui->shH->setPixmap(ramp({25, 18}, Qt::Horizontal, hueStops(), scale));
+    const QPixmap greyRamp = ramp({25, 18}, Qt::Horizontal, {{0, Qt::black}, {1, Qt::white}}, scale);
     ui->shS->setPixmap(greyRamp);
     ui->shV->setPixmap(greyRamp);
-    ui->shHell->setPixmap(ramp({10, 185}, Qt::Vertical, {{0, Qt::black}, {1, Qt::white}}));
+    ui->shHell->setPixmap(ramp({10, 185}, Qt::Vertical, {{0, Qt::black}, {1, Qt::white}}, scale));
 }
 
 TColor TForm1::activeColor() const

@@ -112,7 +112,9 @@ void Z_Export::ExportWahl()
     ui->ScrollBox1->setVerticalScrollBarPolicy(mode == 9 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
 
     m_exportPicture = exportPicture(mode, scheme, choice, font());
-    ui->AnzeigeGrafik->setPixmap(QPixmap::fromImage(m_exportPicture));
+    const qreal scale = devicePixelRatioF(); // the file keeps its pixels; the screen shows it sharp
+    ui->AnzeigeGrafik->setPixmap(
+        QPixmap::fromImage(scale == 1 ? m_exportPicture : exportPicture(mode, scheme, choice, font(), scale)));
     // The picture control of the tall reference picture is 10 pixels shorter than its bitmap.
     const QSize shown = mode == 7 ? QSize(475, 1310) : m_exportPicture.size();
     ui->AnzeigeGrafik->setGeometry(QRect(QPoint(0, 0), shown));

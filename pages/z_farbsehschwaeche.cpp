@@ -20,9 +20,13 @@ QString decimal(double value)
     return QString::number(value, 'f', 1).replace(u'.', u',');
 }
 
+// Scaled in device pixels, so a high-density screen shows every one of them.
 QPixmap fitted(const QPixmap& picture, const QLabel* view)
 {
-    return picture.scaled(view->size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const qreal scale = view->devicePixelRatioF();
+    QPixmap shown = picture.scaled((view->size() - QSize(4, 4)) * scale, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(scale);
+    return shown;
 }
 
 } // namespace

@@ -19,7 +19,7 @@ Z_Vorschlag::Z_Vorschlag(const PageHost& host, QWidget* parent)
     ui->setupUi(this);
     for (int k = 1; k <= 36; ++k)
         m_proposals[k - 1] = findChild<TColorShape*>(QStringLiteral("Vorschlag%1").arg(k));
-    ui->Image3->setPixmap(ramp({108, 10}, Qt::Horizontal, {{0, Qt::black}, {1, Qt::white}}));
+    ui->Image3->setPixmap(ramp({108, 10}, Qt::Horizontal, {{0, Qt::black}, {1, Qt::white}}, devicePixelRatioF()));
     connect(ui->cbVorschlag, &QComboBox::currentIndexChanged, this, &Z_Vorschlag::cbVorschlagChange);
     connect(ui->sbHellDunkel, &QScrollBar::valueChanged, this, &Z_Vorschlag::HellDunkel);
     connect(ui->cbRahmen, &QCheckBox::clicked, this, &Z_Vorschlag::cbRahmenClick);

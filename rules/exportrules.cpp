@@ -61,18 +61,20 @@ void setFont(QPainter& painter, QFont font, int points, bool bold = false, bool 
     painter.setFont(font);
 }
 
-QImage canvas(int width, int height)
+// `scale` device pixels per picture pixel, for a sharp picture on a high-density screen.
+QImage canvas(int width, int height, qreal scale)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(qRound(width * scale), qRound(height * scale), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     image.setDotsPerMeterX(3780); // 96 dpi: point sizes as on the screen
     image.setDotsPerMeterY(3780);
     return image;
 }
 
-QImage referencePicture(const SchemeSlots& scheme, const ExportChoice& choice, const QFont& font)
+QImage referencePicture(const SchemeSlots& scheme, const ExportChoice& choice, const QFont& font, qreal scale)
 {
-    QImage image = canvas(475, 1320);
+    QImage image = canvas(475, 1320, scale);
     QPainter painter(&image);
     setFont(painter, font, 9);
     rectangle(painter, 0, 0, 475, 1290, Qt::white, Qt::white);
@@ -105,9 +107,9 @@ QImage referencePicture(const SchemeSlots& scheme, const ExportChoice& choice, c
     return image;
 }
 
-QImage referencePicture2(const SchemeSlots& scheme, const ExportChoice& choice, const QFont& font)
+QImage referencePicture2(const SchemeSlots& scheme, const ExportChoice& choice, const QFont& font, qreal scale)
 {
-    QImage image = canvas(325, 345);
+    QImage image = canvas(325, 345, scale);
     QPainter painter(&image);
     setFont(painter, font, 9);
     text(painter, 140, 325, credit, creditGrey);
@@ -134,9 +136,9 @@ QImage referencePicture2(const SchemeSlots& scheme, const ExportChoice& choice, 
     return image;
 }
 
-QImage paletteStrip(const SchemeSlots& scheme)
+QImage paletteStrip(const SchemeSlots& scheme, qreal scale)
 {
-    QImage image = canvas(385, 28);
+    QImage image = canvas(385, 28, scale);
     QPainter painter(&image);
     for (int i = 1; i <= 16; ++i)
         rectangle(painter, 24 * (i - 1), 0, 24 * i + 1, 28,
@@ -225,12 +227,12 @@ QStringList exportText(int mode, const SchemeSlots& scheme, const ExportChoice& 
     return lines;
 }
 
-QImage exportPicture(int mode, const SchemeSlots& scheme, const ExportChoice& choice, const QFont& font)
+QImage exportPicture(int mode, const SchemeSlots& scheme, const ExportChoice& choice, const QFont& font, qreal scale)
 {
     switch (mode) {
-    case 7: return referencePicture(scheme, choice, font);
-    case 8: return referencePicture2(scheme, choice, font);
-    case 9: return paletteStrip(scheme);
+    case 7: return referencePicture(scheme, choice, font, scale);
+    case 8: return referencePicture2(scheme, choice, font, scale);
+    case 9: return paletteStrip(scheme, scale);
     default: return {};
     }
 }

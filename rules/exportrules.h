@@ -28,6 +28,8 @@ QByteArray exportTextFile(const QStringList& lines);
 // The narrow face the layout and the pictures were made for, at 8 points.
 QFont captionFont();
 // `font` gives the face; sizes are set per text. Modes 7 to 9; any other gives a null image.
-QImage exportPicture(int mode, const SchemeSlots& scheme, const ExportChoice& choice, const QFont& font);
+// A `scale` above 1 draws the same picture with that many device pixels per pixel, for the screen.
+QImage exportPicture(int mode, const SchemeSlots& scheme, const ExportChoice& choice, const QFont& font,
+                     qreal scale = 1);
 
 } // namespace Tintara

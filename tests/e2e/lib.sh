@@ -10,6 +10,7 @@ trap 'kill "$PID" 2>/dev/null || true; rm -rf "$WORK"' EXIT
 cp "$BUILD_DIR/tintara" "$BUILD_DIR/tintara.chm" "$WORK/" # a portable copy: settings beside it
 PID=""
 TIMEOUT=${E2E_TIMEOUT:-60} # seconds any one condition may take
+SCALE=${QT_SCALE_FACTOR:-1} # device pixels per layout pixel; whole numbers only
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
 
@@ -44,11 +45,11 @@ start_program() {
     eval "$(xdotool getwindowgeometry --shell "$WID")"
     WX=$X
     WY=$Y
-    MENU=$((HEIGHT - 490)) # the menu bar above the 716 x 490 client area
+    MENU=$((HEIGHT - 490 * SCALE)) # the menu bar above the 716 x 490 client area
 }
 
-# Screen position of a point given in client-area coordinates.
-at() { echo "$((WX + $1)) $((WY + MENU + $2))"; }
+# Screen position of a point given in client-area coordinates of the layout.
+at() { echo "$((WX + $1 * SCALE)) $((WY + MENU + $2 * SCALE))"; }
 click_at() { xdotool mousemove $(at "$1" "$2") click "${3:-1}"; }
 # Menus and drop-down lists are windows of the program's own; keys reach them only once they are
 # open, and a click reaches the window only once they are closed again.
@@ -103,7 +104,9 @@ answer_file_dialog() {
 }
 # Colour of a client-area pixel as #RRGGBB.
 pixel_at() {
-    import -window root -crop "1x1+$((WX + $1))+$((WY + MENU + $2))" -depth 8 txt:- | tail -1 | grep -o '#[0-9A-F]\{6\}'
+    local x y
+    read -r x y <<<"$(at "$1" "$2")"
+    import -window root -crop "1x1+$x+$y" -depth 8 txt:- | tail -1 | grep -o '#[0-9A-F]\{6\}'
 }
 close_window() {
     /usr/bin/python3 "$HERE/closewindow.py" "$WID"

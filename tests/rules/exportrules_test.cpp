@@ -157,3 +157,21 @@ TEST(PaletteStrip, SystemColourSlotsPaintResolved)
     const TColor face = ColorToRGB(clBtnFace);
     EXPECT_EQ(at(image, 12, 14), QColor(redOf(face), greenOf(face), blueOf(face)));
 }
+
+// For a high-density screen: the same pictures, each pixel drawn as scale × scale device pixels.
+TEST(ExportPictures, AtTwiceTheDensityTheSamePictureInTwiceThePixels)
+{
+    for (const int mode : {7, 8, 9}) {
+        const QImage plain = exportPicture(mode, redAndBlue, ExportChoice{}, QFont());
+        const QImage sharp = exportPicture(mode, redAndBlue, ExportChoice{}, QFont(), 2);
+        ASSERT_EQ(sharp.size(), plain.size() * 2) << mode;
+        EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(plain.size())) << mode;
+        // Text is drawn finer; everything else stands where it stood.
+        int samples = 0, same = 0;
+        for (int y = 1; y < plain.height(); y += 3) {
+            for (int x = 1; x < plain.width(); x += 3, ++samples)
+                same += plain.pixel(x, y) == sharp.pixel(2 * x, 2 * y);
+        }
+        EXPECT_GT(same, samples * 95 / 100) << mode;
+    }
+}
