@@ -80,6 +80,7 @@ void ColorEditor::setActiveColor(TColor color)
         m_ui.sbHell->setValue(0);
     }
     ScrollbarAnpassung(color);
+    m_changeSource = nullptr;
 }
 
 void ColorEditor::showStartColor()
@@ -96,6 +97,7 @@ void ColorEditor::takePickedColor(TColor color)
     m_ui.sbBlau->setValue(blueOf(color));
     m_brightnessBase = color;
     ScrollbarAnpassung(color);
+    m_changeSource = nullptr;
 }
 
 void ColorEditor::ScrollbarAnpassung(TColor color)
@@ -180,6 +182,7 @@ void ColorEditor::ScrollbarWechsel()
     if (m_inScrollbarWechsel)
         return;
     m_inScrollbarWechsel = true;
+    m_changeSource = QApplication::focusWidget();
     const SourceKind kind = sourceKind();
     const bool hsv = kind == SourceKind::HsvFields || kind == SourceKind::HsvBars;
     const bool rgb = kind == SourceKind::RgbFields || kind == SourceKind::RgbBars;
@@ -224,6 +227,7 @@ void ColorEditor::ScrollbarWechsel()
 void ColorEditor::FarbwertAnzeigeChange()
 {
     if (m_ui.edHTML->hasFocus()) {
+        m_changeSource = m_ui.edHTML;
         const QString text = m_ui.edHTML->text();
         if (isCompleteHtmlText(text)) {
             const TColor color = HTMLToColor(text.toStdString(), activeColor());
@@ -242,6 +246,7 @@ void ColorEditor::sbHellChange()
 {
     if (!m_ui.sbHell->hasFocus())
         return;
+    m_changeSource = m_ui.sbHell;
     const TColor color = ShadeColor(m_brightnessBase, m_ui.sbHell->value());
     m_ui.Farbanzeige->setColor(color);
     ScrollbarAnpassung(color);
@@ -297,6 +302,7 @@ void ColorEditor::runColorDialog()
         m_ui.Farbanzeige->setColor(*chosen);
         ScrollbarAnpassung(*chosen);
         m_brightnessBase = *chosen;
+        m_changeSource = nullptr;
     }
 }
 

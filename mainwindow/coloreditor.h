@@ -37,6 +37,9 @@ public:
     void takePickedColor(TColor color);
     // The update routine: every control of the editor from `color`, which the display already shows.
     void ScrollbarAnpassung(TColor color);
+    // The control of the last change to the active colour, while the user works in it; none for a
+    // change made in one go (a drop, a pick, the dialog, a random colour).
+    const QObject* changeSource() const { return m_changeSource; }
     // The colour the brightness bar shades.
     TColor brightnessBase() const { return m_brightnessBase; }
     DisplayMode displayMode() const { return m_displayMode; }
@@ -70,6 +73,7 @@ private:
     bool m_inScrollbarWechsel = false;
     DisplayMode m_displayMode = DisplayMode::Hsv;
     TColor m_lastRandomColor = 0;
+    const QObject* m_changeSource = nullptr;
 };
 
 } // namespace Tintara

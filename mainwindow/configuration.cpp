@@ -5,6 +5,7 @@
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/contextmenu.h"
 #include "mainwindow/modulebackground.h"
+#include "mainwindow/recentschemes.h"
 #include "mainwindow/valuepanel.h"
 #include "rules/configformat.h"
 #include "pages/z_abstufungen.h"
@@ -95,6 +96,7 @@ void TForm1::Konfigurationspeichern()
 
     IniFile ini(m_options.configurationPath);
     writeConfiguration(ini, c);
+    m_recent->writeTo(ini); // after the specified sections, which stay as they are
     if (const auto error = ini.save())
         m_platform.messages.showError(*error);
 }
@@ -106,7 +108,9 @@ void TForm1::Konfigurationladen()
         finishLoading();
         return;
     }
-    restoreConfiguration(readConfiguration(IniFile(m_options.configurationPath)));
+    const IniFile ini(m_options.configurationPath);
+    restoreConfiguration(readConfiguration(ini));
+    m_recent->readFrom(ini);
     finishLoading();
 }
 

@@ -6,6 +6,7 @@
 #include "pages/z_palette.h"
 #include "controls/tcolorshape.h"
 #include "mainwindow/contextmenu.h"
+#include "mainwindow/schemehistory.h"
 
 #include "ui_tform1.h"
 
@@ -20,6 +21,11 @@ void TForm1::DragDrop(TColorShape* target, TColorShape* source)
 // `used` is the flag a scheme slot takes: a colour from an empty slot leaves it empty.
 void TForm1::dropColor(TColorShape* target, TColor color, int used)
 {
+    if (const int slot = m_scheme->PalettenCheck(target)) {
+        m_history->record(QStringLiteral("Farbe in Feld %1").arg(slot), [&] { m_scheme->setSlot(slot, color, used); });
+        moduleFollowUps(target);
+        return;
+    }
     target->setColor(color);
     if (target == ui->Farbanzeige) {
         setActiveColor(color);
@@ -27,8 +33,6 @@ void TForm1::dropColor(TColorShape* target, TColor color, int used)
         m_menu->markBufferFilled();
         m_platform.clipboard.setText(
             QString::fromStdString(ColorNotation(color, page<Z_Optionen>().copyFormat())));
-    } else if (const int slot = m_scheme->PalettenCheck(target)) {
-        m_scheme->setSlot(slot, color, used);
     }
     moduleFollowUps(target);
 }
@@ -47,7 +51,7 @@ void TForm1::DragDropTrash(TColorShape* source)
         return;
     }
     if (const int slot = m_scheme->PalettenCheck(source); slot > 0 && m_scheme->usedFlag(slot) == 1)
-        m_scheme->setSlot(slot, clBtnFace, 0);
+        m_history->record(QStringLiteral("Feld %1 geleert").arg(slot), [&] { m_scheme->setSlot(slot, clBtnFace, 0); });
     Q_EMIT m_events.schemeChanged();
 }
 

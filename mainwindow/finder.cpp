@@ -1,5 +1,6 @@
 #include "mainwindow/tform1.h"
 
+#include "mainwindow/schemehistory.h"
 #include "mainwindow/schemeswatches.h"
 #include "pages/z_abstufungen.h"
 #include "pages/z_vorschlag.h"
@@ -18,8 +19,10 @@ void TForm1::InPaletteClick()
         || m_platform.messages.askYesNo(QStringLiteral("Soll das bestehende Farbschema überschrieben werden?\n\n"
                                                        "(Dieser Vorgang ist nicht rückgängig zu machen)"))) {
         const std::array<TColor, 16> colours = page<Z_Vorschlag>().schemeColours();
-        for (int n = 1; n <= 16; ++n)
-            m_scheme->setSlot(n, colours[n - 1], 1);
+        m_history->record(QStringLiteral("Farben des Farbfinders übernommen"), [&] {
+            for (int n = 1; n <= 16; ++n)
+                m_scheme->setSlot(n, colours[n - 1], 1);
+        });
     }
     page<Z_Abstufungen>().Helligkeitsabstufungen();
 }

@@ -1,5 +1,6 @@
 #include "mainwindow/tform1.h"
 
+#include "mainwindow/schemehistory.h"
 #include "mainwindow/schemeswatches.h"
 #include "controls/tcolorshape.h"
 #include "exchange/colormime.h"
@@ -64,13 +65,14 @@ void TForm1::createHelpers()
     });
 
     m_tray = new TrayMode(*this, *this, copyFormat);
+    createSchemeHistory();
 }
 
 // "Farbwert einfügen" counts like a drop: an empty slot is filled, the active colour is taken.
 void TForm1::insertColor(TColorShape* swatch, TColor color)
 {
     if (const int slot = m_scheme->PalettenCheck(swatch))
-        m_scheme->setSlot(slot, color, 1);
+        m_history->record(QStringLiteral("Farbe in Feld %1").arg(slot), [&] { m_scheme->setSlot(slot, color, 1); });
     if (swatch == ui->Farbanzeige)
         setActiveColor(color);
     else

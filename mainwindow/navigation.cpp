@@ -7,6 +7,7 @@
 #include "mainwindow/traymode.h"
 #include "mainwindow/navigationtable.h"
 #include "mainwindow/schemefiles.h"
+#include "mainwindow/schemehistory.h"
 
 #include "ui_tform1.h"
 
@@ -41,8 +42,10 @@ void TForm1::Toolbar(QObject* sender)
     case Command::ShowPage:
         ui->PageControl1->setCurrentWidget(ui->PageControl1->findChild<QWidget*>(QLatin1String(row->page)));
         break;
-    case Command::NewScheme: m_files->PaletteNeu(); break;
-    case Command::OpenScheme: m_files->PaletteOeffnen(); break;
+    case Command::NewScheme: m_history->record(QStringLiteral("Neues Farbschema"), [this] { m_files->PaletteNeu(); }); break;
+    case Command::OpenScheme:
+        m_history->record(QStringLiteral("Farbschema laden"), [this] { m_files->PaletteOeffnen(); });
+        break;
     case Command::SaveScheme: m_files->PaletteSpeichern(); break;
     case Command::TakeProposals: InPaletteClick(); break;
     case Command::RandomColour: m_editor->RandomColor(); break;

@@ -1,7 +1,10 @@
 #include "mainwindow/tform1.h"
 
+#include "mainwindow/coloreditor.h"
+#include "mainwindow/recentschemes.h"
 #include "mainwindow/schemefiles.h"
 #include "mainwindow/schemeswatches.h"
+#include "mainwindow/schemehistory.h"
 
 #include "ui_tform1.h"
 
@@ -13,6 +16,42 @@ void TForm1::connectScheme()
     m_files = new SchemeFiles(*m_scheme, m_platform, this);
     connect(m_files, &SchemeFiles::cleared, &m_events, &PageEvents::schemeChanged);
     connect(m_files, &SchemeFiles::loaded, &m_events, &PageEvents::schemeLoaded);
+}
+
+// Undo and redo, the keys of the scheme commands and the recently opened files.
+void TForm1::createSchemeHistory()
+{
+    SchemeHistory::Access access{
+        [this] { return m_scheme->snapshot(); },
+        [this](const SchemeSlots& scheme) {
+            m_scheme->restore(scheme);
+            Q_EMIT m_events.schemeLoaded(); // the info page rereads its texts
+            Q_EMIT m_events.schemeChanged();
+        },
+        [this] { return activeColor(); },
+        [this](TColor color) { setActiveColor(color); },
+        [this] { return m_editor->changeSource(); },
+    };
+    m_history = new SchemeHistory(std::move(access), this);
+    connect(m_editor, &ColorEditor::activeColorChanged, m_history, &SchemeHistory::activeColorChanged);
+    m_history->endStepsOn({ui->sbRot, ui->sbGruen, ui->sbBlau, ui->sbH, ui->sbS, ui->sbV, ui->sbHell, ui->edRot,
+                           ui->edGruen, ui->edBlau, ui->edH, ui->edS, ui->edV, ui->edHTML});
+    m_history->addActionsTo(ui->mmFarbschema);
+
+    m_recent = new RecentSchemes(ui->mmFarbschema);
+    connect(m_recent, &RecentSchemes::openRequested, this, &TForm1::openRecentScheme);
+    connect(m_files, &SchemeFiles::fileUsed, m_recent, &RecentSchemes::add);
+
+    ui->mmNeu->setShortcut(QKeySequence::New);
+    ui->mmLaden->setShortcut(QKeySequence::Open);
+    ui->mmSpeichern->setShortcut(QKeySequence::Save);
+    ui->mmExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    ui->mmBeenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q)); // not every platform theme names one
+}
+
+void TForm1::openRecentScheme(const QString& path)
+{
+    m_history->record(QStringLiteral("Farbschema laden"), [&] { m_files->PaletteLaden(path); });
 }
 
 SchemeSlots TForm1::schemeSlots() const
@@ -32,7 +71,7 @@ FileDialog& TForm1::schemeSaveDialog()
 
 void TForm1::setInfoTexts(const std::array<QString, 16>& texts)
 {
-    m_scheme->setInfoTexts(texts);
+    m_history->record(QStringLiteral("Farbinformationen"), [&] { m_scheme->setInfoTexts(texts); });
     Q_EMIT m_events.schemeChanged();
 }
 

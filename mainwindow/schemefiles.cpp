@@ -33,6 +33,7 @@ void SchemeFiles::PaletteLaden(const QString& path)
     m_scheme.load(readSchemeSlots(IniFile(path)));
     m_dlSave.options.fileName = path;
     Q_EMIT loaded();
+    Q_EMIT fileUsed(path);
 }
 
 void SchemeFiles::PaletteOeffnen()
@@ -48,6 +49,8 @@ void SchemeFiles::PaletteSpeichern()
         writeSchemeSlots(ini, m_scheme.snapshot());
         if (const auto error = ini.save())
             m_platform.messages.showError(*error);
+        else
+            Q_EMIT fileUsed(m_dlSave.options.fileName);
     }
     m_dlOpen.options.fileName = m_dlSave.options.fileName;
 }

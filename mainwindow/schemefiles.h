@@ -29,6 +29,8 @@ Q_SIGNALS:
     void cleared();
     // A scheme file filled the slots.
     void loaded();
+    // A scheme file was opened or saved.
+    void fileUsed(const QString& path);
 
 private:
     SchemeSwatches& m_scheme;

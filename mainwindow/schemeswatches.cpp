@@ -71,4 +71,11 @@ void SchemeSwatches::load(const SchemeSlots& scheme)
     }
 }
 
+void SchemeSwatches::restore(const SchemeSlots& scheme)
+{
+    for (int n = 1; n <= 16; ++n)
+        setSlot(n, scheme.colors[n - 1], scheme.used[n - 1]);
+    setInfoTexts(scheme.infos);
+}
+
 } // namespace Tintara

@@ -33,6 +33,8 @@ public:
     SchemeSlots snapshot() const;
     // A loaded scheme makes its used slots draggable and leaves the others as they were.
     void load(const SchemeSlots& scheme);
+    // Exactly `scheme`, texts and tooltips included, as an undo step gives it back.
+    void restore(const SchemeSlots& scheme);
 
 private:
     std::array<TColorShape*, 16> m_slots{};

@@ -5,6 +5,7 @@
 #include "mainwindow/functionkeys.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/schemefiles.h"
+#include "mainwindow/schemehistory.h"
 #include "mainwindow/schemeswatches.h"
 #include "mainwindow/screenpicker.h"
 #include "mainwindow/swatchdrag.h"
@@ -75,8 +76,8 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
 TForm1::~TForm1()
 {
     // The helpers call into the window; the controls they watch get events while they are destroyed.
-    for (QObject* helper : std::initializer_list<QObject*>{m_keys, m_editor, m_valuePanel, m_menu, m_drag, m_picker,
-                                                           m_tray, m_background})
+    for (QObject* helper : std::initializer_list<QObject*>{m_history, m_keys, m_editor, m_valuePanel, m_menu, m_drag,
+                                                           m_picker, m_tray, m_background})
         delete helper;
 }
 
@@ -92,6 +93,7 @@ void TForm1::FormCreate()
     m_valuePanel->Farbwerte(activeColor());
     if (!m_options.arguments.isEmpty())
         m_files->PaletteLaden(m_options.arguments.constFirst());
+    m_history->clear(); // what start-up set is where undo stops
 }
 
 // The module pages in the order of the page control; the window keeps those it talks to.

@@ -23,6 +23,8 @@ class ColorEditor;
 class ContextMenu;
 class FunctionKeys;
 class ModuleBackground;
+class RecentSchemes;
+class SchemeHistory;
 class SchemeFiles;
 class SchemeSwatches;
 class ScreenPicker;
@@ -74,6 +76,8 @@ public:
     TrayMode& trayMode() const { return *m_tray; }
     ContextMenu& contextMenu() const { return *m_menu; }
     ModuleBackground& background() const { return *m_background; }
+    SchemeHistory& history() const { return *m_history; }
+    RecentSchemes& recentSchemes() const { return *m_recent; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -87,6 +91,8 @@ private:
     void connectNavigation();
     void connectScheme();
     void createHelpers();
+    void createSchemeHistory();
+    void openRecentScheme(const QString& path);
 
     // Colours dropped or pasted on swatches, and what follows.
     void DragDrop(TColorShape* target, TColorShape* source);
@@ -123,6 +129,8 @@ private:
     TrayMode* m_tray = nullptr;
     ModuleBackground* m_background = nullptr;
     FunctionKeys* m_keys = nullptr;
+    SchemeHistory* m_history = nullptr;
+    RecentSchemes* m_recent = nullptr;
 };
 
 } // namespace Tintara

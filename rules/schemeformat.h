@@ -16,6 +16,7 @@ struct SchemeSlots {
     std::array<TColor, 16> colors{};
     std::array<int, 16> used{};
     std::array<QString, 16> infos;
+    bool operator==(const SchemeSlots&) const = default;
 };
 
 // Missing or unparsable values read as colour 0, flag 0 and an empty text.

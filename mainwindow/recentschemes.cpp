@@ -1,0 +1,81 @@
+#include "mainwindow/recentschemes.h"
+
+#include "platform/inifile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace Tintara {
+
+namespace {
+
+const QString section = QStringLiteral("Zuletzt geoeffnet");
+
+QString key(int n)
+{
+    return QStringLiteral("Datei%1").arg(n);
+}
+
+} // namespace
+
+RecentSchemes::RecentSchemes(QMenu* parentMenu)
+    : QObject(parentMenu), m_menu(parentMenu->addMenu(QStringLiteral("Zuletzt geöffnet")))
+{
+    m_menu->setObjectName(QStringLiteral("mmZuletztGeoeffnet"));
+    connect(m_menu, &QMenu::aboutToShow, this, &RecentSchemes::fillMenu); // files come and go meanwhile
+    fillMenu();
+}
+
+void RecentSchemes::add(const QString& path)
+{
+    const QString file = QFileInfo(path).absoluteFilePath();
+    m_files.removeAll(file);
+    m_files.prepend(file);
+    while (m_files.size() > maximum)
+        m_files.removeLast();
+    fillMenu();
+}
+
+void RecentSchemes::clear()
+{
+    m_files.clear();
+    fillMenu();
+}
+
+void RecentSchemes::readFrom(const IniFile& ini)
+{
+    m_files.clear();
+    for (int n = 1; n <= maximum; ++n) {
+        const QString file = ini.readString(section, key(n), QString());
+        if (!file.isEmpty() && !m_files.contains(file))
+            m_files << file;
+    }
+    fillMenu();
+}
+
+void RecentSchemes::writeTo(IniFile& ini) const
+{
+    ini.eraseSection(section);
+    for (int n = 1; n <= m_files.size(); ++n)
+        ini.writeString(section, key(n), m_files[n - 1]);
+}
+
+// A file that is gone stays listed, greyed out: it may be on a drive that comes back.
+void RecentSchemes::fillMenu()
+{
+    m_menu->clear();
+    for (int n = 1; n <= m_files.size(); ++n) {
+        const QString file = m_files[n - 1];
+        QAction* entry = m_menu->addAction(QStringLiteral("&%1 %2").arg(n).arg(QDir::toNativeSeparators(file)),
+                                           this, [this, file] { Q_EMIT openRequested(file); });
+        entry->setEnabled(QFileInfo::exists(file));
+    }
+    if (!m_files.isEmpty())
+        m_menu->addSeparator();
+    QAction* clearList = m_menu->addAction(QStringLiteral("Liste leeren"), this, &RecentSchemes::clear);
+    clearList->setObjectName(QStringLiteral("mmListeLeeren"));
+    clearList->setEnabled(!m_files.isEmpty());
+}
+
+} // namespace Tintara

@@ -1,0 +1,192 @@
+#include "mainwindow/schemehistory.h"
+
+#include "color/notation.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QMenu>
+#include <QTimer>
+#include <QUndoStack>
+#include <QWidget>
+
+namespace Tintara {
+
+namespace {
+
+// Pushing a step that already happened: its first redo has nothing to do.
+class Step : public QUndoCommand
+{
+public:
+    explicit Step(const QString& text) { setText(text); }
+    void redo() final
+    {
+        if (!std::exchange(m_firstRedo, false))
+            apply(false);
+    }
+    void undo() final { apply(true); }
+
+protected:
+    virtual void apply(bool before) = 0;
+
+private:
+    bool m_firstRedo = true;
+};
+
+class SchemeStep : public Step
+{
+public:
+    SchemeStep(const QString& text, SchemeSlots before, SchemeSlots after, std::function<void(const SchemeSlots&)> restore)
+        : Step(text), m_before(std::move(before)), m_after(std::move(after)), m_restore(std::move(restore)) {}
+
+private:
+    void apply(bool before) override { m_restore(before ? m_before : m_after); }
+
+    SchemeSlots m_before, m_after;
+    std::function<void(const SchemeSlots&)> m_restore;
+};
+
+QString activeColorText(TColor color)
+{
+    return QStringLiteral("Aktive Farbe %1").arg(QString::fromStdString(ColorNotation(color, NotationHtml)));
+}
+
+class ActiveColorStep : public Step
+{
+public:
+    ActiveColorStep(TColor before, TColor after, const QObject* source, bool continues,
+                    std::function<void(TColor)> restore)
+        : Step(activeColorText(after)), m_before(before), m_after(after), m_source(source), m_continues(continues)
+        , m_restore(std::move(restore)) {}
+
+    int id() const override { return 1; }
+    // The next change from the same control, while it is still held, joins this step.
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* next = static_cast<const ActiveColorStep*>(other);
+        if (!next->m_continues || !m_source || next->m_source != m_source)
+            return false;
+        m_after = next->m_after;
+        setText(activeColorText(m_after));
+        setObsolete(m_after == m_before);
+        return true;
+    }
+
+private:
+    void apply(bool before) override { m_restore(before ? m_before : m_after); }
+
+    TColor m_before, m_after;
+    const QObject* m_source;
+    bool m_continues;
+    std::function<void(TColor)> m_restore;
+};
+
+} // namespace
+
+SchemeHistory::SchemeHistory(Access access, QObject* parent)
+    : QObject(parent), m_access(std::move(access)), m_stack(new QUndoStack(this))
+{
+    m_active = m_access.activeColor();
+}
+
+SchemeHistory::~SchemeHistory() = default;
+
+void SchemeHistory::record(const QString& text, const std::function<void()>& change)
+{
+    takeActiveColorStep();
+    const SchemeSlots before = m_access.scheme();
+    change();
+    SchemeSlots after = m_access.scheme();
+    if (after != before && !m_applying)
+        m_stack->push(new SchemeStep(text, before, std::move(after), [this](const SchemeSlots& scheme) {
+            applying([&] { m_access.restoreScheme(scheme); });
+        }));
+}
+
+// A command may move the colour several times before it is done; the step waits for the end.
+void SchemeHistory::activeColorChanged()
+{
+    if (m_applying || std::exchange(m_pending, true))
+        return;
+    QTimer::singleShot(0, this, &SchemeHistory::takeActiveColorStep);
+}
+
+void SchemeHistory::takeActiveColorStep()
+{
+    if (!std::exchange(m_pending, false))
+        return;
+    const TColor now = m_access.activeColor();
+    if (now == m_active)
+        return;
+    const TColor before = std::exchange(m_active, now);
+    m_stack->push(new ActiveColorStep(before, now, m_access.changeSource(), !std::exchange(m_stepEnded, false),
+                                      [this](TColor color) { applying([&] { m_access.restoreActiveColor(color); }); }));
+}
+
+void SchemeHistory::applying(const std::function<void()>& restore)
+{
+    m_applying = true;
+    restore();
+    m_applying = false;
+    m_active = m_access.activeColor();
+    m_pending = false;
+    m_stepEnded = true;
+}
+
+void SchemeHistory::endStepsOn(const QList<QWidget*>& controls)
+{
+    for (QWidget* control : controls)
+        control->installEventFilter(this);
+}
+
+bool SchemeHistory::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::FocusOut) {
+        takeActiveColorStep();
+        m_stepEnded = true;
+    }
+    return false;
+}
+
+void SchemeHistory::clear()
+{
+    m_stack->clear();
+    m_active = m_access.activeColor();
+    m_pending = false;
+    m_stepEnded = true;
+}
+
+void SchemeHistory::undo()
+{
+    takeActiveColorStep();
+    m_stack->undo();
+}
+
+void SchemeHistory::redo()
+{
+    takeActiveColorStep();
+    m_stack->redo();
+}
+
+void SchemeHistory::addActionsTo(QMenu* menu)
+{
+    menu->addSeparator();
+    QAction* undo = menu->addAction(QStringLiteral("Rückgängig"), this, &SchemeHistory::undo);
+    undo->setObjectName(QStringLiteral("mmRueckgaengig"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = menu->addAction(QStringLiteral("Wiederherstellen"), this, &SchemeHistory::redo);
+    redo->setObjectName(QStringLiteral("mmWiederherstellen"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    const auto update = [this, undo, redo] {
+        undo->setEnabled(m_stack->canUndo());
+        undo->setText(m_stack->canUndo() ? QStringLiteral("Rückgängig: %1").arg(m_stack->undoText())
+                                         : QStringLiteral("Rückgängig"));
+        redo->setEnabled(m_stack->canRedo());
+        redo->setText(m_stack->canRedo() ? QStringLiteral("Wiederherstellen: %1").arg(m_stack->redoText())
+                                         : QStringLiteral("Wiederherstellen"));
+    };
+    connect(m_stack, &QUndoStack::indexChanged, this, update);
+    connect(m_stack, &QUndoStack::undoTextChanged, this, update); // a merged step renames itself
+    update();
+}
+
+} // namespace Tintara

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "rules/schemeformat.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QUndoStack;
+class QWidget;
+
+namespace Tintara {
+
+// Undo and redo of what the user does to the scheme and to the active colour. A scheme step keeps
+// the whole scheme before and after; an active-colour step the two colours. The changes of one
+// command come as one step, and so does a drag of one bar or the typing in one field, up to the
+// release of the mouse or the leaving of the control.
+class SchemeHistory : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Access {
+        std::function<SchemeSlots()> scheme;
+        std::function<void(const SchemeSlots&)> restoreScheme;
+        std::function<TColor()> activeColor;
+        std::function<void(TColor)> restoreActiveColor;
+        // The editor control a change came from, or none for a change made in one go.
+        std::function<const QObject*()> changeSource;
+    };
+    SchemeHistory(Access access, QObject* parent);
+    ~SchemeHistory() override;
+
+    // Runs `change`; where it changed the scheme, that is one step named `text`.
+    void record(const QString& text, const std::function<void()>& change);
+    // The active colour changed; the step is taken once the change is complete.
+    void activeColorChanged();
+    // A bar drag or the typing in a field ends when these controls let go of the mouse or the focus.
+    void endStepsOn(const QList<QWidget*>& controls);
+    // A new beginning: nothing to undo, nothing to redo.
+    void clear();
+
+    // "Rückgängig" and "Wiederherstellen", appended to `menu` with their keys.
+    void addActionsTo(QMenu* menu);
+    const QUndoStack& stack() const { return *m_stack; }
+    void undo();
+    void redo();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void takeActiveColorStep();
+    void applying(const std::function<void()>& restore);
+
+    Access m_access;
+    QUndoStack* m_stack;
+    TColor m_active = 0;
+    bool m_pending = false;
+    bool m_stepEnded = true;
+    bool m_applying = false;
+};
+
+} // namespace Tintara

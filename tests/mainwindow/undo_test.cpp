@@ -1,0 +1,236 @@
+#include "mainwindow/recentschemes.h"
+#include "mainwindow/schemehistory.h"
+#include "platform/inifile.h"
+#include "support/files.h"
+#include "windowfixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+using namespace Tintara;
+using Tintara::Testing::readFile;
+using Tintara::Testing::WindowTest;
+using Tintara::Testing::writeFile;
+
+namespace {
+
+class UndoTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        window->scheme().setSlot(3, RGB(30, 30, 30), 1);
+        window->scheme().setSlot(4, RGB(40, 40, 40), 1);
+        window->scheme().setSlotInfo(4, "Rahmen");
+        window->history().clear();
+        writeFile(folder.filePath("blau.tsf"), "[Palette]\r\nFarbe1=16711680\r\nFarbeGes1=1\r\n[Hints]\r\nFeld1=Blau\r\n");
+    }
+    QAction* action(const char* name) const { return control<QAction>(name); }
+    void ctrl(Qt::Key key) { QTest::keyClick(window.get(), key, Qt::ControlModifier); }
+
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+TEST_F(UndoTest, EveryChangeToTheSchemeIsUndoneAndRedoneExactlyWithItsFollowUps)
+{
+    const struct {
+        const char* caption;
+        std::function<void()> change;
+    } changes[] = {
+        {"Farbe in Feld 3", [&] { drag(swatch("Vorschlag1"), swatch("Palette3")); }},
+        {"Feld 4 geleert", [&] { drag(swatch("Palette4"), control("Image1")); }},
+        {"Farben des Farbfinders übernommen",
+         [&] { desktop.messages.answers = {true}; action("mmUebernehmen")->trigger(); }},
+        {"Neues Farbschema", [&] { desktop.messages.answers = {true}; action("mmNeu")->trigger(); }},
+        {"Farbschema laden",
+         [&] { desktop.fileDialogs.results = {folder.filePath("blau.tsf")}; action("mmLaden")->trigger(); }},
+        {"Farbinformationen", [&] { window->setInfoTexts({"Text", "", "Titel"}); }},
+        {"Farbe in Feld 7", [&] {
+             action("mmKonverter")->trigger();
+             swatch("PFA1")->setColor(RGB(7, 7, 7));
+             drag(swatch("PFA1"), swatch("Palette7"));
+         }},
+    };
+    const QSignalSpy followUps(&window->events(), &PageEvents::schemeChanged);
+    for (const auto& c : changes) {
+        const SchemeSlots before = window->schemeSlots();
+        c.change();
+        const SchemeSlots after = window->schemeSlots();
+        ASSERT_NE(after, before) << c.caption;
+        EXPECT_EQ(action("mmRueckgaengig")->text(), QString("Rückgängig: ") + c.caption);
+        const qsizetype seen = followUps.count();
+
+        ctrl(Qt::Key_Z);
+        EXPECT_EQ(window->schemeSlots(), before) << c.caption;
+        EXPECT_EQ(action("mmWiederherstellen")->text(), QString("Wiederherstellen: ") + c.caption);
+        ctrl(Qt::Key_Y);
+        EXPECT_EQ(window->schemeSlots(), after) << c.caption;
+        EXPECT_EQ(followUps.count(), seen + 2) << "pages follow undo and redo: " << c.caption;
+        for (int n = 1; n <= 16; ++n)
+            EXPECT_EQ(swatch(QString("Palette%1").arg(n))->dragMode() == TColorShape::DragMode::Automatic,
+                      after.used[n - 1] == 1) << c.caption << n;
+    }
+    // Ctrl+Shift+Z redoes as well; back to the start, nothing is left to undo.
+    const SchemeSlots last = window->schemeSlots();
+    ctrl(Qt::Key_Z);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window->schemeSlots(), last);
+    while (action("mmRueckgaengig")->isEnabled())
+        ctrl(Qt::Key_Z);
+    EXPECT_EQ(window->history().stack().index(), 0);
+    EXPECT_EQ(action("mmRueckgaengig")->text(), "Rückgängig");
+}
+
+TEST_F(UndoTest, ActiveColourChangesInOneGoAndABarDragAreOneStepEach)
+{
+    QTest::keyClick(window.get(), Qt::Key_F2); // the RGB bars
+    window->setActiveColor(RGB(1, 1, 1));
+    window->history().clear();
+    drag(swatch("Palette3"), swatch("Farbanzeige")); // a drop
+    QCoreApplication::processEvents();
+    desktop.colorDialog.result = RGB(2, 2, 2);
+    action("mmFarbauswahl")->trigger(); // the dialog
+    QCoreApplication::processEvents();
+    // A drag of the red bar: several moves, one release.
+    auto* red = control<QScrollBar>("sbRot");
+    red->setFocus();
+    for (const int value : {10, 20, 30}) {
+        red->setValue(value);
+        QCoreApplication::processEvents();
+    }
+    QTest::mouseRelease(red, Qt::LeftButton);
+    red->setValue(40); // a second drag of the same bar is a step of its own
+    QTest::mouseRelease(red, Qt::LeftButton);
+    EXPECT_EQ(action("mmRueckgaengig")->text(), "Rückgängig: Aktive Farbe #280202");
+
+    const TColor expected[] = {RGB(30, 2, 2), RGB(2, 2, 2), RGB(30, 30, 30), RGB(1, 1, 1)};
+    for (const TColor colour : expected) {
+        action("mmRueckgaengig")->trigger();
+        EXPECT_EQ(window->activeColor(), colour);
+        EXPECT_EQ(control<QLineEdit>("edHTML")->text(), QString::fromStdString(ColorNotation(colour, NotationHtml)));
+    }
+    EXPECT_FALSE(action("mmRueckgaengig")->isEnabled());
+    action("mmWiederherstellen")->trigger();
+    EXPECT_EQ(window->activeColor(), RGB(30, 30, 30));
+    EXPECT_EQ(window->schemeSlots().colors[2], RGB(30, 30, 30)) << "colour steps leave the scheme alone";
+}
+
+TEST_F(UndoTest, CleanAfterStartAndUndoAfterALoadGivesBackTheSchemeBefore)
+{
+    start({QString(), {folder.filePath("blau.tsf")}});
+    EXPECT_EQ(window->history().stack().count(), 0);
+    EXPECT_FALSE(action("mmRueckgaengig")->isEnabled());
+    EXPECT_FALSE(action("mmWiederherstellen")->isEnabled());
+
+    const SchemeSlots blue = window->schemeSlots();
+    writeFile(folder.filePath("rot.tsf"), "[Palette]\r\nFarbe2=255\r\nFarbeGes2=1\r\n");
+    desktop.fileDialogs.results = {folder.filePath("rot.tsf")};
+    action("mmLaden")->trigger();
+    ASSERT_NE(window->schemeSlots(), blue);
+    ctrl(Qt::Key_Z);
+    EXPECT_EQ(window->schemeSlots(), blue);
+}
+
+TEST_F(UndoTest, CtrlZInAnEditFieldUndoesTheTypingNotTheScheme)
+{
+    drag(swatch("Vorschlag1"), swatch("Palette3"));
+    const SchemeSlots changed = window->schemeSlots();
+    auto* html = control<QLineEdit>("edHTML");
+    html->setFocus();
+    html->setText("#1");
+    QTest::keyClicks(html, "2");
+    QTest::keyClick(html, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(html->text(), "#1");
+    EXPECT_EQ(window->schemeSlots(), changed);
+}
+
+TEST_F(UndoTest, TheUsualKeysReachTheSchemeCommandsAndTheFunctionKeysStay)
+{
+    control<QCheckBox>("cbOpt_17")->setChecked(false); // the quit command asks
+    const SchemeSlots before = window->schemeSlots();
+    ctrl(Qt::Key_N);
+    EXPECT_EQ(desktop.messages.questions.size(), 1);
+    ctrl(Qt::Key_Q);
+    EXPECT_EQ(desktop.messages.questions.size(), 2);
+    EXPECT_TRUE(window->isVisible()) << "No to the question keeps the program";
+    EXPECT_EQ(window->schemeSlots(), before) << "No to the question keeps the scheme";
+    ctrl(Qt::Key_O);
+    ctrl(Qt::Key_S);
+    ASSERT_EQ(desktop.fileDialogs.shown.size(), 2u);
+    EXPECT_EQ(desktop.fileDialogs.shown[0].kind, FileDialogKind::Open);
+    EXPECT_EQ(desktop.fileDialogs.shown[1].kind, FileDialogKind::Save);
+    ctrl(Qt::Key_E);
+    EXPECT_EQ(visiblePage(), "Z_Export");
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    EXPECT_EQ(visiblePage(), "Z_Vorschlag");
+}
+
+TEST_F(UndoTest, RecentSchemesNewestFirstAtMostEightMissingGreyedAndAListToClear)
+{
+    for (int n = 1; n <= 9; ++n)
+        writeFile(folder.filePath(QString("s%1.tsf").arg(n)), "[Palette]\r\nFarbe1=1\r\nFarbeGes1=1\r\n");
+    for (int n = 1; n <= 8; ++n) {
+        desktop.fileDialogs.results = {folder.filePath(QString("s%1.tsf").arg(n))};
+        action("mmLaden")->trigger();
+    }
+    desktop.fileDialogs.results = {folder.filePath("s9.tsf")};
+    action("mmSpeichern")->trigger(); // saved counts too
+    desktop.fileDialogs.results = {folder.filePath("s5.tsf")};
+    action("mmLaden")->trigger(); // again: to the front, not twice
+    QFile::remove(folder.filePath("s2.tsf"));
+
+    QMenu* recent = window->recentSchemes().menu();
+    emit recent->aboutToShow();
+    QStringList entries;
+    for (QAction* entry : recent->actions()) {
+        if (!entry->isSeparator())
+            entries << entry->text().section(' ', 1) + (entry->isEnabled() ? "" : " (grau)");
+    }
+    const auto file = [&](int n) { return QDir::toNativeSeparators(folder.filePath(QString("s%1.tsf").arg(n))); };
+    EXPECT_EQ(entries, (QStringList{file(5), file(9), file(8), file(7), file(6), file(4), file(3),
+                                    file(2) + " (grau)", "leeren"}));
+
+    window->scheme().setSlot(1, RGB(9, 9, 9), 1);
+    recent->actions().constFirst()->trigger(); // s5 again, an undoable load
+    EXPECT_EQ(window->schemeSlots().colors[0], TColor(1));
+    ctrl(Qt::Key_Z);
+    EXPECT_EQ(window->schemeSlots().colors[0], RGB(9, 9, 9));
+
+    control<QAction>("mmListeLeeren")->trigger();
+    EXPECT_TRUE(window->recentSchemes().files().isEmpty());
+}
+
+// The list is a section of its own at the end; the configuration before it stays byte for byte.
+TEST_F(UndoTest, TheRecentListLeavesEverySpecifiedSectionOfTheConfigurationAsItWas)
+{
+    const QString ini = folder.filePath("tintara.ini");
+    start({ini, {}});
+    window->close();
+    const QByteArray without = readFile(ini);
+    ASSERT_FALSE(without.isEmpty());
+    EXPECT_FALSE(without.contains("Zuletzt"));
+
+    start({ini, {}});
+    for (int n = 1; n <= 8; ++n)
+        window->recentSchemes().add(folder.filePath(QString("s%1.tsf").arg(n)));
+    window->close();
+    const QByteArray with = readFile(ini);
+    QByteArray section = "[Zuletzt geoeffnet]\r\n";
+    for (int n = 1; n <= 8; ++n)
+        section += QString("Datei%1=%2\r\n").arg(n).arg(folder.filePath(QString("s%1.tsf").arg(9 - n))).toUtf8();
+    EXPECT_EQ(with, without + section);
+
+    start({ini, {}});
+    EXPECT_EQ(window->recentSchemes().files().size(), 8);
+    window->recentSchemes().clear();
+    window->close();
+    EXPECT_EQ(readFile(ini), without);
+}
