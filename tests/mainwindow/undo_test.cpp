@@ -109,9 +109,13 @@ TEST_F(UndoTest, ActiveColourChangesInOneGoAndABarDragAreOneStepEach)
     QTest::mouseRelease(red, Qt::LeftButton);
     red->setValue(40); // a second drag of the same bar is a step of its own
     QTest::mouseRelease(red, Qt::LeftButton);
-    EXPECT_EQ(action("mmRueckgaengig")->text(), "Rückgängig: Aktive Farbe #280202");
+    desktop.messages.answers = {true};
+    desktop.random.values = {30, 20, 10}; // blue, green, red
+    action("mmZufallsfarbe")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(action("mmRueckgaengig")->text(), "Rückgängig: Aktive Farbe #0A141E");
 
-    const TColor expected[] = {RGB(30, 2, 2), RGB(2, 2, 2), RGB(30, 30, 30), RGB(1, 1, 1)};
+    const TColor expected[] = {RGB(40, 2, 2), RGB(30, 2, 2), RGB(2, 2, 2), RGB(30, 30, 30), RGB(1, 1, 1)};
     for (const TColor colour : expected) {
         action("mmRueckgaengig")->trigger();
         EXPECT_EQ(window->activeColor(), colour);
@@ -121,6 +125,25 @@ TEST_F(UndoTest, ActiveColourChangesInOneGoAndABarDragAreOneStepEach)
     action("mmWiederherstellen")->trigger();
     EXPECT_EQ(window->activeColor(), RGB(30, 30, 30));
     EXPECT_EQ(window->schemeSlots().colors[2], RGB(30, 30, 30)) << "colour steps leave the scheme alone";
+}
+
+// Picking moves the three bars one after another; it is still one step.
+TEST_F(UndoTest, APickFromTheScreenIsOneStep)
+{
+    desktop.screen.image = QImage(800, 600, QImage::Format_RGB32);
+    desktop.screen.image.fill(qRgb(200, 100, 50));
+    QTest::keyClick(window.get(), Qt::Key_F4);
+    const TColor before = window->activeColor();
+    QTest::mousePress(control("Zoom"), Qt::LeftButton);
+    QMouseEvent move(QEvent::MouseMove, window->mapFromGlobal(QPoint(5, 5)), QPoint(5, 5), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.get(), &move);
+    QTest::mouseRelease(window.get(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window->activeColor(), RGB(200, 100, 50));
+    ctrl(Qt::Key_Z);
+    EXPECT_EQ(window->activeColor(), before);
+    EXPECT_FALSE(action("mmRueckgaengig")->isEnabled());
 }
 
 TEST_F(UndoTest, CleanAfterStartAndUndoAfterALoadGivesBackTheSchemeBefore)
