@@ -5,7 +5,7 @@
 
 printf '[Palette]\r\nFarbe1=1866728\r\nFarbeGes1=1\r\nFarbe3=14039866\r\nFarbeGes3=1\r\n[Hints]\r\nFeld1=Hintergrund Creme\r\n' \
     > "$WORK/farben.tsf"
-headless() { env -u DISPLAY -u WAYLAND_DISPLAY "$WORK/tintara" "$@"; }
+headless() { env -u DISPLAY "$WORK/tintara" "$@"; }
 
 headless --export css "$WORK/farben.tsf" > "$WORK/stil.css" || fail "the style sheet export failed"
 grep -q '^.HintergrundCreme { color: #E87B1C; }$' "$WORK/stil.css" || fail "the style sheet lacks slot 1"

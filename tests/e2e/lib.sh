@@ -4,6 +4,9 @@
 set -eu
 
 BUILD_DIR=$1
+# The program under Xvfb is an X11 program, whatever desktop the tests are started from.
+unset WAYLAND_DISPLAY XDG_SESSION_TYPE
+export QT_QPA_PLATFORM=xcb
 HERE=$(cd "$(dirname "$0")" && pwd)
 WORK=$(mktemp -d)
 trap 'kill "$PID" 2>/dev/null || true; rm -rf "$WORK"' EXIT
