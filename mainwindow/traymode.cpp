@@ -5,6 +5,7 @@
 #include "pages/pagehost.h"
 #include "platform/systemcolors.h"
 
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPainter>
@@ -49,7 +50,8 @@ void TrayMode::InTrayMinimieren()
     const SchemeSlots scheme = m_host.schemeSlots();
     const QList<QAction*> items = m_puTray->actions();
     for (int n = 1; n <= 16; ++n) {
-        QPixmap square(10, 10);
+        QPixmap square(QSize(10, 10) * qApp->devicePixelRatio()); // sharp on a high-density screen
+        square.setDevicePixelRatio(qApp->devicePixelRatio());
         QPainter painter(&square);
         painter.fillRect(square.rect(), toQColor(scheme.colors[n - 1]));
         painter.setPen(Qt::black);
