@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QIODevice>
 
+#include <algorithm>
 #include <optional>
 
 namespace Tintara {
@@ -76,7 +77,7 @@ struct Failure {
 class Exporter
 {
 public:
-    Exporter(QIODevice& out) : m_out(out) {}
+    explicit Exporter(QIODevice& out) : m_out(out) {}
     std::optional<Failure> run(const QCommandLineParser& parser);
 
 private:

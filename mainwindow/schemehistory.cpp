@@ -9,6 +9,8 @@
 #include <QUndoStack>
 #include <QWidget>
 
+#include <utility>
+
 namespace Tintara {
 
 namespace {
