@@ -15,7 +15,12 @@ PID=""
 TIMEOUT=${E2E_TIMEOUT:-60} # seconds any one condition may take
 SCALE=${QT_SCALE_FACTOR:-1} # device pixels per layout pixel; whole numbers only
 
-fail() { echo "FAILED: $*" >&2; exit 1; }
+# The program's own output goes with the failure: a crash or a missing display shows there.
+fail() {
+    echo "FAILED: $*" >&2
+    [ ! -s "$WORK/stdout.log" ] || { echo "--- the program's output:" >&2; tail -n 20 "$WORK/stdout.log" >&2; }
+    exit 1
+}
 
 # Retries a check until it holds; after $TIMEOUT seconds the journey fails with `what`.
 wait_for() {
