@@ -1,3 +1,4 @@
+#include "color/colortext.h"
 #include "color/hsv.h"
 #include "color/notation.h"
 
@@ -34,3 +35,17 @@ static void NotationsOfOneColour(benchmark::State& state)
     }
 }
 BENCHMARK(NotationsOfOneColour);
+
+// Every one of the 16.7 million colours through each copied notation and back; the counter
+// "wrong" must stay 0 (the test suite checks every 7th colour).
+static void EveryNotationReadsBackForAllColours(benchmark::State& state)
+{
+    const int notation = static_cast<int>(state.range(0));
+    long wrong = 0;
+    for (auto _ : state) {
+        for (TColor c = 0; c <= 0xFFFFFF; ++c)
+            wrong += colorFromText(ColorNotation(c, notation)) != c;
+    }
+    state.counters["wrong"] = static_cast<double>(wrong);
+}
+BENCHMARK(EveryNotationReadsBackForAllColours)->DenseRange(0, NotationCount - 1)->Unit(benchmark::kSecond)->Iterations(1);

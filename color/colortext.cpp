@@ -1,6 +1,8 @@
 #include "color/colortext.h"
 
+#include "color/cssnames.h"
 #include "color/notation.h"
+#include "color/oklab.h"
 
 #include <algorithm>
 #include <cctype>
@@ -45,9 +47,11 @@ std::optional<unsigned> hexValue(std::string_view digits, std::size_t minimum, s
     return value;
 }
 
-// #rgb and #rrggbb, or six digits alone.
+// #rgb, #rgba, #rrggbb and #rrggbbaa (the alpha is dropped), or six digits alone.
 std::optional<TColor> htmlColor(std::string_view digits)
 {
+    if (digits.size() == 4 || digits.size() == 8)
+        digits.remove_suffix(digits.size() / 4);
     const auto value = hexValue(digits, 3, 6);
     if (!value || (digits.size() != 3 && digits.size() != 6))
         return std::nullopt;
@@ -56,6 +60,11 @@ std::optional<TColor> htmlColor(std::string_view digits)
         return RGB(doubled(8), doubled(4), doubled(0));
     }
     return RGB(static_cast<int>(*value >> 16), static_cast<int>((*value >> 8) & 0xFF), static_cast<int>(*value & 0xFF));
+}
+
+bool allHexDigits(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isxdigit(c) != 0; });
 }
 
 // $00bbggrr, 0xbbggrr and &Hbbggrr hold the colour as stored.
@@ -72,12 +81,13 @@ struct Number {
     bool percent;
 };
 
-std::optional<Number> number(std::string_view text, std::string_view unit = {})
+// A number, a percentage, or "none", which CSS Color 4 reads as zero.
+std::optional<Number> number(std::string_view text)
 {
     Number n{0, false};
-    if (!unit.empty() && text.ends_with(unit))
-        text.remove_suffix(unit.size());
-    else if (text.ends_with('%')) {
+    if (text == "none")
+        return n;
+    if (text.ends_with('%')) {
         n.percent = true;
         text.remove_suffix(1);
     }
@@ -129,12 +139,23 @@ std::optional<TColor> cssRgb(const std::vector<std::string_view>& parts)
     return RGB(values[0], values[1], values[2]);
 }
 
+// A hue in degrees 0 to 360, written as a plain number or with a CSS angle unit.
 std::optional<double> hueDegrees(std::string_view text)
 {
-    const auto hue = number(text, "deg");
+    static constexpr std::pair<std::string_view, double> units[] = {
+        {"deg", 1}, {"grad", 0.9}, {"rad", 180 / std::numbers::pi}, {"turn", 360}};
+    double scale = 1;
+    for (const auto& [unit, degrees] : units) {
+        if (text.ends_with(unit)) {
+            text.remove_suffix(unit.size());
+            scale = degrees;
+            break;
+        }
+    }
+    const auto hue = number(text);
     if (!hue || hue->percent)
         return std::nullopt;
-    return std::fmod(std::fmod(hue->value, 360) + 360, 360);
+    return std::fmod(std::fmod(hue->value * scale, 360) + 360, 360);
 }
 
 std::optional<TColor> cssHsl(const std::vector<std::string_view>& parts)
@@ -153,13 +174,6 @@ std::optional<TColor> cssHsl(const std::vector<std::string_view>& parts)
     return RGB(channel(f(0)), channel(f(8)), channel(f(4)));
 }
 
-double encodedChannel(double linear)
-{
-    linear = std::clamp(linear, 0.0, 1.0);
-    return 255 * (linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1 / 2.4) - 0.055);
-}
-
-// Björn Ottosson's OKLab back to linear sRGB.
 std::optional<TColor> cssOklch(const std::vector<std::string_view>& parts)
 {
     const auto lightness = number(parts[0]), chroma = number(parts[1]);
@@ -168,31 +182,32 @@ std::optional<TColor> cssOklch(const std::vector<std::string_view>& parts)
         return std::nullopt;
     const double L = lightness->percent ? lightness->value / 100 : lightness->value;
     const double C = std::max(0.0, chroma->percent ? chroma->value * 0.004 : chroma->value);
-    const double a = C * std::cos(*hue * std::numbers::pi / 180), b = C * std::sin(*hue * std::numbers::pi / 180);
-    const double l = std::pow(L + 0.3963377774 * a + 0.2158037573 * b, 3);
-    const double m = std::pow(L - 0.1055613458 * a - 0.0638541728 * b, 3);
-    const double s = std::pow(L - 0.0894841775 * a - 1.2914855480 * b, 3);
-    return RGB(channel(encodedChannel(4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s)),
-               channel(encodedChannel(-1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s)),
-               channel(encodedChannel(-0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s)));
+    return clippedColor(linearFromOklab(oklabFromOklch({L, C, *hue})));
 }
 
-// "r,g,b" and "r;g;b", whole numbers 0 to 255.
+// "r,g,b" and "r;g;b", whole numbers 0 to 255; "c;m;y;k" is the CMYK notation, whose parts
+// add up to at most 255 per channel.
 std::optional<TColor> channelList(std::string_view text)
 {
     const char separator = text.find(';') != std::string_view::npos ? ';' : ',';
-    int values[3];
-    for (int i = 0; i < 3; ++i) {
+    const std::size_t count = static_cast<std::size_t>(std::count(text.begin(), text.end(), separator)) + 1;
+    if (count != 3 && (count != 4 || separator != ';'))
+        return std::nullopt;
+    int values[4] = {0, 0, 0, 0};
+    for (std::size_t i = 0; i < count; ++i) {
         const std::size_t end = std::min(text.find(separator), text.size());
-        if ((end == text.size()) != (i == 2))
-            return std::nullopt;
         const std::string_view part = trimmed(text.substr(0, end));
         const auto [last, error] = std::from_chars(part.data(), part.data() + part.size(), values[i]);
         if (part.empty() || error != std::errc() || last != part.data() + part.size() || values[i] < 0 || values[i] > 255)
             return std::nullopt;
         text.remove_prefix(std::min(end + 1, text.size()));
     }
-    return RGB(values[0], values[1], values[2]);
+    if (count == 3)
+        return RGB(values[0], values[1], values[2]);
+    const int key = values[3];
+    if (std::max({values[0], values[1], values[2]}) + key > 255)
+        return std::nullopt;
+    return RGB(255 - values[0] - key, 255 - values[1] - key, 255 - values[2] - key);
 }
 
 } // namespace
@@ -218,9 +233,16 @@ std::optional<TColor> colorFromText(std::string_view text)
     }
     if (t.starts_with("cl"))
         return namedColor(t);
-    if (t.size() == 6)
+    if (const auto named = cssNamedColor(t))
+        return named;
+    if (t.size() == 6 && allHexDigits(t))
         return htmlColor(t);
     return channelList(t);
+}
+
+bool namesTransparency(std::string_view text)
+{
+    return lowered(trimmed(text)) == "transparent";
 }
 
 } // namespace Tintara

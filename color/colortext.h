@@ -7,10 +7,14 @@
 
 namespace Tintara {
 
-// A colour written in any notation the program copies, or in a style sheet's functions:
-// #rgb, #rrggbb, rrggbb, "r,g,b", "r;g;b", $00bbggrr, clRed, 0xbbggrr, &Hbbggrr, rgb(), rgba(), hsl(),
-// hsla() and oklch(), in either case, with blanks around. An alpha part is ignored; colours
-// outside sRGB are clipped. None where the text is no colour.
+// A colour written in any notation the program copies, or as CSS Color 4 writes it:
+// #rgb, #rgba, #rrggbb, #rrggbbaa, rrggbb, "r,g,b", "r;g;b", CMYK "c;m;y;k", $00bbggrr, clRed,
+// 0xbbggrr, &Hbbggrr, rgb(), rgba(), hsl(), hsla(), oklch() (with "none" and the angle units deg,
+// grad, rad and turn) and the CSS named colours, in either case, with blanks around. An alpha part
+// is ignored; colours outside sRGB are clipped. None where the text is no colour.
 std::optional<TColor> colorFromText(std::string_view text);
+
+// "transparent" is a CSS colour keyword, but it names no colour to take.
+bool namesTransparency(std::string_view text);
 
 } // namespace Tintara

@@ -1,14 +1,15 @@
 #include "color/notation.h"
 
+#include "color/colortext.h"
+#include "color/decimal.h"
 #include "color/hsv.h"
-#include "color/wcag.h"
+#include "color/oklab.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <numbers>
 #include <string_view>
 
 namespace Tintara {
@@ -60,10 +61,17 @@ std::string joined(TColor c, char separator)
         + std::to_string(blueOf(c));
 }
 
-std::string printed(const char* format, double a, double b, double c)
+// The fewest decimals (`decimals`, or more where needed) that read back to `color`: the three
+// parts are written with the same rounding, and more digits only where a colour needs them.
+template <class Write>
+std::string readingBack(TColor color, Write write)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, format, a, b, c);
+    std::string text;
+    for (int extra = 0; extra <= 6; ++extra) {
+        text = write(extra);
+        if (colorFromText(text) == color)
+            break;
+    }
     return text;
 }
 
@@ -78,23 +86,31 @@ std::string cssHsl(TColor c)
         hue = max == r ? std::fmod((g - b) / d + 6, 6) : max == g ? (b - r) / d + 2 : (r - g) / d + 4;
         hue *= 60;
     }
-    return printed("hsl(%.0f %.0f%% %.0f%%)", std::fmod(std::round(hue), 360), saturation * 100, lightness * 100);
+    return readingBack(c, [&](int decimals) {
+        // Rounded alike, then each part as short as it reads: 51.0 is written 51.
+        const auto part = [decimals](double value) {
+            std::string text = decimalText(value, decimals);
+            if (text.find('.') != std::string::npos) {
+                text.erase(text.find_last_not_of('0') + 1);
+                if (text.back() == '.')
+                    text.pop_back();
+            }
+            return text;
+        };
+        const std::string h = part(hue);
+        return "hsl(" + (h == part(360) ? std::string("0") : h) + ' ' + part(saturation * 100) + "% "
+            + part(lightness * 100) + "%)";
+    });
 }
 
-// Björn Ottosson's OKLab, from linear sRGB.
 std::string cssOklch(TColor c)
 {
-    const double r = linearChannel(redOf(c)), g = linearChannel(greenOf(c)), b = linearChannel(blueOf(c));
-    const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
-    const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
-    const double s = std::cbrt(0.0883024619 * r + 0.2817188376 * g + 0.6299787005 * b);
-    const double lightness = 0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s;
-    const double a = 1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s;
-    const double bb = 0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s;
-    const double chroma = std::hypot(a, bb);
-    // A grey has no hue; its rounding noise would show as one.
-    const double hue = chroma < 0.0005 ? 0 : std::fmod(std::atan2(bb, a) * 180 / std::numbers::pi + 360, 360);
-    return printed("oklch(%.3f %.3f %.1f)", lightness, chroma < 0.0005 ? 0 : chroma, hue);
+    const Oklch lch = toOklch(c);
+    return readingBack(c, [&](int extra) {
+        const std::string hue = decimalText(lch.h, 1 + extra);
+        return "oklch(" + decimalText(lch.L, 3 + extra) + ' ' + decimalText(lch.C, 3 + extra) + ' '
+            + (hue == decimalText(360, 1 + extra) ? decimalText(0, 1 + extra) : hue) + ')';
+    });
 }
 
 } // namespace
@@ -134,7 +150,8 @@ std::string ColorNotation(TColor color, int notation)
     case NotationCmyk: return RGBnachCMYK(redOf(color), greenOf(color), blueOf(color));
     case NotationCssRgb: {
         const TColor rgb = ColorToRGB(color);
-        return printed("rgb(%.0f %.0f %.0f)", redOf(rgb), greenOf(rgb), blueOf(rgb));
+        return "rgb(" + std::to_string(redOf(rgb)) + ' ' + std::to_string(greenOf(rgb)) + ' '
+            + std::to_string(blueOf(rgb)) + ')';
     }
     case NotationCssHsl: return cssHsl(ColorToRGB(color));
     case NotationCssOklch: return cssOklch(ColorToRGB(color));

@@ -20,8 +20,9 @@ enum Notation : int {
     NotationVisualBasicNet,
     NotationCmyk,
     NotationCssRgb,   // rgb(232 115 28)
-    NotationCssHsl,   // hsl(26 82% 51%)
-    NotationCssOklch, // oklch(0.681 0.170 50.4): lightness and chroma to three decimals, hue to one
+    NotationCssHsl,   // hsl(26 82% 51%): whole numbers, decimals only where needed
+    NotationCssOklch, // oklch(0.681 0.170 50.4): lightness and chroma to three decimals, hue to one,
+                      // more only where a colour needs them to read back
     NotationCount
 };
 

@@ -1,5 +1,7 @@
 #include "color/wcag.h"
 
+#include "color/decimal.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -79,12 +81,8 @@ std::optional<TColor> nearestPassingShade(TColor text, TColor background, double
 std::string formatContrastRatio(double ratio)
 {
     // A hair above the cut absorbs the binary error of ratios like 21 that are exact in decimal.
-    const long hundredths = static_cast<long>(std::floor(ratio * 100 + 1e-9));
-    std::string text = std::to_string(hundredths / 100) + ',';
-    const long rest = hundredths % 100;
-    text += static_cast<char>('0' + rest / 10);
-    text += static_cast<char>('0' + rest % 10);
-    return text + ":1";
+    const double hundredths = std::floor(ratio * 100 + 1e-9);
+    return decimalCommaText(hundredths / 100, 2) + ":1";
 }
 
 } // namespace Tintara

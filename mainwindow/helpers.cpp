@@ -54,6 +54,10 @@ void TForm1::createHelpers()
     connect(drops, &ColorDrops::droppedOnMixer, &page<Z_Palette>(), &Z_Palette::mixIn);
     auto* paste = new HtmlFieldPaste(ui->edHTML, m_platform.clipboard, [this] { return activeColor(); }, this);
     connect(paste, &HtmlFieldPaste::colorPasted, this, &TForm1::setActiveColor);
+    connect(paste, &HtmlFieldPaste::transparencyRefused, this, [this] {
+        m_platform.messages.showMessage(QStringLiteral(
+            "„transparent“ ist durchsichtig und hat keine Farbe. Tintara Studio nimmt nur deckende Farben."));
+    });
     connect(m_menu, &ContextMenu::pastedIntoHtmlField, paste, &HtmlFieldPaste::paste);
 
     m_picker = new ScreenPicker(*this, ui->Zoom, ui->cbZoom, ui->Farbanzeige, m_platform.screen);

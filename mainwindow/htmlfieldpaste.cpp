@@ -30,6 +30,8 @@ void HtmlFieldPaste::paste(const QString& text)
         completed.replace(start, m_field->selectedText().size(), text);
         color = colorFromText(completed.toStdString());
     }
+    if (namesTransparency(text.toStdString()))
+        Q_EMIT transparencyRefused();
     take(color);
 }
 
@@ -61,7 +63,10 @@ bool HtmlFieldPaste::eventFilter(QObject*, QEvent* event)
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
         drop->acceptProposedAction();
-        take(colorFromMimeData(*drop->mimeData()));
+        const auto color = colorFromMimeData(*drop->mimeData());
+        if (!color && namesTransparency(drop->mimeData()->text().toStdString()))
+            Q_EMIT transparencyRefused();
+        take(color);
         return true;
     }
     default: return false;

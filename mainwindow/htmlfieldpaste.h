@@ -27,6 +27,8 @@ public:
 
 Q_SIGNALS:
     void colorPasted(TColor color);
+    // "transparent" is refused like any text that is no colour, but the user is told why.
+    void transparencyRefused();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,6 @@
 #include "pages/z_farbsehschwaeche.h"
 
+#include "color/decimal.h"
 #include "controls/tcolorshape.h"
 #include "pages/pagehost.h"
 #include "pages/z_testbild.h"
@@ -14,11 +15,6 @@ namespace Tintara {
 namespace {
 
 constexpr int pairRows = 5;
-
-QString decimal(double value)
-{
-    return QString::number(value, 'f', 1).replace(u'.', u',');
-}
 
 // Scaled in device pixels, so a high-density screen shows every one of them.
 QPixmap fitted(const QPixmap& picture, const QLabel* view)
@@ -114,7 +110,7 @@ void Z_Farbsehschwaeche::showPairs(const Matrix3& m)
         label->setText(QStringLiteral("Platz %1 und %2: Unterschied %3 normal, %4 mit der Farbsehschwäche")
                            .arg(pair.first)
                            .arg(pair.second)
-                           .arg(decimal(pair.normal), decimal(pair.seen)));
+                           .arg(QString::fromStdString(decimalCommaText(pair.normal, 1)), QString::fromStdString(decimalCommaText(pair.seen, 1))));
     }
     const int more = static_cast<int>(pairs.size()) - pairRows;
     ui->lbPaareHinweis->setText(pairs.empty() ? QStringLiteral("Keine verwechselbaren Paare mit dieser Farbsehschwäche.")

@@ -25,16 +25,21 @@ TEST(ColorNotation, EveryNotationOfOrange)
                                         "oklch(0.732 0.186 53.0)"}));
 }
 
+// Whole hsl() numbers and three oklch() decimals where they read back, more only where needed.
+// Each text was read back with culori 4 (formatHex after clampRgb) to the colour it stands for.
 TEST(ColorNotation, StyleSheetNotations)
 {
     const struct {
         TColor color;
         const char *rgb, *hsl, *oklch;
     } cases[] = {
-        {RGB(232, 115, 28), "rgb(232 115 28)", "hsl(26 82% 51%)", "oklch(0.681 0.170 50.4)"},
-        {RGB(0, 0, 255), "rgb(0 0 255)", "hsl(240 100% 50%)", "oklch(0.452 0.313 264.1)"},
+        {RGB(232, 115, 28), "rgb(232 115 28)", "hsl(25.6 81.6% 51%)", "oklch(0.6809 0.1696 50.36)"},
+        {RGB(0, 0, 255), "rgb(0 0 255)", "hsl(240 100% 50%)", "oklch(0.4520 0.3132 264.05)"},
         {RGB(128, 128, 128), "rgb(128 128 128)", "hsl(0 0% 50%)", "oklch(0.600 0.000 0.0)"},
         {clWhite, "rgb(255 255 255)", "hsl(0 0% 100%)", "oklch(1.000 0.000 0.0)"},
+        {RGB(0x16, 0xA3, 0x4A), "rgb(22 163 74)", "hsl(142.1 76.2% 36.3%)", "oklch(0.627 0.170 149.2)"},
+        {RGB(0xE8, 0x03, 0x6D), "rgb(232 3 109)", "hsl(332.2 97.4% 46.1%)", "oklch(0.5995 0.2400 4.89)"},
+        {RGB(0x2A, 0, 0), "rgb(42 0 0)", "hsl(0 100% 8.2%)", "oklch(0.179 0.073 29.2)"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ColorNotation(c.color, NotationCssRgb), c.rgb);

@@ -114,6 +114,9 @@ TEST_F(ColorExchangeTest, ColourTextPastedOrDroppedIntoTheHtmlFieldBecomesTheAct
         {"hsl(240 100% 50%)", RGB(0, 0, 255)},
         {"oklch(1 0 0)", clWhite},
         {"Hallo", clWhite}, // no colour: the field shows the active colour again
+        {"12,0,0", RGB(12, 0, 0)}, // six characters of the program's own RGB notation
+        {"RebeccaPurple", RGB(0x66, 0x33, 0x99)},
+        {"transparent", RGB(0x66, 0x33, 0x99)}, // refused, and the user is told why
     };
     window->setActiveColor(clBlack);
     htmlField()->setFocus();
@@ -135,4 +138,6 @@ TEST_F(ColorExchangeTest, ColourTextPastedOrDroppedIntoTheHtmlFieldBecomesTheAct
     EXPECT_EQ(window->activeColor(), clBlack);
     dropFromOutside(htmlField(), textData("kein Farbwert"));
     EXPECT_EQ(htmlField()->text(), "#000000");
+    ASSERT_EQ(desktop.messages.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages.messages[0].contains("transparent"));
 }
