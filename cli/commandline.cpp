@@ -9,6 +9,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QIODevice>
 
@@ -82,13 +83,17 @@ public:
 
 private:
     std::optional<Failure> write(const QCommandLineParser& parser, const QByteArray& bytes, bool text);
+    std::optional<Failure> writeOut(const QByteArray& bytes);
     QIODevice& m_out;
 };
 
 std::optional<SchemeSlots> readScheme(const QString& path, QString* message)
 {
-    const QFileInfo file(path);
-    if (!file.isFile() || !file.isReadable()) {
+    if (const auto refusal = schemeFileRefusal(path)) {
+        *message = *refusal;
+        return std::nullopt;
+    }
+    if (!QFileInfo(path).isFile()) {
         *message = QStringLiteral("Das Farbschema \"%1\" kann nicht gelesen werden.").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
@@ -148,12 +153,11 @@ std::optional<Failure> Exporter::run(const QCommandLineParser& parser)
         const QStringList lines = exportText(mode, *scheme, choice);
         if (parser.isSet(QStringLiteral("output")))
             return write(parser, exportTextFile(lines), true);
-        m_out.write(lines.isEmpty() ? QByteArray() : lines.join(u'\n').toUtf8() + '\n'); // as the page shows it
-        return std::nullopt;
+        return writeOut(lines.isEmpty() ? QByteArray() : lines.join(u'\n').toUtf8() + '\n'); // as the page shows it
     }
     const QImage picture = exportPicture(mode, *scheme, choice, captionFont());
     QString reason;
-    const QByteArray bytes = name == QLatin1StringView("jpg") ? encodeJpeg(picture, 100, &reason) : encodeBmp(picture);
+    const QByteArray bytes = name == QLatin1StringView("jpg") ? encodeJpeg(picture, 100, &reason) : encodeBmp(picture, &reason);
     if (!reason.isEmpty())
         return Failure{1, QStringLiteral("Die Grafik kann nicht erstellt werden. %1").arg(reason)};
     return write(parser, bytes, false);
@@ -161,15 +165,22 @@ std::optional<Failure> Exporter::run(const QCommandLineParser& parser)
 
 std::optional<Failure> Exporter::write(const QCommandLineParser& parser, const QByteArray& bytes, bool text)
 {
-    if (!parser.isSet(QStringLiteral("output")) && text) {
-        m_out.write(bytes);
-        return std::nullopt;
-    }
+    if (!parser.isSet(QStringLiteral("output")) && text)
+        return writeOut(bytes);
     const QString path = parser.value(QStringLiteral("output"));
     QString reason;
     if (!writeFileAtomically(path, bytes, &reason))
         return Failure{1, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(QDir::toNativeSeparators(path), reason)};
     return std::nullopt;
+}
+
+// Standard output may be a full disk or a closed pipe; what did not arrive is a failure.
+std::optional<Failure> Exporter::writeOut(const QByteArray& bytes)
+{
+    auto* file = qobject_cast<QFileDevice*>(&m_out);
+    if (m_out.write(bytes) == bytes.size() && (!file || file->flush()))
+        return std::nullopt;
+    return Failure{1, QStringLiteral("Die Standardausgabe kann nicht geschrieben werden. %1").arg(m_out.errorString())};
 }
 
 } // namespace

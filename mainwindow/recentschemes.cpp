@@ -23,6 +23,9 @@ RecentSchemes::RecentSchemes(QMenu* parentMenu)
     : QObject(parentMenu), m_menu(parentMenu->addMenu(QStringLiteral("Zuletzt geöffnet")))
 {
     m_menu->setObjectName(QStringLiteral("mmZuletztGeoeffnet"));
+    m_clearList = new QAction(QStringLiteral("Liste leeren"), this);
+    m_clearList->setObjectName(QStringLiteral("mmListeLeeren"));
+    connect(m_clearList, &QAction::triggered, this, &RecentSchemes::clear);
     connect(m_menu, &QMenu::aboutToShow, this, &RecentSchemes::fillMenu); // files come and go meanwhile
     fillMenu();
 }
@@ -62,9 +65,16 @@ void RecentSchemes::writeTo(IniFile& ini) const
 }
 
 // A file that is gone stays listed, greyed out: it may be on a drive that comes back.
+// The list changes while one of its own entries is being triggered (opening a file moves it to the
+// top, "Liste leeren" empties it), so the old entries are only taken off the menu here and deleted
+// once their signal is delivered.
 void RecentSchemes::fillMenu()
 {
-    m_menu->clear();
+    for (QAction* entry : m_menu->actions()) {
+        m_menu->removeAction(entry);
+        if (entry != m_clearList)
+            entry->deleteLater();
+    }
     for (int n = 1; n <= m_files.size(); ++n) {
         const QString file = m_files[n - 1];
         QAction* entry = m_menu->addAction(QStringLiteral("&%1 %2").arg(n).arg(QDir::toNativeSeparators(file)),
@@ -73,9 +83,8 @@ void RecentSchemes::fillMenu()
     }
     if (!m_files.isEmpty())
         m_menu->addSeparator();
-    QAction* clearList = m_menu->addAction(QStringLiteral("Liste leeren"), this, &RecentSchemes::clear);
-    clearList->setObjectName(QStringLiteral("mmListeLeeren"));
-    clearList->setEnabled(!m_files.isEmpty());
+    m_menu->addAction(m_clearList);
+    m_clearList->setEnabled(!m_files.isEmpty());
 }
 
 } // namespace Tintara

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QStringList>
 
+class QAction;
 class QMenu;
 
 namespace Tintara {
@@ -35,6 +36,7 @@ private:
     void fillMenu();
 
     QMenu* m_menu;
+    QAction* m_clearList;
     QStringList m_files;
 };
 

@@ -39,7 +39,7 @@ void TForm1::createSchemeHistory()
     m_history->addActionsTo(ui->mmFarbschema);
 
     m_recent = new RecentSchemes(ui->mmFarbschema);
-    connect(m_recent, &RecentSchemes::openRequested, this, &TForm1::openRecentScheme);
+    connect(m_recent, &RecentSchemes::openRequested, this, &TForm1::loadScheme);
     connect(m_files, &SchemeFiles::fileUsed, m_recent, &RecentSchemes::add);
 
     ui->mmNeu->setShortcut(QKeySequence::New);
@@ -49,7 +49,7 @@ void TForm1::createSchemeHistory()
     ui->mmBeenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q)); // not every platform theme names one
 }
 
-void TForm1::openRecentScheme(const QString& path)
+void TForm1::loadScheme(const QString& path)
 {
     m_history->record(QStringLiteral("Farbschema laden"), [&] { m_files->PaletteLaden(path); });
 }

@@ -5,6 +5,8 @@
 #include "platform/platform.h"
 #include "rules/schemeformat.h"
 
+#include <QFileInfo>
+
 namespace Tintara {
 
 SchemeFiles::SchemeFiles(SchemeSwatches& scheme, const Platform& platform, QObject* parent)
@@ -28,12 +30,20 @@ void SchemeFiles::PaletteNeu()
     m_dlSave.options.fileName.clear();
 }
 
+// A file that is there but cannot be read whole is refused and the scheme stays; a name with no
+// file behind it starts a new scheme there, and enters the recent list only once it is saved.
 void SchemeFiles::PaletteLaden(const QString& path)
 {
+    if (const auto refusal = schemeFileRefusal(path)) {
+        m_platform.messages.showError(*refusal);
+        return;
+    }
+    const bool exists = QFileInfo::exists(path);
     m_scheme.load(readSchemeSlots(IniFile(path)));
     m_dlSave.options.fileName = path;
     Q_EMIT loaded();
-    Q_EMIT fileUsed(path);
+    if (exists)
+        Q_EMIT fileUsed(path);
 }
 
 void SchemeFiles::PaletteOeffnen()

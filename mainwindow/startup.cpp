@@ -91,9 +91,11 @@ void TForm1::FormCreate()
     Konfigurationladen();
     m_editor->showStartColor();
     m_valuePanel->Farbwerte(activeColor());
+    m_history->clear(); // what the configuration restored is where undo stops
+    // A file named at start is an undoable load: a mistyped name, which empties the slots for a
+    // new scheme, must not take the restored scheme with it.
     if (!m_options.arguments.isEmpty())
-        m_files->PaletteLaden(m_options.arguments.constFirst());
-    m_history->clear(); // what start-up set is where undo stops
+        loadScheme(m_options.arguments.constFirst());
 }
 
 // The module pages in the order of the page control; the window keeps those it talks to.

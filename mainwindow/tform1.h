@@ -92,7 +92,8 @@ private:
     void connectScheme();
     void createHelpers();
     void createSchemeHistory();
-    void openRecentScheme(const QString& path);
+    // Loads a scheme file as one undoable step.
+    void loadScheme(const QString& path);
 
     // Colours dropped or pasted on swatches, and what follows.
     void DragDrop(TColorShape* target, TColorShape* source);

@@ -151,7 +151,7 @@ void Z_Export::btSpeichernClick()
         } else if (format <= 1) {
             bytes = exportTextFile(m_exportLines);
         } else {
-            bytes = jpeg ? encodeJpeg(m_exportPicture, 100, &reason) : encodeBmp(m_exportPicture);
+            bytes = jpeg ? encodeJpeg(m_exportPicture, 100, &reason) : encodeBmp(m_exportPicture, &reason);
         }
         const QString path = dialog.options.fileName;
         if (!reason.isEmpty() || !writeFileAtomically(path, bytes, &reason))

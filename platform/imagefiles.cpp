@@ -75,12 +75,16 @@ QByteArray encodeJpeg(const QImage& image, int quality, QString* error)
     return QByteArray(reinterpret_cast<const char*>(job.buffer), static_cast<qsizetype>(job.size));
 }
 
-QByteArray encodeBmp(const QImage& image)
+QByteArray encodeBmp(const QImage& image, QString* error)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP");
+    if (image.isNull() || !image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP")) {
+        if (error)
+            *error = QStringLiteral("Die Bitmapgrafik kann nicht geschrieben werden.");
+        return {};
+    }
     return bytes;
 }
 

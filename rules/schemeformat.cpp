@@ -2,6 +2,10 @@
 
 #include "platform/inifile.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 namespace Tintara {
 
 namespace {
@@ -12,6 +16,19 @@ QString key(const char* word, int n)
 }
 
 } // namespace
+
+std::optional<QString> schemeFileRefusal(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return std::nullopt;
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!file.isFile() || !QFile(path).open(QIODevice::ReadOnly))
+        return QStringLiteral("Das Farbschema \"%1\" kann nicht gelesen werden.").arg(shown);
+    if (file.size() > IniFile::readLimit)
+        return QStringLiteral("\"%1\" ist größer als 1 MiB und damit kein Farbschema von Tintara Studio.").arg(shown);
+    return std::nullopt;
+}
 
 SchemeSlots readSchemeSlots(const IniFile& ini)
 {

@@ -2,6 +2,8 @@
 #include "support/files.h"
 #include "mainwindow/windowfixture.h"
 
+#include "platform/inifile.h"
+
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
@@ -153,4 +155,22 @@ TEST_F(CommandLineTest, PicturesAndPalettesAreThoseThePageSaves)
         EXPECT_EQ(readFile(cli), page) << c.flags.join(' ').toStdString();
     }
     EXPECT_EQ(run({"--export", "gpl", path("farben.tsf")}).out, readFile(path("farben.gpl")));
+}
+
+// A full standard output and a file past the read limit fail with their reason; nothing is taken
+// for done that was not.
+TEST_F(CommandLineTest, UnwritableOutputAndOversizedSchemesExitOne)
+{
+    QFile full("/dev/full");
+    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+    QBuffer err;
+    err.open(QIODevice::WriteOnly);
+    EXPECT_EQ(runCommandLine({"--export", "css", path("farben.tsf")}, full, err), 1);
+    EXPECT_TRUE(err.data().contains("Standardausgabe")) << err.data().toStdString();
+
+    writeFile(path("gross.tsf"), scheme + QByteArray(IniFile::readLimit, ' ') + "\r\n");
+    const Outcome big = run({"--export", "gpl", path("gross.tsf")});
+    EXPECT_EQ(big.code, 1);
+    EXPECT_TRUE(big.err.contains("1 MiB")) << big.err.toStdString();
+    EXPECT_TRUE(big.out.isEmpty());
 }

@@ -18,14 +18,50 @@ headless --export png "$WORK/farben.tsf" 2> "$WORK/error.txt" || code=$?
 [ "$code" = 2 ] || fail "an unknown format exited with $code, not 2"
 grep -q 'Exportformat "png"' "$WORK/error.txt" || fail "no message names the unknown format"
 
+# A folder its user may not write into. Root writes anywhere, so as root (as CI runs) this step runs
+# as the unprivileged user "nobody".
 mkdir "$WORK/schreibgeschuetzt"
 chmod 555 "$WORK/schreibgeschuetzt"
-target=$WORK/schreibgeschuetzt/farben.gpl
-touch "$target" 2>/dev/null && { rm -f "$target"; target=/proc/tintara-farben.gpl; } # root writes anywhere else
+as_user() { "$@"; }
+if [ "$(id -u)" = 0 ]; then
+    chmod a+rx "$WORK"
+    as_user() { setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/tmp "$@"; }
+fi
 code=0
-headless --export gpl "$WORK/farben.tsf" -o "$target" 2>/dev/null || code=$?
+as_user env -u DISPLAY "$WORK/tintara" --export gpl "$WORK/farben.tsf" -o "$WORK/schreibgeschuetzt/farben.gpl" \
+    2>"$WORK/error.txt" || code=$?
 [ "$code" = 1 ] || fail "a read-only target exited with $code, not 1"
+grep -q 'kann nicht erstellt werden' "$WORK/error.txt" || fail "no message says the file cannot be made"
 [ -z "$(ls -A "$WORK/schreibgeschuetzt")" ] || fail "the refused export left a file"
+
+# Standard output on a full disk: a failure with its reason, not a silent success.
+code=0
+headless --export css "$WORK/farben.tsf" >/dev/full 2>"$WORK/error.txt" || code=$?
+[ "$code" = 1 ] || fail "writing to a full disk exited with $code, not 1"
+grep -q 'Standardausgabe' "$WORK/error.txt" || fail "no message says standard output failed"
+
+# A device named with -o is written into, never replaced by a plain file.
+full=/dev/full
+if [ "$(id -u)" = 0 ]; then
+    full=$WORK/voll
+    mknod "$full" c 1 7
+fi
+code=0
+headless --export gpl "$WORK/farben.tsf" -o "$full" 2>/dev/null || code=$?
+[ "$code" = 1 ] || fail "-o on a full device exited with $code, not 1"
+[ -c "$full" ] || fail "the device node was replaced"
+
+# A FIFO's reader and a pipe get the picture itself.
+mkfifo "$WORK/rohr"
+cat "$WORK/rohr" > "$WORK/aus_rohr.bmp" &
+reader=$!
+headless --export bmp "$WORK/farben.tsf" -o "$WORK/rohr" || fail "the export into a FIFO failed"
+wait "$reader"
+[ -p "$WORK/rohr" ] || fail "the FIFO was replaced"
+headless --export bmp "$WORK/farben.tsf" -o "$WORK/datei.bmp"
+cmp -s "$WORK/aus_rohr.bmp" "$WORK/datei.bmp" || fail "the FIFO's reader did not get the picture"
+headless --export bmp "$WORK/farben.tsf" -o /dev/stdout | cat > "$WORK/aus_pipe.bmp"
+cmp -s "$WORK/aus_pipe.bmp" "$WORK/datei.bmp" || fail "-o /dev/stdout did not put the picture into the pipe"
 
 # The window shows the same text on its export page.
 start_program "$WORK/farben.tsf"

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -146,20 +147,31 @@ TEST_F(UndoTest, APickFromTheScreenIsOneStep)
     EXPECT_FALSE(action("mmRueckgaengig")->isEnabled());
 }
 
-TEST_F(UndoTest, CleanAfterStartAndUndoAfterALoadGivesBackTheSchemeBefore)
+// What start-up restored is where undo stops; a file named at start is one undoable load after
+// it, so a mistyped name, which starts a new empty scheme, does not take the restored one with it.
+TEST_F(UndoTest, AFileNamedAtStartIsAnUndoableLoadAfterTheRestoredScheme)
 {
-    start({QString(), {folder.filePath("blau.tsf")}});
+    const QString ini = folder.filePath("tintara.ini");
+    start({ini, {}});
     EXPECT_EQ(window->history().stack().count(), 0);
     EXPECT_FALSE(action("mmRueckgaengig")->isEnabled());
-    EXPECT_FALSE(action("mmWiederherstellen")->isEnabled());
+    window->scheme().setSlot(5, RGB(5, 5, 5), 1);
+    window->close();
 
-    const SchemeSlots blue = window->schemeSlots();
-    writeFile(folder.filePath("rot.tsf"), "[Palette]\r\nFarbe2=255\r\nFarbeGes2=1\r\n");
-    desktop.fileDialogs.results = {folder.filePath("rot.tsf")};
-    action("mmLaden")->trigger();
-    ASSERT_NE(window->schemeSlots(), blue);
+    start({ini, {folder.filePath("neu.tsf")}}); // no such file: sixteen empty slots
+    EXPECT_EQ(window->schemeSlots().used, (std::array<int, 16>{}));
+    EXPECT_EQ(window->history().stack().count(), 1);
     ctrl(Qt::Key_Z);
-    EXPECT_EQ(window->schemeSlots(), blue);
+    EXPECT_EQ(window->schemeSlots().colors[4], RGB(5, 5, 5));
+    EXPECT_FALSE(action("mmRueckgaengig")->isEnabled());
+    EXPECT_TRUE(window->recentSchemes().files().isEmpty()); // nothing was read there
+    window->close();
+
+    start({ini, {folder.filePath("blau.tsf")}});
+    EXPECT_EQ(window->schemeSlots().colors[0], RGB(0, 0, 255));
+    EXPECT_EQ(window->recentSchemes().files(), QStringList{folder.filePath("blau.tsf")});
+    ctrl(Qt::Key_Z);
+    EXPECT_EQ(window->schemeSlots().colors[4], RGB(5, 5, 5));
 }
 
 TEST_F(UndoTest, CtrlZInAnEditFieldUndoesTheTypingNotTheScheme)
@@ -229,6 +241,39 @@ TEST_F(UndoTest, RecentSchemesNewestFirstAtMostEightMissingGreyedAndAListToClear
 
     control<QAction>("mmListeLeeren")->trigger();
     EXPECT_TRUE(window->recentSchemes().files().isEmpty());
+}
+
+// Choosing an entry moves it to the top and rebuilds the list while the entry's own signal is
+// still being delivered; "Liste leeren" empties the list it stands in. Both with the mouse, as a
+// designer does it, with the picker on and the info page on view.
+TEST_F(UndoTest, RecentEntriesChosenWithTheMouseOpenTheirSchemeAndTheListStaysWhole)
+{
+    for (int n = 1; n <= 2; ++n) {
+        window->scheme().setSlot(1, RGB(n, n, n), 1);
+        desktop.fileDialogs.results = {folder.filePath(QString("s%1.tsf").arg(n))};
+        action("mmSpeichern")->trigger();
+    }
+    QTest::keyClick(window.get(), Qt::Key_F4);
+    action("mmFarbinformationen")->trigger();
+    QMenuBar* bar = window->menuBar();
+    QMenu* schemeMenu = control<QMenu>("mmFarbschema");
+    QMenu* recent = window->recentSchemes().menu();
+    const auto choose = [&](int entry) {
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(schemeMenu->menuAction()).center());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return schemeMenu->isVisible(); }));
+        QTest::mouseClick(schemeMenu, Qt::LeftButton, {}, schemeMenu->actionGeometry(recent->menuAction()).center());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return recent->isVisible(); }));
+        QTest::mouseClick(recent, Qt::LeftButton, {}, recent->actionGeometry(recent->actions().at(entry)).center());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    for (int round = 0; round < 3; ++round) {
+        choose(1); // the older file, which moves to the top
+        EXPECT_EQ(window->schemeSlots().colors[0], round % 2 ? RGB(2, 2, 2) : RGB(1, 1, 1));
+    }
+    EXPECT_EQ(window->recentSchemes().files().size(), 2);
+    choose(3); // after the separator: "Liste leeren"
+    EXPECT_TRUE(window->recentSchemes().files().isEmpty());
+    EXPECT_EQ(recent->actions().size(), 1);
 }
 
 // The list is a section of its own at the end; the configuration before it stays byte for byte.
