@@ -19,17 +19,21 @@ FunctionKeys::~FunctionKeys()
 
 bool FunctionKeys::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyRelease || event->type() == QEvent::ShortcutOverride) {
+        m_pressedKey = 0; // whatever comes next is a new press
+        return false;
+    }
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     auto* receiver = static_cast<QWidget*>(watched);
-    // A key the focused control ignores travels on to its parents; act on it only once.
-    const bool passedOn = event == m_lastKeyEvent && m_lastKeyReceiver && receiver != m_lastKeyReceiver
-        && receiver->isAncestorOf(m_lastKeyReceiver);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    // The same press passed on from the control that ignored it to its parents: act on it once.
+    const bool passedOn = key == m_pressedKey && m_firstReceiver && receiver != m_firstReceiver
+        && receiver->isAncestorOf(m_firstReceiver);
     if (receiver->window() != &m_window || passedOn)
         return false;
-    m_lastKeyEvent = event;
-    m_lastKeyReceiver = receiver;
-    const int key = static_cast<QKeyEvent*>(event)->key();
+    m_pressedKey = key;
+    m_firstReceiver = receiver;
     if (key >= Qt::Key_F1 && key <= Qt::Key_F11)
         Q_EMIT pressed(key - Qt::Key_F1 + 1);
     return false;

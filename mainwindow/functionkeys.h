@@ -26,8 +26,10 @@ protected:
 
 private:
     QWidget& m_window;
-    const QEvent* m_lastKeyEvent = nullptr;
-    QPointer<QWidget> m_lastKeyReceiver;
+    // The press being delivered: a key the focused control ignores travels on to its parents as
+    // the same press, until the key is released.
+    int m_pressedKey = 0;
+    QPointer<QWidget> m_firstReceiver;
 };
 
 } // namespace Tintara

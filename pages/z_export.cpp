@@ -42,6 +42,13 @@ Z_Export::Z_Export(PageHost& host, QWidget* parent)
         connect(box, &QCheckBox::clicked, this, &Z_Export::ExportWahl);
     ui->ScrollBox1->setFocusPolicy(Qt::ClickFocus); // a click on the picture focuses the box
     ui->ScrollBox1->setBackgroundRole(QPalette::Base);
+    // What is shown is what "Speichern" writes, so it follows the scheme while the page is shown.
+    const auto follow = [this] {
+        if (isCurrentPage())
+            showExport();
+    };
+    connect(&host.events(), &PageEvents::schemeChanged, this, follow);
+    connect(&host.events(), &PageEvents::schemeLoaded, this, follow);
 }
 
 Z_Export::~Z_Export() = default;
@@ -89,6 +96,13 @@ QString Z_Export::paletteTitle() const
 
 void Z_Export::ExportWahl()
 {
+    showExport();
+    if (exportMode(exportChoice()) >= 7 && !paletteFormatAt(ui->cbExportFormat->currentIndex()))
+        ui->ScrollBox1->setFocus();
+}
+
+void Z_Export::showExport()
+{
     if (const auto palette = paletteFormatAt(ui->cbExportFormat->currentIndex())) {
         ui->Memo1->setPlainText(palettePreview(*palette, m_host.schemeSlots(), paletteTitle()));
         ui->Memo1->moveCursor(QTextCursor::Start);
@@ -120,7 +134,6 @@ void Z_Export::ExportWahl()
     ui->AnzeigeGrafik->setGeometry(QRect(QPoint(0, 0), shown));
     ui->AnzeigeGrafik->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui->ScrollBoxInhalt->resize(shown);
-    ui->ScrollBox1->setFocus();
 }
 
 void Z_Export::btSpeichernClick()

@@ -31,6 +31,8 @@ private:
     ExportChoice exportChoice() const;
     void cbExportFormatChange();
     void ExportWahl();
+    // The preview and what saving writes, for the scheme as it is now; leaves the focus where it is.
+    void showExport();
     QString paletteTitle() const;
     void btSpeichernClick();
 

@@ -90,6 +90,40 @@ TEST_F(WindowTest, FunctionKeysReachPagesWhateverHasTheFocus)
     EXPECT_EQ(visiblePage(), "Z_Vorschlag");
 }
 
+// F6 in the HTML field, the focus cleared, then F5 and F7: each press acts once, wherever the
+// focus went, delivered to the field, to the window, and through the window system as X11 does.
+TEST_F(WindowTest, FunctionKeysActOncePerPressAfterTheFocusChanges)
+{
+    auto* html = control<QLineEdit>("edHTML");
+    auto* red = control<QLineEdit>("edRot");
+    const auto press = [&](QWidget* focus, Qt::Key key) {
+        if (focus)
+            focus->setFocus();
+        else if (QApplication::focusWidget())
+            QApplication::focusWidget()->clearFocus();
+        QTest::keyClick(focus ? focus : window.get(), key);
+        return visiblePage();
+    };
+    EXPECT_EQ(press(html, Qt::Key_F6), "Z_Helligkeit");
+    EXPECT_EQ(press(nullptr, Qt::Key_F5), "Z_Vorschlag");
+    EXPECT_EQ(press(nullptr, Qt::Key_F7), "Z_Farbverlauf");
+    EXPECT_EQ(press(red, Qt::Key_F8), "Z_Abstufungen");
+    EXPECT_EQ(press(html, Qt::Key_F9), "Z_Palette");
+    EXPECT_EQ(press(nullptr, Qt::Key_F9), "Z_Palette");
+    EXPECT_EQ(press(red, Qt::Key_F5), "Z_Vorschlag");
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    html->setFocus();
+    QTest::keyClick(window->windowHandle(), Qt::Key_F6);
+    EXPECT_EQ(visiblePage(), "Z_Helligkeit");
+    html->clearFocus();
+    QTest::keyClick(window->windowHandle(), Qt::Key_F5);
+    EXPECT_EQ(visiblePage(), "Z_Vorschlag");
+    QTest::keyClick(window->windowHandle(), Qt::Key_F7);
+    EXPECT_EQ(visiblePage(), "Z_Farbverlauf");
+}
+
 TEST_F(WindowTest, KeysGoOnToTheFocusedControlUnchanged)
 {
     auto* html = control<QLineEdit>("edHTML");

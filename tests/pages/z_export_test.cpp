@@ -231,3 +231,27 @@ TEST_F(ExportTest, PaletteFormatsFollowThePhase5PaletteWithPreviewAndTheirOwnFil
     chooseFormat(4);
     EXPECT_TRUE(control("ScrollBox1")->isVisible()) << "the specified formats show as before";
 }
+
+// A colour dropped on a slot while the page is shown reaches the preview and every saved format.
+TEST_F(ExportTest, PreviewAndSavedFilesFollowADropWhileThePageIsShown)
+{
+    swatch("Vorschlag1")->setColor(RGB(0, 128, 0));
+    drag(swatch("Vorschlag1"), swatch("Palette2"));
+    EXPECT_TRUE(control<QPlainTextEdit>("Memo1")->toPlainText().contains(".farbe2 { color: #008000; }"));
+    saveAs(folder.filePath("stil"));
+    EXPECT_TRUE(readFile(folder.filePath("stil.css")).contains(".farbe2 { color: #008000; }"));
+
+    chooseFormat(2); // the reference picture
+    swatch("Vorschlag1")->setColor(RGB(0, 0, 128));
+    drag(swatch("Vorschlag1"), swatch("Palette4"));
+    saveAs(folder.filePath("bild"));
+    const auto saved = [&](const char* name) {
+        return QImage::fromData(readFile(folder.filePath(name))).convertToFormat(QImage::Format_RGB32);
+    };
+    EXPECT_EQ(saved("bild.bmp"), preview().convertToFormat(QImage::Format_RGB32));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier); // slot 4 empty again
+    const QImage before = preview();
+    saveAs(folder.filePath("bild2"));
+    EXPECT_EQ(saved("bild2.bmp"), before.convertToFormat(QImage::Format_RGB32));
+    EXPECT_NE(saved("bild.bmp"), saved("bild2.bmp"));
+}
