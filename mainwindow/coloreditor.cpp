@@ -262,7 +262,9 @@ bool ColorEditor::WertEingabe(QLineEdit* field, QKeyEvent* event)
     const auto key = typedKey(event);
     if (!key || *key == enterKey)
         return key.has_value();
-    const KeyVerdict verdict = WertEingabeRule(field->text(), *key, channelLimit(field));
+    const KeyVerdict verdict = channelKeyOverSelection(field->text(), field->selectionStart(),
+                                                       static_cast<int>(field->selectedText().size()), *key,
+                                                       channelLimit(field));
     if (verdict.selectAll)
         field->selectAll();
     if (verdict.replaceBy)

@@ -29,6 +29,18 @@ KeyVerdict WertEingabeRule(const QString& text, QChar key, int limit)
     return verdict;
 }
 
+KeyVerdict channelKeyOverSelection(const QString& text, int selectionStart, int selectionLength, QChar key,
+                                   int limit)
+{
+    const bool digit = key >= u'0' && key <= u'9';
+    if (selectionLength <= 0 || selectionStart < 0 || !(digit || key == backspaceKey))
+        return WertEingabeRule(text, key, limit);
+    KeyVerdict verdict;
+    if (digit && QString(text).replace(selectionStart, selectionLength, key).toInt() > limit)
+        verdict.replaceBy = QString::number(limit);
+    return verdict;
+}
+
 KeyVerdict ZahleneingabeRule(const QString& text, QChar key)
 {
     if (key == u'-' && !text.isEmpty())

@@ -19,6 +19,12 @@ inline constexpr QChar enterKey = u'\r';
 // The channel fields: digits and Backspace only, no leading 3..9, at most `limit`.
 KeyVerdict WertEingabeRule(const QString& text, QChar key, int limit);
 
+// The same for a field with a selection, which a typed digit replaces as in any field: the digit
+// is judged by the text it leaves, and a number above `limit` becomes the limit. Backspace
+// deletes the selection.
+KeyVerdict channelKeyOverSelection(const QString& text, int selectionStart, int selectionLength, QChar key,
+                                   int limit);
+
 // The module number fields: digits, Backspace, Enter and a leading minus sign.
 KeyVerdict ZahleneingabeRule(const QString& text, QChar key);
 

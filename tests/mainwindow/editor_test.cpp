@@ -101,6 +101,33 @@ TEST_F(EditorTest, ChannelFieldsFilterTheirKeys)
     EXPECT_EQ(red->text(), "0");
 }
 
+// Ctrl+A and a digit replace the field's text: the filter judges the text as it will be after the key.
+TEST_F(EditorTest, ADigitTypedOverASelectionReplacesIt)
+{
+    window->setActiveColor(RGB(200, 99, 50));
+    QTest::keyClick(window.get(), Qt::Key_F2);
+    const auto typeOverAll = [&](const char* name, Qt::Key digit) {
+        auto* edit = field(name);
+        edit->setFocus();
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_A, QString("\x01"), Qt::ControlModifier); // as X11 sends it
+        QTest::keyClick(edit, digit);
+        return edit->text();
+    };
+    EXPECT_EQ(typeOverAll("edGruen", Qt::Key_1), "1");
+    EXPECT_EQ(window->activeColor(), RGB(200, 1, 50));
+    EXPECT_EQ(typeOverAll("edBlau", Qt::Key_5), "5");
+    EXPECT_EQ(window->activeColor(), RGB(200, 1, 5));
+
+    auto* red = field("edRot");
+    red->setFocus();
+    red->setSelection(1, 2); // "2|00|"
+    QTest::keyClick(red, Qt::Key_4);
+    EXPECT_EQ(red->text(), "24");
+    red->setSelection(0, 2);
+    QTest::keyClick(red, Qt::Key_Backspace); // deletes the selection, even down to an empty field
+    EXPECT_EQ(red->text(), "0");
+}
+
 TEST_F(EditorTest, HueFieldStopsAt360)
 {
     auto* hue = field("edH");
