@@ -65,7 +65,6 @@ QString TForm1::defaultConfigurationPath()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    fprintf(stderr, "DEBUG closeEvent spontaneous=%d\n", event->spontaneous());
     Konfigurationspeichern();
     event->accept();
 }
