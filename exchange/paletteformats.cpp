@@ -36,7 +36,7 @@ std::vector<UsedSlot> usedSlots(const SchemeSlots& scheme)
     return used;
 }
 
-QStringList readableNames(const std::vector<UsedSlot>& used)
+QStringList readableNames(const std::vector<UsedSlot>& used, NameStart start)
 {
     std::vector<QString> infos;
     std::vector<int> slotNumbers;
@@ -44,7 +44,21 @@ QStringList readableNames(const std::vector<UsedSlot>& used)
         infos.push_back(u.info);
         slotNumbers.push_back(u.slot);
     }
-    return uniqueReadableNames(infos, slotNumbers);
+    return uniqueReadableNames(infos, slotNumbers, start);
+}
+
+// Palette programs show names as they are, in any script: the info text, "Farbe n" without one.
+// A tab or line break would end the name early in a GIMP palette.
+QString swatchName(const UsedSlot& slot)
+{
+    if (slot.info.trimmed().isEmpty())
+        return QStringLiteral("Farbe %1").arg(slot.slot);
+    QString name = slot.info;
+    for (QChar& c : name) {
+        if (c < u' ')
+            c = u' ';
+    }
+    return name;
 }
 
 QString hex(TColor color)
@@ -90,7 +104,7 @@ QByteArray gimpPalette(const SchemeSlots& scheme, const QString& title)
                     .arg(redOf(u.color), 3)
                     .arg(greenOf(u.color), 3)
                     .arg(blueOf(u.color), 3)
-                    .arg(Farbinformation(u.info, u.slot));
+                    .arg(swatchName(u));
     }
     return text.toUtf8();
 }
@@ -105,7 +119,7 @@ QByteArray adobeSwatchExchange(const SchemeSlots& scheme)
     out.writeRawData("ASEF", 4);
     out << quint16(1) << quint16(0) << quint32(used.size());
     for (const UsedSlot& u : used) {
-        const QString name = Farbinformation(u.info, u.slot);
+        const QString name = swatchName(u);
         const quint16 length = static_cast<quint16>(name.size() + 1); // with the terminating zero
         out << quint16(0x0001) << quint32(2 + 2 * length + 4 + 12 + 2) << length;
         for (const QChar c : name)
@@ -121,7 +135,7 @@ QByteArray adobeSwatchExchange(const SchemeSlots& scheme)
 QByteArray cssVariables(const SchemeSlots& scheme)
 {
     const std::vector<UsedSlot> used = usedSlots(scheme);
-    const QStringList names = readableNames(used);
+    const QStringList names = readableNames(used, NameStart::Any);
     QString text = QStringLiteral(":root {\n");
     for (std::size_t i = 0; i < used.size(); ++i)
         text += QStringLiteral("  --%1: %2;\n").arg(names[static_cast<int>(i)], hex(used[i].color));
@@ -131,7 +145,8 @@ QByteArray cssVariables(const SchemeSlots& scheme)
 QByteArray designTokens(const SchemeSlots& scheme)
 {
     const std::vector<UsedSlot> used = usedSlots(scheme);
-    const QStringList names = readableNames(used);
+    // Style Dictionary makes JavaScript identifiers of token names, which cannot start with a digit.
+    const QStringList names = readableNames(used, NameStart::Letter);
     QStringList tokens;
     for (std::size_t i = 0; i < used.size(); ++i) {
         const TColor c = used[i].color;

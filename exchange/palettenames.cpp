@@ -31,7 +31,7 @@ QString readableIdentifier(const QString& info)
     return name;
 }
 
-QStringList uniqueReadableNames(std::span<const QString> infos, std::span<const int> slotNumbers)
+QStringList uniqueReadableNames(std::span<const QString> infos, std::span<const int> slotNumbers, NameStart start)
 {
     QStringList names;
     QSet<QString> taken;
@@ -39,6 +39,8 @@ QStringList uniqueReadableNames(std::span<const QString> infos, std::span<const 
         QString base = readableIdentifier(infos[i]);
         if (base.isEmpty())
             base = QStringLiteral("farbe-%1").arg(slotNumbers[i]);
+        else if (start == NameStart::Letter && base.front().isDigit())
+            base.prepend(QStringLiteral("farbe-"));
         QString name = base;
         for (int n = 2; taken.contains(name); ++n)
             name = QStringLiteral("%1-%2").arg(base).arg(n);

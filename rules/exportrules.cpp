@@ -29,6 +29,16 @@ QString nameOf(const SchemeSlots& scheme, int n, bool useInfo)
     return useInfo ? Farbinformation(scheme.infos[n - 1], n) : QStringLiteral("farbe%1").arg(n);
 }
 
+// A class selector must start with a letter: where the name has none or starts with a digit, it
+// is prefixed as a slot without a text is named.
+QString className(const SchemeSlots& scheme, int n, bool useInfo)
+{
+    const QString name = nameOf(scheme, n, useInfo);
+    if (name.isEmpty())
+        return QStringLiteral("farbe%1").arg(n);
+    return name.front().isDigit() ? QStringLiteral("farbe") + name : name;
+}
+
 bool used(const SchemeSlots& scheme, int n)
 {
     return scheme.used[n - 1] == 1;
@@ -197,12 +207,12 @@ QStringList exportText(int mode, const SchemeSlots& scheme, const ExportChoice& 
             lines << QStringLiteral("<style type=\"text/css\">") << QStringLiteral("<!--") << QString();
         for (int n = 1; n <= 16 && mode != 2; ++n) {
             if (used(scheme, n))
-                lines << u'.' + nameOf(scheme, n, choice.cssInfo) + QStringLiteral(" { color: ")
+                lines << u'.' + className(scheme, n, choice.cssInfo) + QStringLiteral(" { color: ")
                         + hexText(scheme.colors[n - 1]) + QStringLiteral("; }");
         }
         for (int n = 1; n <= 16 && mode != 1; ++n) {
             if (used(scheme, n))
-                lines << QStringLiteral(".h") + nameOf(scheme, n, choice.cssInfo)
+                lines << QStringLiteral(".h") + className(scheme, n, choice.cssInfo)
                         + QStringLiteral(" { background-color: ") + hexText(scheme.colors[n - 1]) + QStringLiteral("; }");
         }
         if (choice.definition)

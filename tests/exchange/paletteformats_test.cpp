@@ -29,9 +29,9 @@ SchemeSlots sampleScheme()
 }
 
 const std::vector<PaletteEntry> sampleEntries = {
-    {RGB(0xE8, 0x73, 0x1C), "HintergrundCremefrFlche"},
-    {RGB(0x1C, 0x73, 0xE8), "farbe3"},
-    {clWhite, "HintergrundCremefrFlche"},
+    {RGB(0xE8, 0x73, 0x1C), QString::fromUtf8("Hintergrund Creme – für Fläche")},
+    {RGB(0x1C, 0x73, 0xE8), "Farbe 3"},
+    {clWhite, QString::fromUtf8("Hintergrund Creme – für Fläche")},
     {clBlack, "Text"},
 };
 
@@ -56,9 +56,9 @@ TEST(PaletteNames, ReadableIdentifiers)
 TEST(PaletteFormats, GimpPaletteBytesAndReadingBack)
 {
     const QByteArray expected = "GIMP Palette\nName: Farben\nColumns: 16\n#\n"
-                                "232 115  28\tHintergrundCremefrFlche\n"
-                                " 28 115 232\tfarbe3\n"
-                                "255 255 255\tHintergrundCremefrFlche\n"
+                                "232 115  28\tHintergrund Creme – für Fläche\n"
+                                " 28 115 232\tFarbe 3\n"
+                                "255 255 255\tHintergrund Creme – für Fläche\n"
                                 "  0   0   0\tText\n";
     const QByteArray bytes = gimpPalette(sampleScheme(), "Farben");
     EXPECT_EQ(bytes, expected);
@@ -84,22 +84,23 @@ TEST(PaletteFormats, AdobeSwatchExchangeFieldByFieldAndReadingBack)
     EXPECT_EQ(u16(4), 1);
     EXPECT_EQ(u16(6), 0);
     EXPECT_EQ(u32(8), 4u) << "one block per used slot";
-    // First block: a colour entry named "HintergrundCremefrFlche" (23 characters and the zero).
+    // First block: a colour entry named "Hintergrund Creme – für Fläche" in UTF-16 (30 units and the zero).
     EXPECT_EQ(u16(12), 0x0001);
-    EXPECT_EQ(u32(14), 2u + 48 + 4 + 12 + 2);
-    EXPECT_EQ(u16(18), 24);
+    EXPECT_EQ(u32(14), 2u + 62 + 4 + 12 + 2);
+    EXPECT_EQ(u16(18), 31);
     EXPECT_EQ(u16(20), 'H');
-    EXPECT_EQ(u16(20 + 2 * 22), 'e');
-    EXPECT_EQ(u16(20 + 2 * 23), 0);
-    EXPECT_EQ(bytes.mid(68, 4), "RGB ");
-    EXPECT_FLOAT_EQ(f32(72), 232 / 255.0f);
-    EXPECT_FLOAT_EQ(f32(76), 115 / 255.0f);
-    EXPECT_FLOAT_EQ(f32(80), 28 / 255.0f);
-    EXPECT_EQ(u16(84), 0) << "global colour";
-    // Second block starts right after: "farbe3".
-    EXPECT_EQ(u16(86), 0x0001);
-    EXPECT_EQ(u16(92), 7);
-    EXPECT_EQ(bytes.size(), 12 + 74 + (6 + 2 + 14 + 18) + 74 + (6 + 2 + 10 + 18));
+    EXPECT_EQ(u16(20 + 2 * 18), 0x2013); // the dash
+    EXPECT_EQ(u16(20 + 2 * 21), 0x00FC); // ü
+    EXPECT_EQ(u16(20 + 2 * 30), 0);
+    EXPECT_EQ(bytes.mid(82, 4), "RGB ");
+    EXPECT_FLOAT_EQ(f32(86), 232 / 255.0f);
+    EXPECT_FLOAT_EQ(f32(90), 115 / 255.0f);
+    EXPECT_FLOAT_EQ(f32(94), 28 / 255.0f);
+    EXPECT_EQ(u16(98), 0) << "global colour";
+    // Second block starts right after: "Farbe 3".
+    EXPECT_EQ(u16(100), 0x0001);
+    EXPECT_EQ(u16(106), 8);
+    EXPECT_EQ(bytes.size(), 12 + 88 + (6 + 2 + 16 + 18) + 88 + (6 + 2 + 10 + 18));
 
     const PaletteRead read = readAdobeSwatchExchange(bytes);
     EXPECT_TRUE(read.error.isEmpty());
@@ -107,6 +108,23 @@ TEST(PaletteFormats, AdobeSwatchExchangeFieldByFieldAndReadingBack)
     EXPECT_EQ(readAdobeSwatchExchange(bytes.left(bytes.size() - 5)).error,
               "Die Adobe-Swatch-Exchange-Datei ist unvollständig.");
     EXPECT_EQ(readAdobeSwatchExchange("GIMP").error, "Die Datei ist keine Adobe-Swatch-Exchange-Datei.");
+}
+
+// Names in any script survive both palette formats; a tab would end a GIMP name early.
+TEST(PaletteFormats, SwatchNamesKeepEveryScript)
+{
+    SchemeSlots scheme;
+    const char* infos[] = {"Grün", "日本語", "Rot\tKante", " "};
+    for (int n = 0; n < 4; ++n) {
+        scheme.used[n] = 1;
+        scheme.infos[n] = QString::fromUtf8(infos[n]);
+    }
+    const std::vector<QString> names = {QString::fromUtf8("Grün"), QString::fromUtf8("日本語"), "Rot Kante", "Farbe 4"};
+    for (const PaletteRead& read : {readGimpPalette(gimpPalette(scheme, "S")), readAdobeSwatchExchange(adobeSwatchExchange(scheme))}) {
+        ASSERT_EQ(read.entries.size(), names.size());
+        for (std::size_t i = 0; i < names.size(); ++i)
+            EXPECT_EQ(read.entries[i].name, names[i]);
+    }
 }
 
 TEST(PaletteFormats, CssVariablesAndDesignTokens)
@@ -139,6 +157,15 @@ TEST(PaletteFormats, CssVariablesAndDesignTokens)
         << "no description where there is no info text";
     EXPECT_EQ(tokens.substr(tokens.size() - token.size()), token);
     EXPECT_EQ(designTokens(SchemeSlots{}).toStdString(), "{\n}\n");
+
+    // A token name becomes a JavaScript identifier in Style Dictionary: no digit first.
+    SchemeSlots link;
+    link.used[0] = link.used[1] = 1;
+    link.infos[0] = "1. Link";
+    link.infos[1] = "Farbe 1 Link";
+    EXPECT_NE(designTokens(link).indexOf("\"farbe-1-link\": {"), -1);
+    EXPECT_NE(designTokens(link).indexOf("\"farbe-1-link-2\": {"), -1);
+    EXPECT_NE(cssVariables(link).indexOf("--1-link: #000000;"), -1) << "custom properties may start with a digit";
 }
 
 TEST(PaletteImport, DesignTokensAndColourCodes)

@@ -203,9 +203,9 @@ TEST_F(ExportTest, PaletteFormatsFollowThePhase5PaletteWithPreviewAndTheirOwnFil
         const char* preview;
     } formats[] = {
         {5, "GIMP-Palette", "GIMP-Palette|*.gpl", "farben.gpl",
-         "GIMP Palette\nName: Tintara Studio\nColumns: 16\n#\n255   0   0\tfarbe1\n  0   0 255\tLinkblau\n"},
+         "GIMP Palette\nName: Tintara Studio\nColumns: 16\n#\n255   0   0\tFarbe 1\n  0   0 255\tLink blau\n"},
         {6, "Adobe Swatch Exchange", "Adobe Swatch Exchange|*.ase", "farben.ase",
-         "Adobe Swatch Exchange 1.0, 2 Farben (RGB, global):\n#FF0000  farbe1\n#0000FF  Linkblau\n"},
+         "Adobe Swatch Exchange 1.0, 2 Farben (RGB, global):\n#FF0000  Farbe 1\n#0000FF  Link blau\n"},
         {7, "CSS-Variablen", "CSS-Variablen|*.css", "farben.css",
          ":root {\n  --farbe-1: #ff0000;\n  --link-blau: #0000ff;\n}\n"},
         {8, "Design Tokens", "Design Tokens|*.json", "farben.json", nullptr},

@@ -69,11 +69,14 @@ TEST(StyleSheet, OneKindEachAndNumberedNames)
               (QStringList{".hfarbe1 { background-color: #FF0000; }", ".hfarbe3 { background-color: #0000FF; }"}));
 }
 
+// Selectors start with a letter: an info text without letters or digits names the slot as an empty
+// one does, and one that starts with a digit gets the same prefix.
 TEST(StyleSheet, EmptyNamesAndEmptySchemes)
 {
-    const SchemeSlots dashes = schemeOf({{2, RGB(1, 2, 3), "---"}});
+    const SchemeSlots dashes = schemeOf({{2, RGB(1, 2, 3), "---"}, {3, RGB(4, 5, 6), "1. Link"}});
     EXPECT_EQ(exportText(3, dashes, ExportChoice{}),
-              (QStringList{". { color: #010203; }", ".h { background-color: #010203; }"}));
+              (QStringList{".farbe2 { color: #010203; }", ".farbe1Link { color: #040506; }",
+                           ".hfarbe2 { background-color: #010203; }", ".hfarbe1Link { background-color: #040506; }"}));
     ExportChoice definition;
     definition.definition = true;
     EXPECT_EQ(exportText(3, SchemeSlots{}, definition).size(), 6);
