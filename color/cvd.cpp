@@ -1,6 +1,7 @@
 #include "color/cvd.h"
 
 #include "color/cielab.h"
+#include "color/oklab.h"
 #include "color/wcag.h"
 
 #include <algorithm>
@@ -62,20 +63,38 @@ Matrix3 mix(const Matrix3& from, const Matrix3& to, double t)
     return m;
 }
 
-// Linear light 0..1 back to an sRGB channel, through a table fine enough that every channel value
-// comes back as itself.
-int encodedChannel(double linear)
+// Linear light back to an sRGB channel, exactly as rounding the encoded value would give it, but
+// without a pow per pixel: a table gives the value at the start of the linear value's 1/4096th,
+// and the points where the rounded value steps up, at most two within one such part, finish it.
+int encodedChannelQuickly(double linear)
 {
-    static const std::array<std::uint8_t, 4097> table = [] {
-        std::array<std::uint8_t, 4097> values{};
-        for (int i = 0; i <= 4096; ++i) {
-            const double l = i / 4096.0;
-            const double c = l <= 0.0031308 ? 12.92 * l : 1.055 * std::pow(l, 1 / 2.4) - 0.055;
-            values[i] = static_cast<std::uint8_t>(std::lround(std::clamp(c, 0.0, 1.0) * 255));
+    constexpr int parts = 4096;
+    struct Tables {
+        std::array<double, 256> stepUp{}; // [v]: the first linear value that rounds to v + 1
+        std::array<std::uint8_t, parts + 1> atPartStart{};
+    };
+    static const Tables tables = [] {
+        Tables t;
+        for (int v = 0; v < 255; ++v) {
+            const double encoded = (v + 0.5) / 255;
+            double x = encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
+            // To the last bit of the forward computation.
+            while (encodedChannel(x) > v)
+                x = std::nextafter(x, 0.0);
+            while (encodedChannel(x) <= v)
+                x = std::nextafter(x, 2.0);
+            t.stepUp[static_cast<std::size_t>(v)] = x;
         }
-        return values;
+        t.stepUp[255] = 2; // above any linear value
+        for (int i = 0; i <= parts; ++i)
+            t.atPartStart[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(encodedChannel(i / double(parts)));
+        return t;
     }();
-    return table[static_cast<std::size_t>(std::lround(std::clamp(linear, 0.0, 1.0) * 4096))];
+    linear = std::clamp(linear, 0.0, 1.0);
+    std::size_t v = tables.atPartStart[static_cast<std::size_t>(linear * parts)];
+    while (linear >= tables.stepUp[v])
+        ++v;
+    return static_cast<int>(v);
 }
 
 std::array<int, 3> apply(const Matrix3& m, int red, int green, int blue)
@@ -83,8 +102,8 @@ std::array<int, 3> apply(const Matrix3& m, int red, int green, int blue)
     const double r = linearChannel(red);
     const double g = linearChannel(green);
     const double b = linearChannel(blue);
-    return {encodedChannel(m[0] * r + m[1] * g + m[2] * b), encodedChannel(m[3] * r + m[4] * g + m[5] * b),
-            encodedChannel(m[6] * r + m[7] * g + m[8] * b)};
+    return {encodedChannelQuickly(m[0] * r + m[1] * g + m[2] * b), encodedChannelQuickly(m[3] * r + m[4] * g + m[5] * b),
+            encodedChannelQuickly(m[6] * r + m[7] * g + m[8] * b)};
 }
 
 } // namespace
