@@ -92,12 +92,11 @@ QString helpPath(const QString& besideProgram, const QString& installed)
 // The compiled help where a viewer for it is registered, otherwise its pages in the browser.
 void TForm1::openHelpFile()
 {
-    const QString chm = helpPath(QStringLiteral("tintara.chm"), QStringLiteral("tintara/tintara.chm"));
-    if (!chm.isEmpty() && m_platform.shell.open(chm))
-        return;
-    const QString html = helpPath(QStringLiteral("help/index.html"), QStringLiteral("doc/tintara/html/index.html"));
-    if (!html.isEmpty())
-        m_platform.shell.open(html);
+    QStringList candidates = {helpPath(QStringLiteral("tintara.chm"), QStringLiteral("tintara/tintara.chm")),
+                              helpPath(QStringLiteral("help/index.html"), QStringLiteral("doc/tintara/html/index.html"))};
+    candidates.removeAll(QString());
+    if (!candidates.isEmpty())
+        m_platform.shell.openFirst(candidates);
 }
 
 } // namespace Tintara

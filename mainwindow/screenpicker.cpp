@@ -1,10 +1,13 @@
 #include "mainwindow/screenpicker.h"
 
+#include "controls/eventhook.h"
 #include "controls/tcolorshape.h"
 #include "controls/tmagnifier.h"
 #include "platform/screen.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -29,6 +32,15 @@ ScreenPicker::ScreenPicker(QWidget& window, TMagnifier* magnifier, QComboBox* zo
 {
     magnifier->installEventFilter(this);
     window.installEventFilter(this);
+    m_escapeWhileWaiting = new EventHook(
+        [this](QObject* watched, QEvent* event) {
+            if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape
+                || !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != &m_window)
+                return false;
+            stopWaitingForDesktop();
+            return true;
+        },
+        this);
 }
 
 bool ScreenPicker::eventFilter(QObject* watched, QEvent* event)
@@ -63,10 +75,14 @@ void ScreenPicker::ZoomMouseDown(Qt::MouseButton button)
     m_magnifier->setActive(true);
     m_magnifier->setCacheOnDeactivate(true);
     if (m_screen.picksThroughDesktop()) {
-        if (std::exchange(m_waitingForDesktop, true))
-            return; // its picker is open already
-        m_screen.pickThroughDesktop([self = QPointer(this)](const DesktopPick& pick) {
-            if (self)
+        if (m_waitingForDesktop) {
+            stopWaitingForDesktop();
+            return;
+        }
+        m_waitingForDesktop = true;
+        QCoreApplication::instance()->installEventFilter(m_escapeWhileWaiting);
+        m_screen.pickThroughDesktop([self = QPointer(this), request = ++m_desktopRequest](const DesktopPick& pick) {
+            if (self && self->m_waitingForDesktop && request == self->m_desktopRequest)
                 self->desktopPicked(pick);
         });
         return;
@@ -75,10 +91,16 @@ void ScreenPicker::ZoomMouseDown(Qt::MouseButton button)
     m_window.grabMouse();
 }
 
-void ScreenPicker::desktopPicked(const DesktopPick& pick)
+void ScreenPicker::stopWaitingForDesktop()
 {
+    QCoreApplication::instance()->removeEventFilter(m_escapeWhileWaiting);
     m_magnifier->setActive(false);
     m_waitingForDesktop = false;
+}
+
+void ScreenPicker::desktopPicked(const DesktopPick& pick)
+{
+    stopWaitingForDesktop();
     if (pick.color) {
         m_display->setColor(*pick.color);
         Q_EMIT picked(*pick.color);

@@ -46,6 +46,9 @@ private:
     void ZoomMouseDown(Qt::MouseButton button);
     void ZoomMouseUp();
     void desktopPicked(const DesktopPick& pick);
+    // A desktop that never answers must not leave picking stuck: Escape or another press on the
+    // magnifier gives up waiting, and a late answer is then ignored.
+    void stopWaitingForDesktop();
 
     QWidget& m_window;
     TMagnifier* m_magnifier;
@@ -54,6 +57,8 @@ private:
     Screen& m_screen;
     bool m_picking = false;
     bool m_waitingForDesktop = false;
+    int m_desktopRequest = 0; // the request whose answer still counts
+    QObject* m_escapeWhileWaiting;
 };
 
 } // namespace Tintara

@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QMimeData>
 #include <QPixmap>
 #include <QScreen>
@@ -158,25 +159,50 @@ QSize QtScreen::primarySize() const
 
 namespace {
 
-// xdg-open starts even where nothing will show the file; the MIME registry knows beforehand.
-// Without xdg-mime there is no telling, and the desktop gets its chance.
-bool hasRegisteredApplication(const QString& path)
+// xdg-open starts even where nothing will show the file; the MIME registry knows beforehand. The
+// registry is asked in the background, and where it does not answer within three seconds, or
+// there is no xdg-mime to ask, the desktop gets its chance.
+void openFirstRegistered(QStringList paths)
 {
+    if (paths.isEmpty())
+        return;
+    const QString path = paths.takeFirst();
+    const auto open = [path] { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
     const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
-    if (query.isEmpty())
-        return true;
-    QProcess process;
-    process.start(query, {QStringLiteral("query"), QStringLiteral("default"), QMimeDatabase().mimeTypeForFile(path).name()});
-    if (!process.waitForFinished(3000))
-        return true;
-    return !process.readAllStandardOutput().trimmed().isEmpty();
+    if (query.isEmpty()) {
+        open();
+        return;
+    }
+    auto* process = new QProcess(QCoreApplication::instance());
+    auto* deadline = new QTimer(process);
+    QObject::connect(process, &QProcess::finished, process, [process, open, paths] {
+        process->deleteLater();
+        if (process->readAllStandardOutput().trimmed().isEmpty())
+            openFirstRegistered(paths);
+        else
+            open();
+    });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, open](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        process->deleteLater();
+        open();
+    });
+    QObject::connect(deadline, &QTimer::timeout, process, [process, open] {
+        process->disconnect();
+        process->kill();
+        process->deleteLater();
+        open();
+    });
+    deadline->start(3000);
+    process->start(query, {QStringLiteral("query"), QStringLiteral("default"), QMimeDatabase().mimeTypeForFile(path).name()});
 }
 
 } // namespace
 
-bool QtShell::open(const QString& path)
+void QtShell::openFirst(const QStringList& paths)
 {
-    return hasRegisteredApplication(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    openFirstRegistered(paths);
 }
 
 void ClockRandomSource::randomize()

@@ -52,7 +52,7 @@ public:
 class QtShell : public Shell
 {
 public:
-    bool open(const QString& path) override;
+    void openFirst(const QStringList& paths) override;
 };
 
 class QtDragOut : public DragOut

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 namespace Tintara {
 
@@ -8,9 +8,9 @@ class Shell
 {
 public:
     virtual ~Shell() = default;
-    // The desktop's default action for the file. False where no program is registered for its
-    // type or none could be started.
-    virtual bool open(const QString& path) = 0;
+    // The desktop's default action for the first of `paths` that a program is registered for,
+    // trying them in order. Asking the desktop may take a while; the window does not wait for it.
+    virtual void openFirst(const QStringList& paths) = 0;
 };
 
 } // namespace Tintara

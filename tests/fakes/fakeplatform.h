@@ -100,10 +100,13 @@ public:
 class FakeShell : public Shell
 {
 public:
-    bool open(const QString& path) override
+    void openFirst(const QStringList& paths) override
     {
-        opened << path;
-        return !refused.contains(path);
+        for (const QString& path : paths) {
+            opened << path;
+            if (!refused.contains(path))
+                return;
+        }
     }
     QStringList opened;
     QStringList refused; // no program registered for these

@@ -13,6 +13,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
 
@@ -27,6 +31,7 @@ class FakePortal : public QObject, protected QDBusContext
 
 public:
     uint pickResponse = 0, screenshotResponse = 0;
+    bool silent = false; // keeps its answers until answerNow()
     QColor color;
     QString screenshotPath;
     QStringList calls;
@@ -46,8 +51,18 @@ public Q_SLOTS:
         return answer(call, options, screenshotResponse, {{"uri", QUrl::fromLocalFile(screenshotPath).toString()}});
     }
 
+public:
+    void answerNow()
+    {
+        silent = false;
+        for (const auto& send : std::exchange(kept, {}))
+            send();
+    }
+
 private:
     // The request object the caller listens on, and its Response a moment later.
+    std::vector<std::function<void()>> kept;
+
     QDBusObjectPath answer(const QString& call, const QVariantMap& options, uint response, const QVariantMap& results)
     {
         calls << call;
@@ -56,11 +71,15 @@ private:
         const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
                                  .arg(sender, options.value("handle_token").toString());
         QDBusConnection bus = connection();
-        QTimer::singleShot(10, this, [bus, path, response, results]() mutable {
+        const auto send = [bus, path, response, results]() mutable {
             QDBusMessage signal = QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
             signal << response << results;
             bus.send(signal);
-        });
+        };
+        if (silent)
+            kept.push_back(send);
+        else
+            QTimer::singleShot(10, this, send);
         return QDBusObjectPath(path);
     }
 };
@@ -179,6 +198,35 @@ TEST_F(PortalTest, ARefusingOrAbsentPortalGivesTheMessageACancelNothing)
     ASSERT_TRUE(pick());
     EXPECT_EQ(desktop.messages.errors.size(), 2);
     EXPECT_EQ(window->activeColor(), RGB(1, 2, 3));
+}
+
+// A desktop that never answers leaves nothing stuck: Escape, or another press on the magnifier,
+// ends the waiting, and an answer that comes after all changes nothing.
+TEST_F(PortalTest, WaitingForASilentPortalEndsWithEscapeOrAnotherPress)
+{
+    portal.color = QColor(0x3A, 0x7B, 0xD5);
+    portal.silent = true;
+    startPortal();
+    auto* magnifier = control<TMagnifier>("Zoom");
+    QTest::mousePress(magnifier, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return portal.calls.size() == 1; }));
+    EXPECT_TRUE(magnifier->active()) << "waiting for the desktop";
+    QTest::keyClick(control("edHTML"), Qt::Key_Escape);
+    EXPECT_FALSE(magnifier->active());
+
+    QTest::mousePress(magnifier, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return portal.calls.size() == 2; }));
+    EXPECT_TRUE(magnifier->active());
+    QTest::mousePress(magnifier, Qt::LeftButton);
+    EXPECT_FALSE(magnifier->active());
+
+    portal.answerNow(); // both screenshots, then the colour of the picks they lead to
+    ASSERT_TRUE(QTest::qWaitFor([&] { return portal.calls.count("PickColor") == 2; }));
+    QTest::qWait(200); // the colour's answer arrives, and is no longer waited for
+    EXPECT_EQ(window->activeColor(), RGB(1, 2, 3));
+    EXPECT_FALSE(magnifier->active());
+    EXPECT_TRUE(desktop.messages.errors.isEmpty());
+    QTest::keyClick(control("edHTML"), Qt::Key_Escape); // Escape is the field's again
 }
 
 #include "portalscreen_test.moc"
