@@ -16,8 +16,7 @@ Hsv TForm1::currentHsv() const
 void TForm1::InPaletteClick()
 {
     if (!m_scheme->anyUsed()
-        || m_platform.messages.askYesNo(QStringLiteral("Soll das bestehende Farbschema überschrieben werden?\n\n"
-                                                       "(Dieser Vorgang ist nicht rückgängig zu machen)"))) {
+        || m_platform.messages.askYesNo(QStringLiteral("Soll das bestehende Farbschema überschrieben werden?"))) {
         const std::array<TColor, 16> colours = page<Z_Vorschlag>().schemeColours();
         m_history->record(QStringLiteral("Farben des Farbfinders übernommen"), [&] {
             for (int n = 1; n <= 16; ++n)

@@ -8,6 +8,8 @@
 
 #include "ui_tform1.h"
 
+#include <QAction>
+
 namespace Tintara {
 
 void TForm1::connectScheme()
@@ -44,7 +46,12 @@ void TForm1::createSchemeHistory()
 
     ui->mmNeu->setShortcut(QKeySequence::New);
     ui->mmLaden->setShortcut(QKeySequence::Open);
-    ui->mmSpeichern->setShortcut(QKeySequence::Save);
+    // Ctrl+S saves in place, as in every editor; the menu entry and the tool button keep the dialog.
+    auto* saveInPlace = new QAction(this);
+    saveInPlace->setObjectName(QStringLiteral("actSpeichernOhneDialog"));
+    saveInPlace->setShortcut(QKeySequence::Save);
+    addAction(saveInPlace);
+    connect(saveInPlace, &QAction::triggered, m_files, &SchemeFiles::saveInPlace);
     ui->mmExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     ui->mmBeenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q)); // not every platform theme names one
 }

@@ -21,8 +21,7 @@ SchemeFiles::SchemeFiles(SchemeSwatches& scheme, const Platform& platform, QObje
 
 void SchemeFiles::PaletteNeu()
 {
-    if (m_platform.messages.askYesNo(QStringLiteral("Soll das aktuelle Farbschema durch ein neues ersetzt werden?\n\n"
-                                                    "(Dieser Vorgang kann nicht rückgängig gemacht werden)"))) {
+    if (m_platform.messages.askYesNo(QStringLiteral("Soll das aktuelle Farbschema durch ein neues ersetzt werden?"))) {
         for (int n = 1; n <= 16; ++n)
             m_scheme.setSlot(n, clBtnFace, 0);
         Q_EMIT cleared();
@@ -54,15 +53,27 @@ void SchemeFiles::PaletteOeffnen()
 
 void SchemeFiles::PaletteSpeichern()
 {
-    if (m_dlSave.execute()) {
-        IniFile ini(m_dlSave.options.fileName);
-        writeSchemeSlots(ini, m_scheme.snapshot());
-        if (const auto error = ini.save())
-            m_platform.messages.showError(*error);
-        else
-            Q_EMIT fileUsed(m_dlSave.options.fileName);
-    }
+    if (m_dlSave.execute())
+        writeTo(m_dlSave.options.fileName);
     m_dlOpen.options.fileName = m_dlSave.options.fileName;
+}
+
+void SchemeFiles::saveInPlace()
+{
+    if (m_dlSave.options.fileName.isEmpty())
+        PaletteSpeichern();
+    else
+        writeTo(m_dlSave.options.fileName);
+}
+
+void SchemeFiles::writeTo(const QString& path)
+{
+    IniFile ini(path);
+    writeSchemeSlots(ini, m_scheme.snapshot());
+    if (const auto error = ini.save())
+        m_platform.messages.showError(*error);
+    else
+        Q_EMIT fileUsed(path);
 }
 
 } // namespace Tintara

@@ -21,6 +21,9 @@ public:
     void PaletteLaden(const QString& path);
     void PaletteOeffnen();
     void PaletteSpeichern();
+    // Into the file the scheme was loaded from or last saved to, without a dialog; with no file
+    // yet, as PaletteSpeichern.
+    void saveInPlace();
     FileDialog& openDialog() { return m_dlOpen; }
     FileDialog& saveDialog() { return m_dlSave; }
 
@@ -33,6 +36,8 @@ Q_SIGNALS:
     void fileUsed(const QString& path);
 
 private:
+    void writeTo(const QString& path);
+
     SchemeSwatches& m_scheme;
     const Platform& m_platform;
     FileDialog m_dlOpen;

@@ -187,6 +187,24 @@ TEST_F(UndoTest, CtrlZInAnEditFieldUndoesTheTypingNotTheScheme)
     EXPECT_EQ(window->schemeSlots(), changed);
 }
 
+// Ctrl+S writes into the file the scheme came from, as editors do; the tool button and the menu
+// entry keep their dialog; with no file yet, Ctrl+S asks as they do.
+TEST_F(UndoTest, CtrlSSavesIntoTheSchemesOwnFileWithoutADialog)
+{
+    ctrl(Qt::Key_S);
+    ASSERT_EQ(desktop.fileDialogs.shown.size(), 1u) << "no file yet: the dialog asks";
+    desktop.fileDialogs.results = {folder.filePath("blau.tsf")};
+    action("mmLaden")->trigger();
+    window->scheme().setSlot(2, RGB(0, 200, 0), 1);
+    ctrl(Qt::Key_S);
+    EXPECT_EQ(desktop.fileDialogs.shown.size(), 2u) << "only the open dialog was shown";
+    EXPECT_TRUE(readFile(folder.filePath("blau.tsf")).contains("Farbe2=51200\r\nFarbeGes2=1\r\n"));
+
+    action("mmSpeichern")->trigger();
+    EXPECT_EQ(desktop.fileDialogs.shown.size(), 3u);
+    EXPECT_EQ(desktop.fileDialogs.shown.back().kind, FileDialogKind::Save);
+}
+
 TEST_F(UndoTest, TheUsualKeysReachTheSchemeCommandsAndTheFunctionKeysStay)
 {
     control<QCheckBox>("cbOpt_17")->setChecked(false); // the quit command asks
