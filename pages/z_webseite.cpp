@@ -6,6 +6,9 @@
 
 #include "ui_z_webseite.h"
 
+#include <QLabel>
+#include <algorithm>
+
 #include <QApplication>
 #include <QSignalBlocker>
 
@@ -77,6 +80,37 @@ void Z_Webseite::cbWebseiteChange()
     ui->X_Seite1->setVisible(ui->cbWebseite->currentIndex() != 1);
     ui->X_Seite2->setVisible(ui->cbWebseite->currentIndex() == 1);
     WebseiteFarben();
+}
+
+void Z_Webseite::showEvent(QShowEvent* event)
+{
+    fitCaptions(); // the window's font is known only now
+    ModulePage::showEvent(event);
+}
+
+// Every text of the mock pages fits its box inside the page with the fonts of this platform: a
+// caption grows to its text, and where a font is wider than the Arial metrics the layout was drawn
+// for, the text is set a little smaller instead of being cut.
+void Z_Webseite::fitCaptions()
+{
+    constexpr double smallest = 6;
+    for (QWidget* page : {ui->X_Seite1, ui->X_Seite2}) {
+        const auto fits = [page](const QLabel* text) {
+            return text->wordWrap() ? text->heightForWidth(text->width()) <= text->height()
+                                    : text->x() + text->sizeHint().width() <= page->width();
+        };
+        for (QLabel* text : page->findChildren<QLabel*>()) {
+            QFont font = text->font();
+            font.setPointSizeF(page->font().pointSizeF());
+            text->setFont(font);
+            while (!fits(text) && font.pointSizeF() > smallest) {
+                font.setPointSizeF(font.pointSizeF() - 0.5);
+                text->setFont(font);
+            }
+            if (!text->wordWrap())
+                text->resize(std::min(std::max(text->sizeHint().width(), text->width()), page->width() - text->x()), text->height());
+        }
+    }
 }
 
 void Z_Webseite::Z_WebseiteEnter()

@@ -29,6 +29,7 @@ public:
 protected:
     // A click on a role's name chooses its colour in the colour dialog.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     TColorShape* roleSwatch(int role) const;
@@ -36,6 +37,7 @@ private:
     void colourWebPage(int n);
     void cbWebseiteChange();
     void Z_WebseiteEnter();
+    void fitCaptions();
 
     const PageHost& m_host;
     std::unique_ptr<Ui::Z_Webseite> ui;

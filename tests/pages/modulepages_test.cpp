@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QEnterEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
 
@@ -243,4 +244,31 @@ TEST_F(ModuleTest, EnteringTheTestPagesShowsTheRoleColours)
     show("ToolButton6");
     control("cbWebseite")->setFocus();
     EXPECT_EQ(swatch("Seite1LeftNav")->color(), RGB(1, 2, 3));
+}
+
+// Every text of both mock pages fits its box inside the page, also with a font wider than the
+// Arial metrics the layout was drawn for (DejaVu Sans, where Liberation Sans is missing): a line in
+// its width, a wrapped paragraph in its height.
+TEST_F(ModuleTest, EveryTextOfTheTestPagesFitsItsBox)
+{
+    for (const QString family : {"Liberation Sans", "DejaVu Sans"}) {
+        start();
+        QFont font(family, 8);
+        window->setFont(font);
+        show("ToolButton6");
+        for (const char* page : {"X_Seite1", "X_Seite2"}) {
+            const QWidget* panel = control(page);
+            for (const QLabel* text : panel->findChildren<QLabel*>()) {
+                if (text->text().isEmpty())
+                    continue;
+                const std::string what = family.toStdString() + ' ' + text->objectName().toStdString();
+                const QSize needed = text->wordWrap() ? QSize(text->width(), text->heightForWidth(text->width()))
+                                                      : text->sizeHint();
+                EXPECT_LE(needed.width(), text->width()) << what;
+                EXPECT_LE(needed.height(), text->height()) << what;
+                EXPECT_TRUE(panel->rect().contains(text->geometry())) << what;
+            }
+            control<QComboBox>("cbWebseite")->setCurrentIndex(1);
+        }
+    }
 }
