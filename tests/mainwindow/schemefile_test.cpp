@@ -1,4 +1,6 @@
 #include "exchange/paletteformats.h"
+#include "mainwindow/recentschemes.h"
+#include "platform/inifile.h"
 #include "support/files.h"
 #include "windowfixture.h"
 
@@ -90,6 +92,23 @@ TEST_F(SchemeFileTest, MissingFileGivesSixteenBlackEmptySlots)
         EXPECT_EQ(window->scheme().usedFlag(n), 0);
     }
     EXPECT_EQ(window->schemeSaveDialog().options.fileName, path("gibtsnicht.tsf"));
+}
+
+// A file that is there but cannot be read whole is refused with a message; nothing changes.
+TEST_F(SchemeFileTest, FilesThatCannotBeReadWholeAreRefusedAndChangeNothing)
+{
+    window->scheme().setSlot(1, RGB(9, 9, 9), 1);
+    const SchemeSlots before = window->schemeSlots();
+    writeFile(path("gross.tsf"), "[Palette]\r\nFarbe1=255\r\nFarbeGes1=1\r\n" + QByteArray(IniFile::readLimit, ';'));
+    QDir(folder.path()).mkdir("ordner.tsf");
+    openFrom(path("gross.tsf"));
+    openFrom(path("ordner.tsf"));
+    ASSERT_EQ(desktop.messages.errors.size(), 2);
+    EXPECT_TRUE(desktop.messages.errors[0].contains("größer als 1 MiB"));
+    EXPECT_TRUE(desktop.messages.errors[1].contains("kann nicht gelesen werden"));
+    EXPECT_EQ(window->schemeSlots(), before);
+    EXPECT_TRUE(window->schemeSaveDialog().options.fileName.isEmpty());
+    EXPECT_TRUE(window->recentSchemes().files().isEmpty());
 }
 
 TEST_F(SchemeFileTest, DialogsRememberTheirNames)
