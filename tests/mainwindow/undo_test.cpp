@@ -281,7 +281,14 @@ TEST_F(UndoTest, RecentEntriesChosenWithTheMouseOpenTheirSchemeAndTheListStaysWh
         ASSERT_TRUE(QTest::qWaitFor([&] { return schemeMenu->isVisible(); }));
         QTest::mouseClick(schemeMenu, Qt::LeftButton, {}, schemeMenu->actionGeometry(recent->menuAction()).center());
         ASSERT_TRUE(QTest::qWaitFor([&] { return recent->isVisible(); }));
-        QTest::mouseClick(recent, Qt::LeftButton, {}, recent->actionGeometry(recent->actions().at(entry)).center());
+        // The menu and the menu bar still hand the chosen entry on after its own signal: it must
+        // outlive the delivery (a deleted one was read there, and the program crashed).
+        QAction* chosen = recent->actions().at(entry);
+        bool delivering = true, deletedWhileDelivered = false;
+        QObject::connect(chosen, &QObject::destroyed, [&] { deletedWhileDelivered = delivering; });
+        QTest::mouseClick(recent, Qt::LeftButton, {}, recent->actionGeometry(chosen).center());
+        delivering = false;
+        EXPECT_FALSE(deletedWhileDelivered);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
     for (int round = 0; round < 3; ++round) {
