@@ -24,9 +24,9 @@ void TForm1::connectScheme()
 void TForm1::createSchemeHistory()
 {
     SchemeHistory::Access access{
-        [this] { return m_scheme->snapshot(); },
-        [this](const SchemeSlots& scheme) {
-            m_scheme->restore(scheme);
+        [this] { return m_scheme->state(); },
+        [this](const SchemeState& state) {
+            m_scheme->restore(state);
             Q_EMIT m_events.schemeLoaded(); // the info page rereads its texts
             Q_EMIT m_events.schemeChanged();
         },

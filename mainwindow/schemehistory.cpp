@@ -37,14 +37,14 @@ private:
 class SchemeStep : public Step
 {
 public:
-    SchemeStep(const QString& text, SchemeSlots before, SchemeSlots after, std::function<void(const SchemeSlots&)> restore)
+    SchemeStep(const QString& text, SchemeState before, SchemeState after, std::function<void(const SchemeState&)> restore)
         : Step(text), m_before(std::move(before)), m_after(std::move(after)), m_restore(std::move(restore)) {}
 
 private:
     void apply(bool before) override { m_restore(before ? m_before : m_after); }
 
-    SchemeSlots m_before, m_after;
-    std::function<void(const SchemeSlots&)> m_restore;
+    SchemeState m_before, m_after;
+    std::function<void(const SchemeState&)> m_restore;
 };
 
 QString activeColorText(TColor color)
@@ -95,11 +95,11 @@ SchemeHistory::~SchemeHistory() = default;
 void SchemeHistory::record(const QString& text, const std::function<void()>& change)
 {
     takeActiveColorStep();
-    const SchemeSlots before = m_access.scheme();
+    const SchemeState before = m_access.scheme();
     change();
-    SchemeSlots after = m_access.scheme();
+    SchemeState after = m_access.scheme();
     if (after != before && !m_applying)
-        m_stack->push(new SchemeStep(text, before, std::move(after), [this](const SchemeSlots& scheme) {
+        m_stack->push(new SchemeStep(text, before, std::move(after), [this](const SchemeState& scheme) {
             applying([&] { m_access.restoreScheme(scheme); });
         }));
 }

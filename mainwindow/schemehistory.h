@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/schemeformat.h"
+#include "mainwindow/schemeswatches.h"
 
 #include <QObject>
 
@@ -23,8 +23,8 @@ class SchemeHistory : public QObject
 
 public:
     struct Access {
-        std::function<SchemeSlots()> scheme;
-        std::function<void(const SchemeSlots&)> restoreScheme;
+        std::function<SchemeState()> scheme;
+        std::function<void(const SchemeState&)> restoreScheme;
         std::function<TColor()> activeColor;
         std::function<void(TColor)> restoreActiveColor;
         // The editor control a change came from, or none for a change made in one go.

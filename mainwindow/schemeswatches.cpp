@@ -71,11 +71,22 @@ void SchemeSwatches::load(const SchemeSlots& scheme)
     }
 }
 
-void SchemeSwatches::restore(const SchemeSlots& scheme)
+SchemeState SchemeSwatches::state() const
 {
-    for (int n = 1; n <= 16; ++n)
-        setSlot(n, scheme.colors[n - 1], scheme.used[n - 1]);
-    setInfoTexts(scheme.infos);
+    SchemeState state{snapshot(), {}};
+    for (int n = 0; n < 16; ++n)
+        state.draggable[n] = m_slots[n]->dragMode() == TColorShape::DragMode::Automatic;
+    return state;
+}
+
+void SchemeSwatches::restore(const SchemeState& state)
+{
+    for (int n = 1; n <= 16; ++n) {
+        setSlot(n, state.scheme.colors[n - 1], state.scheme.used[n - 1]);
+        m_slots[n - 1]->setDragMode(state.draggable[n - 1] ? TColorShape::DragMode::Automatic
+                                                           : TColorShape::DragMode::Manual);
+    }
+    setInfoTexts(state.scheme.infos);
 }
 
 } // namespace Tintara

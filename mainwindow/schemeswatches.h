@@ -11,6 +11,14 @@ namespace Tintara {
 
 class TColorShape;
 
+// What undo keeps of the slots: the scheme and each slot's drag mode, which a load leaves
+// automatic on a slot that was used before and is empty now.
+struct SchemeState {
+    SchemeSlots scheme;
+    std::array<bool, 16> draggable{};
+    bool operator==(const SchemeState&) const = default;
+};
+
 // The sixteen slots of the colour scheme: their swatches, used flags and info texts. Slot n is 1..16.
 class SchemeSwatches
 {
@@ -33,8 +41,9 @@ public:
     SchemeSlots snapshot() const;
     // A loaded scheme makes its used slots draggable and leaves the others as they were.
     void load(const SchemeSlots& scheme);
-    // Exactly `scheme`, texts and tooltips included, as an undo step gives it back.
-    void restore(const SchemeSlots& scheme);
+    SchemeState state() const;
+    // Exactly `state`, texts, tooltips and drag modes included, as an undo step gives it back.
+    void restore(const SchemeState& state);
 
 private:
     std::array<TColorShape*, 16> m_slots{};

@@ -22,6 +22,7 @@
 #include "ui_tform1.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLayout>
 
@@ -94,8 +95,10 @@ void TForm1::FormCreate()
     m_history->clear(); // what the configuration restored is where undo stops
     // A file named at start is an undoable load: a mistyped name, which empties the slots for a
     // new scheme, must not take the restored scheme with it.
+    // Resolved against the folder the program was started in, so that saving goes back into the
+    // same file and the recent list can open it from anywhere.
     if (!m_options.arguments.isEmpty())
-        loadScheme(m_options.arguments.constFirst());
+        loadScheme(QFileInfo(m_options.arguments.constFirst()).absoluteFilePath());
 }
 
 // The module pages in the order of the page control; the window keeps those it talks to.

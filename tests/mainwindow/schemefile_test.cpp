@@ -143,6 +143,36 @@ TEST_F(SchemeFileTest, FirstArgumentIsLoadedAtStart)
     EXPECT_EQ(window->scheme().usedFlag(4), 1);
 }
 
+// A scheme named by a relative path is the file in the folder the program was started in: the
+// save dialog proposes that file, Enter saves into it, and the recent list holds its whole path.
+TEST_F(SchemeFileTest, ARelativePathAtStartIsTheFileInTheStartFolder)
+{
+    QDir(folder.path()).mkpath("w/unter");
+    const QString previous = QDir::currentPath();
+    const struct {
+        const char* startIn;
+        const char* argument;
+        const char* file;
+    } cases[] = {
+        {"", "w/a.tsf", "w/a.tsf"},
+        {"w/unter", "../b.tsf", "w/b.tsf"},
+        {"w", "mit Leerzeichen.tsf", "w/mit Leerzeichen.tsf"},
+    };
+    for (const auto& c : cases) {
+        writeFile(path(c.file), "[Palette]\r\nFarbe1=255\r\nFarbeGes1=1\r\n");
+        QDir::setCurrent(path(c.startIn));
+        start({{}, {c.argument}});
+        QDir::setCurrent(previous);
+        window->scheme().setSlot(2, RGB(0, 0, 255), 1);
+        desktop.fileDialogs.results = {window->schemeSaveDialog().options.fileName}; // Enter on the proposal
+        control<QAbstractButton>("ToolButton12")->click();
+        EXPECT_EQ(desktop.fileDialogs.shown.back().options.fileName, path(c.file)) << c.argument;
+        EXPECT_TRUE(readFile(path(c.file)).contains("Farbe2=16711680\r\nFarbeGes2=1\r\n")) << c.argument;
+        EXPECT_EQ(window->recentSchemes().files().value(0), path(c.file)) << c.argument;
+    }
+    EXPECT_FALSE(QFile::exists(path("a.tsf")));
+}
+
 TEST_F(SchemeFileTest, ConverterShowsTheOldColours)
 {
     writeFile(path("alt.ini"), "[CFarben]\nCFarbe1=255\nCFarbe5=0\nCFarbe16=$00FF00\n");

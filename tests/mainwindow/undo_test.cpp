@@ -1,4 +1,5 @@
 #include "mainwindow/recentschemes.h"
+#include "controls/tcolorshape.h"
 #include "mainwindow/schemehistory.h"
 #include "platform/inifile.h"
 #include "support/files.h"
@@ -66,6 +67,13 @@ TEST_F(UndoTest, EveryChangeToTheSchemeIsUndoneAndRedoneExactlyWithItsFollowUps)
         c.change();
         const SchemeSlots after = window->schemeSlots();
         ASSERT_NE(after, before) << c.caption;
+        const auto dragModes = [&] {
+            std::array<TColorShape::DragMode, 16> modes{};
+            for (int n = 1; n <= 16; ++n)
+                modes[n - 1] = swatch(QString("Palette%1").arg(n))->dragMode();
+            return modes;
+        };
+        const auto modesAfter = dragModes();
         EXPECT_EQ(action("mmRueckgaengig")->text(), QString("Rückgängig: ") + c.caption);
         const qsizetype seen = followUps.count();
 
@@ -75,9 +83,7 @@ TEST_F(UndoTest, EveryChangeToTheSchemeIsUndoneAndRedoneExactlyWithItsFollowUps)
         ctrl(Qt::Key_Y);
         EXPECT_EQ(window->schemeSlots(), after) << c.caption;
         EXPECT_EQ(followUps.count(), seen + 2) << "pages follow undo and redo: " << c.caption;
-        for (int n = 1; n <= 16; ++n)
-            EXPECT_EQ(swatch(QString("Palette%1").arg(n))->dragMode() == TColorShape::DragMode::Automatic,
-                      after.used[n - 1] == 1) << c.caption << n;
+        EXPECT_EQ(dragModes(), modesAfter) << "every slot drags as the change left it: " << c.caption;
     }
     // Ctrl+Shift+Z redoes as well; back to the start, nothing is left to undo.
     const SchemeSlots last = window->schemeSlots();
@@ -259,6 +265,29 @@ TEST_F(UndoTest, RecentSchemesNewestFirstAtMostEightMissingGreyedAndAListToClear
 
     control<QAction>("mmListeLeeren")->trigger();
     EXPECT_TRUE(window->recentSchemes().files().isEmpty());
+}
+
+// A slot used before a load that leaves it empty stays draggable, and dragging it empties the slot
+// it lands on. Undo and redo give that drag mode back exactly, not one derived from the used flag.
+TEST_F(UndoTest, UndoAndRedoKeepTheDragModeALoadLeftOnAnEmptySlot)
+{
+    writeFile(folder.filePath("leer3.tsf"), "[Palette]\r\nFarbe1=255\r\nFarbeGes1=1\r\nFarbeGes3=0\r\n");
+    desktop.fileDialogs.results = {folder.filePath("leer3.tsf")};
+    action("mmLaden")->trigger();
+    ASSERT_EQ(window->scheme().usedFlag(3), 0);
+    ASSERT_EQ(swatch("Palette3")->dragMode(), TColorShape::DragMode::Automatic);
+    window->setInfoTexts({"Rot"});
+    ctrl(Qt::Key_Z);
+    EXPECT_EQ(swatch("Palette3")->dragMode(), TColorShape::DragMode::Automatic);
+    ctrl(Qt::Key_Y);
+    ctrl(Qt::Key_Z);
+    drag(swatch("Palette3"), swatch("Palette1"));
+    EXPECT_EQ(window->scheme().usedFlag(1), 0) << "the empty slot still empties the one it is dropped on";
+    EXPECT_EQ(swatch("Palette1")->dragMode(), TColorShape::DragMode::Manual);
+    ctrl(Qt::Key_Z); // the emptying
+    ctrl(Qt::Key_Z); // the load: slot 3 used again, as before it
+    EXPECT_EQ(window->scheme().usedFlag(3), 1);
+    EXPECT_EQ(swatch("Palette3")->dragMode(), TColorShape::DragMode::Automatic);
 }
 
 // Choosing an entry moves it to the top and rebuilds the list while the entry's own signal is
