@@ -157,6 +157,15 @@ TEST(JpegPictures, ALibjpegErrorIsReportedNotFatal)
     EXPECT_TRUE(error.contains("65500")) << error.toStdString();
 }
 
+// A picture Qt's BMP writer refuses is a failure with a reason, not an empty file saved as done.
+TEST(BmpPictures, APictureTheWriterRefusesIsReportedNotSaved)
+{
+    QString error;
+    EXPECT_TRUE(encodeBmp(QImage(), &error).isEmpty());
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(encodeBmp(QImage(2, 2, QImage::Format_RGB32)).startsWith("BM"));
+}
+
 TEST_F(ExportTest, PaletteStripResetsThePictureFormat)
 {
     chooseFormat(2);
