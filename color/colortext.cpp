@@ -153,7 +153,7 @@ std::optional<double> hueDegrees(std::string_view text)
         }
     }
     const auto hue = number(text);
-    if (!hue || hue->percent)
+    if (!hue || hue->percent || !std::isfinite(hue->value * scale))
         return std::nullopt;
     return std::fmod(std::fmod(hue->value * scale, 360) + 360, 360);
 }

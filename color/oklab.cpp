@@ -51,7 +51,7 @@ Oklch toOklch(TColor color)
 
 int encodedChannel(double linear)
 {
-    linear = std::clamp(linear, 0.0, 1.0);
+    linear = std::isnan(linear) ? 0.0 : std::clamp(linear, 0.0, 1.0); // a NaN from huge inputs is no light
     const double encoded = linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1 / 2.4) - 0.055;
     return static_cast<int>(std::lround(std::clamp(encoded * 255, 0.0, 255.0)));
 }

@@ -88,6 +88,7 @@ TEST(ColorFromText, ReadsCssColour4)
         {"#3A7BD58", std::nullopt},
         {"#3A7BD5800", std::nullopt},
         {"hsl(10turns 50% 50%)", std::nullopt},
+        {"hsl(1e308turn 50% 50%)", std::nullopt}, // no angle beyond the numbers
         {"bluish", std::nullopt},
     };
     for (const auto& c : cases)
