@@ -167,7 +167,10 @@ void openFirstRegistered(QStringList paths)
     if (paths.isEmpty())
         return;
     const QString path = paths.takeFirst();
-    const auto open = [path] { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+    const auto open = [path, paths] {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+            openFirstRegistered(paths); // nothing could be started for it
+    };
     const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
     if (query.isEmpty()) {
         open();
