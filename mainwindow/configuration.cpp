@@ -91,8 +91,7 @@ void TForm1::Konfigurationspeichern()
     c.tray = page<Z_Optionen>().copyFormat();
     c.zoomfaktor = ui->cbZoom->currentIndex();
     c.rahmen = page<Z_Vorschlag>().frames();
-    for (int n = 0; n < 18; ++n)
-        c.options[n] = page<Z_Optionen>().option(n);
+    c.options = page<Z_Optionen>().options();
 
     IniFile ini(m_options.configurationPath);
     writeConfiguration(ini, c);
@@ -116,49 +115,48 @@ void TForm1::Konfigurationladen()
 
 void TForm1::restoreConfiguration(const Configuration& c)
 {
-    for (int n = 0; n < 18; ++n)
-        page<Z_Optionen>().setOption(n, c.options[n]);
-    const auto on = [this](int n) { return page<Z_Optionen>().option(0) && page<Z_Optionen>().option(n); };
+    page<Z_Optionen>().setOptions(c.options);
+    const auto on = [&c](Option option) { return c.options[Option::RestoreAtStart] && c.options[option]; };
 
-    if (on(1))
+    if (on(Option::ActiveColour))
         ui->Farbanzeige->setColor(c.farbanzeige);
-    if (on(10))
+    if (on(Option::BrightnessStart))
         page<Z_Helligkeit>().setStartColour(c.helligkeit);
-    if (on(8) && titleBarReachable(QPoint(c.links, c.oben), width(), screenAreas()))
+    if (on(Option::WindowPosition) && titleBarReachable(QPoint(c.links, c.oben), width(), screenAreas()))
         move(c.links, c.oben); // as stored, also when only part of it is on a screen
     else
         centreOnScreen();
-    if (on(9))
+    if (on(Option::GradientColours))
         page<Z_Farbverlauf>().setEnds(c.verlaufStart, c.verlaufEnde);
-    if (on(2))
+    if (on(Option::DisplayMode))
         m_editor->Anzeigemodus(c.modus == 0   ? ColorEditor::DisplayMode::Rgb
                                : c.modus == 1 ? ColorEditor::DisplayMode::Hsv
                                               : ColorEditor::DisplayMode::Picker);
-    if (on(11))
+    if (on(Option::FinderRule))
         page<Z_Vorschlag>().restoreRule(c.vorschlag);
-    if (on(15))
+    if (on(Option::GradationChoice))
         page<Z_Abstufungen>().restoreDirection(c.abstufungen);
-    if (on(16))
+    if (on(Option::CopyFormat))
         page<Z_Optionen>().selectCopyFormat(c.tray);
-    if (on(13))
+    if (on(Option::MixerOpacity))
         page<Z_Palette>().restoreOpacity(c);
-    if (on(3))
+    if (on(Option::MagnifierZoom))
         selectStored(ui->cbZoom, c.zoomfaktor);
-    if (on(4)) {
+    if (on(Option::Scheme)) {
         for (int n = 1; n <= 16; ++n) {
             m_scheme->setSlot(n, c.scheme.colors[n - 1], c.scheme.used[n - 1]);
-            if (on(5))
+            if (on(Option::InfoTexts))
                 m_scheme->setSlotInfo(n, c.scheme.infos[n - 1]);
         }
     }
-    if (on(12))
+    if (on(Option::FinderFrames))
         page<Z_Vorschlag>().restoreFrames(c.rahmen);
-    if (on(6)) {
+    if (on(Option::ClipboardColours)) {
         m_menu->restoreHistory(c.clipbrd);
     }
-    if (on(7))
+    if (on(Option::Background))
         m_background->restore(c.backgrndS, c.backgrnd);
-    if (on(14))
+    if (on(Option::MixingFields))
         page<Z_Palette>().restoreFields(c);
 }
 

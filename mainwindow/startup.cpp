@@ -135,7 +135,7 @@ void TForm1::setActiveColor(TColor color)
 
 void TForm1::Programmende()
 {
-    if (page<Z_Optionen>().option(17)
+    if (page<Z_Optionen>().option(Option::ExitWithoutQuestion)
         || m_platform.messages.askOkCancel(QStringLiteral("Wollen Sie Orbelin Tintara Studio wirklich beenden?")))
         close();
 }

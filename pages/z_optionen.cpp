@@ -11,20 +11,32 @@ Z_Optionen::Z_Optionen(QWidget* parent)
     , ui(std::make_unique<Ui::Z_Optionen>())
 {
     ui->setupUi(this);
+    m_switches = {ui->cbOpt_0,  ui->cbOpt_1,  ui->cbOpt_2,  ui->cbOpt_3,  ui->cbOpt_4,  ui->cbOpt_5,
+                  ui->cbOpt_6,  ui->cbOpt_7,  ui->cbOpt_8,  ui->cbOpt_9,  ui->cbOpt_10, ui->cbOpt_11,
+                  ui->cbOpt_12, ui->cbOpt_13, ui->cbOpt_14, ui->cbOpt_15, ui->cbOpt_16, ui->cbOpt_17};
     connect(ui->cbTrayFormat, &QComboBox::currentIndexChanged, this, &Z_Optionen::copyFormatChanged);
     connect(ui->BitBtn1, &QPushButton::clicked, this, [this] { Q_EMIT converterClicked(ui->BitBtn1); });
 }
 
 Z_Optionen::~Z_Optionen() = default;
 
-bool Z_Optionen::option(int n) const
+bool Z_Optionen::option(Option option) const
 {
-    return findChild<QCheckBox*>(QStringLiteral("cbOpt_%1").arg(n))->isChecked();
+    return m_switches[static_cast<std::size_t>(option)]->isChecked();
 }
 
-void Z_Optionen::setOption(int n, bool on)
+void Z_Optionen::setOptions(const OptionSwitches& options)
 {
-    findChild<QCheckBox*>(QStringLiteral("cbOpt_%1").arg(n))->setChecked(on);
+    for (std::size_t n = 0; n < m_switches.size(); ++n)
+        m_switches[n]->setChecked(options.on[n]);
+}
+
+OptionSwitches Z_Optionen::options() const
+{
+    OptionSwitches options;
+    for (std::size_t n = 0; n < m_switches.size(); ++n)
+        options.on[n] = m_switches[n]->isChecked();
+    return options;
 }
 
 int Z_Optionen::copyFormat() const

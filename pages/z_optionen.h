@@ -1,8 +1,12 @@
 #pragma once
 
 #include "pages/modulepage.h"
+#include "rules/configformat.h"
 
+#include <array>
 #include <memory>
+
+class QCheckBox;
 
 namespace Ui {
 class Z_Optionen;
@@ -19,9 +23,10 @@ public:
     explicit Z_Optionen(QWidget* parent = nullptr);
     ~Z_Optionen() override;
 
-    // Switch cbOpt_`n`, n = 0..17.
-    bool option(int n) const;
-    void setOption(int n, bool on);
+    bool option(Option option) const;
+    // Chosen from code, as at start: every switch as `options` has it.
+    void setOptions(const OptionSwitches& options);
+    OptionSwitches options() const;
 
     // The copy format: an index of the eight notations, -1 for none.
     int copyFormat() const;
@@ -36,6 +41,7 @@ Q_SIGNALS:
 
 private:
     std::unique_ptr<Ui::Z_Optionen> ui;
+    std::array<QCheckBox*, optionCount> m_switches{}; // [Option]: cbOpt_n
 };
 
 } // namespace Tintara

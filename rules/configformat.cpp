@@ -42,8 +42,8 @@ void forEachKey(Config& c, Visitor&& visit)
         visit(farben, numbered("Pal", i + 1), c.pal[i]);
     for (int i = 0; i < 4; ++i)
         visit(farben, numbered("Pal", i + 1, "Ges"), c.palGes[i]);
-    for (int n = 0; n < 18; ++n)
-        visit(optionen, numbered("Opt", n), c.options[n]);
+    for (int n = 0; n < optionCount; ++n)
+        visit(optionen, numbered("Opt", n), c.options[static_cast<Option>(n)]);
 }
 
 // Colours as signed 32-bit numbers, switches as 1 or 0; a missing or unreadable value keeps the default.

@@ -4,6 +4,23 @@
 
 namespace Tintara {
 
+// The eighteen switches of the options page, by what they restore; the value is the n of the
+// check box cbOpt_n and of the key "Opt"n in tintara.ini, so their order in the file stays.
+enum class Option : int {
+    RestoreAtStart, ActiveColour, DisplayMode, MagnifierZoom, Scheme, InfoTexts, ClipboardColours, Background,
+    WindowPosition, GradientColours, BrightnessStart, FinderRule, FinderFrames, MixerOpacity, MixingFields,
+    GradationChoice, CopyFormat, ExitWithoutQuestion,
+};
+inline constexpr int optionCount = static_cast<int>(Option::ExitWithoutQuestion) + 1;
+
+// Every switch is on until the file says otherwise.
+struct OptionSwitches {
+    std::array<bool, optionCount> on{true, true, true, true, true, true, true, true, true,
+                                     true, true, true, true, true, true, true, true, true};
+    bool operator[](Option o) const { return on[static_cast<std::size_t>(o)]; }
+    bool& operator[](Option o) { return on[static_cast<std::size_t>(o)]; }
+};
+
 // Everything tintara.ini keeps, with the defaults of a missing file.
 struct Configuration {
     TColor farbanzeige = 0;
@@ -25,8 +42,7 @@ struct Configuration {
     int deckkraft = 0;
     int zoomfaktor = 0;
     bool rahmen = true;
-    std::array<bool, 18> options{true, true, true, true, true, true, true, true, true,
-                                 true, true, true, true, true, true, true, true, true};
+    OptionSwitches options;
 };
 
 Configuration readConfiguration(const IniFile& ini);
