@@ -2,6 +2,7 @@
 
 #include "color/tcolor.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,41 @@ enum Notation : int {
                       // more only where a colour needs them to read back
     NotationCount
 };
+
+// Where each notation is offered, one row per notation in its order: the copy item of the context
+// menu's "Farbwert kopieren" (object name and text), and the name the copy-format list of the
+// options page, quick copy and tray mode show. A notation added to the enum needs its row here, or
+// the program does not compile.
+struct NotationRow {
+    Notation notation;
+    const char* menuItem;
+    const char* menuText;
+    const char* formatName;
+};
+
+inline constexpr std::array<NotationRow, NotationCount> notationTable = {{
+    {NotationHtml, "puHTML", "HTML-Hexwert", "HTML"},
+    {NotationHex, "puHex", "Hexwert", "Hex"},
+    {NotationRgb, "puRGB", "RGB-Wert", "RGB"},
+    {NotationDelphi, "puDelphi", "Delphi-Farbwert", "Delphi"},
+    {NotationCpp, "puCpp", "C++-Farbwert", "C++"},
+    {NotationVisualBasic, "puVB", "Visual Basic-Farbwert", "Visual Basic"},
+    {NotationVisualBasicNet, "puVSN", "Visual Studio .NET-Farbwert", "Visual Basic.Net"},
+    {NotationCmyk, "puCMYK", "CMYK-Farbwert", "CMYK"},
+    {NotationCssRgb, "puCssRgb", "CSS rgb()", "CSS rgb()"},
+    {NotationCssHsl, "puCssHsl", "CSS hsl()", "CSS hsl()"},
+    {NotationCssOklch, "puCssOklch", "CSS oklch()", "CSS oklch()"},
+}};
+
+constexpr bool everyNotationHasItsRow()
+{
+    for (int n = 0; n < NotationCount; ++n) {
+        if (notationTable[static_cast<std::size_t>(n)].notation != n || !notationTable[static_cast<std::size_t>(n)].menuItem)
+            return false;
+    }
+    return true;
+}
+static_assert(everyNotationHasItsRow(), "every notation needs its row in notationTable, in the order of the enum");
 
 // "$" and eight hex digits, or the identifier of a named or system colour ("clRed", "clBtnFace").
 std::string ColorToString(TColor color);

@@ -13,18 +13,6 @@ namespace Tintara {
 
 namespace {
 
-// The copy items of the submenu, in the order of the notations.
-constexpr std::array<std::pair<const char*, const char*>, NotationCount> notationItems = {{
-    {"puHTML", "HTML-Hexwert"}, {"puHex", "Hexwert"}, {"puRGB", "RGB-Wert"}, {"puDelphi", "Delphi-Farbwert"},
-    {"puCpp", "C++-Farbwert"}, {"puVB", "Visual Basic-Farbwert"}, {"puVSN", "Visual Studio .NET-Farbwert"},
-    {"puCMYK", "CMYK-Farbwert"}, {"puCssRgb", "CSS rgb()"}, {"puCssHsl", "CSS hsl()"}, {"puCssOklch", "CSS oklch()"},
-}};
-
-// The copy formats as the quick-copy entry names them.
-constexpr std::array<const char*, NotationCount> formatNames = {
-    "HTML", "Hex", "RGB", "Delphi", "C++", "Visual Basic", "Visual Basic.Net", "CMYK", "CSS rgb()", "CSS hsl()",
-    "CSS oklch()"};
-
 QAction* addItem(QMenu* menu, const char* name, const QString& caption, bool enabled = true)
 {
     QAction* item = menu->addAction(caption);
@@ -61,8 +49,8 @@ ContextMenu::ContextMenu(QWidget& window, QLineEdit* htmlField, const Platform& 
     m_puFarbwerte = m_popup->addMenu(QStringLiteral("Farbwert kopieren"));
     m_puFarbwerte->setObjectName(QStringLiteral("puFarbwerte"));
     m_puFarbwerte->setEnabled(false);
-    for (int i = 0; i < NotationCount; ++i)
-        m_notationActions[i] = addItem(m_puFarbwerte, notationItems[i].first, QString::fromUtf8(notationItems[i].second));
+    for (const NotationRow& row : notationTable)
+        m_notationActions[row.notation] = addItem(m_puFarbwerte, row.menuItem, QString::fromUtf8(row.menuText));
     m_popup->addSeparator();
     m_puHintergrund = addItem(m_popup, "puHintergrund", QStringLiteral("Als Hintergrundfarbe"));
     m_puHintergrundStandard =
@@ -149,8 +137,9 @@ void ContextMenu::PopupmenueClick(QAction* item)
 
 void ContextMenu::showCopyFormat(int index)
 {
-    if (index >= 0 && index < static_cast<int>(formatNames.size()))
-        m_puFarbwert->setText(QStringLiteral("Farbwert kopieren (%1)").arg(QLatin1String(formatNames[index])));
+    if (index >= 0 && index < NotationCount)
+        m_puFarbwert->setText(QStringLiteral("Farbwert kopieren (%1)")
+                                  .arg(QString::fromUtf8(notationTable[static_cast<std::size_t>(index)].formatName)));
 }
 
 void ContextMenu::pushBuffer(TColor color)

@@ -1,5 +1,7 @@
 #include "pages/z_optionen.h"
 
+#include "color/notation.h"
+
 #include "ui_z_optionen.h"
 
 #include <QSignalBlocker>
@@ -14,6 +16,8 @@ Z_Optionen::Z_Optionen(QWidget* parent)
     m_switches = {ui->cbOpt_0,  ui->cbOpt_1,  ui->cbOpt_2,  ui->cbOpt_3,  ui->cbOpt_4,  ui->cbOpt_5,
                   ui->cbOpt_6,  ui->cbOpt_7,  ui->cbOpt_8,  ui->cbOpt_9,  ui->cbOpt_10, ui->cbOpt_11,
                   ui->cbOpt_12, ui->cbOpt_13, ui->cbOpt_14, ui->cbOpt_15, ui->cbOpt_16, ui->cbOpt_17};
+    for (const NotationRow& row : notationTable)
+        ui->cbTrayFormat->addItem(QString::fromUtf8(row.formatName));
     connect(ui->cbTrayFormat, &QComboBox::currentIndexChanged, this, &Z_Optionen::copyFormatChanged);
     connect(ui->BitBtn1, &QPushButton::clicked, this, [this] { Q_EMIT converterClicked(ui->BitBtn1); });
 }

@@ -1,3 +1,4 @@
+#include "color/colortext.h"
 #include "support/files.h"
 #include "windowfixture.h"
 
@@ -123,6 +124,25 @@ TEST_F(MenuTest, EveryNotationItemCopiesItsText)
     for (const auto& [name, text] : items) {
         choose(swatch("Vorschlag1"), name);
         EXPECT_EQ(desktop.clipboard.content, text) << name;
+    }
+}
+
+// Each notation is offered in the copy submenu, in the copy-format list of the options page and as
+// the quick-copy entry, all in the table's order, and what it copies reads back to the colour.
+TEST_F(MenuTest, EveryNotationIsOfferedWhereverACopyFormatIsChosen)
+{
+    auto* formats = control<QComboBox>("cbTrayFormat");
+    ASSERT_EQ(formats->count(), NotationCount);
+    const QList<QAction*> submenu = control<QMenu>("puFarbwerte")->actions();
+    ASSERT_EQ(submenu.size(), NotationCount);
+    swatch("Vorschlag1")->setColor(RGB(0x3A, 0x7B, 0xD5));
+    for (const NotationRow& row : notationTable) {
+        EXPECT_EQ(submenu[row.notation]->objectName(), row.menuItem);
+        EXPECT_EQ(formats->itemText(row.notation), QString::fromUtf8(row.formatName));
+        formats->setCurrentIndex(row.notation);
+        EXPECT_TRUE(item("puFarbwert")->text().endsWith(QString("(%1)").arg(QString::fromUtf8(row.formatName))));
+        choose(swatch("Vorschlag1"), "puFarbwert");
+        EXPECT_EQ(colorFromText(desktop.clipboard.content.toStdString()), RGB(0x3A, 0x7B, 0xD5)) << row.formatName;
     }
 }
 
