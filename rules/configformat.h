@@ -19,6 +19,7 @@ struct OptionSwitches {
                                      true, true, true, true, true, true, true, true, true};
     bool operator[](Option o) const { return on[static_cast<std::size_t>(o)]; }
     bool& operator[](Option o) { return on[static_cast<std::size_t>(o)]; }
+    bool operator==(const OptionSwitches&) const = default;
 };
 
 // Everything tintara.ini keeps, with the defaults of a missing file.
