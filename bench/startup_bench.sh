@@ -1,32 +1,53 @@
 #!/bin/bash
-# Start-up of the real program under Xvfb: time until its window is mapped and resident memory
-# a moment later, over several runs; prints the medians.
+# Start-up of the real program under Xvfb beside a bare Qt window of the same size: time until
+# each window is mapped, runs interleaved so that both see the same machine; prints the medians,
+# their ratio and the program's resident memory a moment after start.
 # Usage: bench/startup_bench.sh [build folder] [runs]
 set -eu
 BUILD_DIR=$(cd "${1:-build}" && pwd)
 RUNS=${2:-9}
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$BUILD_DIR" "$RUNS"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$BUILD_DIR" "$RUNS"
 fi
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
-cp "$BUILD_DIR/tintara" "$BUILD_DIR/tintara.chm" "$WORK/"
+cp "$BUILD_DIR/tintara" "$BUILD_DIR/tintara.chm" "$BUILD_DIR/bench/bare_window" "$WORK/"
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-times=() rss=()
+
+# Starts `program` and waits until a window titled `title` is on view; leaves the milliseconds
+# in $ms and the process id in $pid.
+time_to_window() {
+    local program=$1 title=$2 start end
+    start=$(date +%s%N)
+    "$program" >/dev/null 2>"$WORK/stderr" &
+    pid=$!
+    until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+        kill -0 "$pid" 2>/dev/null || { echo "$program ended before its window showed:" >&2; cat "$WORK/stderr" >&2; exit 1; }
+        sleep 0.005
+    done
+    end=$(date +%s%N)
+    ms=$(( (end - start) / 1000000 ))
+}
+
+stop() { kill "$1"; wait "$1" 2>/dev/null || true; }
+
+program=() bare=() rss=()
 for _ in $(seq "$RUNS"); do
     rm -f "$WORK/tintara.ini"
-    start=$(date +%s%N)
-    "$WORK/tintara" >/dev/null 2>&1 &
-    pid=$!
-    until xdotool search --onlyvisible --name "Orbelin Tintara Studio" >/dev/null 2>&1; do sleep 0.01; done
-    end=$(date +%s%N)
-    sleep 1
-    times+=($(( (end - start) / 1000000 )))
+    time_to_window "$WORK/tintara" "Orbelin Tintara Studio"
+    program+=("$ms")
+    sleep 0.5
     rss+=($(awk '/VmRSS/ { print $2 }' "/proc/$pid/status"))
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    stop "$pid"
+    time_to_window "$WORK/bare_window" "Bare window of Tintara size"
+    bare+=("$ms")
+    stop "$pid"
 done
+program_ms=$(printf '%s\n' "${program[@]}" | median)
+bare_ms=$(printf '%s\n' "${bare[@]}" | median)
 echo "runs: $RUNS"
-echo "window mapped after (median): $(printf '%s\n' "${times[@]}" | median) ms"
+echo "program window mapped after (median): $program_ms ms"
+echo "bare Qt window mapped after (median): $bare_ms ms"
+echo "ratio: $(awk -v p="$program_ms" -v b="$bare_ms" 'BEGIN { printf "%.2f", p / b }')"
 echo "resident memory after start (median): $(( $(printf '%s\n' "${rss[@]}" | median) / 1024 )) MiB"
