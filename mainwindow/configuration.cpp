@@ -18,6 +18,8 @@
 #include "rules/navigationrules.h"
 #include "platform/inifile.h"
 
+#include "mainwindow/commandtable.h"
+
 #include "ui_tform1.h"
 
 #include <QApplication>

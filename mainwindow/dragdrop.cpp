@@ -8,6 +8,8 @@
 #include "mainwindow/contextmenu.h"
 #include "mainwindow/schemehistory.h"
 
+#include "mainwindow/commandtable.h"
+
 #include "ui_tform1.h"
 
 namespace Tintara {

@@ -1,5 +1,6 @@
 #include "mainwindow/tform1.h"
 
+#include "mainwindow/commandtable.h"
 #include "mainwindow/schemehistory.h"
 #include "mainwindow/schemeswatches.h"
 #include "pages/z_abstufungen.h"

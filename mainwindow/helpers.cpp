@@ -5,6 +5,7 @@
 #include "controls/tcolorshape.h"
 #include "exchange/colormime.h"
 #include "mainwindow/colordrops.h"
+#include "mainwindow/commandtable.h"
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/htmlfieldpaste.h"
 #include "mainwindow/contextmenu.h"
@@ -26,7 +27,12 @@ void TForm1::createHelpers()
 {
     m_keys = new FunctionKeys(*this);
     connect(m_keys, &FunctionKeys::pressed, this, &TForm1::FormKeyDown);
-    m_background = new ModuleBackground(ui->Panel5, ui->PageControl1, this);
+    const auto onUserBackgroundPage = [this] {
+        const auto shown = std::find(m_pages.begin(), m_pages.end(), ui->PageControl1->currentWidget());
+        return shown != m_pages.end() && *shown
+            && commandTable[std::size_t(shown - m_pages.begin())].background == BackgroundUse::User;
+    };
+    m_background = new ModuleBackground(ui->Panel5, ui->PageControl1, onUserBackgroundPage, this);
     m_editor = new ColorEditor(*ui, m_platform, this);
     connect(m_editor, &ColorEditor::activeColorChanged, &m_events, &PageEvents::activeColorChanged);
 
@@ -35,7 +41,7 @@ void TForm1::createHelpers()
     m_menu = new ContextMenu(*this, ui->edHTML, m_platform, copyFormat, isEmptySlot);
     connect(m_menu, &ContextMenu::backgroundChosen, m_background, &ModuleBackground::setUserBackground);
     connect(m_menu, &ContextMenu::backgroundReset, m_background, &ModuleBackground::resetToStandard);
-    connect(m_menu, &ContextMenu::helpRequested, this, [this] { Toolbar(ui->ToolButton35); });
+    connect(m_menu, &ContextMenu::helpRequested, this, [this] { Toolbar(Command::Hilfe); });
     connect(m_menu, &ContextMenu::colorInserted, this, &TForm1::insertColor);
 
     m_valuePanel = new ValuePanel(*this, *ui, page<Z_Optionen>(), isEmptySlot);

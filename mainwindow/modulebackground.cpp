@@ -1,6 +1,5 @@
 #include "mainwindow/modulebackground.h"
 
-#include "mainwindow/navigationtable.h"
 #include "pages/modulepage.h"
 #include "platform/systemcolors.h"
 
@@ -8,8 +7,9 @@
 
 namespace Tintara {
 
-ModuleBackground::ModuleBackground(QWidget* panel, QStackedWidget* pages, QObject* parent)
-    : QObject(parent), m_panel(panel), m_pages(pages)
+ModuleBackground::ModuleBackground(QWidget* panel, QStackedWidget* pages, std::function<bool()> onUserBackgroundPage,
+                                   QObject* parent)
+    : QObject(parent), m_panel(panel), m_pages(pages), m_onUserBackgroundPage(std::move(onUserBackgroundPage))
 {
 }
 
@@ -22,7 +22,7 @@ void ModuleBackground::setUserBackground(TColor color)
 {
     m_customBackground = 1;
     m_storedBackground = color;
-    if (isBackgroundPage(navigationTable, m_pages->currentWidget()->objectName()))
+    if (m_onUserBackgroundPage())
         HintergrundWechsel(color);
 }
 
@@ -32,9 +32,9 @@ void ModuleBackground::resetToStandard()
     HintergrundWechsel(standardBackground());
 }
 
-void ModuleBackground::follow(const Navigation* row)
+void ModuleBackground::follow(BackgroundUse use)
 {
-    switch (backgroundRule(row, m_customBackground)) {
+    switch (backgroundRule(use, m_customBackground)) {
     case BackgroundRule::Custom: HintergrundWechsel(m_storedBackground); break;
     case BackgroundRule::Standard: HintergrundWechsel(standardBackground()); break;
     case BackgroundRule::Unchanged: break;
@@ -57,16 +57,20 @@ void ModuleBackground::HintergrundWechsel(TColor color)
     panelPalette.setColor(QPalette::Window, toQColor(color));
     m_panel->setPalette(panelPalette);
 
-    TColor textColor = clWindowText;
+    m_captionColor = clWindowText;
     if (color != standardBackground()) {
         m_storedBackground = color;
-        textColor = BestFontColor(color);
+        m_captionColor = BestFontColor(color);
     }
     // Captions that sit directly on the background stay readable on it.
-    for (const ModulePage* page : m_pages->findChildren<ModulePage*>(Qt::FindDirectChildrenOnly)) {
-        for (QWidget* caption : page->backgroundCaptions())
-            setTextColor(caption, textColor);
-    }
+    for (const ModulePage* page : m_pages->findChildren<ModulePage*>(Qt::FindDirectChildrenOnly))
+        pageAdded(*page);
+}
+
+void ModuleBackground::pageAdded(const ModulePage& page)
+{
+    for (QWidget* caption : page.backgroundCaptions())
+        setTextColor(caption, m_captionColor);
 }
 
 } // namespace Tintara

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "color/tcolor.h"
+#include "rules/navigationrules.h"
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 
 class QStackedWidget;
@@ -11,7 +13,7 @@ class QWidget;
 
 namespace Tintara {
 
-struct Navigation;
+class ModulePage;
 
 // The colour of the module area. A user background chosen from the context menu shows on the
 // pages that take it; the others keep the standard colour. Captions on the background take a
@@ -21,7 +23,9 @@ class ModuleBackground : public QObject
     Q_OBJECT
 
 public:
-    ModuleBackground(QWidget* panel, QStackedWidget* pages, QObject* parent);
+    // `onUserBackgroundPage` tells whether the page on view is one that shows the user's colour.
+    ModuleBackground(QWidget* panel, QStackedWidget* pages, std::function<bool()> onUserBackgroundPage,
+                     QObject* parent);
 
     static TColor standardBackground();
     // The colour the module area shows now.
@@ -29,8 +33,10 @@ public:
     // Makes `color` the user's background (the context menu's "Als Hintergrundfarbe").
     void setUserBackground(TColor color);
     void resetToStandard();
-    // The background the command of `row` leaves the module area in; no row is no command.
-    void follow(const Navigation* row);
+    // The background a command that uses it so leaves the module area in.
+    void follow(BackgroundUse use);
+    // A page made after start takes the caption colour of the background on view.
+    void pageAdded(const ModulePage& page);
     void HintergrundWechsel(TColor color);
 
     // Stored in tintara.ini: whether the user chose a background, and the last one shown.
@@ -41,6 +47,8 @@ public:
 private:
     QWidget* m_panel;
     QStackedWidget* m_pages;
+    std::function<bool()> m_onUserBackgroundPage;
+    TColor m_captionColor = clWindowText;
     int m_customBackground = 0;
     TColor m_storedBackground = 0;
     std::optional<TColor> m_moduleBackground;

@@ -5,77 +5,115 @@
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/traymode.h"
-#include "mainwindow/navigationtable.h"
+#include "mainwindow/commandtable.h"
 #include "mainwindow/schemefiles.h"
 #include "mainwindow/schemehistory.h"
 
 #include "ui_tform1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QStandardPaths>
 #include <QToolButton>
 
 namespace Tintara {
 
+// One action per command, in the menu and on the tool button alike; the table names both.
+void TForm1::createActions()
+{
+    for (const CommandRow& row : commandTable) {
+        const QString name = QLatin1String(row.action);
+        auto* action = findChild<QAction*>(name);
+        if (!action) {
+            action = new QAction(this);
+            action->setObjectName(name);
+            addAction(action); // its keys work anywhere in the window
+        }
+        if (row.button) {
+            auto* button = findChild<QToolButton*>(QLatin1String(row.button));
+            action->setIcon(button->icon());
+            action->setToolTip(button->toolTip());
+            action->setIconVisibleInMenu(false); // the menus show their texts only
+            button->setDefaultAction(action);
+        }
+        QList<QKeySequence> keys = QKeySequence::keyBindings(row.standardKey);
+        for (const QKeyCombination key : row.keys) {
+            if (key.key() != Qt::Key_unknown)
+                keys << QKeySequence(key);
+        }
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, [this, command = row.command] { Toolbar(command); });
+        m_actions[static_cast<std::size_t>(row.command)] = action;
+    }
+}
+
 void TForm1::connectNavigation()
 {
-    const auto buttons = findChildren<QToolButton*>(QRegularExpression(QStringLiteral("^ToolButton\\d+$")));
-    for (QToolButton* button : buttons)
-        connect(button, &QToolButton::clicked, this, [this, button] { Toolbar(button); });
-    connect(&page<Z_Optionen>(), &Z_Optionen::converterClicked, this, &TForm1::Toolbar);
-    connect(ui->mmMenue, &QMenuBar::triggered, this, &TForm1::mmMenueClick);
+    createActions();
+    connect(&page<Z_Optionen>(), &Z_Optionen::converterClicked, this, [this] { Toolbar(Command::Konverter); });
     connect(ui->PageControl1, &QStackedWidget::currentChanged, this, [this] {
         if (auto* page = qobject_cast<ModulePage*>(ui->PageControl1->currentWidget()))
             page->pageShown();
     });
 }
 
-void TForm1::Toolbar(QObject* sender)
+void TForm1::Toolbar(Command command)
 {
-    const Navigation* row = navigationForSender(navigationTable, sender->objectName());
-    m_background->follow(row);
-    if (!row)
+    const CommandRow& row = commandRow(command);
+    m_background->follow(row.background);
+    if (row.createPage) {
+        ui->PageControl1->setCurrentWidget(&modulePage(command));
         return;
-    switch (row->command) {
-    case Command::ShowPage:
-        ui->PageControl1->setCurrentWidget(ui->PageControl1->findChild<QWidget*>(QLatin1String(row->page)));
-        break;
-    case Command::NewScheme: m_history->record(QStringLiteral("Neues Farbschema"), [this] { m_files->PaletteNeu(); }); break;
-    case Command::OpenScheme:
+    }
+    switch (command) {
+    case Command::Neu: m_history->record(QStringLiteral("Neues Farbschema"), [this] { m_files->PaletteNeu(); }); break;
+    case Command::Laden:
         m_history->record(QStringLiteral("Farbschema laden"), [this] { m_files->PaletteOeffnen(); });
         break;
-    case Command::SaveScheme: m_files->PaletteSpeichern(); break;
-    case Command::TakeProposals: InPaletteClick(); break;
-    case Command::RandomColour: m_editor->RandomColor(); break;
-    case Command::ColourDialog: m_editor->runColorDialog(); break;
-    case Command::RgbMode: m_editor->Anzeigemodus(ColorEditor::DisplayMode::Rgb); break;
-    case Command::HsvMode: m_editor->Anzeigemodus(ColorEditor::DisplayMode::Hsv); break;
-    case Command::PickerMode: m_editor->Anzeigemodus(ColorEditor::DisplayMode::Picker); break;
-    case Command::Help: openHelpFile(); break;
+    case Command::Speichern: m_files->PaletteSpeichern(); break;
+    case Command::SpeichernOhneDialog: m_files->saveInPlace(); break;
+    case Command::Uebernehmen: InPaletteClick(); break;
+    case Command::Rueckgaengig: m_history->undo(); break;
+    case Command::Wiederherstellen: m_history->redo(); break;
+    case Command::Zufallsfarbe: m_editor->RandomColor(); break;
+    case Command::Farbauswahl: m_editor->runColorDialog(); break;
+    case Command::Rgb: m_editor->Anzeigemodus(ColorEditor::DisplayMode::Rgb); break;
+    case Command::Hsv: m_editor->Anzeigemodus(ColorEditor::DisplayMode::Hsv); break;
+    case Command::Farbpicker: m_editor->Anzeigemodus(ColorEditor::DisplayMode::Picker); break;
+    case Command::Hilfe: openHelpFile(); break;
     case Command::Tray: m_tray->InTrayMinimieren(); break;
-    case Command::Exit: Programmende(); break;
+    case Command::Beenden: Programmende(); break;
+    default: break; // the pages, shown above
     }
 }
 
-void TForm1::runCommand(QStringView sender)
+void TForm1::runCommand(Command command)
 {
-    if (const Navigation* row = navigationForSender(navigationTable, sender))
-        Toolbar(findChild<QObject*>(QLatin1String(row->sender)));
-}
-
-// The table names the control the entry passes on; an entry it lacks does nothing.
-void TForm1::mmMenueClick(QAction* entry)
-{
-    if (const Navigation* row = navigationForMenuEntry(navigationTable, entry->objectName()))
-        Toolbar(findChild<QObject*>(QLatin1String(row->sender)));
+    Toolbar(command);
 }
 
 void TForm1::FormKeyDown(int n)
 {
-    if (const Navigation* row = navigationForKey(navigationTable, n))
-        Toolbar(findChild<QObject*>(QLatin1String(row->sender)));
+    const auto row = std::find_if(commandTable.begin(), commandTable.end(),
+                                  [n](const CommandRow& r) { return r.functionKey == n; });
+    if (n > 0 && row != commandTable.end())
+        m_actions[static_cast<std::size_t>(row->command)]->trigger();
+}
+
+void TForm1::showContrastPair(TColor text, TColor background)
+{
+    page<Z_Kontrast>().setPair(text, background);
+    Toolbar(Command::Kontrast);
+}
+
+QPixmap TForm1::grabTestView(int view)
+{
+    if (view == 1 || view == 2)
+        return page<Z_Webseite>().grabWebPage(view);
+    if (view >= 3)
+        return page<Z_Testbild>().grabTestImage(view - 2);
+    return ui->Panel3->grab();
 }
 
 namespace {

@@ -20,7 +20,7 @@ void TForm1::connectScheme()
     connect(m_files, &SchemeFiles::loaded, &m_events, &PageEvents::schemeLoaded);
 }
 
-// Undo and redo, the keys of the scheme commands and the recently opened files.
+// Undo and redo, and the recently opened files.
 void TForm1::createSchemeHistory()
 {
     SchemeHistory::Access access{
@@ -38,22 +38,12 @@ void TForm1::createSchemeHistory()
     connect(m_editor, &ColorEditor::activeColorChanged, m_history, &SchemeHistory::activeColorChanged);
     m_history->endStepsOn({ui->sbRot, ui->sbGruen, ui->sbBlau, ui->sbH, ui->sbS, ui->sbV, ui->sbHell, ui->edRot,
                            ui->edGruen, ui->edBlau, ui->edH, ui->edS, ui->edV, ui->edHTML});
-    m_history->addActionsTo(ui->mmFarbschema);
+    m_history->addActionsTo(ui->mmFarbschema, *m_actions[static_cast<std::size_t>(Command::Rueckgaengig)],
+                            *m_actions[static_cast<std::size_t>(Command::Wiederherstellen)]);
 
     m_recent = new RecentSchemes(ui->mmFarbschema);
     connect(m_recent, &RecentSchemes::openRequested, this, &TForm1::loadScheme);
     connect(m_files, &SchemeFiles::fileUsed, m_recent, &RecentSchemes::add);
-
-    ui->mmNeu->setShortcut(QKeySequence::New);
-    ui->mmLaden->setShortcut(QKeySequence::Open);
-    // Ctrl+S saves in place, as in every editor; the menu entry and the tool button keep the dialog.
-    auto* saveInPlace = new QAction(this);
-    saveInPlace->setObjectName(QStringLiteral("actSpeichernOhneDialog"));
-    saveInPlace->setShortcut(QKeySequence::Save);
-    addAction(saveInPlace);
-    connect(saveInPlace, &QAction::triggered, m_files, &SchemeFiles::saveInPlace);
-    ui->mmExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    ui->mmBeenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q)); // not every platform theme names one
 }
 
 void TForm1::loadScheme(const QString& path)

@@ -169,16 +169,12 @@ void SchemeHistory::redo()
     m_stack->redo();
 }
 
-void SchemeHistory::addActionsTo(QMenu* menu)
+void SchemeHistory::addActionsTo(QMenu* menu, QAction& undoAction, QAction& redoAction)
 {
     menu->addSeparator();
-    QAction* undo = menu->addAction(QStringLiteral("Rückgängig"), this, &SchemeHistory::undo);
-    undo->setObjectName(QStringLiteral("mmRueckgaengig"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = menu->addAction(QStringLiteral("Wiederherstellen"), this, &SchemeHistory::redo);
-    redo->setObjectName(QStringLiteral("mmWiederherstellen"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    const auto update = [this, undo, redo] {
+    menu->addAction(&undoAction);
+    menu->addAction(&redoAction);
+    const auto update = [this, undo = &undoAction, redo = &redoAction] {
         undo->setEnabled(m_stack->canUndo());
         undo->setText(m_stack->canUndo() ? QStringLiteral("Rückgängig: %1").arg(m_stack->undoText())
                                          : QStringLiteral("Rückgängig"));

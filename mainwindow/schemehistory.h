@@ -42,8 +42,9 @@ public:
     // A new beginning: nothing to undo, nothing to redo.
     void clear();
 
-    // "Rückgängig" and "Wiederherstellen", appended to `menu` with their keys.
-    void addActionsTo(QMenu* menu);
+    // The window's undo and redo actions, appended to `menu`; their texts name the next step and
+    // they are enabled while there is one.
+    void addActionsTo(QMenu* menu, QAction& undoAction, QAction& redoAction);
     const QUndoStack& stack() const { return *m_stack; }
     void undo();
     void redo();

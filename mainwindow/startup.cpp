@@ -13,7 +13,7 @@
 #include "mainwindow/valuepanel.h"
 #include "controls/ramp.h"
 #include "controls/tcolorshape.h"
-#include "mainwindow/navigationtable.h"
+#include "mainwindow/commandtable.h"
 #include "pages/modulepage.h"
 #include "pages/z_optionen.h"
 #include "rules/exportrules.h"
@@ -88,7 +88,7 @@ void TForm1::FormCreate()
     ui->Shape11->setColor(ShadeColor(clBtnFace, 20));
     m_background->resetToStandard();
     // Qt paints every widget double-buffered, so the slider-driven pages do not flicker.
-    Toolbar(ui->ToolButton19);
+    Toolbar(Command::Hsv);
     Konfigurationladen();
     m_editor->showStartColor();
     m_valuePanel->Farbwerte(activeColor());
@@ -101,16 +101,23 @@ void TForm1::FormCreate()
         loadScheme(QFileInfo(m_options.arguments.constFirst()).absoluteFilePath());
 }
 
-// The module pages in the order of the page control; the window keeps those it talks to.
+// The module pages in the order of the page control.
 void TForm1::createPages()
 {
-    for (const Navigation& row : navigationTable) {
-        if (!row.createPage)
-            continue;
-        ModulePage* page = row.createPage(*this);
-        page->setObjectName(QLatin1String(row.page)); // the dispatcher finds it by the row's name
+    for (const CommandRow& row : commandTable) {
+        if (row.createPage)
+            modulePage(row.command);
+    }
+}
+
+ModulePage& TForm1::modulePage(Command command) const
+{
+    ModulePage*& page = m_pages[static_cast<std::size_t>(command)];
+    if (!page) {
+        page = commandRow(command).createPage(const_cast<TForm1&>(*this));
         ui->PageControl1->addWidget(page);
     }
+    return *page;
 }
 
 void TForm1::paintFixedPictures()

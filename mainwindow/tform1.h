@@ -12,6 +12,7 @@
 #include <memory>
 
 class QAction;
+class QPixmap;
 
 namespace Ui {
 class TForm1;
@@ -20,6 +21,7 @@ class TForm1;
 namespace Tintara {
 
 class ColorEditor;
+class ModulePage;
 class ContextMenu;
 class FunctionKeys;
 class ModuleBackground;
@@ -35,6 +37,9 @@ class ValuePanel;
 struct SchemeSlots;
 struct Configuration;
 
+// The command that shows the page of class `Page` (in the command table).
+template <class Page> constexpr Command pageCommand();
+
 // The program's one window: the editor on the left, the module pages on the right, the scheme
 // above and the colour history below. It makes the pages and its parts, dispatches the commands
 // of the navigation table and keeps the configuration.
@@ -46,8 +51,8 @@ public:
     explicit TForm1(const Platform& platform, const StartOptions& options = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Page dispatcher behind every toolbar button, menu entry and function key.
-    void Toolbar(QObject* sender);
+    // Page dispatcher behind every action: toolbar button, menu entry and key alike.
+    void Toolbar(Command command);
 
     ColorEditor& editor() const { return *m_editor; }
     TColor activeColor() const override;
@@ -65,7 +70,9 @@ public:
     FileDialog& schemeOpenDialog() override;
     FileDialog& schemeSaveDialog() override;
     void setInfoTexts(const std::array<QString, 16>& texts) override;
-    void runCommand(QStringView sender) override;
+    void runCommand(Command command) override;
+    void showContrastPair(TColor text, TColor background) override;
+    QPixmap grabTestView(int view) override;
 
     // The parts of the window, each a class of its own.
     SchemeSwatches& scheme() const { return *m_scheme; }
@@ -85,8 +92,15 @@ protected:
 private:
     void FormCreate();
     void createPages();
+    // The module page `command` shows.
+    ModulePage& modulePage(Command command) const;
     // The module page of class `Page`; there is one of each.
-    template <class Page> Page& page() const { return *findChild<Page*>(); }
+    template <class Page> Page& page() const
+    {
+        constexpr Command command = pageCommand<Page>();
+        return static_cast<Page&>(modulePage(command));
+    }
+    void createActions();
     void paintFixedPictures();
     void connectNavigation();
     void connectScheme();
@@ -109,8 +123,7 @@ private:
     void Konfigurationspeichern();
     void centreOnScreen();
 
-    void mmMenueClick(QAction* entry);
-    // F`n` runs what the table gives that key.
+    // F`n` triggers the action of the command that has that key.
     void FormKeyDown(int n);
     void Programmende();
     void openHelpFile();
@@ -120,6 +133,8 @@ private:
     PageEvents m_events;
     std::unique_ptr<Ui::TForm1> ui;
 
+    std::array<QAction*, commandCount> m_actions{};
+    mutable std::array<ModulePage*, commandCount> m_pages{}; // made when first needed
     std::unique_ptr<SchemeSwatches> m_scheme;
     SchemeFiles* m_files = nullptr;
     ColorEditor* m_editor = nullptr;

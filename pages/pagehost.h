@@ -1,10 +1,12 @@
 #pragma once
 
+#include "pages/command.h"
 #include "platform/filedialog.h"
 #include "platform/platform.h"
 #include "rules/schemeformat.h"
 
 #include <QObject>
+#include <QPixmap>
 
 namespace Tintara {
 
@@ -36,8 +38,13 @@ public:
     // The scheme's file dialogs, which keep their last name; a page may lend them for a while.
     virtual FileDialog& schemeOpenDialog() = 0;
     virtual FileDialog& schemeSaveDialog() = 0;
-    // Runs what a click on the tool button or menu entry `sender` runs, a page change included.
-    virtual void runCommand(QStringView sender) = 0;
+    // Runs `command` as its tool button, menu entry or key does, a page change included.
+    virtual void runCommand(Command command) = 0;
+    // Shows the contrast page with `text` on `background`.
+    virtual void showContrastPair(TColor text, TColor background) = 0;
+    // What the colour-deficiency view simulates, drawn as the program shows it now: 0 the scheme,
+    // 1 and 2 the test web pages, 3 to 8 the test images 1 to 6.
+    virtual QPixmap grabTestView(int view) = 0;
     // Every slot's info text at once; a text switches the slot's tooltip on, none switches it off.
     virtual void setInfoTexts(const std::array<QString, 16>& texts) = 0;
 };

@@ -3,8 +3,6 @@
 #include "color/decimal.h"
 #include "controls/tcolorshape.h"
 #include "pages/pagehost.h"
-#include "pages/z_testbild.h"
-#include "pages/z_webseite.h"
 
 #include "ui_z_farbsehschwaeche.h"
 
@@ -58,18 +56,8 @@ void Z_Farbsehschwaeche::changed()
 // The real controls drawn as they are now, so that what is simulated is what the program shows.
 QPixmap Z_Farbsehschwaeche::grabView() const
 {
-    // The list holds the scheme, web pages 1 and 2, then test images 1 to 6.
-    const int view = ui->cbAnsicht->currentIndex();
-    if (view == 1 || view == 2) {
-        if (auto* pages = window()->findChild<Z_Webseite*>())
-            return pages->grabWebPage(view);
-    } else if (view >= 3) {
-        if (auto* images = window()->findChild<Z_Testbild*>())
-            return images->grabTestImage(view - 2);
-    } else if (auto* scheme = window()->findChild<QWidget*>(QStringLiteral("Panel3"))) {
-        return scheme->grab();
-    }
-    return {};
+    // The list holds the scheme, web pages 1 and 2, then test images 1 to 6, as the host counts them.
+    return m_host.grabTestView(ui->cbAnsicht->currentIndex());
 }
 
 void Z_Farbsehschwaeche::simulate()

@@ -2,7 +2,6 @@
 
 #include "pages/contrastgridview.h"
 #include "pages/pagehost.h"
-#include "pages/z_kontrast.h"
 
 #include "ui_z_kontrastmatrix.h"
 
@@ -46,9 +45,7 @@ void Z_Kontrastmatrix::showMatrix()
 
 void Z_Kontrastmatrix::takePair(const ContrastCell& cell)
 {
-    if (auto* contrast = window()->findChild<Z_Kontrast*>())
-        contrast->setPair(cell.text, cell.background);
-    m_host.runCommand(u"ToolButton32");
+    m_host.showContrastPair(cell.text, cell.background);
 }
 
 } // namespace Tintara

@@ -19,7 +19,7 @@ Z_Optionen::Z_Optionen(QWidget* parent)
     for (const NotationRow& row : notationTable)
         ui->cbTrayFormat->addItem(QString::fromUtf8(row.formatName));
     connect(ui->cbTrayFormat, &QComboBox::currentIndexChanged, this, &Z_Optionen::copyFormatChanged);
-    connect(ui->BitBtn1, &QPushButton::clicked, this, [this] { Q_EMIT converterClicked(ui->BitBtn1); });
+    connect(ui->BitBtn1, &QPushButton::clicked, this, &Z_Optionen::converterClicked);
 }
 
 Z_Optionen::~Z_Optionen() = default;

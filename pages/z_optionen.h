@@ -36,8 +36,8 @@ public:
 Q_SIGNALS:
     // The user chose another copy format in the list.
     void copyFormatChanged();
-    // The button "Konverter", for the page dispatcher.
-    void converterClicked(QObject* sender);
+    // The button "Konverter" runs the window's converter command.
+    void converterClicked();
 
 private:
     std::unique_ptr<Ui::Z_Optionen> ui;

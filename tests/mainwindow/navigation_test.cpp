@@ -198,16 +198,44 @@ TEST_F(WindowTest, CommandsLeaveTheBackgroundAlone)
     EXPECT_EQ(window->background().color(), RGB(1, 2, 3));
 }
 
-// Only controls the dispatcher knows do anything; a nameless control does not reach a page.
-TEST_F(WindowTest, UnknownSendersChangeNoPage)
+// Each command's keys trigger its action once per press, with the focus in either editor field or
+// nowhere, moving between them from key to key. An edit field keeps its own undo keys.
+TEST_F(WindowTest, EveryActionsKeysTriggerItWhereverTheFocusIs)
 {
-    control<QAbstractButton>("ToolButton32")->click();
-    QObject nameless;
-    window->Toolbar(&nameless);
-    QObject stranger;
-    stranger.setObjectName("ToolButton99");
-    window->Toolbar(&stranger);
-    EXPECT_EQ(visiblePage(), "Z_Kontrast");
+    const struct {
+        QKeyCombination key;
+        const char* action;
+        bool inField;
+    } cases[] = {
+        {Qt::Key_F1, "mmHilfeAufrufen", true}, {Qt::Key_F2, "mmRGB", true}, {Qt::Key_F3, "mmHSV", true},
+        {Qt::Key_F4, "mmFarbpicker", true}, {Qt::Key_F5, "mmFarbfinder", true},
+        {Qt::Key_F6, "mmHelligkeitsverlauf", true}, {Qt::Key_F7, "mmFarbverlauf", true},
+        {Qt::Key_F8, "mmAbstufungen", true}, {Qt::Key_F9, "mmPalette", true}, {Qt::Key_F11, "mmOptionen", true},
+        {Qt::ControlModifier | Qt::Key_N, "mmNeu", true}, {Qt::ControlModifier | Qt::Key_O, "mmLaden", true},
+        {Qt::ControlModifier | Qt::Key_S, "actSpeichernOhneDialog", true},
+        {Qt::ControlModifier | Qt::Key_E, "mmExport", true}, {Qt::ControlModifier | Qt::Key_Q, "mmBeenden", true},
+        {Qt::ControlModifier | Qt::Key_Y, "mmWiederherstellen", false},
+        {Qt::ControlModifier | Qt::Key_Z, "mmRueckgaengig", false},
+        {Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z, "mmWiederherstellen", false},
+    };
+    auto* html = control<QLineEdit>("edHTML");
+    auto* red = control<QLineEdit>("edRot");
+    QWidget* const focusPlaces[] = {html, nullptr, red, html, nullptr};
+    window->setActiveColor(RGB(1, 2, 3)); // a step for Ctrl+Z, which comes on the window
+    for (std::size_t n = 0; n < std::size(cases); ++n) {
+        const auto& c = cases[n];
+        QWidget* focus = focusPlaces[n % std::size(focusPlaces)];
+        if (focus)
+            focus->setFocus();
+        else if (QApplication::focusWidget())
+            QApplication::focusWidget()->clearFocus();
+        QSignalSpy triggered(control<QAction>(c.action), &QAction::triggered);
+        QTest::keyClick(focus ? focus : window.get(), c.key.key(), c.key.keyboardModifiers());
+        EXPECT_EQ(triggered.size(), focus && !c.inField ? 0 : 1) << c.action << (focus ? " in a field" : " on the window");
+    }
+    QSignalSpy tray(control<QAction>("mmTray"), &QAction::triggered);
+    QTest::keyClick(html, Qt::Key_F10);
+    EXPECT_EQ(tray.size(), 1);
 }
 
 TEST_F(WindowTest, CaptionsOnTheBackgroundFollowItsBrightness)

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "pages/command.h"
+#include "pages/z_abstufungen.h"
+#include "pages/z_export.h"
+#include "pages/z_farbsehschwaeche.h"
+#include "pages/z_farbverlauf.h"
+#include "pages/z_helligkeit.h"
+#include "pages/z_konverter.h"
+#include "pages/z_kontrast.h"
+#include "pages/z_kontrastmatrix.h"
+#include "pages/z_optionen.h"
+#include "pages/z_palette.h"
+#include "pages/z_paletteninfo.h"
+#include "pages/z_testbild.h"
+#include "pages/z_vorschlag.h"
+#include "pages/z_webseite.h"
+#include "pages/z_websave.h"
+#include "rules/navigationrules.h"
+
+#include <QKeySequence>
+
+#include <array>
+
+namespace Tintara {
+
+// Makes the module page a row shows, for the window that hosts it.
+using PageFactory = ModulePage* (*)(PageHost& host);
+
+// One row per command: the object names of its tool button and of its action (the form's menu
+// entry where it has one, else an action the window makes), its function key, its other keys, what
+// it does to the module background and, for a page, how the page is made. The window builds its
+// actions, its pages and its key handling from this table alone.
+struct CommandRow {
+    Command command;
+    const char* button = nullptr;    // nullptr: no tool button
+    const char* action;
+    int functionKey = 0;             // n of F`n`; 0: none
+    BackgroundUse background = BackgroundUse::Leaves;
+    PageFactory createPage = nullptr;
+    QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
+    std::array<QKeyCombination, 2> keys{};
+};
+
+// The commands in the order of `Command`. A new page is its class and one row here.
+inline constexpr std::array<CommandRow, commandCount> commandTable = {{
+    {Command::Farbfinder, "ToolButton1", "mmFarbfinder", 5, BackgroundUse::User, makePage<Z_Vorschlag>},
+    {Command::Helligkeitsverlauf, "ToolButton9", "mmHelligkeitsverlauf", 6, BackgroundUse::User,
+     makePage<Z_Helligkeit>},
+    {Command::Farbverlauf, "ToolButton5", "mmFarbverlauf", 7, BackgroundUse::User, makePage<Z_Farbverlauf>},
+    {Command::Abstufungen, "ToolButton3", "mmAbstufungen", 8, BackgroundUse::User, makePage<Z_Abstufungen>},
+    {Command::Palette, "ToolButton26", "mmPalette", 9, BackgroundUse::User, makePage<Z_Palette>},
+    {Command::Websicher, "ToolButton23", "mmWebsicher", 0, BackgroundUse::User, makePage<Z_Websave>},
+    {Command::Testbilder, "ToolButton2", "mmTestbilder", 0, BackgroundUse::User, makePage<Z_Testbild>},
+    {Command::Kontrast, "ToolButton32", "mmKontrast", 0, BackgroundUse::Standard, makePage<Z_Kontrast>},
+    {Command::Testwebseiten, "ToolButton6", "mmTestwebseiten", 0, BackgroundUse::Standard, makePage<Z_Webseite>},
+    {Command::Export, "ToolButton30", "mmExport", 0, BackgroundUse::Standard, makePage<Z_Export>, {},
+     {QKeyCombination(Qt::ControlModifier, Qt::Key_E)}},
+    {Command::Optionen, "ToolButton28", "mmOptionen", 11, BackgroundUse::Standard, makePage<Z_Optionen>},
+    {Command::Farbinformationen, "ToolButton27", "mmFarbinformationen", 0, BackgroundUse::Standard,
+     makePage<Z_Paletteninfo>},
+    {Command::Konverter, nullptr, "mmKonverter", 0, BackgroundUse::Standard, makePage<Z_Konverter>},
+    {Command::Kontrastmatrix, nullptr, "mmKontrastmatrix", 0, BackgroundUse::Standard, makePage<Z_Kontrastmatrix>},
+    {Command::Farbsehschwaeche, nullptr, "mmFarbsehschwaeche", 0, BackgroundUse::Standard,
+     makePage<Z_Farbsehschwaeche>},
+    {Command::Neu, "ToolButton10", "mmNeu", 0, BackgroundUse::Leaves, nullptr, QKeySequence::New},
+    {Command::Laden, "ToolButton11", "mmLaden", 0, BackgroundUse::Leaves, nullptr, QKeySequence::Open},
+    {Command::Speichern, "ToolButton12", "mmSpeichern"},
+    // Ctrl+S saves in place, as in every editor; the menu entry and the tool button keep the dialog.
+    {Command::SpeichernOhneDialog, nullptr, "actSpeichernOhneDialog", 0, BackgroundUse::Leaves, nullptr, QKeySequence::Save},
+    {Command::Uebernehmen, "ToolButton14", "mmUebernehmen"},
+    {Command::Rueckgaengig, nullptr, "mmRueckgaengig", 0, BackgroundUse::Leaves, nullptr, QKeySequence::Undo},
+    {Command::Wiederherstellen, nullptr, "mmWiederherstellen", 0, BackgroundUse::Leaves, nullptr, QKeySequence::UnknownKey,
+     {QKeyCombination(Qt::ControlModifier, Qt::Key_Y), QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)}},
+    {Command::Zufallsfarbe, "ToolButton4", "mmZufallsfarbe"},
+    {Command::Farbauswahl, "ToolButton21", "mmFarbauswahl"},
+    {Command::Rgb, "ToolButton18", "mmRGB", 2},
+    {Command::Hsv, "ToolButton19", "mmHSV", 3},
+    {Command::Farbpicker, "ToolButton20", "mmFarbpicker", 4},
+    {Command::Hilfe, "ToolButton35", "mmHilfeAufrufen", 1, BackgroundUse::Standard},
+    {Command::Tray, "ToolButton33", "mmTray", 10, BackgroundUse::Standard},
+    // Not every platform theme names a key for quitting.
+    {Command::Beenden, "ToolButton25", "mmBeenden", 0, BackgroundUse::Leaves, nullptr, QKeySequence::UnknownKey,
+     {QKeyCombination(Qt::ControlModifier, Qt::Key_Q)}},
+}};
+
+// Each row stands at its command's place, so that the table is read by the command alone.
+constexpr bool rowsInCommandOrder()
+{
+    for (std::size_t n = 0; n < commandTable.size(); ++n) {
+        if (static_cast<std::size_t>(commandTable[n].command) != n)
+            return false;
+    }
+    return true;
+}
+static_assert(rowsInCommandOrder(), "every command needs its row, in the order of Command");
+
+constexpr const CommandRow& commandRow(Command command)
+{
+    return commandTable[static_cast<std::size_t>(command)];
+}
+
+template <class Page> constexpr Command pageCommand()
+{
+    for (const CommandRow& row : commandTable) {
+        if (row.createPage == &makePage<Page>)
+            return row.command;
+    }
+    throw "a page class without its row in the command table";
+}
+
+} // namespace Tintara
