@@ -1,8 +1,7 @@
 #include "cli/commandline.h"
 
-#include "exchange/paletteformats.h"
+#include "exchange/exportformats.h"
 #include "platform/atomicwrite.h"
-#include "platform/imagefiles.h"
 #include "platform/inifile.h"
 #include "rules/exportrules.h"
 
@@ -20,55 +19,45 @@ namespace Tintara {
 
 namespace {
 
-enum class Kind { Text, Picture, Palette };
-
-struct Format {
-    QLatin1StringView name;
-    Kind kind;
-    int listItem = 0; // of the export page's format list, for text formats
-    PaletteFormat palette = PaletteFormat::Gimp;
-};
-
-constexpr Format formats[] = {
-    {QLatin1StringView("css"), Kind::Text, 0},
-    {QLatin1StringView("txt"), Kind::Text, 1},
-    {QLatin1StringView("bmp"), Kind::Picture},
-    {QLatin1StringView("jpg"), Kind::Picture},
-    {QLatin1StringView("gpl"), Kind::Palette, 0, PaletteFormat::Gimp},
-    {QLatin1StringView("ase"), Kind::Palette, 0, PaletteFormat::AdobeSwatch},
-    {QLatin1StringView("cssvars"), Kind::Palette, 0, PaletteFormat::CssVariables},
-    {QLatin1StringView("tokens"), Kind::Palette, 0, PaletteFormat::DesignTokens},
-};
-
-// The export page's check boxes as flags; each names the formats it applies to.
+// The export page's check boxes as flags, each with the option of the formats it applies to.
 struct Flag {
     QLatin1StringView name;
     QLatin1StringView description;
-    QLatin1StringView formats;
+    ExportOption option;
     void (*apply)(ExportChoice&);
 };
 
 const Flag flags[] = {
-    {QLatin1StringView("no-text-color"), QLatin1StringView("Style-Sheet ohne Textfarben (color)"),
-     QLatin1StringView("css"), [](ExportChoice& c) { c.textColor = false; }},
+    {QLatin1StringView("no-text-color"), QLatin1StringView("Style-Sheet ohne Textfarben (color)"), TextColorOption,
+     [](ExportChoice& c) { c.textColor = false; }},
     {QLatin1StringView("no-background"), QLatin1StringView("Style-Sheet ohne Hintergrundfarben (background-color)"),
-     QLatin1StringView("css"), [](ExportChoice& c) { c.background = false; }},
-    {QLatin1StringView("definition"), QLatin1StringView("Style-Sheet mit Definition"), QLatin1StringView("css"),
+     BackgroundOption, [](ExportChoice& c) { c.background = false; }},
+    {QLatin1StringView("definition"), QLatin1StringView("Style-Sheet mit Definition"), DefinitionOption,
      [](ExportChoice& c) { c.definition = true; }},
-    {QLatin1StringView("no-info"), QLatin1StringView("ohne Farbinformationen (css, txt, bmp, jpg)"),
-     QLatin1StringView("css txt bmp jpg"),
+    {QLatin1StringView("no-info"), QLatin1StringView("ohne Farbinformationen (css, txt, bmp, jpg)"), InfoOption,
      [](ExportChoice& c) { c.cssInfo = c.textInfo = c.pictureInfo = false; }},
-    {QLatin1StringView("no-html"), QLatin1StringView("ohne HTML-Werte (txt, bmp, jpg)"), QLatin1StringView("txt bmp jpg"),
+    {QLatin1StringView("no-html"), QLatin1StringView("ohne HTML-Werte (txt, bmp, jpg)"), HtmlOption,
      [](ExportChoice& c) { c.html = c.pictureHtml = false; }},
-    {QLatin1StringView("no-rgb"), QLatin1StringView("ohne RGB-Werte (txt, bmp, jpg)"), QLatin1StringView("txt bmp jpg"),
+    {QLatin1StringView("no-rgb"), QLatin1StringView("ohne RGB-Werte (txt, bmp, jpg)"), RgbOption,
      [](ExportChoice& c) { c.rgb = c.pictureRgb = false; }},
-    {QLatin1StringView("no-name"), QLatin1StringView("Grafik ohne Farbnamen (bmp, jpg)"), QLatin1StringView("bmp jpg"),
+    {QLatin1StringView("no-name"), QLatin1StringView("Grafik ohne Farbnamen (bmp, jpg)"), NameOption,
      [](ExportChoice& c) { c.pictureName = false; }},
 };
 
-// The picture list items: reference picture, reference picture 2, palette strip.
-const std::pair<QLatin1StringView, int> pictures[] = {
-    {QLatin1StringView("1"), 2}, {QLatin1StringView("2"), 3}, {QLatin1StringView("strip"), 4}};
+// Pictures are named by their file type; --picture chooses which.
+const QLatin1StringView pictureTypes[] = {QLatin1StringView("bmp"), QLatin1StringView("jpg")};
+
+// The row `--export name` and `--picture picture` choose; nullptr where none fits.
+const ExportFormat* exportFormatNamed(const QString& name, const QString& picture)
+{
+    const bool pictureType = std::find(std::begin(pictureTypes), std::end(pictureTypes), name) != std::end(pictureTypes);
+    const auto row = std::find_if(exportFormats.begin(), exportFormats.end(), [&](const ExportFormat& f) {
+        if (pictureType)
+            return f.pictureName && picture == QLatin1String(f.pictureName);
+        return f.commandLineName && name == QLatin1String(f.commandLineName);
+    });
+    return row == exportFormats.end() ? nullptr : &*row;
+}
 
 struct Failure {
     int code;
@@ -108,34 +97,32 @@ std::optional<SchemeSlots> readScheme(const QString& path, QString* message)
 std::optional<Failure> Exporter::run(const QCommandLineParser& parser)
 {
     const QString name = parser.value(QStringLiteral("export"));
-    const auto format = std::find_if(std::begin(formats), std::end(formats), [&](const Format& f) { return f.name == name; });
-    if (format == std::end(formats))
+    if (!exportFormatNamed(name, QStringLiteral("1")))
         return Failure{2, QStringLiteral("Unbekanntes Exportformat \"%1\".").arg(name)};
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
         return Failure{2, QStringLiteral("Bitte genau eine Farbschema-Datei angeben.")};
 
+    // The flags apply alike to every picture.
+    const unsigned options = exportFormatNamed(name, QStringLiteral("1"))->options;
     ExportChoice choice;
-    choice.format = format->listItem;
     for (const Flag& flag : flags) {
         if (!parser.isSet(flag.name))
             continue;
-        if (!QString(flag.formats).split(u' ').contains(name))
+        if (!(options & flag.option))
             return Failure{2, QStringLiteral("--%1 gilt nicht für das Format %2.").arg(flag.name, name)};
         flag.apply(choice);
     }
-    if (parser.isSet(QStringLiteral("picture"))) {
-        const QString picture = parser.value(QStringLiteral("picture"));
-        const auto it = std::find_if(std::begin(pictures), std::end(pictures), [&](const auto& p) { return p.first == picture; });
-        if (format->kind != Kind::Picture || it == std::end(pictures))
-            return Failure{2, QStringLiteral("--picture 1, 2 oder strip gilt nur für bmp und jpg.")};
-        choice.format = it->second;
-    } else if (format->kind == Kind::Picture) {
-        choice.format = 2;
-    }
-    if (name == QLatin1StringView("jpg") && choice.format == 4)
+    const bool pictureChosen = parser.isSet(QStringLiteral("picture"));
+    const QString picture = pictureChosen ? parser.value(QStringLiteral("picture")) : QStringLiteral("1");
+    const ExportFormat* format = exportFormatNamed(name, picture);
+    if (!format || (pictureChosen && !format->pictureName))
+        return Failure{2, QStringLiteral("--picture 1, 2 oder strip gilt nur für bmp und jpg.")};
+    choice.content = format->content;
+    const bool jpeg = name == QLatin1StringView("jpg");
+    if (jpeg && !format->jpeg)
         return Failure{2, QStringLiteral("Die Palettenleiste gibt es nur als bmp.")};
-    const bool binary = format->kind == Kind::Picture || format->palette == PaletteFormat::AdobeSwatch;
+    const bool binary = isBinaryExport(*format);
     if (binary && !parser.isSet(QStringLiteral("output")))
         return Failure{2, QStringLiteral("Das Format %1 braucht eine Ausgabedatei (-o DATEI).").arg(name)};
 
@@ -144,23 +131,16 @@ std::optional<Failure> Exporter::run(const QCommandLineParser& parser)
     if (!scheme)
         return Failure{1, message};
 
-    const int mode = exportMode(choice);
-    if (format->kind == Kind::Palette) {
-        const QString title = QFileInfo(files.constFirst()).completeBaseName();
-        return write(parser, paletteFile(format->palette, *scheme, title), !binary);
-    }
-    if (format->kind == Kind::Text) {
-        const QStringList lines = exportText(mode, *scheme, choice);
-        if (parser.isSet(QStringLiteral("output")))
-            return write(parser, exportTextFile(lines), true);
+    if (!format->palette && !isPicture(format->content) && !parser.isSet(QStringLiteral("output"))) {
+        const QStringList lines = exportText(exportMode(choice), *scheme, choice);
         return writeOut(lines.isEmpty() ? QByteArray() : lines.join(u'\n').toUtf8() + '\n'); // as the page shows it
     }
-    const QImage picture = exportPicture(mode, *scheme, choice, captionFont());
     QString reason;
-    const QByteArray bytes = name == QLatin1StringView("jpg") ? encodeJpeg(picture, 100, &reason) : encodeBmp(picture, &reason);
+    const QString title = QFileInfo(files.constFirst()).completeBaseName();
+    const QByteArray bytes = exportFile(*format, *scheme, choice, title, jpeg, &reason);
     if (!reason.isEmpty())
         return Failure{1, QStringLiteral("Die Grafik kann nicht erstellt werden. %1").arg(reason)};
-    return write(parser, bytes, false);
+    return write(parser, bytes, !binary);
 }
 
 std::optional<Failure> Exporter::write(const QCommandLineParser& parser, const QByteArray& bytes, bool text)

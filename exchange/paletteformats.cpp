@@ -164,17 +164,6 @@ QByteArray designTokens(const SchemeSlots& scheme)
         .toUtf8();
 }
 
-std::pair<QString, QString> paletteFileFilter(PaletteFormat format)
-{
-    switch (format) {
-    case PaletteFormat::Gimp: return {QStringLiteral("GIMP-Palette|*.gpl"), QStringLiteral("gpl")};
-    case PaletteFormat::AdobeSwatch: return {QStringLiteral("Adobe Swatch Exchange|*.ase"), QStringLiteral("ase")};
-    case PaletteFormat::CssVariables: return {QStringLiteral("CSS-Variablen|*.css"), QStringLiteral("css")};
-    case PaletteFormat::DesignTokens: break;
-    }
-    return {QStringLiteral("Design Tokens|*.json"), QStringLiteral("json")};
-}
-
 QByteArray paletteFile(PaletteFormat format, const SchemeSlots& scheme, const QString& title)
 {
     switch (format) {

@@ -26,11 +26,8 @@ QByteArray cssVariables(const SchemeSlots& scheme);
 // Design tokens of the W3C community group: one colour token per slot, the info text as description.
 QByteArray designTokens(const SchemeSlots& scheme);
 
-// The palette formats the export page offers after its own five, in the order of its list.
+// Palette files of other programs the scheme can be exported to.
 enum class PaletteFormat { Gimp, AdobeSwatch, CssVariables, DesignTokens };
-inline constexpr int paletteFormatCount = 4;
-// The save dialog's filter ("GIMP-Palette|*.gpl") and default extension of a format.
-std::pair<QString, QString> paletteFileFilter(PaletteFormat format);
 QByteArray paletteFile(PaletteFormat format, const SchemeSlots& scheme, const QString& title);
 // What the export page's preview shows: the file as text, for the binary ASE a readable summary.
 QString palettePreview(PaletteFormat format, const SchemeSlots& scheme, const QString& title);

@@ -1,9 +1,8 @@
 #include "pages/z_export.h"
 
-#include "exchange/paletteformats.h"
+#include "exchange/exportformats.h"
 #include "pages/pagehost.h"
 #include "platform/atomicwrite.h"
-#include "platform/imagefiles.h"
 #include "rules/exportrules.h"
 
 #include "ui_z_export.h"
@@ -11,23 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <optional>
 
 namespace Tintara {
-
-namespace {
-
-// The list's own five formats come first; the palette formats of other programs follow.
-constexpr int firstPaletteFormat = 5;
-
-std::optional<PaletteFormat> paletteFormatAt(int index)
-{
-    if (index < firstPaletteFormat || index >= firstPaletteFormat + paletteFormatCount)
-        return std::nullopt;
-    return static_cast<PaletteFormat>(index - firstPaletteFormat);
-}
-
-} // namespace
 
 Z_Export::Z_Export(PageHost& host, QWidget* parent)
     : ModulePage(parent)
@@ -35,6 +19,8 @@ Z_Export::Z_Export(PageHost& host, QWidget* parent)
     , ui(std::make_unique<Ui::Z_Export>())
 {
     ui->setupUi(this);
+    for (const ExportFormat& format : exportFormats)
+        ui->cbExportFormat->addItem(QString::fromUtf8(format.listText));
     connect(ui->cbExportFormat, &QComboBox::currentIndexChanged, this, &Z_Export::cbExportFormatChange);
     connect(ui->btAktuell, &QPushButton::clicked, this, &Z_Export::cbExportFormatChange);
     connect(ui->btSpeichern, &QPushButton::clicked, this, &Z_Export::btSpeichernClick);
@@ -53,10 +39,15 @@ Z_Export::Z_Export(PageHost& host, QWidget* parent)
 
 Z_Export::~Z_Export() = default;
 
+const ExportFormat& Z_Export::chosenFormat() const
+{
+    return *exportFormatAt(std::max(0, ui->cbExportFormat->currentIndex()));
+}
+
 ExportChoice Z_Export::exportChoice() const
 {
     ExportChoice c;
-    c.format = ui->cbExportFormat->currentIndex();
+    c.content = chosenFormat().content;
     c.textColor = ui->cbTextText->isChecked();
     c.background = ui->cbTextBkgrnd->isChecked();
     c.definition = ui->cbTextCSSDef->isChecked();
@@ -77,13 +68,14 @@ void Z_Export::cbExportFormatChange()
     ui->Label21->setEnabled(true);
     ui->Label60->setEnabled(false);
     ui->cbAusgabeFormat->setEnabled(false);
-    const int format = std::max(0, ui->cbExportFormat->currentIndex());
-    const bool palette = paletteFormatAt(format).has_value();
+    const ExportFormat& format = chosenFormat();
+    const bool palette = format.palette.has_value();
     ui->PageControl2->setVisible(!palette); // palette files have no options
     if (!palette)
-        ui->PageControl2->setCurrentIndex(format);
-    ui->Memo1->setVisible(format <= 1 || palette);
-    ui->ScrollBox1->setVisible(format >= 2 && !palette);
+        ui->PageControl2->setCurrentIndex(static_cast<int>(format.content)); // its tabs in that order
+    const bool picture = isPicture(format.content) && !palette;
+    ui->Memo1->setVisible(!picture);
+    ui->ScrollBox1->setVisible(picture);
     ExportWahl();
 }
 
@@ -97,13 +89,13 @@ QString Z_Export::paletteTitle() const
 void Z_Export::ExportWahl()
 {
     showExport();
-    if (exportMode(exportChoice()) >= 7 && !paletteFormatAt(ui->cbExportFormat->currentIndex()))
+    if (isPicture(chosenFormat().content) && !chosenFormat().palette)
         ui->ScrollBox1->setFocus();
 }
 
 void Z_Export::showExport()
 {
-    if (const auto palette = paletteFormatAt(ui->cbExportFormat->currentIndex())) {
+    if (const auto palette = chosenFormat().palette) {
         ui->Memo1->setPlainText(palettePreview(*palette, m_host.schemeSlots(), paletteTitle()));
         ui->Memo1->moveCursor(QTextCursor::Start);
         return;
@@ -111,26 +103,26 @@ void Z_Export::showExport()
     const ExportChoice choice = exportChoice();
     const int mode = exportMode(choice);
     const SchemeSlots scheme = m_host.schemeSlots();
-    m_exportLines = exportText(mode, scheme, choice);
-    ui->Memo1->setPlainText(m_exportLines.join(u'\n'));
+    ui->Memo1->setPlainText(exportText(mode, scheme, choice).join(u'\n'));
     ui->Memo1->moveCursor(QTextCursor::Start);
-    if (mode < 7)
+    if (!isPicture(choice.content))
         return;
 
+    const bool tall = choice.content == ExportContent::ReferencePicture;
+    const bool strip = choice.content == ExportContent::PaletteStrip;
     ui->Label60->setEnabled(true);
     ui->cbAusgabeFormat->setEnabled(true);
-    ui->Label21->setEnabled(mode == 7);
-    if (mode == 9)
+    ui->Label21->setEnabled(tall);
+    if (strip)
         ui->cbAusgabeFormat->setCurrentIndex(0);
-    ui->ScrollBox1->setHorizontalScrollBarPolicy(mode == 7 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
-    ui->ScrollBox1->setVerticalScrollBarPolicy(mode == 9 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    ui->ScrollBox1->setHorizontalScrollBarPolicy(tall ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    ui->ScrollBox1->setVerticalScrollBarPolicy(strip ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
 
-    m_exportPicture = exportPicture(mode, scheme, choice, font());
-    const qreal scale = devicePixelRatioF(); // the file keeps its pixels; the screen shows it sharp
-    ui->AnzeigeGrafik->setPixmap(
-        QPixmap::fromImage(scale == 1 ? m_exportPicture : exportPicture(mode, scheme, choice, font(), scale)));
+    // The file keeps its pixels; the screen shows it sharp.
+    const QImage picture = exportPicture(mode, scheme, choice, font(), devicePixelRatioF());
+    ui->AnzeigeGrafik->setPixmap(QPixmap::fromImage(picture));
     // The picture control of the tall reference picture is 10 pixels shorter than its bitmap.
-    const QSize shown = mode == 7 ? QSize(475, 1310) : m_exportPicture.size();
+    const QSize shown = tall ? QSize(475, 1310) : picture.deviceIndependentSize().toSize();
     ui->AnzeigeGrafik->setGeometry(QRect(QPoint(0, 0), shown));
     ui->AnzeigeGrafik->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui->ScrollBoxInhalt->resize(shown);
@@ -141,31 +133,15 @@ void Z_Export::btSpeichernClick()
     // The scheme's save dialog, lent with the format's filter; it keeps the scheme's name.
     FileDialog& dialog = m_host.schemeSaveDialog();
     const FileDialogOptions remembered = dialog.options;
-    const int format = ui->cbExportFormat->currentIndex();
-    const auto palette = paletteFormatAt(format);
-    const bool jpeg = format >= 2 && !palette && ui->cbAusgabeFormat->currentIndex() == 1;
+    const ExportFormat& format = chosenFormat();
+    const bool jpeg = isPicture(format.content) && !format.palette && ui->cbAusgabeFormat->currentIndex() == 1;
     const QString title = paletteTitle(); // before the dialog takes a name of its own
-    if (palette)
-        dialog.options = {paletteFileFilter(*palette).first, paletteFileFilter(*palette).second, {}};
-    else if (format == 0)
-        dialog.options = {QStringLiteral("Style-Sheet|*.css"), QStringLiteral("css"), {}};
-    else if (format == 1)
-        dialog.options = {QStringLiteral("Textdatei|*.txt"), QStringLiteral("txt"), {}};
-    else if (jpeg)
-        dialog.options = {QStringLiteral("JPG-Grafik|*.jpg"), QStringLiteral("jpg"), {}};
-    else
-        dialog.options = {QStringLiteral("Bitmapgrafik|*.bmp"), QStringLiteral("bmp"), {}};
+    const auto [filter, extension] = exportFileFilter(format, jpeg);
+    dialog.options = {filter, extension, {}};
 
     if (dialog.execute()) {
-        QByteArray bytes;
         QString reason;
-        if (palette) {
-            bytes = paletteFile(*palette, m_host.schemeSlots(), title);
-        } else if (format <= 1) {
-            bytes = exportTextFile(m_exportLines);
-        } else {
-            bytes = jpeg ? encodeJpeg(m_exportPicture, 100, &reason) : encodeBmp(m_exportPicture, &reason);
-        }
+        const QByteArray bytes = exportFile(format, m_host.schemeSlots(), exportChoice(), title, jpeg, &reason);
         const QString path = dialog.options.fileName;
         if (!reason.isEmpty() || !writeFileAtomically(path, bytes, &reason))
             m_host.platform().messages.showError(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2")

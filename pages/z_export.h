@@ -2,9 +2,6 @@
 
 #include "pages/modulepage.h"
 
-#include <QImage>
-#include <QStringList>
-
 #include <memory>
 
 namespace Ui {
@@ -15,6 +12,7 @@ namespace Tintara {
 
 class PageHost;
 struct ExportChoice;
+struct ExportFormat;
 
 // The scheme as a style sheet, a colour listing, two reference pictures or a palette strip.
 class Z_Export : public ModulePage
@@ -28,6 +26,7 @@ public:
     void pageShown() override { cbExportFormatChange(); } // Z_ExportShow
 
 private:
+    const ExportFormat& chosenFormat() const;
     ExportChoice exportChoice() const;
     void cbExportFormatChange();
     void ExportWahl();
@@ -38,8 +37,6 @@ private:
 
     PageHost& m_host;
     std::unique_ptr<Ui::Z_Export> ui;
-    QStringList m_exportLines;
-    QImage m_exportPicture;
 };
 
 } // namespace Tintara

@@ -160,14 +160,14 @@ QImage paletteStrip(const SchemeSlots& scheme, qreal scale)
 
 int exportMode(const ExportChoice& c)
 {
-    switch (c.format) {
-    case 0: return c.textColor && c.background ? 3 : c.textColor ? 1 : c.background ? 2 : 0;
-    case 1: return c.html && c.rgb ? 6 : c.html ? 4 : c.rgb ? 5 : 0;
-    case 2: return 7;
-    case 3: return 8;
-    case 4: return 9;
-    default: return 0;
+    switch (c.content) {
+    case ExportContent::StyleSheet: return c.textColor && c.background ? 3 : c.textColor ? 1 : c.background ? 2 : 0;
+    case ExportContent::Listing: return c.html && c.rgb ? 6 : c.html ? 4 : c.rgb ? 5 : 0;
+    case ExportContent::ReferencePicture: return 7;
+    case ExportContent::ReferencePicture2: return 8;
+    case ExportContent::PaletteStrip: return 9;
     }
+    return 0;
 }
 
 QString Farbinformation(const QString& info, int slot)

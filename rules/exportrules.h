@@ -8,10 +8,18 @@
 
 namespace Tintara {
 
+// What the export page's own formats make.
+enum class ExportContent { StyleSheet, Listing, ReferencePicture, ReferencePicture2, PaletteStrip };
+
+constexpr bool isPicture(ExportContent content)
+{
+    return content >= ExportContent::ReferencePicture;
+}
+
 // Output modes: 0 nothing, 1-3 style sheet (text colour, background, both), 4-6 colour listing
 // "Farbspezifikationen" (HTML, RGB, both), 7 reference picture, 8 reference picture 2, 9 palette strip.
 struct ExportChoice {
-    int format = 0; // item of the format list
+    ExportContent content = ExportContent::StyleSheet;
     bool textColor = true, background = true, definition = false, cssInfo = true;
     bool html = true, rgb = true, textInfo = true;
     bool pictureName = true, pictureHtml = true, pictureRgb = true, pictureInfo = true;

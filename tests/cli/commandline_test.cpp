@@ -2,6 +2,7 @@
 #include "support/files.h"
 #include "mainwindow/windowfixture.h"
 
+#include "exchange/exportformats.h"
 #include "platform/inifile.h"
 
 #include <QBuffer>
@@ -96,6 +97,23 @@ TEST_F(CommandLineTest, MisuseExitsTwoFailuresOneAndNeitherLeavesAFile)
     const Outcome help = run({"--help"});
     EXPECT_EQ(help.code, 0);
     EXPECT_TRUE(help.out.contains("--export <format>"));
+}
+
+// Each row of the format table stands at its place in the page's list, and the command line writes it.
+TEST_F(CommandLineTest, EveryExportFormatIsOfferedByThePageAndTheCommandLine)
+{
+    showOnExportPage(0);
+    auto* list = control<QComboBox>("cbExportFormat");
+    ASSERT_EQ(list->count(), int(exportFormats.size()));
+    for (std::size_t n = 0; n < exportFormats.size(); ++n) {
+        const ExportFormat& format = exportFormats[n];
+        EXPECT_EQ(list->itemText(int(n)), QString::fromUtf8(format.listText));
+        const QStringList chosen = format.pictureName ? QStringList{"--export", "bmp", "--picture", format.pictureName}
+                                                      : QStringList{"--export", format.commandLineName};
+        const QString out = path(QStringLiteral("aus%1.%2").arg(n).arg(QLatin1String(format.extension)));
+        EXPECT_EQ(run(chosen + QStringList{path("farben.tsf"), "-o", out}).code, 0) << format.listText;
+        EXPECT_FALSE(readFile(out).isEmpty()) << format.listText;
+    }
 }
 
 // What is printed is what the page shows; what is written is what the page saves.

@@ -43,10 +43,10 @@ TEST(ExportModes, ChosenByFormatAndCheckBoxes)
     EXPECT_EQ(exportMode(c), 1);
     c.textColor = false;
     EXPECT_EQ(exportMode(c), 0);
-    c.format = 1;
+    c.content = ExportContent::Listing;
     c.html = false;
     EXPECT_EQ(exportMode(c), 5);
-    c.format = 4;
+    c.content = ExportContent::PaletteStrip;
     EXPECT_EQ(exportMode(c), 9);
 }
 

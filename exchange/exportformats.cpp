@@ -1,0 +1,37 @@
+#include "exchange/exportformats.h"
+
+#include "platform/imagefiles.h"
+
+namespace Tintara {
+
+const ExportFormat* exportFormatAt(int index)
+{
+    return index >= 0 && index < int(exportFormats.size()) ? &exportFormats[std::size_t(index)] : nullptr;
+}
+
+std::pair<QString, QString> exportFileFilter(const ExportFormat& format, bool jpeg)
+{
+    if (jpeg)
+        return {QStringLiteral("JPG-Grafik|*.jpg"), QStringLiteral("jpg")};
+    const QString extension = QLatin1String(format.extension);
+    return {QLatin1String(format.filterName) + QLatin1String("|*.") + extension, extension};
+}
+
+bool isBinaryExport(const ExportFormat& format)
+{
+    return format.palette ? *format.palette == PaletteFormat::AdobeSwatch : isPicture(format.content);
+}
+
+QByteArray exportFile(const ExportFormat& format, const SchemeSlots& scheme, const ExportChoice& choice,
+                      const QString& title, bool jpeg, QString* reason)
+{
+    if (format.palette)
+        return paletteFile(*format.palette, scheme, title);
+    const int mode = exportMode(choice);
+    if (!isPicture(format.content))
+        return exportTextFile(exportText(mode, scheme, choice));
+    const QImage picture = exportPicture(mode, scheme, choice, captionFont());
+    return jpeg ? encodeJpeg(picture, 100, reason) : encodeBmp(picture, reason);
+}
+
+} // namespace Tintara

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "exchange/paletteformats.h"
+#include "rules/exportrules.h"
+
+#include <array>
+#include <optional>
+
+namespace Tintara {
+
+// The export page's check boxes, as the formats they apply to name them.
+enum ExportOption : unsigned {
+    TextColorOption = 1 << 0,  // style sheet: text colours
+    BackgroundOption = 1 << 1, // style sheet: background colours
+    DefinitionOption = 1 << 2, // style sheet: the definition lines
+    InfoOption = 1 << 3,       // the colour names or informations
+    HtmlOption = 1 << 4,       // HTML values
+    RgbOption = 1 << 5,        // RGB values
+    NameOption = 1 << 6,       // pictures: the colour names
+};
+
+// One row per item of the export page's format list, in its order; the command line offers the
+// same rows. Pictures are one row per picture; their file type (BMP or JPEG) is chosen apart.
+struct ExportFormat {
+    const char* listText;
+    // --export NAME; nullptr for the pictures, which the command line names by file type.
+    const char* commandLineName;
+    // --picture NAME; nullptr for anything not a picture.
+    const char* pictureName;
+    // The save dialog's filter name and extension; pictures take the file type's.
+    const char* filterName;
+    const char* extension;
+    ExportContent content;                // what the page's own formats make
+    std::optional<PaletteFormat> palette; // a palette file of another program instead
+    unsigned options = 0;                 // the ExportOptions that apply
+    bool jpeg = false;                    // a picture that may also be saved as JPEG
+};
+
+inline constexpr unsigned pictureOptions = InfoOption | HtmlOption | RgbOption | NameOption;
+
+inline constexpr std::array<ExportFormat, 9> exportFormats = {{
+    {"Stylesheet", "css", nullptr, "Style-Sheet", "css", ExportContent::StyleSheet, std::nullopt,
+     TextColorOption | BackgroundOption | DefinitionOption | InfoOption},
+    {"Spezifikationen", "txt", nullptr, "Textdatei", "txt", ExportContent::Listing, std::nullopt,
+     InfoOption | HtmlOption | RgbOption},
+    {"Referenzgrafik", nullptr, "1", "Bitmapgrafik", "bmp", ExportContent::ReferencePicture, std::nullopt,
+     pictureOptions, true},
+    {"Referenzgrafik 2", nullptr, "2", "Bitmapgrafik", "bmp", ExportContent::ReferencePicture2, std::nullopt,
+     pictureOptions, true},
+    {"Phase5-Palette", nullptr, "strip", "Bitmapgrafik", "bmp", ExportContent::PaletteStrip, std::nullopt,
+     pictureOptions},
+    {"GIMP-Palette", "gpl", nullptr, "GIMP-Palette", "gpl", {}, PaletteFormat::Gimp},
+    {"Adobe Swatch Exchange", "ase", nullptr, "Adobe Swatch Exchange", "ase", {}, PaletteFormat::AdobeSwatch},
+    {"CSS-Variablen", "cssvars", nullptr, "CSS-Variablen", "css", {}, PaletteFormat::CssVariables},
+    {"Design Tokens", "tokens", nullptr, "Design Tokens", "json", {}, PaletteFormat::DesignTokens},
+}};
+
+// The row of the list item `index`; nullptr for none.
+const ExportFormat* exportFormatAt(int index);
+
+// The save dialog's filter ("Style-Sheet|*.css") and default extension; `jpeg` for a picture
+// saved as JPEG.
+std::pair<QString, QString> exportFileFilter(const ExportFormat& format, bool jpeg);
+
+// Whether the file holds bytes that are not text (and so never go to the standard output).
+bool isBinaryExport(const ExportFormat& format);
+
+// The file's bytes: the style sheet or listing with CR LF line ends, the picture as BMP or JPEG,
+// or the palette file named `title`. Empty with `reason` set where a picture cannot be encoded.
+QByteArray exportFile(const ExportFormat& format, const SchemeSlots& scheme, const ExportChoice& choice,
+                      const QString& title, bool jpeg, QString* reason);
+
+} // namespace Tintara
