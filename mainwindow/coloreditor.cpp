@@ -8,9 +8,12 @@
 #include "platform/platform.h"
 #include "rules/editorinput.h"
 
-#include "ui_tform1.h"
+#include "controls/tmagnifier.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
@@ -39,15 +42,17 @@ public:
 
 } // namespace
 
-ColorEditor::ColorEditor(Ui::TForm1& ui, const Platform& platform, QObject* parent)
-    : QObject(parent), m_ui(ui), m_platform(platform)
+ColorEditor::ColorEditor(const EditorControls& controls, const Platform& platform, QObject* parent)
+    : QObject(parent), m_controls(controls), m_platform(platform)
 {
     auto* wheelTakesFocus = new WheelTakesFocus(this);
-    for (QScrollBar* bar : {m_ui.sbRot, m_ui.sbGruen, m_ui.sbBlau, m_ui.sbH, m_ui.sbS, m_ui.sbV, m_ui.sbHell}) {
+    for (QScrollBar* bar : {m_controls.sbRot, m_controls.sbGruen, m_controls.sbBlau, m_controls.sbH, m_controls.sbS,
+                           m_controls.sbV, m_controls.sbHell}) {
         bar->setFocusPolicy(Qt::WheelFocus); // the focus tells which group the user works in
         bar->installEventFilter(wheelTakesFocus);
     }
-    for (QScrollBar* bar : {m_ui.sbRot, m_ui.sbGruen, m_ui.sbBlau, m_ui.sbH, m_ui.sbS, m_ui.sbV})
+    for (QScrollBar* bar :
+        {m_controls.sbRot, m_controls.sbGruen, m_controls.sbBlau, m_controls.sbH, m_controls.sbS, m_controls.sbV})
         connect(bar, &QScrollBar::valueChanged, this, &ColorEditor::ScrollbarWechsel);
     // The channel fields filter their own keys and fill themselves in when left.
     auto* channelInput = new EventHook(
@@ -58,26 +63,27 @@ ColorEditor::ColorEditor(Ui::TForm1& ui, const Platform& platform, QObject* pare
             return event->type() == QEvent::KeyPress && WertEingabe(field, static_cast<QKeyEvent*>(event));
         },
         this);
-    for (QLineEdit* field : {m_ui.edRot, m_ui.edGruen, m_ui.edBlau, m_ui.edH, m_ui.edS, m_ui.edV}) {
+    for (QLineEdit* field :
+        {m_controls.edRot, m_controls.edGruen, m_controls.edBlau, m_controls.edH, m_controls.edS, m_controls.edV}) {
         connect(field, &QLineEdit::textChanged, this, &ColorEditor::ScrollbarWechsel);
         field->installEventFilter(channelInput);
     }
-    connect(m_ui.sbHell, &QScrollBar::valueChanged, this, &ColorEditor::sbHellChange);
-    connect(m_ui.edHTML, &QLineEdit::textChanged, this, &ColorEditor::FarbwertAnzeigeChange);
+    connect(m_controls.sbHell, &QScrollBar::valueChanged, this, &ColorEditor::sbHellChange);
+    connect(m_controls.edHTML, &QLineEdit::textChanged, this, &ColorEditor::FarbwertAnzeigeChange);
 }
 
 TColor ColorEditor::activeColor() const
 {
-    return m_ui.Farbanzeige->color();
+    return m_controls.Farbanzeige->color();
 }
 
 void ColorEditor::setActiveColor(TColor color)
 {
-    m_ui.Farbanzeige->setColor(color);
+    m_controls.Farbanzeige->setColor(color);
     m_brightnessBase = color;
     {
-        const QSignalBlocker blocker(m_ui.sbHell);
-        m_ui.sbHell->setValue(0);
+        const QSignalBlocker blocker(m_controls.sbHell);
+        m_controls.sbHell->setValue(0);
     }
     ScrollbarAnpassung(color);
     m_changeSource = nullptr;
@@ -92,9 +98,9 @@ void ColorEditor::showStartColor()
 // A picked colour comes to the editor as if its sliders had been moved.
 void ColorEditor::takePickedColor(TColor color)
 {
-    m_ui.sbRot->setValue(redOf(color));
-    m_ui.sbGruen->setValue(greenOf(color));
-    m_ui.sbBlau->setValue(blueOf(color));
+    m_controls.sbRot->setValue(redOf(color));
+    m_controls.sbGruen->setValue(greenOf(color));
+    m_controls.sbBlau->setValue(blueOf(color));
     m_brightnessBase = color;
     ScrollbarAnpassung(color);
     m_changeSource = nullptr;
@@ -104,47 +110,47 @@ void ColorEditor::ScrollbarAnpassung(TColor color)
 {
     {
         const QSignalBlocker blockers[] = {
-            QSignalBlocker(m_ui.sbRot), QSignalBlocker(m_ui.sbGruen), QSignalBlocker(m_ui.sbBlau),
-            QSignalBlocker(m_ui.sbH), QSignalBlocker(m_ui.sbS), QSignalBlocker(m_ui.sbV),
-            QSignalBlocker(m_ui.edRot), QSignalBlocker(m_ui.edGruen), QSignalBlocker(m_ui.edBlau),
-            QSignalBlocker(m_ui.edH), QSignalBlocker(m_ui.edS), QSignalBlocker(m_ui.edV),
-            QSignalBlocker(m_ui.edHTML),
+            QSignalBlocker(m_controls.sbRot), QSignalBlocker(m_controls.sbGruen), QSignalBlocker(m_controls.sbBlau),
+            QSignalBlocker(m_controls.sbH), QSignalBlocker(m_controls.sbS), QSignalBlocker(m_controls.sbV),
+            QSignalBlocker(m_controls.edRot), QSignalBlocker(m_controls.edGruen), QSignalBlocker(m_controls.edBlau),
+            QSignalBlocker(m_controls.edH), QSignalBlocker(m_controls.edS), QSignalBlocker(m_controls.edV),
+            QSignalBlocker(m_controls.edHTML),
         };
         showRgbBars(color);
         showRgbFields();
-        m_ui.edHTML->setText(htmlText(activeColor()));
+        m_controls.edHTML->setText(htmlText(activeColor()));
         showHsv(RGBnachHSV(color));
     }
     // While the user drags the brightness bar its position stays.
-    if (!m_ui.sbHell->hasFocus() || color == m_dialogColor) {
-        const QSignalBlocker blocker(m_ui.sbHell);
-        m_ui.sbHell->setValue(0);
+    if (!m_controls.sbHell->hasFocus() || color == m_dialogColor) {
+        const QSignalBlocker blocker(m_controls.sbHell);
+        m_controls.sbHell->setValue(0);
     }
     Q_EMIT activeColorChanged();
 }
 
 void ColorEditor::showRgbBars(TColor color)
 {
-    m_ui.sbRot->setValue(redOf(color));
-    m_ui.sbGruen->setValue(greenOf(color));
-    m_ui.sbBlau->setValue(blueOf(color));
+    m_controls.sbRot->setValue(redOf(color));
+    m_controls.sbGruen->setValue(greenOf(color));
+    m_controls.sbBlau->setValue(blueOf(color));
 }
 
 void ColorEditor::showRgbFields()
 {
-    m_ui.edRot->setText(QString::number(m_ui.sbRot->value()));
-    m_ui.edGruen->setText(QString::number(m_ui.sbGruen->value()));
-    m_ui.edBlau->setText(QString::number(m_ui.sbBlau->value()));
+    m_controls.edRot->setText(QString::number(m_controls.sbRot->value()));
+    m_controls.edGruen->setText(QString::number(m_controls.sbGruen->value()));
+    m_controls.edBlau->setText(QString::number(m_controls.sbBlau->value()));
 }
 
 void ColorEditor::showHsv(const Hsv& hsv)
 {
-    m_ui.sbH->setValue(hsv.h);
-    m_ui.sbS->setValue(hsv.s);
-    m_ui.sbV->setValue(hsv.v);
-    m_ui.edH->setText(QString::number(hsv.h));
-    m_ui.edS->setText(QString::number(hsv.s));
-    m_ui.edV->setText(QString::number(hsv.v));
+    m_controls.sbH->setValue(hsv.h);
+    m_controls.sbS->setValue(hsv.s);
+    m_controls.sbV->setValue(hsv.v);
+    m_controls.edH->setText(QString::number(hsv.h));
+    m_controls.edS->setText(QString::number(hsv.s));
+    m_controls.edV->setText(QString::number(hsv.v));
 }
 
 ColorEditor::SourceKind ColorEditor::sourceKind() const
@@ -153,13 +159,13 @@ ColorEditor::SourceKind ColorEditor::sourceKind() const
     const auto in = [focus](std::initializer_list<const QWidget*> group) {
         return std::find(group.begin(), group.end(), focus) != group.end();
     };
-    if (in({m_ui.edRot, m_ui.edGruen, m_ui.edBlau}))
+    if (in({m_controls.edRot, m_controls.edGruen, m_controls.edBlau}))
         return SourceKind::RgbFields;
-    if (in({m_ui.edH, m_ui.edS, m_ui.edV}))
+    if (in({m_controls.edH, m_controls.edS, m_controls.edV}))
         return SourceKind::HsvFields;
-    if (in({m_ui.sbH, m_ui.sbS, m_ui.sbV}))
+    if (in({m_controls.sbH, m_controls.sbS, m_controls.sbV}))
         return SourceKind::HsvBars;
-    if (in({m_ui.sbRot, m_ui.sbGruen, m_ui.sbBlau}))
+    if (in({m_controls.sbRot, m_controls.sbGruen, m_controls.sbBlau}))
         return SourceKind::RgbBars;
     return SourceKind::None;
 }
@@ -188,73 +194,73 @@ void ColorEditor::ScrollbarWechsel()
     const bool rgb = kind == SourceKind::RgbFields || kind == SourceKind::RgbBars;
 
     if (kind == SourceKind::RgbFields) {
-        fieldValue(m_ui.edRot, m_ui.sbRot);
-        fieldValue(m_ui.edGruen, m_ui.sbGruen);
-        fieldValue(m_ui.edBlau, m_ui.sbBlau);
+        fieldValue(m_controls.edRot, m_controls.sbRot);
+        fieldValue(m_controls.edGruen, m_controls.sbGruen);
+        fieldValue(m_controls.edBlau, m_controls.sbBlau);
     } else if (kind == SourceKind::HsvFields) {
-        fieldValue(m_ui.edH, m_ui.sbH);
-        fieldValue(m_ui.edS, m_ui.sbS);
-        fieldValue(m_ui.edV, m_ui.sbV);
+        fieldValue(m_controls.edH, m_controls.sbH);
+        fieldValue(m_controls.edS, m_controls.sbS);
+        fieldValue(m_controls.edV, m_controls.sbV);
     }
     if (hsv) {
         if (kind == SourceKind::HsvBars) {
-            m_ui.edH->setText(QString::number(m_ui.sbH->value()));
-            m_ui.edS->setText(QString::number(m_ui.sbS->value()));
-            m_ui.edV->setText(QString::number(m_ui.sbV->value()));
+            m_controls.edH->setText(QString::number(m_controls.sbH->value()));
+            m_controls.edS->setText(QString::number(m_controls.sbS->value()));
+            m_controls.edV->setText(QString::number(m_controls.sbV->value()));
         }
-        const TColor color = HSVnachRGB(m_ui.sbH->value(), m_ui.sbS->value(), m_ui.sbV->value());
-        m_ui.Farbanzeige->setColor(color);
+        const TColor color = HSVnachRGB(m_controls.sbH->value(), m_controls.sbS->value(), m_controls.sbV->value());
+        m_controls.Farbanzeige->setColor(color);
         m_brightnessBase = color;
         // The HSV bars keep the user's positions.
         showRgbBars(color);
     } else if (rgb) {
-        const TColor color = RGB(m_ui.sbRot->value(), m_ui.sbGruen->value(), m_ui.sbBlau->value());
-        m_ui.Farbanzeige->setColor(color);
+        const TColor color = RGB(m_controls.sbRot->value(), m_controls.sbGruen->value(), m_controls.sbBlau->value());
+        m_controls.Farbanzeige->setColor(color);
         m_brightnessBase = color;
         showHsv(RGBnachHSV(color));
     }
     if (hsv || kind == SourceKind::RgbBars)
         showRgbFields();
-    m_ui.edHTML->setText(htmlText(activeColor()));
+    m_controls.edHTML->setText(htmlText(activeColor()));
     Q_EMIT activeColorChanged();
-    if (!m_ui.sbHell->hasFocus()) {
-        const QSignalBlocker blocker(m_ui.sbHell);
-        m_ui.sbHell->setValue(0);
+    if (!m_controls.sbHell->hasFocus()) {
+        const QSignalBlocker blocker(m_controls.sbHell);
+        m_controls.sbHell->setValue(0);
     }
     m_inScrollbarWechsel = false;
 }
 
 void ColorEditor::FarbwertAnzeigeChange()
 {
-    if (m_ui.edHTML->hasFocus()) {
-        m_changeSource = m_ui.edHTML;
-        const QString text = m_ui.edHTML->text();
+    if (m_controls.edHTML->hasFocus()) {
+        m_changeSource = m_controls.edHTML;
+        const QString text = m_controls.edHTML->text();
         if (isCompleteHtmlText(text)) {
             const TColor color = HTMLToColor(text.toStdString(), activeColor());
-            m_ui.Farbanzeige->setColor(color);
+            m_controls.Farbanzeige->setColor(color);
             ScrollbarAnpassung(color);
         }
         // A complete value is selected, so that the next key starts a new one.
-        const QString now = m_ui.edHTML->text();
+        const QString now = m_controls.edHTML->text();
         if ((now.size() == 7 && now.startsWith(u'#')) || (now.size() == 6 && !now.startsWith(u'#')))
-            m_ui.edHTML->selectAll();
+            m_controls.edHTML->selectAll();
     }
     m_brightnessBase = activeColor();
 }
 
 void ColorEditor::sbHellChange()
 {
-    if (!m_ui.sbHell->hasFocus())
+    if (!m_controls.sbHell->hasFocus())
         return;
-    m_changeSource = m_ui.sbHell;
-    const TColor color = ShadeColor(m_brightnessBase, m_ui.sbHell->value());
-    m_ui.Farbanzeige->setColor(color);
+    m_changeSource = m_controls.sbHell;
+    const TColor color = ShadeColor(m_brightnessBase, m_controls.sbHell->value());
+    m_controls.Farbanzeige->setColor(color);
     ScrollbarAnpassung(color);
 }
 
 int ColorEditor::channelLimit(const QLineEdit* field) const
 {
-    return field == m_ui.edH ? 360 : 255;
+    return field == m_controls.edH ? 360 : 255;
 }
 
 bool ColorEditor::WertEingabe(QLineEdit* field, QKeyEvent* event)
@@ -282,10 +288,11 @@ void ColorEditor::Anzeigemodus(DisplayMode mode)
 {
     m_displayMode = mode;
     const std::array<std::vector<QWidget*>, 3> groups = {{
-        {m_ui.sbRot, m_ui.sbGruen, m_ui.sbBlau, m_ui.edRot, m_ui.edGruen, m_ui.edBlau, m_ui.shRot, m_ui.shGruen,
-         m_ui.shBlau},
-        {m_ui.sbH, m_ui.sbS, m_ui.sbV, m_ui.shH, m_ui.shS, m_ui.shV, m_ui.edH, m_ui.edS, m_ui.edV},
-        {m_ui.Zoom, m_ui.Bevel14, m_ui.cbZoom},
+        {m_controls.sbRot, m_controls.sbGruen, m_controls.sbBlau, m_controls.edRot, m_controls.edGruen,
+         m_controls.edBlau, m_controls.shRot, m_controls.shGruen, m_controls.shBlau},
+        {m_controls.sbH, m_controls.sbS, m_controls.sbV, m_controls.shH, m_controls.shS, m_controls.shV,
+         m_controls.edH, m_controls.edS, m_controls.edV},
+        {m_controls.Zoom, m_controls.Bevel14, m_controls.cbZoom},
     }};
     for (int group = 0; group < 3; ++group) {
         for (QWidget* control : groups[group]) {
@@ -293,7 +300,7 @@ void ColorEditor::Anzeigemodus(DisplayMode mode)
             control->setEnabled(group == static_cast<int>(mode));
         }
     }
-    m_ui.sbHell->setEnabled(mode != DisplayMode::Picker);
+    m_controls.sbHell->setEnabled(mode != DisplayMode::Picker);
 }
 
 void ColorEditor::runColorDialog()
@@ -301,7 +308,7 @@ void ColorEditor::runColorDialog()
     m_dialogColor = activeColor();
     if (const auto chosen = m_platform.colorDialog.execute(m_dialogColor)) {
         m_dialogColor = *chosen;
-        m_ui.Farbanzeige->setColor(*chosen);
+        m_controls.Farbanzeige->setColor(*chosen);
         ScrollbarAnpassung(*chosen);
         m_brightnessBase = *chosen;
         m_changeSource = nullptr;
@@ -311,7 +318,8 @@ void ColorEditor::runColorDialog()
 void ColorEditor::RandomColor()
 {
     if (activeColor() != m_lastRandomColor
-        && !m_platform.messages.askYesNo(QStringLiteral("Soll die aktive Farbe durch eine Zufallsfarbe ersetzt werden?")))
+        && !m_platform.messages.askYesNo(
+            QStringLiteral("Soll die aktive Farbe durch eine Zufallsfarbe ersetzt werden?")))
         return;
     m_platform.random.randomize();
     const int blue = m_platform.random.random(256);

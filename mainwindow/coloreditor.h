@@ -4,17 +4,29 @@
 
 #include <QObject>
 
+class QComboBox;
 class QKeyEvent;
 class QLineEdit;
 class QScrollBar;
-
-namespace Ui {
-class TForm1;
-} // namespace Ui
+class QWidget;
 
 namespace Tintara {
 
 struct Platform;
+class TColorShape;
+class TMagnifier;
+
+// The controls of the editor, under their names in the window's form.
+struct EditorControls {
+    QScrollBar *sbRot, *sbGruen, *sbBlau, *sbH, *sbS, *sbV, *sbHell;
+    QLineEdit *edRot, *edGruen, *edBlau, *edH, *edS, *edV, *edHTML;
+    TColorShape* Farbanzeige;
+    QWidget *shRot, *shGruen, *shBlau, *shH, *shS, *shV; // the pictures above the bars
+    // The picker's group.
+    TMagnifier* Zoom;
+    QWidget* Bevel14;
+    QComboBox* cbZoom;
+};
 
 // The editor on the left of the window: RGB and HSV bars and fields, the HTML field, the brightness
 // bar and the active colour display, kept in step whichever of them the user works in.
@@ -26,7 +38,7 @@ public:
     // Which group of controls edits the colour; stored in tintara.ini as its number.
     enum class DisplayMode { Rgb = 0, Hsv = 1, Picker = 2 };
 
-    ColorEditor(Ui::TForm1& ui, const Platform& platform, QObject* parent);
+    ColorEditor(const EditorControls& controls, const Platform& platform, QObject* parent);
 
     TColor activeColor() const;
     // Makes `color` the active colour, as every command that sets it does.
@@ -66,7 +78,7 @@ private:
     void showRgbFields();
     void showHsv(const Hsv& hsv);
 
-    Ui::TForm1& m_ui;
+    const EditorControls m_controls;
     const Platform& m_platform;
     TColor m_brightnessBase = 0;
     TColor m_dialogColor = clBlack;

@@ -23,17 +23,15 @@ QAction* addItem(QMenu* menu, const char* name, const QString& caption, bool ena
 
 } // namespace
 
-ContextMenu::ContextMenu(QWidget& window, QLineEdit* htmlField, const Platform& platform,
-                         std::function<int()> copyFormat, EmptySlotCheck isEmptySlot)
+ContextMenu::ContextMenu(QWidget& window, QLineEdit* htmlField, const std::array<TColorShape*, 5>& buffers,
+                         const Platform& platform, std::function<int()> copyFormat, EmptySlotCheck isEmptySlot)
     : QObject(&window)
     , m_platform(platform)
     , m_htmlField(htmlField)
     , m_copyFormat(std::move(copyFormat))
     , m_isEmptySlot(std::move(isEmptySlot))
+    , m_buffers(buffers)
 {
-    for (int i = 0; i < 5; ++i)
-        m_buffers[i] = window.findChild<TColorShape*>(i == 0 ? QStringLiteral("shZwischenspeicher")
-                                                             : QStringLiteral("shZwischenspeicher%1").arg(i));
     // Every control hands the request on to this menu; edit fields show no menu of their own.
     for (QWidget* control : window.findChildren<QWidget*>())
         control->installEventFilter(this);

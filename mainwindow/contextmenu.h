@@ -27,8 +27,9 @@ class ContextMenu : public QObject
 public:
     // A slot without a colour gives none; the window knows which swatches those are.
     using EmptySlotCheck = std::function<bool(const TColorShape*)>;
-    ContextMenu(QWidget& window, QLineEdit* htmlField, const Platform& platform, std::function<int()> copyFormat,
-                EmptySlotCheck isEmptySlot);
+    // `buffers` show the five-colour history, newest first.
+    ContextMenu(QWidget& window, QLineEdit* htmlField, const std::array<TColorShape*, 5>& buffers,
+                const Platform& platform, std::function<int()> copyFormat, EmptySlotCheck isEmptySlot);
 
     QMenu* menu() const { return m_popup; }
     void PopupmenueClick(QAction* item);

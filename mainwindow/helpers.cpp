@@ -33,18 +33,27 @@ void TForm1::createHelpers()
             && commandTable[std::size_t(shown - m_pages.begin())].background == BackgroundUse::User;
     };
     m_background = new ModuleBackground(ui->Panel5, ui->PageControl1, onUserBackgroundPage, this);
-    m_editor = new ColorEditor(*ui, m_platform, this);
+    const EditorControls editorControls{ui->sbRot,  ui->sbGruen, ui->sbBlau, ui->sbH,   ui->sbS,         ui->sbV,
+                                        ui->sbHell, ui->edRot,   ui->edGruen, ui->edBlau, ui->edH,   ui->edS,
+                                        ui->edV,    ui->edHTML,  ui->Farbanzeige, ui->shRot, ui->shGruen, ui->shBlau,
+                                        ui->shH,    ui->shS,     ui->shV,     ui->Zoom,  ui->Bevel14, ui->cbZoom};
+    m_editor = new ColorEditor(editorControls, m_platform, this);
     connect(m_editor, &ColorEditor::activeColorChanged, &m_events, &PageEvents::activeColorChanged);
 
     const auto isEmptySlot = [this](const TColorShape* swatch) { return m_scheme->isEmptySlot(swatch); };
     const auto copyFormat = [this] { return page<Z_Optionen>().copyFormat(); };
-    m_menu = new ContextMenu(*this, ui->edHTML, m_platform, copyFormat, isEmptySlot);
+    const std::array<TColorShape*, 5> buffers = {ui->shZwischenspeicher, ui->shZwischenspeicher1,
+                                                 ui->shZwischenspeicher2, ui->shZwischenspeicher3,
+                                                 ui->shZwischenspeicher4};
+    m_menu = new ContextMenu(*this, ui->edHTML, buffers, m_platform, copyFormat, isEmptySlot);
     connect(m_menu, &ContextMenu::backgroundChosen, m_background, &ModuleBackground::setUserBackground);
     connect(m_menu, &ContextMenu::backgroundReset, m_background, &ModuleBackground::resetToStandard);
     connect(m_menu, &ContextMenu::helpRequested, this, [this] { Toolbar(Command::Hilfe); });
     connect(m_menu, &ContextMenu::colorInserted, this, &TForm1::insertColor);
 
-    m_valuePanel = new ValuePanel(*this, *ui, page<Z_Optionen>(), isEmptySlot);
+    const ValuePanelLabels valueLabels{ui->Label6, ui->lbHex,    ui->Label8, ui->lbRGB,
+                                       ui->Label3, ui->lbDelphi, ui->Label7, ui->lbCpp};
+    m_valuePanel = new ValuePanel(*this, valueLabels, page<Z_Optionen>(), isEmptySlot);
     connect(m_valuePanel, &ValuePanel::copyFormatShown, m_menu, &ContextMenu::showCopyFormat);
 
     m_drag = new SwatchDrag(*this, ui->Image1);

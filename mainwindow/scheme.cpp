@@ -14,7 +14,10 @@ namespace Tintara {
 
 void TForm1::connectScheme()
 {
-    m_scheme = std::make_unique<SchemeSwatches>(*ui->Panel3);
+    m_scheme = std::make_unique<SchemeSwatches>(std::array<TColorShape*, 16>{
+        ui->Palette1, ui->Palette2, ui->Palette3, ui->Palette4, ui->Palette5, ui->Palette6, ui->Palette7, ui->Palette8,
+        ui->Palette9, ui->Palette10, ui->Palette11, ui->Palette12, ui->Palette13, ui->Palette14, ui->Palette15,
+        ui->Palette16});
     m_files = new SchemeFiles(*m_scheme, m_platform, this);
     connect(m_files, &SchemeFiles::cleared, &m_events, &PageEvents::schemeChanged);
     connect(m_files, &SchemeFiles::loaded, &m_events, &PageEvents::schemeLoaded);

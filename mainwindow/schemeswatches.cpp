@@ -4,10 +4,9 @@
 
 namespace Tintara {
 
-SchemeSwatches::SchemeSwatches(const QWidget& panel)
+SchemeSwatches::SchemeSwatches(const std::array<TColorShape*, 16>& swatches)
+    : m_slots(swatches)
 {
-    for (int n = 1; n <= 16; ++n)
-        m_slots[n - 1] = panel.findChild<TColorShape*>(QStringLiteral("Palette%1").arg(n));
 }
 
 int SchemeSwatches::PalettenCheck(const QObject* control) const

@@ -24,7 +24,8 @@ class SchemeSwatches
 {
 public:
     // Takes the swatches "Palette1".."Palette16" of `panel`.
-    explicit SchemeSwatches(const QWidget& panel);
+    // The swatches of slots 1 to 16.
+    explicit SchemeSwatches(const std::array<TColorShape*, 16>& swatches);
 
     // The slot `control` is, or 0.
     int PalettenCheck(const QObject* control) const;

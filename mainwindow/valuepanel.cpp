@@ -5,19 +5,20 @@
 #include "pages/z_optionen.h"
 #include "platform/systemcolors.h"
 
-#include "ui_tform1.h"
+#include <QLabel>
 
 namespace Tintara {
 
-ValuePanel::ValuePanel(QWidget& window, Ui::TForm1& ui, Z_Optionen& options,
+ValuePanel::ValuePanel(QWidget& window, const ValuePanelLabels& labels, Z_Optionen& options,
                        std::function<bool(const TColorShape*)> isEmptySlot)
-    : QObject(&window), m_ui(ui), m_options(options), m_isEmptySlot(std::move(isEmptySlot))
+    : QObject(&window), m_labels(labels), m_options(options), m_isEmptySlot(std::move(isEmptySlot))
 {
     for (TColorShape* swatch : window.findChildren<TColorShape*>()) {
         if (swatch->role() != TColorShape::Role::Decoration)
             connect(swatch, &TColorShape::mouseEnter, this, &ValuePanel::AufShape);
     }
-    for (QWidget* label : {ui.Label6, ui.lbHex, ui.Label8, ui.lbRGB, ui.Label3, ui.lbDelphi, ui.Label7, ui.lbCpp})
+    for (QWidget* label : {labels.Label6, labels.lbHex, labels.Label8, labels.lbRGB, labels.Label3, labels.lbDelphi,
+                           labels.Label7, labels.lbCpp})
         label->installEventFilter(this);
     connect(&options, &Z_Optionen::copyFormatChanged, this, &ValuePanel::cbTrayFormatChange);
 }
@@ -34,10 +35,10 @@ void ValuePanel::AufShape(TColorShape* swatch)
 void ValuePanel::Farbwerte(TColor color)
 {
     const ValuePanelTexts texts = valuePanelTexts(color);
-    m_ui.lbHex->setText(QString::fromStdString(texts.html));
-    m_ui.lbRGB->setText(QString::fromStdString(texts.rgb));
-    m_ui.lbDelphi->setText(QString::fromStdString(texts.delphi));
-    m_ui.lbCpp->setText(QString::fromStdString(texts.cpp));
+    m_labels.lbHex->setText(QString::fromStdString(texts.html));
+    m_labels.lbRGB->setText(QString::fromStdString(texts.rgb));
+    m_labels.lbDelphi->setText(QString::fromStdString(texts.delphi));
+    m_labels.lbCpp->setText(QString::fromStdString(texts.cpp));
 }
 
 // The captions and values choose the copy format when clicked.
@@ -49,18 +50,22 @@ bool ValuePanel::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
+// Each notation with a caption of its own, and the value shown beside it.
+std::array<ValuePanel::Field, 4> ValuePanel::fields() const
+{
+    return {{{m_labels.Label6, m_labels.lbHex, NotationHtml},
+             {m_labels.Label8, m_labels.lbRGB, NotationRgb},
+             {m_labels.Label3, m_labels.lbDelphi, NotationDelphi},
+             {m_labels.Label7, m_labels.lbCpp, NotationCpp}}};
+}
+
 void ValuePanel::FormatZwischenablage(QObject* sender)
 {
-    const std::array<std::pair<QWidget*, QObject*>, 4> fields = {{
-        {m_ui.Label6, m_ui.lbHex}, {m_ui.Label8, m_ui.lbRGB}, {m_ui.Label3, m_ui.lbDelphi}, {m_ui.Label7, m_ui.lbCpp}}};
-    constexpr int indexes[] = {0, 2, 3, 4};
-    for (const auto& [caption, value] : fields)
-        setTextColor(caption, clWindowText);
-    for (int i = 0; i < 4; ++i) {
-        if (sender == fields[i].first || sender == fields[i].second) {
-            setTextColor(fields[i].first, 0xFF0000);
-            m_options.selectCopyFormat(indexes[i]);
-        }
+    for (const Field& field : fields()) {
+        const bool chosen = sender == field.caption || sender == field.value;
+        setTextColor(field.caption, chosen ? 0xFF0000 : clWindowText);
+        if (chosen)
+            m_options.selectCopyFormat(field.notation);
     }
     Q_EMIT copyFormatShown(m_options.copyFormat());
 }
@@ -68,9 +73,12 @@ void ValuePanel::FormatZwischenablage(QObject* sender)
 void ValuePanel::cbTrayFormatChange()
 {
     // Formats without a caption of their own come from the list itself, which highlights none.
-    QObject* const senders[] = {m_ui.Label6, nullptr, m_ui.Label8, m_ui.Label3, m_ui.Label7};
-    const int index = m_options.copyFormat();
-    FormatZwischenablage(index >= 0 && index <= 4 ? senders[index] : nullptr);
+    QObject* caption = nullptr;
+    for (const Field& field : fields()) {
+        if (field.notation == m_options.copyFormat())
+            caption = field.caption;
+    }
+    FormatZwischenablage(caption);
 }
 
 } // namespace Tintara

@@ -1,22 +1,29 @@
 #pragma once
 
+#include "color/notation.h"
 #include "color/tcolor.h"
 #include "controls/clicktracker.h"
 
 #include <QObject>
 
+#include <array>
 #include <functional>
 
+class QLabel;
 class QWidget;
-
-namespace Ui {
-class TForm1;
-} // namespace Ui
 
 namespace Tintara {
 
 class TColorShape;
 class Z_Optionen;
+
+// The panel's captions and values, under their names in the window's form.
+struct ValuePanelLabels {
+    QLabel *Label6, *lbHex;    // HTML
+    QLabel *Label8, *lbRGB;    // RGB
+    QLabel *Label3, *lbDelphi; // Delphi
+    QLabel *Label7, *lbCpp;    // C++
+};
 
 // The value panel under the editor: the HTML, RGB, Delphi and C++ values of the swatch last
 // pointed at. A click on a caption or a value chooses that notation as the copy format.
@@ -26,7 +33,7 @@ class ValuePanel : public QObject
 
 public:
     // Pointing at any swatch of `window` but decorations shows it; an empty slot does not.
-    ValuePanel(QWidget& window, Ui::TForm1& ui, Z_Optionen& options,
+    ValuePanel(QWidget& window, const ValuePanelLabels& labels, Z_Optionen& options,
                std::function<bool(const TColorShape*)> isEmptySlot);
 
     void Farbwerte(TColor color);
@@ -44,8 +51,14 @@ protected:
 private:
     void AufShape(TColorShape* swatch);
     void FormatZwischenablage(QObject* sender);
+    struct Field {
+        QWidget* caption;
+        QObject* value;
+        Notation notation;
+    };
+    std::array<Field, 4> fields() const;
 
-    Ui::TForm1& m_ui;
+    const ValuePanelLabels m_labels;
     Z_Optionen& m_options;
     std::function<bool(const TColorShape*)> m_isEmptySlot;
     ClickTracker m_clicks;
