@@ -25,65 +25,65 @@ namespace Tintara {
 // The classes that handle the editor, the mouse, the menus and the value panel for the window.
 void TForm1::createHelpers()
 {
-    m_keys = new FunctionKeys(*this);
-    connect(m_keys, &FunctionKeys::pressed, this, &TForm1::FormKeyDown);
+    m_keys = std::make_unique<FunctionKeys>(*this);
+    connect(m_keys.get(), &FunctionKeys::pressed, this, &TForm1::FormKeyDown);
     const auto onUserBackgroundPage = [this] {
         const auto shown = std::find(m_pages.begin(), m_pages.end(), ui->PageControl1->currentWidget());
         return shown != m_pages.end() && *shown
             && commandTable[std::size_t(shown - m_pages.begin())].background == BackgroundUse::User;
     };
-    m_background = new ModuleBackground(ui->Panel5, ui->PageControl1, onUserBackgroundPage, this);
+    m_background = std::make_unique<ModuleBackground>(ui->Panel5, ui->PageControl1, onUserBackgroundPage, this);
     const EditorControls editorControls{ui->sbRot,  ui->sbGruen, ui->sbBlau, ui->sbH,   ui->sbS,         ui->sbV,
                                         ui->sbHell, ui->edRot,   ui->edGruen, ui->edBlau, ui->edH,   ui->edS,
                                         ui->edV,    ui->edHTML,  ui->Farbanzeige, ui->shRot, ui->shGruen, ui->shBlau,
                                         ui->shH,    ui->shS,     ui->shV,     ui->Zoom,  ui->Bevel14, ui->cbZoom};
-    m_editor = new ColorEditor(editorControls, m_platform, this);
-    connect(m_editor, &ColorEditor::activeColorChanged, &m_events, &PageEvents::activeColorChanged);
+    m_editor = std::make_unique<ColorEditor>(editorControls, m_platform, this);
+    connect(m_editor.get(), &ColorEditor::activeColorChanged, &m_events, &PageEvents::activeColorChanged);
 
     const auto isEmptySlot = [this](const TColorShape* swatch) { return m_scheme->isEmptySlot(swatch); };
     const auto copyFormat = [this] { return page<Z_Optionen>().copyFormat(); };
     const std::array<TColorShape*, 5> buffers = {ui->shZwischenspeicher, ui->shZwischenspeicher1,
                                                  ui->shZwischenspeicher2, ui->shZwischenspeicher3,
                                                  ui->shZwischenspeicher4};
-    m_menu = new ContextMenu(*this, ui->edHTML, buffers, m_platform, copyFormat, isEmptySlot);
-    connect(m_menu, &ContextMenu::backgroundChosen, m_background, &ModuleBackground::setUserBackground);
-    connect(m_menu, &ContextMenu::backgroundReset, m_background, &ModuleBackground::resetToStandard);
-    connect(m_menu, &ContextMenu::helpRequested, this, [this] { Toolbar(Command::Hilfe); });
-    connect(m_menu, &ContextMenu::colorInserted, this, &TForm1::insertColor);
+    m_menu = std::make_unique<ContextMenu>(*this, ui->edHTML, buffers, m_platform, copyFormat, isEmptySlot);
+    connect(m_menu.get(), &ContextMenu::backgroundChosen, m_background.get(), &ModuleBackground::setUserBackground);
+    connect(m_menu.get(), &ContextMenu::backgroundReset, m_background.get(), &ModuleBackground::resetToStandard);
+    connect(m_menu.get(), &ContextMenu::helpRequested, this, [this] { Toolbar(Command::Hilfe); });
+    connect(m_menu.get(), &ContextMenu::colorInserted, this, &TForm1::insertColor);
 
     const ValuePanelLabels valueLabels{ui->Label6, ui->lbHex,    ui->Label8, ui->lbRGB,
                                        ui->Label3, ui->lbDelphi, ui->Label7, ui->lbCpp};
-    m_valuePanel = new ValuePanel(*this, valueLabels, page<Z_Optionen>(), isEmptySlot);
-    connect(m_valuePanel, &ValuePanel::copyFormatShown, m_menu, &ContextMenu::showCopyFormat);
+    m_valuePanel = std::make_unique<ValuePanel>(*this, valueLabels, page<Z_Optionen>(), isEmptySlot);
+    connect(m_valuePanel.get(), &ValuePanel::copyFormatShown, m_menu.get(), &ContextMenu::showCopyFormat);
 
-    m_drag = new SwatchDrag(*this, ui->Image1);
-    connect(m_drag, &SwatchDrag::dropped, this, &TForm1::DragDrop);
-    connect(m_drag, &SwatchDrag::droppedOnTrash, this, &TForm1::DragDropTrash);
-    connect(m_drag, &SwatchDrag::droppedOnMixer, &page<Z_Palette>(), &Z_Palette::DragDropPalette);
-    connect(m_drag, &SwatchDrag::leftWindow, this,
+    m_drag = std::make_unique<SwatchDrag>(*this, ui->Image1);
+    connect(m_drag.get(), &SwatchDrag::dropped, this, &TForm1::DragDrop);
+    connect(m_drag.get(), &SwatchDrag::droppedOnTrash, this, &TForm1::DragDropTrash);
+    connect(m_drag.get(), &SwatchDrag::droppedOnMixer, &page<Z_Palette>(), &Z_Palette::DragDropPalette);
+    connect(m_drag.get(), &SwatchDrag::leftWindow, this,
             [this](TColorShape* source) { m_platform.dragOut.start(source, colorMimeData(source->color())); });
 
     // Colours from other programs.
-    auto* drops = new ColorDrops(*this);
-    connect(drops, &ColorDrops::dropped, this, [this](TColorShape* target, TColor color) { dropColor(target, color, 1); });
-    connect(drops, &ColorDrops::droppedOnMixer, &page<Z_Palette>(), &Z_Palette::mixIn);
-    auto* paste = new HtmlFieldPaste(ui->edHTML, m_platform.clipboard, [this] { return activeColor(); }, this);
-    connect(paste, &HtmlFieldPaste::colorPasted, this, &TForm1::setActiveColor);
-    connect(paste, &HtmlFieldPaste::transparencyRefused, this, [this] {
+    m_drops = std::make_unique<ColorDrops>(*this);
+    connect(m_drops.get(), &ColorDrops::dropped, this, [this](TColorShape* target, TColor color) { dropColor(target, color, 1); });
+    connect(m_drops.get(), &ColorDrops::droppedOnMixer, &page<Z_Palette>(), &Z_Palette::mixIn);
+    m_paste = std::make_unique<HtmlFieldPaste>(ui->edHTML, m_platform.clipboard, [this] { return activeColor(); }, this);
+    connect(m_paste.get(), &HtmlFieldPaste::colorPasted, this, &TForm1::setActiveColor);
+    connect(m_paste.get(), &HtmlFieldPaste::transparencyRefused, this, [this] {
         m_platform.messages.showMessage(QStringLiteral(
             "„transparent“ ist durchsichtig und hat keine Farbe. Tintara Studio nimmt nur deckende Farben."));
     });
-    connect(m_menu, &ContextMenu::pastedIntoHtmlField, paste, &HtmlFieldPaste::paste);
+    connect(m_menu.get(), &ContextMenu::pastedIntoHtmlField, m_paste.get(), &HtmlFieldPaste::paste);
 
-    m_picker = new ScreenPicker(*this, ui->Zoom, ui->cbZoom, ui->Farbanzeige, m_platform.screen);
-    connect(m_picker, &ScreenPicker::picked, m_editor, &ColorEditor::takePickedColor);
-    connect(m_picker, &ScreenPicker::desktopPickerMissing, this, [this] {
+    m_picker = std::make_unique<ScreenPicker>(*this, ui->Zoom, ui->cbZoom, ui->Farbanzeige, m_platform.screen);
+    connect(m_picker.get(), &ScreenPicker::picked, m_editor.get(), &ColorEditor::takePickedColor);
+    connect(m_picker.get(), &ScreenPicker::desktopPickerMissing, this, [this] {
         m_platform.messages.showError(QStringLiteral(
             "Auf diesem Desktop kann Tintara Studio Farben nur über das Desktop-Portal (xdg-desktop-portal) vom "
             "Bildschirm aufnehmen. Es antwortet nicht; bitte installieren oder starten Sie es."));
     });
 
-    m_tray = new TrayMode(*this, *this, copyFormat);
+    m_tray = std::make_unique<TrayMode>(*this, *this, copyFormat);
     createSchemeHistory();
 }
 

@@ -17,10 +17,10 @@ void TForm1::connectScheme()
     m_scheme = std::make_unique<SchemeSwatches>(std::array<TColorShape*, 16>{
         ui->Palette1, ui->Palette2, ui->Palette3, ui->Palette4, ui->Palette5, ui->Palette6, ui->Palette7, ui->Palette8,
         ui->Palette9, ui->Palette10, ui->Palette11, ui->Palette12, ui->Palette13, ui->Palette14, ui->Palette15,
-        ui->Palette16});
-    m_files = new SchemeFiles(*m_scheme, m_platform, this);
-    connect(m_files, &SchemeFiles::cleared, &m_events, &PageEvents::schemeChanged);
-    connect(m_files, &SchemeFiles::loaded, &m_events, &PageEvents::schemeLoaded);
+        ui->Palette16}, this);
+    m_files = std::make_unique<SchemeFiles>(*m_scheme, m_platform, this);
+    connect(m_files.get(), &SchemeFiles::cleared, &m_events, &PageEvents::schemeChanged);
+    connect(m_files.get(), &SchemeFiles::loaded, &m_events, &PageEvents::schemeLoaded);
 }
 
 // Undo and redo, and the recently opened files.
@@ -37,16 +37,16 @@ void TForm1::createSchemeHistory()
         [this](TColor color) { setActiveColor(color); },
         [this] { return m_editor->changeSource(); },
     };
-    m_history = new SchemeHistory(std::move(access), this);
-    connect(m_editor, &ColorEditor::activeColorChanged, m_history, &SchemeHistory::activeColorChanged);
+    m_history = std::make_unique<SchemeHistory>(std::move(access), this);
+    connect(m_editor.get(), &ColorEditor::activeColorChanged, m_history.get(), &SchemeHistory::activeColorChanged);
     m_history->endStepsOn({ui->sbRot, ui->sbGruen, ui->sbBlau, ui->sbH, ui->sbS, ui->sbV, ui->sbHell, ui->edRot,
                            ui->edGruen, ui->edBlau, ui->edH, ui->edS, ui->edV, ui->edHTML});
     m_history->addActionsTo(ui->mmFarbschema, *m_actions[static_cast<std::size_t>(Command::Rueckgaengig)],
                             *m_actions[static_cast<std::size_t>(Command::Wiederherstellen)]);
 
-    m_recent = new RecentSchemes(ui->mmFarbschema);
-    connect(m_recent, &RecentSchemes::openRequested, this, &TForm1::loadScheme);
-    connect(m_files, &SchemeFiles::fileUsed, m_recent, &RecentSchemes::add);
+    m_recent = std::make_unique<RecentSchemes>(ui->mmFarbschema);
+    connect(m_recent.get(), &RecentSchemes::openRequested, this, &TForm1::loadScheme);
+    connect(m_files.get(), &SchemeFiles::fileUsed, m_recent.get(), &RecentSchemes::add);
 }
 
 void TForm1::loadScheme(const QString& path)

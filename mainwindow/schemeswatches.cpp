@@ -4,8 +4,8 @@
 
 namespace Tintara {
 
-SchemeSwatches::SchemeSwatches(const std::array<TColorShape*, 16>& swatches)
-    : m_slots(swatches)
+SchemeSwatches::SchemeSwatches(const std::array<TColorShape*, 16>& swatches, QObject* parent)
+    : QObject(parent), m_slots(swatches)
 {
 }
 

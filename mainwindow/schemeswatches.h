@@ -2,10 +2,9 @@
 
 #include "rules/schemeformat.h"
 
-#include <array>
+#include <QObject>
 
-class QObject;
-class QWidget;
+#include <array>
 
 namespace Tintara {
 
@@ -20,12 +19,13 @@ struct SchemeState {
 };
 
 // The sixteen slots of the colour scheme: their swatches, used flags and info texts. Slot n is 1..16.
-class SchemeSwatches
+class SchemeSwatches : public QObject
 {
+    Q_OBJECT
+
 public:
-    // Takes the swatches "Palette1".."Palette16" of `panel`.
-    // The swatches of slots 1 to 16.
-    explicit SchemeSwatches(const std::array<TColorShape*, 16>& swatches);
+    // `swatches` are the swatches of slots 1 to 16.
+    SchemeSwatches(const std::array<TColorShape*, 16>& swatches, QObject* parent);
 
     // The slot `control` is, or 0.
     int PalettenCheck(const QObject* control) const;

@@ -1,6 +1,9 @@
 #include "mainwindow/tform1.h"
 
 #include "mainwindow/coloreditor.h"
+#include "mainwindow/recentschemes.h"
+#include "mainwindow/htmlfieldpaste.h"
+#include "mainwindow/colordrops.h"
 #include "mainwindow/contextmenu.h"
 #include "mainwindow/functionkeys.h"
 #include "mainwindow/modulebackground.h"
@@ -74,13 +77,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     FormCreate();
 }
 
-TForm1::~TForm1()
-{
-    // The helpers call into the window; the controls they watch get events while they are destroyed.
-    for (QObject* helper : std::initializer_list<QObject*>{m_history, m_keys, m_editor, m_valuePanel, m_menu, m_drag,
-                                                           m_picker, m_tray, m_background})
-        delete helper;
-}
+TForm1::~TForm1() = default;
 
 void TForm1::FormCreate()
 {

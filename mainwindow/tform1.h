@@ -20,10 +20,12 @@ class TForm1;
 
 namespace Tintara {
 
+class ColorDrops;
 class ColorEditor;
 class ModulePage;
 class ContextMenu;
 class FunctionKeys;
+class HtmlFieldPaste;
 class ModuleBackground;
 class RecentSchemes;
 class SchemeHistory;
@@ -74,18 +76,6 @@ public:
     void showContrastPair(TColor text, TColor background) override;
     QPixmap grabTestView(int view) override;
 
-    // The parts of the window, each a class of its own.
-    SchemeSwatches& scheme() const { return *m_scheme; }
-    SchemeFiles& schemeFiles() const { return *m_files; }
-    const ValuePanel& valuePanel() const { return *m_valuePanel; }
-    const SwatchDrag& swatchDrag() const { return *m_drag; }
-    const ScreenPicker& picker() const { return *m_picker; }
-    TrayMode& trayMode() const { return *m_tray; }
-    ContextMenu& contextMenu() const { return *m_menu; }
-    ModuleBackground& background() const { return *m_background; }
-    SchemeHistory& history() const { return *m_history; }
-    RecentSchemes& recentSchemes() const { return *m_recent; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -135,18 +125,22 @@ private:
 
     std::array<QAction*, commandCount> m_actions{};
     mutable std::array<ModulePage*, commandCount> m_pages{}; // made when first needed
+    // The parts, each a class of its own, made in this order. They are destroyed in the reverse
+    // order, those that call on others first, and all before the controls they watch.
     std::unique_ptr<SchemeSwatches> m_scheme;
-    SchemeFiles* m_files = nullptr;
-    ColorEditor* m_editor = nullptr;
-    ValuePanel* m_valuePanel = nullptr;
-    ContextMenu* m_menu = nullptr;
-    SwatchDrag* m_drag = nullptr;
-    ScreenPicker* m_picker = nullptr;
-    TrayMode* m_tray = nullptr;
-    ModuleBackground* m_background = nullptr;
-    FunctionKeys* m_keys = nullptr;
-    SchemeHistory* m_history = nullptr;
-    RecentSchemes* m_recent = nullptr;
+    std::unique_ptr<SchemeFiles> m_files;
+    std::unique_ptr<ModuleBackground> m_background;
+    std::unique_ptr<ColorEditor> m_editor;
+    std::unique_ptr<ContextMenu> m_menu;
+    std::unique_ptr<ValuePanel> m_valuePanel;
+    std::unique_ptr<SwatchDrag> m_drag;
+    std::unique_ptr<ColorDrops> m_drops;
+    std::unique_ptr<HtmlFieldPaste> m_paste;
+    std::unique_ptr<ScreenPicker> m_picker;
+    std::unique_ptr<TrayMode> m_tray;
+    std::unique_ptr<FunctionKeys> m_keys;
+    std::unique_ptr<SchemeHistory> m_history;
+    std::unique_ptr<RecentSchemes> m_recent;
 };
 
 } // namespace Tintara

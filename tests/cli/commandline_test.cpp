@@ -14,6 +14,7 @@
 using namespace Tintara;
 using Tintara::Testing::readFile;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 using Tintara::Testing::writeFile;
 
 namespace {
@@ -48,7 +49,7 @@ protected:
     // The same scheme in the window, on the export page, in format `item` of its list.
     void showOnExportPage(int item)
     {
-        window->schemeFiles().PaletteLaden(path("farben.tsf"));
+        partOf<SchemeFiles>(*window).PaletteLaden(path("farben.tsf"));
         control<QAbstractButton>("ToolButton30")->click();
         control<QComboBox>("cbExportFormat")->setCurrentIndex(item);
     }

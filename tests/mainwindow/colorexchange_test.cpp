@@ -13,6 +13,7 @@
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 
 namespace {
 
@@ -57,13 +58,13 @@ TEST_F(ColorExchangeTest, AColourFromAnotherProgramLandsOnASlotLikeADraggedSwatc
     const QSignalSpy schemeChanged(&window->events(), &PageEvents::schemeChanged);
     EXPECT_TRUE(dropFromOutside(swatch("Palette3"), colorData(QColor(0x3A, 0x7B, 0xD5))));
     EXPECT_EQ(swatch("Palette3")->color(), RGB(0x3A, 0x7B, 0xD5));
-    EXPECT_EQ(window->scheme().usedFlag(3), 1);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(3), 1);
     EXPECT_EQ(swatch("Palette3")->dragMode(), TColorShape::DragMode::Automatic);
     EXPECT_EQ(schemeChanged.count(), 1);
 
     EXPECT_TRUE(dropFromOutside(swatch("Palette16"), textData(" #3A7BD5 ")));
     EXPECT_EQ(swatch("Palette16")->color(), RGB(0x3A, 0x7B, 0xD5));
-    EXPECT_EQ(window->scheme().usedFlag(16), 1);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(16), 1);
 
     EXPECT_TRUE(dropFromOutside(swatch("Farbanzeige"), textData("58, 123, 213")));
     EXPECT_EQ(window->activeColor(), RGB(58, 123, 213));
@@ -80,17 +81,17 @@ TEST_F(ColorExchangeTest, MixingFieldsTakeAndMixColoursFromOutsideTheWasteBinAnd
     EXPECT_TRUE(dropFromOutside(swatch("shPal9"), colorData(Qt::black)));
     EXPECT_EQ(swatch("shPal9")->color(), MixColors(clBlack, clWhite, 0)); // laid over, not copied
 
-    window->scheme().setSlot(2, RGB(1, 2, 3), 1);
+    partOf<SchemeSwatches>(*window).setSlot(2, RGB(1, 2, 3), 1);
     EXPECT_FALSE(dropFromOutside(control("Image1"), textData("#3A7BD5")));
     EXPECT_FALSE(dropFromOutside(swatch("Vorschlag1"), textData("#3A7BD5")));
     EXPECT_FALSE(dropFromOutside(swatch("Palette2"), textData("kein Farbwert")));
     EXPECT_EQ(swatch("Palette2")->color(), RGB(1, 2, 3));
-    EXPECT_EQ(window->scheme().usedFlag(2), 1);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(2), 1);
 }
 
 TEST_F(ColorExchangeTest, ADragLeavingTheWindowCarriesTheColourInBothForms)
 {
-    window->scheme().setSlot(1, RGB(232, 115, 28), 1);
+    partOf<SchemeSwatches>(*window).setSlot(1, RGB(232, 115, 28), 1);
     auto* slot = swatch("Palette1");
     QTest::mousePress(slot, Qt::LeftButton, {}, slot->rect().center());
     QTest::mouseMove(window.get(), QPoint(window->width() / 2, 100));
@@ -100,7 +101,7 @@ TEST_F(ColorExchangeTest, ADragLeavingTheWindowCarriesTheColourInBothForms)
     const QMimeData& data = *desktop.dragOut.started.front();
     EXPECT_EQ(data.colorData().value<QColor>(), QColor(232, 115, 28));
     EXPECT_EQ(data.text(), "#E8731C");
-    EXPECT_FALSE(window->swatchDrag().isDragging());
+    EXPECT_FALSE(partOf<SwatchDrag>(*window).isDragging());
 }
 
 TEST_F(ColorExchangeTest, ColourTextPastedOrDroppedIntoTheHtmlFieldBecomesTheActiveColour)
@@ -131,7 +132,7 @@ TEST_F(ColorExchangeTest, ColourTextPastedOrDroppedIntoTheHtmlFieldBecomesTheAct
     desktop.clipboard.content = "3456"; // completes what is typed, as an insert would
     htmlField()->setText("#12");
     htmlField()->setCursorPosition(3);
-    window->contextMenu().PopupmenueClick(window->contextMenu().menu()->findChild<QAction*>("puPaste"));
+    partOf<ContextMenu>(*window).PopupmenueClick(partOf<ContextMenu>(*window).menu()->findChild<QAction*>("puPaste"));
     EXPECT_EQ(window->activeColor(), RGB(0x12, 0x34, 0x56));
 
     EXPECT_TRUE(dropFromOutside(htmlField(), textData("oklch(0 0 0)")));

@@ -13,6 +13,7 @@
 using namespace Tintara;
 using Tintara::Testing::readFile;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 using Tintara::Testing::writeFile;
 
 namespace {
@@ -56,7 +57,7 @@ TEST_F(ConfigTest, FirstStartWithoutAFileTakesEveryDefault)
     EXPECT_EQ(window->activeColor(), clBlack);
     for (int n = 1; n <= 16; ++n) {
         EXPECT_EQ(swatch(QString("Palette%1").arg(n))->color(), clBlack);
-        EXPECT_EQ(window->scheme().usedFlag(n), 0);
+        EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(n), 0);
     }
     EXPECT_EQ(swatch("shZwischenspeicher4")->color(), clBtnFace);
     EXPECT_EQ(swatch("shPal9")->brushStyle(), TColorShape::BrushStyle::Clear);
@@ -66,7 +67,7 @@ TEST_F(ConfigTest, FirstStartWithoutAFileTakesEveryDefault)
     EXPECT_EQ(control<QComboBox>("cbVorschlag")->currentText(), "Standard");
     EXPECT_EQ(control<QComboBox>("cbAbstufung")->currentText(), "Dunkel nach Hell");
     EXPECT_EQ(control<QComboBox>("cbTrayFormat")->currentText(), "HTML");
-    EXPECT_EQ(window->editor().displayMode(), ColorEditor::DisplayMode::Rgb);
+    EXPECT_EQ(partOf<ColorEditor>(*window).displayMode(), ColorEditor::DisplayMode::Rgb);
     EXPECT_EQ(visiblePage(), "Z_Vorschlag");
 
     control<QAbstractButton>("ToolButton25")->click(); // "Beenden ohne Abfrage" is on: no question
@@ -100,14 +101,14 @@ TEST_F(ConfigTest, StateSurvivesARestart)
 {
     start({iniPath(), {}});
     window->setActiveColor(RGB(10, 20, 30));
-    window->scheme().setSlot(2, RGB(200, 0, 0), 1);
+    partOf<SchemeSwatches>(*window).setSlot(2, RGB(200, 0, 0), 1);
     swatch("Palette2")->setHint("Rot");
     control<QComboBox>("cbVorschlag")->setCurrentIndex(3);
     control<QComboBox>("cbTrayFormat")->setCurrentIndex(2);
     control<QScrollBar>("cbPalettenmischer")->setValue(77);
     swatch("shPal12")->setColor(RGB(1, 2, 3));
     swatch("shPal12")->setBrushStyle(TColorShape::BrushStyle::Solid);
-    window->background().setUserBackground(RGB(40, 50, 60));
+    partOf<ModuleBackground>(*window).setUserBackground(RGB(40, 50, 60));
     window->move(33, 44);
     window->close();
 
@@ -122,16 +123,16 @@ TEST_F(ConfigTest, StateSurvivesARestart)
     EXPECT_EQ(control<QScrollBar>("cbPalettenmischer")->value(), 77);
     EXPECT_EQ(swatch("shPal12")->color(), RGB(1, 2, 3));
     EXPECT_EQ(swatch("shPal12")->brushStyle(), TColorShape::BrushStyle::Solid);
-    EXPECT_EQ(window->background().color(), RGB(40, 50, 60));
+    EXPECT_EQ(partOf<ModuleBackground>(*window).color(), RGB(40, 50, 60));
     EXPECT_EQ(window->pos(), QPoint(33, 44));
-    EXPECT_EQ(window->contextMenu().menu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (RGB)");
+    EXPECT_EQ(partOf<ContextMenu>(*window).menu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (RGB)");
 }
 
 TEST_F(ConfigTest, OddValuesAreReadTheClassicWay)
 {
     startWith("[Modus]\r\nModus=7\r\nDeckkraft=999\r\nVorschlag=12\r\nZoomfaktor=$3\r\n"
               "[Farben]\r\nPal2=255\r\nPal2Ges=2\r\nFarbanzeige=abc\r\n");
-    EXPECT_EQ(window->editor().displayMode(), ColorEditor::DisplayMode::Picker);
+    EXPECT_EQ(partOf<ColorEditor>(*window).displayMode(), ColorEditor::DisplayMode::Picker);
     EXPECT_EQ(control<QScrollBar>("cbPalettenmischer")->value(), 255);
     EXPECT_EQ(control<QComboBox>("cbVorschlag")->currentIndex(), -1);
     EXPECT_EQ(control<QComboBox>("cbZoom")->currentIndex(), 3);
@@ -183,12 +184,12 @@ TEST_F(WindowTest, ValuePanelCaptionsChooseTheCopyFormat)
     EXPECT_EQ(control<QComboBox>("cbTrayFormat")->currentIndex(), 2);
     EXPECT_TRUE(blue("Label8"));
     EXPECT_FALSE(blue("Label6"));
-    EXPECT_EQ(window->contextMenu().menu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (RGB)");
+    EXPECT_EQ(partOf<ContextMenu>(*window).menu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (RGB)");
 
     control<QComboBox>("cbTrayFormat")->setCurrentIndex(5);
     for (const char* caption : {"Label6", "Label8", "Label3", "Label7"})
         EXPECT_FALSE(blue(caption)) << caption;
-    EXPECT_EQ(window->contextMenu().menu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (Visual Basic)");
+    EXPECT_EQ(partOf<ContextMenu>(*window).menu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (Visual Basic)");
 
     QTest::mouseClick(control("Label3"), Qt::LeftButton);
     EXPECT_EQ(control<QComboBox>("cbTrayFormat")->currentIndex(), 3);

@@ -14,6 +14,7 @@
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 
 namespace {
 
@@ -31,12 +32,12 @@ protected:
     {
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
         QCoreApplication::sendEvent(widget, &event);
-        window->contextMenu().menu()->hide();
+        partOf<ContextMenu>(*window).menu()->hide();
     }
 
     QAction* item(const char* name) const
     {
-        auto* found = window->contextMenu().menu()->findChild<QAction*>(name);
+        auto* found = partOf<ContextMenu>(*window).menu()->findChild<QAction*>(name);
         if (!found)
             found = window->findChild<QMenu*>("puFarbwerte") ? window->findChild<QAction*>(name) : nullptr;
         EXPECT_NE(found, nullptr) << name;
@@ -55,7 +56,7 @@ protected:
     {
         enter(swatch);
         openMenuOn(swatch);
-        window->contextMenu().PopupmenueClick(item(entry));
+        partOf<ContextMenu>(*window).PopupmenueClick(item(entry));
     }
 
     std::vector<TColor> buffers() const
@@ -110,7 +111,7 @@ TEST_F(MenuTest, CopiesFillTheHistoryNewestFirst)
     }
     EXPECT_EQ(buffers(), (std::vector<TColor>{RGB(6, 0, 0), RGB(5, 0, 0), RGB(4, 0, 0), RGB(2, 0, 0), RGB(2, 0, 0)}));
     EXPECT_EQ(desktop.clipboard.content, "6,0,0");
-    EXPECT_EQ(window->contextMenu().bufferFilled(), 1);
+    EXPECT_EQ(partOf<ContextMenu>(*window).bufferFilled(), 1);
 }
 
 TEST_F(MenuTest, EveryNotationItemCopiesItsText)
@@ -173,13 +174,13 @@ TEST_F(MenuTest, PastingTheNewestColourIntoTheActiveColour)
     choose(swatch("Farbanzeige"), "puInsert");
     EXPECT_EQ(window->activeColor(), RGB(0, 0, 200));
     EXPECT_EQ(brightness->value(), 0);
-    EXPECT_EQ(window->editor().brightnessBase(), RGB(0, 0, 200));
+    EXPECT_EQ(partOf<ColorEditor>(*window).brightnessBase(), RGB(0, 0, 200));
 }
 
 TEST_F(MenuTest, TheMenuActsOnTheSlotItWasOpenedOnEvenAnEmptyOne)
 {
-    window->scheme().setSlot(1, RGB(10, 20, 30), 1);
-    window->scheme().setSlot(4, RGB(40, 50, 60), 1);
+    partOf<SchemeSwatches>(*window).setSlot(1, RGB(10, 20, 30), 1);
+    partOf<SchemeSwatches>(*window).setSlot(4, RGB(40, 50, 60), 1);
     choose(swatch("Palette1"), "puHTML");
     enter(swatch("Palette4"));
     enter(swatch("Palette8")); // empty: the value panel keeps slot 4
@@ -187,9 +188,9 @@ TEST_F(MenuTest, TheMenuActsOnTheSlotItWasOpenedOnEvenAnEmptyOne)
     EXPECT_FALSE(enabled("puFarbwert"));
     EXPECT_FALSE(enabled("puFarbwerte"));
     EXPECT_TRUE(enabled("puInsert"));
-    window->contextMenu().PopupmenueClick(item("puInsert"));
+    partOf<ContextMenu>(*window).PopupmenueClick(item("puInsert"));
     EXPECT_EQ(swatch("Palette8")->color(), RGB(10, 20, 30));
-    EXPECT_EQ(window->scheme().usedFlag(8), 1);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(8), 1);
     EXPECT_EQ(swatch("Palette8")->dragMode(), TColorShape::DragMode::Automatic);
     EXPECT_EQ(swatch("Palette4")->color(), RGB(40, 50, 60));
     EXPECT_EQ(control<QLabel>("lbHex")->text(), "#28323C");
@@ -199,20 +200,20 @@ TEST_F(MenuTest, BackgroundCommands)
 {
     swatch("Vorschlag1")->setColor(RGB(0, 0, 0));
     choose(swatch("Vorschlag1"), "puHintergrund");
-    EXPECT_EQ(window->background().color(), RGB(0, 0, 0));
+    EXPECT_EQ(partOf<ModuleBackground>(*window).color(), RGB(0, 0, 0));
     EXPECT_EQ(control("Label10")->palette().color(QPalette::WindowText), QColor(Qt::white));
 
-    window->contextMenu().PopupmenueClick(item("puHintergrundStandard"));
-    EXPECT_EQ(window->background().color(), ModuleBackground::standardBackground());
+    partOf<ContextMenu>(*window).PopupmenueClick(item("puHintergrundStandard"));
+    EXPECT_EQ(partOf<ModuleBackground>(*window).color(), ModuleBackground::standardBackground());
     control<QAbstractButton>("ToolButton1")->click();
-    EXPECT_EQ(window->background().color(), ModuleBackground::standardBackground()) << "the flag is off again";
+    EXPECT_EQ(partOf<ModuleBackground>(*window).color(), ModuleBackground::standardBackground()) << "the flag is off again";
 
     // The standard colour as the user's background: flag on, but labels in the window-text colour.
     swatch("Vorschlag1")->setColor(ModuleBackground::standardBackground());
     choose(swatch("Vorschlag1"), "puHintergrund");
     control<QAbstractButton>("ToolButton32")->click();
     control<QAbstractButton>("ToolButton1")->click();
-    EXPECT_EQ(window->background().color(), ModuleBackground::standardBackground());
+    EXPECT_EQ(partOf<ModuleBackground>(*window).color(), ModuleBackground::standardBackground());
     EXPECT_EQ(control("Label10")->palette().color(QPalette::WindowText), toQColor(clWindowText));
 }
 
@@ -222,12 +223,12 @@ TEST_F(MenuTest, TextCommandsWorkOnTheFocusedField)
     html->setFocus();
     html->selectAll();
     openMenuOn(html);
-    window->contextMenu().PopupmenueClick(item("puCopy"));
+    partOf<ContextMenu>(*window).PopupmenueClick(item("puCopy"));
     EXPECT_EQ(desktop.clipboard.content, "#16AE00");
 
     desktop.clipboard.content = "#0000FF";
     html->selectAll();
-    window->contextMenu().PopupmenueClick(item("puPaste"));
+    partOf<ContextMenu>(*window).PopupmenueClick(item("puPaste"));
     EXPECT_EQ(window->activeColor(), RGB(0, 0, 255));
 }
 
@@ -239,7 +240,7 @@ TEST_F(MenuTest, HelpItemOpensHelpLikeF1)
     const QString path = data.filePath("tintara/tintara.chm");
     Testing::writeFile(path, "");
     const Testing::ScopedEnvironment dataHome("XDG_DATA_HOME", data.path().toUtf8());
-    window->contextMenu().PopupmenueClick(item("puHilfe"));
+    partOf<ContextMenu>(*window).PopupmenueClick(item("puHilfe"));
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(desktop.shell.opened, (QStringList{path, path}));
 }

@@ -8,6 +8,7 @@
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 
 namespace {
 
@@ -18,7 +19,7 @@ protected:
 
     QWidget* trash() const { return control("Image1"); }
 
-    void useSlot(int n, TColor color) { window->scheme().setSlot(n, color, 1); }
+    void useSlot(int n, TColor color) { partOf<SchemeSwatches>(*window).setSlot(n, color, 1); }
 };
 
 } // namespace
@@ -28,9 +29,9 @@ TEST_F(DragTest, AnySwatchDroppedOnASlotMakesItUsed)
     swatch("Vorschlag1")->setColor(RGB(1, 2, 3));
     drag(swatch("Vorschlag1"), swatch("Palette3"));
     EXPECT_EQ(swatch("Palette3")->color(), RGB(1, 2, 3));
-    EXPECT_EQ(window->scheme().usedFlag(3), 1);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(3), 1);
     EXPECT_EQ(swatch("Palette3")->dragMode(), TColorShape::DragMode::Automatic);
-    EXPECT_FALSE(window->swatchDrag().isDragging());
+    EXPECT_FALSE(partOf<SwatchDrag>(*window).isDragging());
 }
 
 TEST_F(DragTest, UsedSlotCopiesAndEmptySlotEmpties)
@@ -38,12 +39,12 @@ TEST_F(DragTest, UsedSlotCopiesAndEmptySlotEmpties)
     useSlot(1, RGB(10, 20, 30));
     drag(swatch("Palette1"), swatch("Palette5"));
     EXPECT_EQ(swatch("Palette5")->color(), RGB(10, 20, 30));
-    EXPECT_EQ(window->scheme().usedFlag(5), 1);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(5), 1);
 
     // Slot 2 is empty but still draggable from the layout: it carries the empty-swatch colour.
     drag(swatch("Palette2"), swatch("Palette5"));
     EXPECT_EQ(swatch("Palette5")->color(), clBtnFace);
-    EXPECT_EQ(window->scheme().usedFlag(5), 0);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(5), 0);
     EXPECT_EQ(swatch("Palette5")->dragMode(), TColorShape::DragMode::Manual);
 }
 
@@ -51,15 +52,15 @@ TEST_F(DragTest, ASlotDroppedOnItselfStaysUsed)
 {
     useSlot(4, RGB(9, 9, 9));
     click(swatch("Palette4"));
-    EXPECT_EQ(window->scheme().usedFlag(4), 1);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(4), 1);
     EXPECT_EQ(swatch("Palette4")->color(), RGB(9, 9, 9));
 }
 
 TEST_F(DragTest, EmptySlotInManualModeDoesNotDrag)
 {
     drag(swatch("Palette16"), swatch("Palette1"));
-    EXPECT_FALSE(window->swatchDrag().isDragging());
-    EXPECT_EQ(window->scheme().usedFlag(1), 0);
+    EXPECT_FALSE(partOf<SwatchDrag>(*window).isDragging());
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(1), 0);
 }
 
 TEST_F(DragTest, DropOnTheActiveColourResetsTheBrightnessBar)
@@ -74,7 +75,7 @@ TEST_F(DragTest, DropOnTheActiveColourResetsTheBrightnessBar)
     drag(swatch("Palette2"), swatch("Farbanzeige"));
     EXPECT_EQ(window->activeColor(), RGB(100, 0, 0));
     EXPECT_EQ(brightness->value(), 0);
-    EXPECT_EQ(window->editor().brightnessBase(), RGB(100, 0, 0));
+    EXPECT_EQ(partOf<ColorEditor>(*window).brightnessBase(), RGB(100, 0, 0));
     EXPECT_EQ(control<QLineEdit>("edHTML")->text(), "#640000");
 
     brightness->setValue(30);
@@ -90,11 +91,11 @@ TEST_F(DragTest, NewestBufferCopiesToTheClipboardOlderOnesDoNot)
     drag(swatch("Vorschlag2"), swatch("shZwischenspeicher1"));
     EXPECT_EQ(swatch("shZwischenspeicher1")->color(), RGB(255, 0, 0));
     EXPECT_TRUE(desktop.clipboard.content.isEmpty());
-    EXPECT_EQ(window->contextMenu().bufferFilled(), 0);
+    EXPECT_EQ(partOf<ContextMenu>(*window).bufferFilled(), 0);
 
     drag(swatch("Vorschlag2"), swatch("shZwischenspeicher"));
     EXPECT_EQ(desktop.clipboard.content, "0;255;255;0");
-    EXPECT_EQ(window->contextMenu().bufferFilled(), 1);
+    EXPECT_EQ(partOf<ContextMenu>(*window).bufferFilled(), 1);
     EXPECT_EQ(swatch("shZwischenspeicher2")->color(), clBtnFace);
 
     control<QComboBox>("cbTrayFormat")->setCurrentIndex(0);
@@ -109,7 +110,7 @@ TEST_F(DragTest, OtherTargetsOnlyTakeTheColour)
     drag(swatch("Palette6"), swatch("WebseiteLogo"));
     EXPECT_EQ(swatch("WebseiteLogo")->color(), RGB(5, 6, 7));
     for (int n = 1; n <= 16; ++n)
-        EXPECT_EQ(window->scheme().usedFlag(n), n == 6 ? 1 : 0);
+        EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(n), n == 6 ? 1 : 0);
 }
 
 TEST_F(DragTest, WasteBinEmptiesUsedSlotsAndClearsMixingFields)
@@ -117,7 +118,7 @@ TEST_F(DragTest, WasteBinEmptiesUsedSlotsAndClearsMixingFields)
     useSlot(7, RGB(1, 1, 1));
     swatch("Palette7")->setHint("Text");
     drag(swatch("Palette7"), trash());
-    EXPECT_EQ(window->scheme().usedFlag(7), 0);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(7), 0);
     EXPECT_EQ(swatch("Palette7")->color(), clBtnFace);
     EXPECT_EQ(swatch("Palette7")->hint(), "Text");
 
@@ -134,7 +135,7 @@ TEST_F(DragTest, WasteBinEmptiesUsedSlotsAndClearsMixingFields)
     EXPECT_EQ(swatch("shPal9")->brushStyle(), TColorShape::BrushStyle::Clear);
     drag(swatch("shPal9"), swatch("Palette8")); // a cleared field still carries its colour
     EXPECT_EQ(swatch("Palette8")->color(), RGB(2, 2, 2));
-    EXPECT_EQ(window->scheme().usedFlag(8), 1);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(8), 1);
 }
 
 TEST_F(DragTest, MixingFieldsCopyFirstThenMixByOpacity)
@@ -165,16 +166,16 @@ TEST_F(DragTest, SwatchesThatAreNeverTargetsRefuse)
     drag(swatch("Palette1"), swatch("FontColor"));
     EXPECT_EQ(swatch("Vorschlag5")->color(), before);
     EXPECT_NE(swatch("FontColor")->color(), RGB(3, 3, 3));
-    EXPECT_FALSE(window->swatchDrag().isDragging());
+    EXPECT_FALSE(partOf<SwatchDrag>(*window).isDragging());
 }
 
 TEST_F(DragTest, EscapeCallsTheDragOff)
 {
     useSlot(1, RGB(3, 3, 3));
     QTest::mousePress(swatch("Palette1"), Qt::LeftButton);
-    EXPECT_TRUE(window->swatchDrag().isDragging());
+    EXPECT_TRUE(partOf<SwatchDrag>(*window).isDragging());
     QTest::keyClick(window.get(), Qt::Key_Escape);
-    EXPECT_FALSE(window->swatchDrag().isDragging());
+    EXPECT_FALSE(partOf<SwatchDrag>(*window).isDragging());
     QTest::mouseRelease(swatch("Palette2"), Qt::LeftButton);
-    EXPECT_EQ(window->scheme().usedFlag(2), 0);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(2), 0);
 }

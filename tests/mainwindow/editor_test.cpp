@@ -6,6 +6,7 @@
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 
 namespace {
 
@@ -191,7 +192,7 @@ TEST_F(EditorTest, RgbBarsFollowIntoFieldsAndHsv)
     EXPECT_EQ(field("edBlau")->text(), "200");
     EXPECT_EQ(window->activeColor(), RGB(22, 174, 200));
     EXPECT_EQ(bar("sbH")->value(), RGBnachHSV(RGB(22, 174, 200)).h);
-    EXPECT_EQ(window->editor().brightnessBase(), RGB(22, 174, 200));
+    EXPECT_EQ(partOf<ColorEditor>(*window).brightnessBase(), RGB(22, 174, 200));
 }
 
 TEST_F(EditorTest, BrightnessBarShadesFromTheBaseAndResets)
@@ -224,7 +225,7 @@ TEST_F(EditorTest, ColourDialogOpensWithTheActiveColour)
     desktop.colorDialog.result = RGB(1, 2, 3);
     control<QAction>("mmFarbauswahl")->trigger();
     EXPECT_EQ(window->activeColor(), RGB(1, 2, 3));
-    EXPECT_EQ(window->editor().brightnessBase(), RGB(1, 2, 3));
+    EXPECT_EQ(partOf<ColorEditor>(*window).brightnessBase(), RGB(1, 2, 3));
     EXPECT_EQ(field("edHTML")->text(), "#010203");
 }
 

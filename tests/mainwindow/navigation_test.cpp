@@ -13,6 +13,7 @@
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 
 namespace {
 
@@ -54,7 +55,7 @@ public:
 TEST_F(WindowTest, StartsOnTheFinderPageInHsvMode)
 {
     EXPECT_EQ(visiblePage(), "Z_Vorschlag");
-    EXPECT_EQ(window->editor().displayMode(), ColorEditor::DisplayMode::Hsv);
+    EXPECT_EQ(partOf<ColorEditor>(*window).displayMode(), ColorEditor::DisplayMode::Hsv);
     EXPECT_EQ(window->windowTitle(), "Orbelin Tintara Studio Version 1.0.4");
     EXPECT_EQ(window->centralWidget()->size(), QSize(716, 490));
 }
@@ -157,7 +158,7 @@ TEST_F(WindowTest, DisplayModesShowExactlyOneGroup)
     } cases[] = {{Qt::Key_F2, 0, 9, 0, 0, true}, {Qt::Key_F3, 1, 0, 9, 0, true}, {Qt::Key_F4, 2, 0, 0, 3, false}};
     for (const auto& c : cases) {
         QTest::keyClick(window.get(), c.key);
-        EXPECT_EQ(static_cast<int>(window->editor().displayMode()), c.mode);
+        EXPECT_EQ(static_cast<int>(partOf<ColorEditor>(*window).displayMode()), c.mode);
         EXPECT_EQ(groupVisible(rgb), c.rgb) << c.mode;
         EXPECT_EQ(groupVisible(hsv), c.hsv) << c.mode;
         EXPECT_EQ(groupVisible(picker), c.picker) << c.mode;
@@ -167,35 +168,35 @@ TEST_F(WindowTest, DisplayModesShowExactlyOneGroup)
         EXPECT_TRUE(control("Farbanzeige")->isVisible());
     }
     control<QAction>("mmRGB")->trigger();
-    EXPECT_EQ(window->editor().displayMode(), ColorEditor::DisplayMode::Rgb);
+    EXPECT_EQ(partOf<ColorEditor>(*window).displayMode(), ColorEditor::DisplayMode::Rgb);
 }
 
 TEST_F(WindowTest, CustomBackgroundShowsOnlyOnTheSevenBackgroundPages)
 {
     const TColor custom = RGB(10, 200, 30);
-    window->background().setUserBackground(custom);
-    EXPECT_EQ(window->background().color(), custom); // the finder page is a background page
+    partOf<ModuleBackground>(*window).setUserBackground(custom);
+    EXPECT_EQ(partOf<ModuleBackground>(*window).color(), custom); // the finder page is a background page
 
     const QStringList backgroundPages = {"Z_Vorschlag", "Z_Helligkeit", "Z_Farbverlauf", "Z_Abstufungen",
                                          "Z_Palette",   "Z_Websave",    "Z_Testbild"};
     for (const auto& [button, page] : pageButtons) {
         control<QAbstractButton>(button)->click();
         const bool backgroundPage = backgroundPages.contains(page);
-        EXPECT_EQ(window->background().color(), backgroundPage ? custom : ModuleBackground::standardBackground()) << page;
+        EXPECT_EQ(partOf<ModuleBackground>(*window).color(), backgroundPage ? custom : ModuleBackground::standardBackground()) << page;
     }
 
     control<QAbstractButton>("ToolButton1")->click();
-    EXPECT_EQ(window->background().color(), custom);
+    EXPECT_EQ(partOf<ModuleBackground>(*window).color(), custom);
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(visiblePage(), "Z_Vorschlag");
-    EXPECT_EQ(window->background().color(), ModuleBackground::standardBackground());
+    EXPECT_EQ(partOf<ModuleBackground>(*window).color(), ModuleBackground::standardBackground());
 }
 
 TEST_F(WindowTest, CommandsLeaveTheBackgroundAlone)
 {
-    window->background().setUserBackground(RGB(1, 2, 3));
+    partOf<ModuleBackground>(*window).setUserBackground(RGB(1, 2, 3));
     QTest::keyClick(window.get(), Qt::Key_F2);
-    EXPECT_EQ(window->background().color(), RGB(1, 2, 3));
+    EXPECT_EQ(partOf<ModuleBackground>(*window).color(), RGB(1, 2, 3));
 }
 
 // Each command's keys trigger its action once per press, with the focus in either editor field or
@@ -241,19 +242,19 @@ TEST_F(WindowTest, EveryActionsKeysTriggerItWhereverTheFocusIs)
 TEST_F(WindowTest, CaptionsOnTheBackgroundFollowItsBrightness)
 {
     auto* caption = control<QWidget>("Label10");
-    window->background().setUserBackground(RGB(0, 0, 0));
+    partOf<ModuleBackground>(*window).setUserBackground(RGB(0, 0, 0));
     EXPECT_EQ(caption->palette().color(QPalette::WindowText), QColor(Qt::white));
-    window->background().setUserBackground(RGB(255, 255, 255));
+    partOf<ModuleBackground>(*window).setUserBackground(RGB(255, 255, 255));
     EXPECT_EQ(caption->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 
 TEST_F(WindowTest, BackgroundChosenOffABackgroundPageWaitsForOne)
 {
     control<QAbstractButton>("ToolButton32")->click();
-    window->background().setUserBackground(RGB(9, 9, 9));
-    EXPECT_EQ(window->background().color(), ModuleBackground::standardBackground());
+    partOf<ModuleBackground>(*window).setUserBackground(RGB(9, 9, 9));
+    EXPECT_EQ(partOf<ModuleBackground>(*window).color(), ModuleBackground::standardBackground());
     control<QAbstractButton>("ToolButton23")->click();
-    EXPECT_EQ(window->background().color(), RGB(9, 9, 9));
+    EXPECT_EQ(partOf<ModuleBackground>(*window).color(), RGB(9, 9, 9));
 }
 
 TEST_F(WindowTest, QuittingAsksUnlessSwitchedOff)
@@ -346,5 +347,5 @@ TEST_F(WindowTest, FixedSurfacesTakeShadesOfTheButtonFace)
 {
     EXPECT_EQ(swatch("Shape11")->color(), ShadeColor(clBtnFace, 20));
     EXPECT_EQ(swatch("Shape12")->color(), ShadeColor(clBtnFace, 50));
-    EXPECT_EQ(window->background().color(), ShadeColor(clBtnFace, -5));
+    EXPECT_EQ(partOf<ModuleBackground>(*window).color(), ShadeColor(clBtnFace, -5));
 }

@@ -12,6 +12,7 @@
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 
 namespace {
 
@@ -51,7 +52,7 @@ TEST_F(PickerTest, PressMoveReleasePicksThePixelUnderThePointer)
     EXPECT_FALSE(zoom()->active());
     control<QComboBox>("cbZoom")->setCurrentIndex(2);
     QTest::mousePress(zoom(), Qt::LeftButton);
-    EXPECT_TRUE(window->picker().isPicking());
+    EXPECT_TRUE(partOf<ScreenPicker>(*window).isPicking());
     EXPECT_TRUE(zoom()->active());
     EXPECT_EQ(zoom()->zoomLevel(), 150);
 
@@ -60,23 +61,23 @@ TEST_F(PickerTest, PressMoveReleasePicksThePixelUnderThePointer)
     EXPECT_EQ(control<QLineEdit>("edHTML")->text(), "#16AE00") << "the editor waits for the release";
 
     QTest::mouseRelease(window.get(), Qt::LeftButton);
-    EXPECT_FALSE(window->picker().isPicking());
+    EXPECT_FALSE(partOf<ScreenPicker>(*window).isPicking());
     EXPECT_FALSE(zoom()->active());
     EXPECT_TRUE(zoom()->hasSnapshot());
     EXPECT_EQ(window->activeColor(), RGB(200, 100, 50));
     EXPECT_EQ(control<QLineEdit>("edHTML")->text(), "#C86432");
     EXPECT_EQ(control<QScrollBar>("sbRot")->value(), 200);
-    EXPECT_EQ(window->editor().brightnessBase(), RGB(200, 100, 50));
+    EXPECT_EQ(partOf<ColorEditor>(*window).brightnessBase(), RGB(200, 100, 50));
 }
 
 TEST_F(PickerTest, OnlyTheLeftButtonStartsPickingAndAnyReleaseEndsIt)
 {
     QTest::mousePress(zoom(), Qt::RightButton);
-    EXPECT_FALSE(window->picker().isPicking());
+    EXPECT_FALSE(partOf<ScreenPicker>(*window).isPicking());
     EXPECT_FALSE(zoom()->active());
     QTest::mousePress(zoom(), Qt::LeftButton);
     QTest::mouseRelease(window.get(), Qt::RightButton);
-    EXPECT_FALSE(window->picker().isPicking());
+    EXPECT_FALSE(partOf<ScreenPicker>(*window).isPicking());
 }
 
 namespace {
@@ -84,18 +85,18 @@ namespace {
 class TrayModeTest : public WindowTest
 {
 protected:
-    QAction* item(const char* name) const { return window->trayMode().menu()->findChild<QAction*>(name); }
+    QAction* item(const char* name) const { return partOf<TrayMode>(*window).menu()->findChild<QAction*>(name); }
 };
 
 } // namespace
 
 TEST_F(TrayModeTest, F10HidesTheWindowAndBuildsTheMenu)
 {
-    window->scheme().setSlot(2, RGB(255, 0, 0), 1);
+    partOf<SchemeSwatches>(*window).setSlot(2, RGB(255, 0, 0), 1);
     swatch("Palette3")->setHint("Link blau");
     QTest::keyClick(window.get(), Qt::Key_F10);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(window->trayMode().icon()->active());
+    EXPECT_TRUE(partOf<TrayMode>(*window).icon()->active());
     EXPECT_EQ(desktop.notificationArea.calls.front().message, NotifyMessage::Add);
     EXPECT_EQ(desktop.notificationArea.calls.front().data.tip, "Mit der linken Maustaste klicken, um das Menü zu öffnen");
 
@@ -106,18 +107,18 @@ TEST_F(TrayModeTest, F10HidesTheWindowAndBuildsTheMenu)
     EXPECT_EQ(item("puTray_7")->text(), "Farbe 7");
 
     desktop.notificationArea.callback(TrayLeftDown);
-    EXPECT_TRUE(window->trayMode().menu()->isVisible());
-    window->trayMode().menu()->hide();
+    EXPECT_TRUE(partOf<TrayMode>(*window).menu()->isVisible());
+    partOf<TrayMode>(*window).menu()->hide();
 
     item("puTray_0")->trigger();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(window->trayMode().icon()->active());
+    EXPECT_FALSE(partOf<TrayMode>(*window).icon()->active());
     EXPECT_EQ(desktop.notificationArea.calls.back().message, NotifyMessage::Delete);
 }
 
 TEST_F(TrayModeTest, ChoosingAColourCopiesItInTheChosenFormat)
 {
-    window->scheme().setSlot(1, RGB(255, 128, 0), 1);
+    partOf<SchemeSwatches>(*window).setSlot(1, RGB(255, 128, 0), 1);
     control<QAbstractButton>("ToolButton33")->click();
     control<QComboBox>("cbTrayFormat")->setCurrentIndex(4);
     item("puTray_1")->trigger();
@@ -139,7 +140,7 @@ TEST_F(TrayModeTest, WithoutANotificationAreaTheWindowStays)
     desktop.notificationArea.present = false;
     QTest::keyClick(window.get(), Qt::Key_F10);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(window->trayMode().icon()->active());
+    EXPECT_FALSE(partOf<TrayMode>(*window).icon()->active());
     EXPECT_EQ(desktop.messages.messages,
               QStringList{"Es ist kein Infobereich verfügbar, in den Tintara Studio minimiert werden kann."});
 }
@@ -154,7 +155,7 @@ TEST(TrayModeBox, TheCmykBoxBelongsToTheWindowAndKeepsTheProgramRunning)
                             desktop.dragOut};
     TForm1 window(platform);
     window.show();
-    window.scheme().setSlot(1, RGB(255, 128, 0), 1);
+    partOf<SchemeSwatches>(window).setSlot(1, RGB(255, 128, 0), 1);
     window.findChild<QComboBox*>("cbTrayFormat")->setCurrentIndex(7);
 
     bool lastWindowClosed = false;
@@ -174,7 +175,7 @@ TEST(TrayModeBox, TheCmykBoxBelongsToTheWindowAndKeepsTheProgramRunning)
     answer.start(10);
     QTimer::singleShot(0, [&] {
         QTest::keyClick(&window, Qt::Key_F10);
-        window.trayMode().menu()->findChild<QAction*>("puTray_1")->trigger();
+        partOf<TrayMode>(window).menu()->findChild<QAction*>("puTray_1")->trigger();
         QApplication::exit(42);
     });
     EXPECT_EQ(QApplication::exec(), 42);

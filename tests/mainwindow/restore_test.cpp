@@ -12,6 +12,7 @@
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 
 namespace {
 
@@ -47,9 +48,9 @@ TEST_F(RestoreTest, EveryStoredChoiceComesBackAtStart)
         QByteArray ini;
         std::function<void()> check;
     } cases[] = {
-        {"[Modus]\r\nModus=0\r\n", [&] { EXPECT_EQ(window->editor().displayMode(), ColorEditor::DisplayMode::Rgb); }},
-        {"[Modus]\r\nModus=2\r\n", [&] { EXPECT_EQ(window->editor().displayMode(), ColorEditor::DisplayMode::Picker); }},
-        {"[Modus]\r\nModus=9\r\n", [&] { EXPECT_EQ(window->editor().displayMode(), ColorEditor::DisplayMode::Picker); }},
+        {"[Modus]\r\nModus=0\r\n", [&] { EXPECT_EQ(partOf<ColorEditor>(*window).displayMode(), ColorEditor::DisplayMode::Rgb); }},
+        {"[Modus]\r\nModus=2\r\n", [&] { EXPECT_EQ(partOf<ColorEditor>(*window).displayMode(), ColorEditor::DisplayMode::Picker); }},
+        {"[Modus]\r\nModus=9\r\n", [&] { EXPECT_EQ(partOf<ColorEditor>(*window).displayMode(), ColorEditor::DisplayMode::Picker); }},
         {"[Modus]\r\nVorschlag=7\r\n", [&] { EXPECT_EQ(index("cbVorschlag"), 7); }},
         {"[Modus]\r\nVorschlag=8\r\n", [&] { EXPECT_EQ(index("cbVorschlag"), -1); }},
         {"[Modus]\r\nAbstufungen=1\r\n", [&] { EXPECT_EQ(control<QComboBox>("cbAbstufung")->currentText(), "Heller"); }},
@@ -57,11 +58,11 @@ TEST_F(RestoreTest, EveryStoredChoiceComesBackAtStart)
         {"[Modus]\r\nAbstufungen=3\r\n", [&] { EXPECT_EQ(index("cbAbstufung"), -1); }},
         {"[Modus]\r\nTray=7\r\n", [&] {
              EXPECT_EQ(index("cbTrayFormat"), 7);
-             EXPECT_EQ(window->contextMenu().menu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (CMYK)");
+             EXPECT_EQ(partOf<ContextMenu>(*window).menu()->findChild<QAction*>("puFarbwert")->text(), "Farbwert kopieren (CMYK)");
          }},
         {"[Modus]\r\nTray=10\r\n", [&] {
              EXPECT_EQ(index("cbTrayFormat"), 10);
-             EXPECT_EQ(window->contextMenu().menu()->findChild<QAction*>("puFarbwert")->text(),
+             EXPECT_EQ(partOf<ContextMenu>(*window).menu()->findChild<QAction*>("puFarbwert")->text(),
                        "Farbwert kopieren (CSS oklch())");
          }},
         {"[Modus]\r\nTray=11\r\n", [&] { EXPECT_EQ(index("cbTrayFormat"), -1); }},
@@ -88,7 +89,7 @@ TEST_F(RestoreTest, EveryStoredChoiceComesBackAtStart)
          }},
         {"[Farben]\r\nClipbrd5=255\r\n", [&] { EXPECT_EQ(swatch("shZwischenspeicher4")->color(), RGB(255, 0, 0)); }},
         {"[Farben]\r\nBackgrnd=8421504\r\nBackgrndS=1\r\n",
-         [&] { EXPECT_EQ(window->background().color(), RGB(128, 128, 128)); }},
+         [&] { EXPECT_EQ(partOf<ModuleBackground>(*window).color(), RGB(128, 128, 128)); }},
         {"[Farben]\r\nPal4=255\r\nPal4Ges=1\r\n", [&] {
              EXPECT_EQ(swatch("shPal12")->color(), RGB(255, 0, 0));
              EXPECT_EQ(swatch("shPal12")->brushStyle(), TColorShape::BrushStyle::Solid);

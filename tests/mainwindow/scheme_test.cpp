@@ -7,6 +7,7 @@
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 
 namespace {
 
@@ -25,12 +26,12 @@ TEST_F(WindowTest, SlotsStartEmptyAndOnlySixteenIsFixedInPlace)
 {
     for (int n = 1; n <= 16; ++n) {
         EXPECT_EQ(swatch(QString("Palette%1").arg(n))->color(), clBtnFace);
-        EXPECT_EQ(window->scheme().usedFlag(n), 0);
+        EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(n), 0);
     }
     EXPECT_EQ(swatch("Palette15")->dragMode(), TColorShape::DragMode::Automatic);
     EXPECT_EQ(swatch("Palette16")->dragMode(), TColorShape::DragMode::Manual);
-    EXPECT_EQ(window->scheme().PalettenCheck(swatch("Palette7")), 7);
-    EXPECT_EQ(window->scheme().PalettenCheck(swatch("Farbanzeige")), 0);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).PalettenCheck(swatch("Palette7")), 7);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).PalettenCheck(swatch("Farbanzeige")), 0);
 }
 
 TEST_F(WindowTest, HoverShowsValuesButIgnoresEmptySlots)
@@ -39,16 +40,16 @@ TEST_F(WindowTest, HoverShowsValuesButIgnoresEmptySlots)
     enter(swatch("Vorschlag1"));
     EXPECT_EQ(control<QLabel>("lbHex")->text(), "#FF0000");
     EXPECT_EQ(control<QLabel>("lbDelphi")->text(), "$000000FF");
-    EXPECT_EQ(window->valuePanel().hoverSwatch(), swatch("Vorschlag1"));
+    EXPECT_EQ(partOf<ValuePanel>(*window).hoverSwatch(), swatch("Vorschlag1"));
 
     enter(swatch("Palette3"));
     EXPECT_EQ(control<QLabel>("lbHex")->text(), "#FF0000");
-    EXPECT_EQ(window->valuePanel().hoverSwatch(), swatch("Vorschlag1"));
+    EXPECT_EQ(partOf<ValuePanel>(*window).hoverSwatch(), swatch("Vorschlag1"));
 
-    window->scheme().setSlot(3, RGB(0, 0, 255), 1);
+    partOf<SchemeSwatches>(*window).setSlot(3, RGB(0, 0, 255), 1);
     enter(swatch("Palette3"));
     EXPECT_EQ(control<QLabel>("lbRGB")->text(), "0,0,255");
-    EXPECT_EQ(window->valuePanel().hoverColor(), RGB(0, 0, 255));
+    EXPECT_EQ(partOf<ValuePanel>(*window).hoverColor(), RGB(0, 0, 255));
 }
 
 TEST_F(WindowTest, HoverIgnoresDecorations)
@@ -57,22 +58,22 @@ TEST_F(WindowTest, HoverIgnoresDecorations)
     const QString shown = control<QLabel>("lbHex")->text();
     enter(swatch("shRot"));
     EXPECT_EQ(control<QLabel>("lbHex")->text(), shown);
-    EXPECT_EQ(window->valuePanel().hoverSwatch(), swatch("Farbanzeige"));
+    EXPECT_EQ(partOf<ValuePanel>(*window).hoverSwatch(), swatch("Farbanzeige"));
 }
 
 TEST_F(WindowTest, NewSchemeEmptiesSlotsKeepsTextsAndForgetsTheFileName)
 {
-    window->scheme().setSlot(2, RGB(1, 2, 3), 1);
+    partOf<SchemeSwatches>(*window).setSlot(2, RGB(1, 2, 3), 1);
     control<QLineEdit>("edPalInfo2")->setText("Rot");
     control<QAbstractButton>("PalettenInfosSetzen")->click();
 
     desktop.messages.answers = {false};
     control<QAbstractButton>("ToolButton10")->click();
-    EXPECT_EQ(window->scheme().usedFlag(2), 1);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(2), 1);
 
     desktop.messages.answers = {true};
     control<QAction>("mmNeu")->trigger();
-    EXPECT_EQ(window->scheme().usedFlag(2), 0);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(2), 0);
     EXPECT_EQ(swatch("Palette2")->color(), clBtnFace);
     EXPECT_EQ(swatch("Palette2")->dragMode(), TColorShape::DragMode::Manual);
     EXPECT_EQ(swatch("Palette2")->hint(), "Rot");
@@ -121,7 +122,7 @@ TEST_F(WindowTest, TakingProposalsOverAsksOnlyWhenASlotIsUsed)
     EXPECT_EQ(swatch("Palette14")->color(), swatch("AktiveFarbeD")->color());
     EXPECT_EQ(swatch("Palette15")->color(), swatch("AktiveFarbeH")->color());
     EXPECT_EQ(swatch("Palette16")->color(), swatch("KompFarbe")->color());
-    EXPECT_EQ(window->scheme().usedFlag(16), 1);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(16), 1);
     EXPECT_EQ(swatch("Palette16")->dragMode(), TColorShape::DragMode::Automatic);
 
     window->setActiveColor(RGB(0, 0, 255));

@@ -11,6 +11,7 @@
 using namespace Tintara;
 using Tintara::Testing::readFile;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 using Tintara::Testing::writeFile;
 
 namespace {
@@ -23,12 +24,12 @@ protected:
     void saveTo(const QString& file)
     {
         desktop.fileDialogs.results.push_back(file);
-        window->schemeFiles().PaletteSpeichern();
+        partOf<SchemeFiles>(*window).PaletteSpeichern();
     }
     void openFrom(const QString& file)
     {
         desktop.fileDialogs.results.push_back(file);
-        window->schemeFiles().PaletteOeffnen();
+        partOf<SchemeFiles>(*window).PaletteOeffnen();
     }
 
     QTemporaryDir folder;
@@ -38,7 +39,7 @@ protected:
 
 TEST_F(SchemeFileTest, NewFileHasTheClassicLayout)
 {
-    window->scheme().setSlot(1, RGB(255, 0, 0), 1);
+    partOf<SchemeSwatches>(*window).setSlot(1, RGB(255, 0, 0), 1);
     swatch("Palette16")->setHint("Link blau");
     saveTo(path("neu"));
     const QByteArray file = readFile(path("neu.tsf"));
@@ -61,16 +62,16 @@ TEST_F(SchemeFileTest, SavingOntoAFileKeepsItsOtherKeys)
 
 TEST_F(SchemeFileTest, LoadingReadsColoursFlagsAndTexts)
 {
-    window->scheme().setSlot(5, RGB(1, 1, 1), 1);
+    partOf<SchemeSwatches>(*window).setSlot(5, RGB(1, 1, 1), 1);
     writeFile(path("s.tsf"), "[palette]\nFarbe1=$0000FF\nFarbeGes1=1\nFarbe2=0xFF\nFarbe3=65280\nFarbeGes3=2\n"
                              "[Hints]\nFeld1=" + QByteArray(40, 'x') + "\n");
     openFrom(path("s.tsf"));
     EXPECT_EQ(swatch("Palette1")->color(), RGB(255, 0, 0));
     EXPECT_EQ(swatch("Palette2")->color(), RGB(255, 0, 0));
-    EXPECT_EQ(window->scheme().usedFlag(3), 2);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(3), 2);
     EXPECT_EQ(swatch("Palette3")->color(), RGB(0, 255, 0));
     EXPECT_EQ(swatch("Palette5")->color(), clBlack);
-    EXPECT_EQ(window->scheme().usedFlag(5), 0);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(5), 0);
     EXPECT_EQ(swatch("Palette5")->dragMode(), TColorShape::DragMode::Automatic) << "drag state unchanged";
     EXPECT_EQ(control<QLineEdit>("edPalInfo1")->text(), QString(40, u'x'));
     EXPECT_EQ(window->schemeSaveDialog().options.fileName, path("s.tsf"));
@@ -85,11 +86,11 @@ TEST_F(SchemeFileTest, LoadingReadsColoursFlagsAndTexts)
 
 TEST_F(SchemeFileTest, MissingFileGivesSixteenBlackEmptySlots)
 {
-    window->scheme().setSlot(1, RGB(9, 9, 9), 1);
+    partOf<SchemeSwatches>(*window).setSlot(1, RGB(9, 9, 9), 1);
     openFrom(path("gibtsnicht.tsf"));
     for (int n = 1; n <= 16; ++n) {
         EXPECT_EQ(swatch(QString("Palette%1").arg(n))->color(), clBlack);
-        EXPECT_EQ(window->scheme().usedFlag(n), 0);
+        EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(n), 0);
     }
     EXPECT_EQ(window->schemeSaveDialog().options.fileName, path("gibtsnicht.tsf"));
 }
@@ -97,7 +98,7 @@ TEST_F(SchemeFileTest, MissingFileGivesSixteenBlackEmptySlots)
 // A file that is there but cannot be read whole is refused with a message; nothing changes.
 TEST_F(SchemeFileTest, FilesThatCannotBeReadWholeAreRefusedAndChangeNothing)
 {
-    window->scheme().setSlot(1, RGB(9, 9, 9), 1);
+    partOf<SchemeSwatches>(*window).setSlot(1, RGB(9, 9, 9), 1);
     const SchemeSlots before = window->schemeSlots();
     writeFile(path("gross.tsf"), "[Palette]\r\nFarbe1=255\r\nFarbeGes1=1\r\n" + QByteArray(IniFile::readLimit, ';'));
     QDir(folder.path()).mkdir("ordner.tsf");
@@ -108,17 +109,17 @@ TEST_F(SchemeFileTest, FilesThatCannotBeReadWholeAreRefusedAndChangeNothing)
     EXPECT_TRUE(desktop.messages.errors[1].contains("kann nicht gelesen werden"));
     EXPECT_EQ(window->schemeSlots(), before);
     EXPECT_TRUE(window->schemeSaveDialog().options.fileName.isEmpty());
-    EXPECT_TRUE(window->recentSchemes().files().isEmpty());
+    EXPECT_TRUE(partOf<RecentSchemes>(*window).files().isEmpty());
 }
 
 TEST_F(SchemeFileTest, DialogsRememberTheirNames)
 {
     saveTo(path("eins.tsf"));
     EXPECT_EQ(window->schemeOpenDialog().options.fileName, path("eins.tsf"));
-    window->schemeFiles().PaletteSpeichern(); // cancelled: the open dialog still follows the save dialog
+    partOf<SchemeFiles>(*window).PaletteSpeichern(); // cancelled: the open dialog still follows the save dialog
     EXPECT_EQ(desktop.fileDialogs.shown.back().options.fileName, path("eins.tsf"));
     desktop.messages.answers = {false};
-    window->schemeFiles().PaletteNeu();
+    partOf<SchemeFiles>(*window).PaletteNeu();
     EXPECT_TRUE(window->schemeSaveDialog().options.fileName.isEmpty());
 }
 
@@ -140,7 +141,7 @@ TEST_F(SchemeFileTest, FirstArgumentIsLoadedAtStart)
     writeFile(path("start.tsf"), "[Palette]\r\nFarbe4=16711680\r\nFarbeGes4=1\r\n");
     start({{}, {path("start.tsf")}});
     EXPECT_EQ(swatch("Palette4")->color(), RGB(0, 0, 255));
-    EXPECT_EQ(window->scheme().usedFlag(4), 1);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(4), 1);
 }
 
 // A scheme named by a relative path is the file in the folder the program was started in: the
@@ -163,12 +164,12 @@ TEST_F(SchemeFileTest, ARelativePathAtStartIsTheFileInTheStartFolder)
         QDir::setCurrent(path(c.startIn));
         start({{}, {c.argument}});
         QDir::setCurrent(previous);
-        window->scheme().setSlot(2, RGB(0, 0, 255), 1);
+        partOf<SchemeSwatches>(*window).setSlot(2, RGB(0, 0, 255), 1);
         desktop.fileDialogs.results = {window->schemeSaveDialog().options.fileName}; // Enter on the proposal
         control<QAbstractButton>("ToolButton12")->click();
         EXPECT_EQ(desktop.fileDialogs.shown.back().options.fileName, path(c.file)) << c.argument;
         EXPECT_TRUE(readFile(path(c.file)).contains("Farbe2=16711680\r\nFarbeGes2=1\r\n")) << c.argument;
-        EXPECT_EQ(window->recentSchemes().files().value(0), path(c.file)) << c.argument;
+        EXPECT_EQ(partOf<RecentSchemes>(*window).files().value(0), path(c.file)) << c.argument;
     }
     EXPECT_FALSE(QFile::exists(path("a.tsf")));
 }

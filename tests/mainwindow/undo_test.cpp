@@ -17,6 +17,7 @@
 using namespace Tintara;
 using Tintara::Testing::readFile;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 using Tintara::Testing::writeFile;
 
 namespace {
@@ -27,10 +28,10 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        window->scheme().setSlot(3, RGB(30, 30, 30), 1);
-        window->scheme().setSlot(4, RGB(40, 40, 40), 1);
-        window->scheme().setSlotInfo(4, "Rahmen");
-        window->history().clear();
+        partOf<SchemeSwatches>(*window).setSlot(3, RGB(30, 30, 30), 1);
+        partOf<SchemeSwatches>(*window).setSlot(4, RGB(40, 40, 40), 1);
+        partOf<SchemeSwatches>(*window).setSlotInfo(4, "Rahmen");
+        partOf<SchemeHistory>(*window).clear();
         writeFile(folder.filePath("blau.tsf"), "[Palette]\r\nFarbe1=16711680\r\nFarbeGes1=1\r\n[Hints]\r\nFeld1=Blau\r\n");
     }
     QAction* action(const char* name) const { return control<QAction>(name); }
@@ -92,7 +93,7 @@ TEST_F(UndoTest, EveryChangeToTheSchemeIsUndoneAndRedoneExactlyWithItsFollowUps)
     EXPECT_EQ(window->schemeSlots(), last);
     while (action("mmRueckgaengig")->isEnabled())
         ctrl(Qt::Key_Z);
-    EXPECT_EQ(window->history().stack().index(), 0);
+    EXPECT_EQ(partOf<SchemeHistory>(*window).stack().index(), 0);
     EXPECT_EQ(action("mmRueckgaengig")->text(), "Rückgängig");
 }
 
@@ -100,7 +101,7 @@ TEST_F(UndoTest, ActiveColourChangesInOneGoAndABarDragAreOneStepEach)
 {
     QTest::keyClick(window.get(), Qt::Key_F2); // the RGB bars
     window->setActiveColor(RGB(1, 1, 1));
-    window->history().clear();
+    partOf<SchemeHistory>(*window).clear();
     drag(swatch("Palette3"), swatch("Farbanzeige")); // a drop
     QCoreApplication::processEvents();
     desktop.colorDialog.result = RGB(2, 2, 2);
@@ -159,23 +160,23 @@ TEST_F(UndoTest, AFileNamedAtStartIsAnUndoableLoadAfterTheRestoredScheme)
 {
     const QString ini = folder.filePath("tintara.ini");
     start({ini, {}});
-    EXPECT_EQ(window->history().stack().count(), 0);
+    EXPECT_EQ(partOf<SchemeHistory>(*window).stack().count(), 0);
     EXPECT_FALSE(action("mmRueckgaengig")->isEnabled());
-    window->scheme().setSlot(5, RGB(5, 5, 5), 1);
+    partOf<SchemeSwatches>(*window).setSlot(5, RGB(5, 5, 5), 1);
     window->close();
 
     start({ini, {folder.filePath("neu.tsf")}}); // no such file: sixteen empty slots
     EXPECT_EQ(window->schemeSlots().used, (std::array<int, 16>{}));
-    EXPECT_EQ(window->history().stack().count(), 1);
+    EXPECT_EQ(partOf<SchemeHistory>(*window).stack().count(), 1);
     ctrl(Qt::Key_Z);
     EXPECT_EQ(window->schemeSlots().colors[4], RGB(5, 5, 5));
     EXPECT_FALSE(action("mmRueckgaengig")->isEnabled());
-    EXPECT_TRUE(window->recentSchemes().files().isEmpty()); // nothing was read there
+    EXPECT_TRUE(partOf<RecentSchemes>(*window).files().isEmpty()); // nothing was read there
     window->close();
 
     start({ini, {folder.filePath("blau.tsf")}});
     EXPECT_EQ(window->schemeSlots().colors[0], RGB(0, 0, 255));
-    EXPECT_EQ(window->recentSchemes().files(), QStringList{folder.filePath("blau.tsf")});
+    EXPECT_EQ(partOf<RecentSchemes>(*window).files(), QStringList{folder.filePath("blau.tsf")});
     ctrl(Qt::Key_Z);
     EXPECT_EQ(window->schemeSlots().colors[4], RGB(5, 5, 5));
 }
@@ -201,7 +202,7 @@ TEST_F(UndoTest, CtrlSSavesIntoTheSchemesOwnFileWithoutADialog)
     ASSERT_EQ(desktop.fileDialogs.shown.size(), 1u) << "no file yet: the dialog asks";
     desktop.fileDialogs.results = {folder.filePath("blau.tsf")};
     action("mmLaden")->trigger();
-    window->scheme().setSlot(2, RGB(0, 200, 0), 1);
+    partOf<SchemeSwatches>(*window).setSlot(2, RGB(0, 200, 0), 1);
     ctrl(Qt::Key_S);
     EXPECT_EQ(desktop.fileDialogs.shown.size(), 2u) << "only the open dialog was shown";
     EXPECT_TRUE(readFile(folder.filePath("blau.tsf")).contains("Farbe2=51200\r\nFarbeGes2=1\r\n"));
@@ -246,7 +247,7 @@ TEST_F(UndoTest, RecentSchemesNewestFirstAtMostEightMissingGreyedAndAListToClear
     action("mmLaden")->trigger(); // again: to the front, not twice
     QFile::remove(folder.filePath("s2.tsf"));
 
-    QMenu* recent = window->recentSchemes().menu();
+    QMenu* recent = partOf<RecentSchemes>(*window).menu();
     emit recent->aboutToShow();
     QStringList entries;
     for (QAction* entry : recent->actions()) {
@@ -257,14 +258,14 @@ TEST_F(UndoTest, RecentSchemesNewestFirstAtMostEightMissingGreyedAndAListToClear
     EXPECT_EQ(entries, (QStringList{file(5), file(9), file(8), file(7), file(6), file(4), file(3),
                                     file(2) + " (grau)", "leeren"}));
 
-    window->scheme().setSlot(1, RGB(9, 9, 9), 1);
+    partOf<SchemeSwatches>(*window).setSlot(1, RGB(9, 9, 9), 1);
     recent->actions().constFirst()->trigger(); // s5 again, an undoable load
     EXPECT_EQ(window->schemeSlots().colors[0], TColor(1));
     ctrl(Qt::Key_Z);
     EXPECT_EQ(window->schemeSlots().colors[0], RGB(9, 9, 9));
 
     control<QAction>("mmListeLeeren")->trigger();
-    EXPECT_TRUE(window->recentSchemes().files().isEmpty());
+    EXPECT_TRUE(partOf<RecentSchemes>(*window).files().isEmpty());
 }
 
 // A slot used before a load that leaves it empty stays draggable, and dragging it empties the slot
@@ -274,7 +275,7 @@ TEST_F(UndoTest, UndoAndRedoKeepTheDragModeALoadLeftOnAnEmptySlot)
     writeFile(folder.filePath("leer3.tsf"), "[Palette]\r\nFarbe1=255\r\nFarbeGes1=1\r\nFarbeGes3=0\r\n");
     desktop.fileDialogs.results = {folder.filePath("leer3.tsf")};
     action("mmLaden")->trigger();
-    ASSERT_EQ(window->scheme().usedFlag(3), 0);
+    ASSERT_EQ(partOf<SchemeSwatches>(*window).usedFlag(3), 0);
     ASSERT_EQ(swatch("Palette3")->dragMode(), TColorShape::DragMode::Automatic);
     window->setInfoTexts({"Rot"});
     ctrl(Qt::Key_Z);
@@ -282,11 +283,11 @@ TEST_F(UndoTest, UndoAndRedoKeepTheDragModeALoadLeftOnAnEmptySlot)
     ctrl(Qt::Key_Y);
     ctrl(Qt::Key_Z);
     drag(swatch("Palette3"), swatch("Palette1"));
-    EXPECT_EQ(window->scheme().usedFlag(1), 0) << "the empty slot still empties the one it is dropped on";
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(1), 0) << "the empty slot still empties the one it is dropped on";
     EXPECT_EQ(swatch("Palette1")->dragMode(), TColorShape::DragMode::Manual);
     ctrl(Qt::Key_Z); // the emptying
     ctrl(Qt::Key_Z); // the load: slot 3 used again, as before it
-    EXPECT_EQ(window->scheme().usedFlag(3), 1);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(3), 1);
     EXPECT_EQ(swatch("Palette3")->dragMode(), TColorShape::DragMode::Automatic);
 }
 
@@ -296,7 +297,7 @@ TEST_F(UndoTest, UndoAndRedoKeepTheDragModeALoadLeftOnAnEmptySlot)
 TEST_F(UndoTest, RecentEntriesChosenWithTheMouseOpenTheirSchemeAndTheListStaysWhole)
 {
     for (int n = 1; n <= 2; ++n) {
-        window->scheme().setSlot(1, RGB(n, n, n), 1);
+        partOf<SchemeSwatches>(*window).setSlot(1, RGB(n, n, n), 1);
         desktop.fileDialogs.results = {folder.filePath(QString("s%1.tsf").arg(n))};
         action("mmSpeichern")->trigger();
     }
@@ -304,7 +305,7 @@ TEST_F(UndoTest, RecentEntriesChosenWithTheMouseOpenTheirSchemeAndTheListStaysWh
     action("mmFarbinformationen")->trigger();
     QMenuBar* bar = window->menuBar();
     QMenu* schemeMenu = control<QMenu>("mmFarbschema");
-    QMenu* recent = window->recentSchemes().menu();
+    QMenu* recent = partOf<RecentSchemes>(*window).menu();
     const auto choose = [&](int entry) {
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(schemeMenu->menuAction()).center());
         ASSERT_TRUE(QTest::qWaitFor([&] { return schemeMenu->isVisible(); }));
@@ -324,9 +325,9 @@ TEST_F(UndoTest, RecentEntriesChosenWithTheMouseOpenTheirSchemeAndTheListStaysWh
         choose(1); // the older file, which moves to the top
         EXPECT_EQ(window->schemeSlots().colors[0], round % 2 ? RGB(2, 2, 2) : RGB(1, 1, 1));
     }
-    EXPECT_EQ(window->recentSchemes().files().size(), 2);
+    EXPECT_EQ(partOf<RecentSchemes>(*window).files().size(), 2);
     choose(3); // after the separator: "Liste leeren"
-    EXPECT_TRUE(window->recentSchemes().files().isEmpty());
+    EXPECT_TRUE(partOf<RecentSchemes>(*window).files().isEmpty());
     EXPECT_EQ(recent->actions().size(), 1);
 }
 
@@ -342,7 +343,7 @@ TEST_F(UndoTest, TheRecentListLeavesEverySpecifiedSectionOfTheConfigurationAsItW
 
     start({ini, {}});
     for (int n = 1; n <= 8; ++n)
-        window->recentSchemes().add(folder.filePath(QString("s%1.tsf").arg(n)));
+        partOf<RecentSchemes>(*window).add(folder.filePath(QString("s%1.tsf").arg(n)));
     window->close();
     const QByteArray with = readFile(ini);
     QByteArray section = "[Zuletzt geoeffnet]\r\n";
@@ -351,8 +352,8 @@ TEST_F(UndoTest, TheRecentListLeavesEverySpecifiedSectionOfTheConfigurationAsItW
     EXPECT_EQ(with, without + section);
 
     start({ini, {}});
-    EXPECT_EQ(window->recentSchemes().files().size(), 8);
-    window->recentSchemes().clear();
+    EXPECT_EQ(partOf<RecentSchemes>(*window).files().size(), 8);
+    partOf<RecentSchemes>(*window).clear();
     window->close();
     EXPECT_EQ(readFile(ini), without);
 }

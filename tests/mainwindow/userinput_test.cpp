@@ -7,6 +7,7 @@
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 
 namespace {
 
@@ -48,7 +49,7 @@ TEST_F(UserInputTest, AClickOnABlankSpotKeepsTheBrightnessBase)
     QTest::mouseClick(control("Panel3"), Qt::LeftButton, {}, {520, 30});
     stepDown(bar("sbHell"));
     EXPECT_EQ(field("edHTML")->text(), "#B2B2B2") << "four steps from the unchanged base";
-    EXPECT_EQ(window->editor().brightnessBase(), RGB(128, 128, 128));
+    EXPECT_EQ(partOf<ColorEditor>(*window).brightnessBase(), RGB(128, 128, 128));
 }
 
 TEST_F(UserInputTest, TheWheelOverABarMovesBarFieldAndColourTogether)

@@ -6,6 +6,8 @@
 #include "mainwindow/contextmenu.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/schemefiles.h"
+#include "mainwindow/schemehistory.h"
+#include "mainwindow/recentschemes.h"
 #include "mainwindow/schemeswatches.h"
 #include "mainwindow/screenpicker.h"
 #include "mainwindow/swatchdrag.h"
@@ -25,8 +27,19 @@
 #include <QTest>
 
 #include <memory>
+#include <stdexcept>
 
 namespace Tintara::Testing {
+
+// The window's part of class `Part`, found among its children as the window keeps it.
+template <class Part>
+Part& partOf(const QObject& window)
+{
+    Part* part = window.findChild<Part*>();
+    if (!part)
+        throw std::logic_error("the window has no such part");
+    return *part;
+}
 
 // A main window on scripted fakes, shown on the offscreen platform.
 class WindowTest : public ::testing::Test

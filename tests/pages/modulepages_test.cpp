@@ -11,6 +11,7 @@
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 
 namespace {
 
@@ -18,7 +19,7 @@ class ModuleTest : public WindowTest
 {
 protected:
     void show(const char* button) { control<QAbstractButton>(button)->click(); }
-    void useSlot(int n, TColor color) { window->scheme().setSlot(n, color, 1); }
+    void useSlot(int n, TColor color) { partOf<SchemeSwatches>(*window).setSlot(n, color, 1); }
 };
 
 } // namespace
@@ -216,8 +217,8 @@ TEST_F(ModuleTest, PastingFollowsUpLikeADrop)
     const auto paste = [this](const char* target) {
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(2, 2), swatch(target)->mapToGlobal(QPoint(2, 2)));
         QCoreApplication::sendEvent(swatch(target), &rightClick);
-        window->contextMenu().menu()->hide();
-        window->contextMenu().PopupmenueClick(window->contextMenu().menu()->findChild<QAction*>("puInsert"));
+        partOf<ContextMenu>(*window).menu()->hide();
+        partOf<ContextMenu>(*window).PopupmenueClick(partOf<ContextMenu>(*window).menu()->findChild<QAction*>("puInsert"));
         EXPECT_EQ(swatch(target)->color(), clWhite) << target;
     };
     show("ToolButton32");

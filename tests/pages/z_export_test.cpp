@@ -14,6 +14,7 @@
 using namespace Tintara;
 using Tintara::Testing::readFile;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 
 namespace {
 
@@ -23,8 +24,8 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        window->scheme().setSlot(1, RGB(255, 0, 0), 1);
-        window->scheme().setSlot(3, RGB(0, 0, 255), 1);
+        partOf<SchemeSwatches>(*window).setSlot(1, RGB(255, 0, 0), 1);
+        partOf<SchemeSwatches>(*window).setSlot(3, RGB(0, 0, 255), 1);
         swatch("Palette3")->setHint("Link blau");
         control<QAbstractButton>("ToolButton30")->click();
     }

@@ -7,6 +7,7 @@
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 
 namespace {
 
@@ -16,9 +17,9 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        window->scheme().setSlot(1, RGB(204, 0, 0), 1);
-        window->scheme().setSlot(2, RGB(0, 128, 0), 1);
-        window->scheme().setSlot(5, RGB(0, 0, 255), 1);
+        partOf<SchemeSwatches>(*window).setSlot(1, RGB(204, 0, 0), 1);
+        partOf<SchemeSwatches>(*window).setSlot(2, RGB(0, 128, 0), 1);
+        partOf<SchemeSwatches>(*window).setSlot(5, RGB(0, 0, 255), 1);
         window->findChild<QAction*>("mmFarbsehschwaeche")->trigger();
     }
     void choose(const char* list, int index) { control<QComboBox>(list)->setCurrentIndex(index); }
@@ -52,7 +53,7 @@ TEST_F(DeficiencyPageTest, RedAndGreenAreConfusableWithDeuteranopiaButNotWithPro
 
     // A simulated swatch is a colour source like any other.
     drag(swatch("shPaar1SimA"), swatch("Palette9"));
-    EXPECT_EQ(window->scheme().usedFlag(9), 1);
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(9), 1);
     EXPECT_EQ(swatch("Palette9")->color(), swatch("shPaar1SimA")->color());
 }
 

@@ -5,6 +5,7 @@
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 
 namespace {
 
@@ -19,9 +20,9 @@ protected:
 
 TEST_F(MatrixTest, RedGreenAndBlueMakeAThreeByThreeGridWithTheirRatios)
 {
-    window->scheme().setSlot(1, RGB(255, 0, 0), 1);
-    window->scheme().setSlot(4, RGB(0, 255, 0), 1);
-    window->scheme().setSlot(9, RGB(0, 0, 255), 1);
+    partOf<SchemeSwatches>(*window).setSlot(1, RGB(255, 0, 0), 1);
+    partOf<SchemeSwatches>(*window).setSlot(4, RGB(0, 255, 0), 1);
+    partOf<SchemeSwatches>(*window).setSlot(9, RGB(0, 0, 255), 1);
     showMatrix();
     ASSERT_EQ(grid()->count(), 3);
     EXPECT_FALSE(grid()->isHidden());
@@ -41,8 +42,8 @@ TEST_F(MatrixTest, RedGreenAndBlueMakeAThreeByThreeGridWithTheirRatios)
 
 TEST_F(MatrixTest, AClickOnACellTakesThePairToTheContrastPage)
 {
-    window->scheme().setSlot(1, RGB(0, 255, 0), 1);
-    window->scheme().setSlot(2, RGB(0, 0, 255), 1);
+    partOf<SchemeSwatches>(*window).setSlot(1, RGB(0, 255, 0), 1);
+    partOf<SchemeSwatches>(*window).setSlot(2, RGB(0, 0, 255), 1);
     showMatrix();
     QTest::mouseClick(grid(), Qt::LeftButton, {}, grid()->cellRect(0, 1).center());
     EXPECT_EQ(control<QStackedWidget>("PageControl1")->currentWidget()->objectName(), "Z_Kontrast");

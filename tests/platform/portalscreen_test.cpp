@@ -19,6 +19,7 @@
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 
 namespace {
 
@@ -175,7 +176,7 @@ TEST_F(PortalTest, ThePortalsColourEndsPickingAsAScreenPickAndItsScreenshotFills
     EXPECT_EQ(window->activeColor(), RGB(0x3A, 0x7B, 0xD5));
     EXPECT_EQ(control<QLineEdit>("edHTML")->text(), "#3A7BD5");
     EXPECT_EQ(control<QScrollBar>("sbBlau")->value(), 0xD5);
-    EXPECT_EQ(window->editor().brightnessBase(), RGB(0x3A, 0x7B, 0xD5));
+    EXPECT_EQ(partOf<ColorEditor>(*window).brightnessBase(), RGB(0x3A, 0x7B, 0xD5));
     EXPECT_TRUE(control<TMagnifier>("Zoom")->hasSnapshot());
     EXPECT_EQ(screen->capture(QRect(60, 40, 8, 8)).pixel(0, 0), qRgb(200, 100, 50));
     EXPECT_EQ(screen->capture(QRect(60, 40, 8, 8)).pixel(7, 7), qRgb(0, 0, 0)); // beyond the screenshot
