@@ -20,7 +20,12 @@ bool takesDrops(const TColorShape& swatch)
 ColorDrops::ColorDrops(QWidget& window)
     : QObject(&window)
 {
-    for (TColorShape* swatch : window.findChildren<TColorShape*>()) {
+    watch(window);
+}
+
+void ColorDrops::watch(const QWidget& area)
+{
+    for (TColorShape* swatch : area.findChildren<TColorShape*>()) {
         if (takesDrops(*swatch)) {
             swatch->setAcceptDrops(true);
             swatch->installEventFilter(this);

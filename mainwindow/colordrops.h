@@ -18,6 +18,8 @@ class ColorDrops : public QObject
 
 public:
     explicit ColorDrops(QWidget& window);
+    // Takes drops on the swatches of `area` too, a page made later.
+    void watch(const QWidget& area);
 
 Q_SIGNALS:
     void dropped(TColorShape* target, TColor color);

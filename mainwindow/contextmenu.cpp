@@ -23,6 +23,19 @@ QAction* addItem(QMenu* menu, const char* name, const QString& caption, bool ena
 
 } // namespace
 
+// Every control hands the request on to this menu; edit fields show no menu of their own.
+void ContextMenu::watchControls(const QWidget& area)
+{
+    for (QWidget* control : area.findChildren<QWidget*>())
+        control->installEventFilter(this);
+}
+
+void ContextMenu::watch(QWidget& area)
+{
+    area.installEventFilter(this);
+    watchControls(area);
+}
+
 ContextMenu::ContextMenu(QWidget& window, QLineEdit* htmlField, const std::array<TColorShape*, 5>& buffers,
                          const Platform& platform, std::function<int()> copyFormat, EmptySlotCheck isEmptySlot)
     : QObject(&window)
@@ -32,9 +45,7 @@ ContextMenu::ContextMenu(QWidget& window, QLineEdit* htmlField, const std::array
     , m_isEmptySlot(std::move(isEmptySlot))
     , m_buffers(buffers)
 {
-    // Every control hands the request on to this menu; edit fields show no menu of their own.
-    for (QWidget* control : window.findChildren<QWidget*>())
-        control->installEventFilter(this);
+    watchControls(window);
 
     m_popup = new QMenu(&window);
     m_popup->setObjectName(QStringLiteral("Popupmenue"));

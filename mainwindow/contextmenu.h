@@ -31,6 +31,8 @@ public:
     ContextMenu(QWidget& window, QLineEdit* htmlField, const std::array<TColorShape*, 5>& buffers,
                 const Platform& platform, std::function<int()> copyFormat, EmptySlotCheck isEmptySlot);
 
+    // Opens on `area` and its controls too, a page made later.
+    void watch(QWidget& area);
     QMenu* menu() const { return m_popup; }
     void PopupmenueClick(QAction* item);
     // The quick-copy entry names the copy format of this index.
@@ -58,6 +60,7 @@ private:
     MenuContext menuContextFor(QObject* control) const;
     void PopupmenuePopup(MenuContext context);
     void pushBuffer(TColor color);
+    void watchControls(const QWidget& area);
 
     const Platform& m_platform;
     QLineEdit* m_htmlField;

@@ -98,13 +98,11 @@ void TForm1::FormCreate()
         loadScheme(QFileInfo(m_options.arguments.constFirst()).absoluteFilePath());
 }
 
-// The module pages in the order of the page control.
+// The page on view at start. The others are made when first shown or asked for (the configuration
+// asks for those that keep settings), which keeps the start quick.
 void TForm1::createPages()
 {
-    for (const CommandRow& row : commandTable) {
-        if (row.createPage)
-            modulePage(row.command);
-    }
+    modulePage(Command::Farbfinder);
 }
 
 ModulePage& TForm1::modulePage(Command command) const
@@ -113,6 +111,17 @@ ModulePage& TForm1::modulePage(Command command) const
     if (!page) {
         page = commandRow(command).createPage(const_cast<TForm1&>(*this));
         ui->PageControl1->addWidget(page);
+        // A part made before the page watches it now; a part made later finds it on its own.
+        if (m_background)
+            m_background->pageAdded(*page);
+        if (m_menu)
+            m_menu->watch(*page);
+        if (m_valuePanel)
+            m_valuePanel->watch(*page);
+        if (m_drag)
+            m_drag->watch(*page);
+        if (m_drops)
+            m_drops->watch(*page);
     }
     return *page;
 }

@@ -11,9 +11,14 @@ namespace Tintara {
 SwatchDrag::SwatchDrag(QWidget& window, QWidget* trash)
     : QObject(&window), m_window(window), m_trash(trash)
 {
-    for (TColorShape* swatch : window.findChildren<TColorShape*>())
-        swatch->installEventFilter(this);
+    watch(window);
     window.installEventFilter(this); // the grabbed mouse and keyboard during a drag
+}
+
+void SwatchDrag::watch(const QWidget& area)
+{
+    for (TColorShape* swatch : area.findChildren<TColorShape*>())
+        swatch->installEventFilter(this);
 }
 
 bool SwatchDrag::eventFilter(QObject* watched, QEvent* event)

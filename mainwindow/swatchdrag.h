@@ -23,6 +23,8 @@ class SwatchDrag : public QObject
 public:
     // Watches every swatch of `window`; `trash` is the waste bin.
     SwatchDrag(QWidget& window, QWidget* trash);
+    // Watches the swatches of `area` too, a page made later.
+    void watch(const QWidget& area);
 
     bool isDragging() const { return m_source != nullptr; }
 

@@ -13,14 +13,19 @@ ValuePanel::ValuePanel(QWidget& window, const ValuePanelLabels& labels, Z_Option
                        std::function<bool(const TColorShape*)> isEmptySlot)
     : QObject(&window), m_labels(labels), m_options(options), m_isEmptySlot(std::move(isEmptySlot))
 {
-    for (TColorShape* swatch : window.findChildren<TColorShape*>()) {
-        if (swatch->role() != TColorShape::Role::Decoration)
-            connect(swatch, &TColorShape::mouseEnter, this, &ValuePanel::AufShape);
-    }
+    watch(window);
     for (QWidget* label : {labels.Label6, labels.lbHex, labels.Label8, labels.lbRGB, labels.Label3, labels.lbDelphi,
                            labels.Label7, labels.lbCpp})
         label->installEventFilter(this);
     connect(&options, &Z_Optionen::copyFormatChanged, this, &ValuePanel::cbTrayFormatChange);
+}
+
+void ValuePanel::watch(const QWidget& area)
+{
+    for (TColorShape* swatch : area.findChildren<TColorShape*>()) {
+        if (swatch->role() != TColorShape::Role::Decoration)
+            connect(swatch, &TColorShape::mouseEnter, this, &ValuePanel::AufShape);
+    }
 }
 
 void ValuePanel::AufShape(TColorShape* swatch)

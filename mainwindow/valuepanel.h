@@ -36,6 +36,8 @@ public:
     ValuePanel(QWidget& window, const ValuePanelLabels& labels, Z_Optionen& options,
                std::function<bool(const TColorShape*)> isEmptySlot);
 
+    // Swatches of `area` too, a page made later.
+    void watch(const QWidget& area);
     void Farbwerte(TColor color);
     TColorShape* hoverSwatch() const { return m_hoverSwatch; }
     TColor hoverColor() const { return m_hoverColor; }

@@ -231,6 +231,7 @@ TEST_F(EditorTest, ColourDialogOpensWithTheActiveColour)
 
 TEST_F(EditorTest, ModuleNumberFieldsClampOnEnter)
 {
+    visitEveryPage();
     auto* value = field("edHelligkeitWert");
     value->setText("250");
     QTest::keyClick(value, Qt::Key_Return);

@@ -8,6 +8,7 @@ using Tintara::Testing::WindowTest;
 
 TEST_F(WindowTest, ContrastResultsStandWhereTheLampsAre)
 {
+    visitEveryPage();
     const std::pair<const char*, int> tops[] = {
         {"lbHelligkeitsdifferenz", 141}, {"lbResultHell", 141}, {"lbFarbdifferenz", 156}, {"lbResultFarb", 156},
         {"lbLegende1", 187}, {"lbLegende2", 187}, {"lbLegende3", 187}, {"lbLegende4", 187}, {"shLegend1", 187},

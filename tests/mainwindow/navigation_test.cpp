@@ -331,6 +331,7 @@ TEST_F(WindowTest, HelpFallsBackToTheHtmlPagesWhereNoViewerTakesTheChm)
 
 TEST_F(WindowTest, SwatchGridsExistByName)
 {
+    visitEveryPage();
     for (const char* last : {"Abstuf288", "Verlauf256", "HD200", "WS216", "PFA48"})
         EXPECT_NE(window->findChild<TColorShape*>(last), nullptr) << last;
     EXPECT_EQ(window->findChild<TColorShape*>("Abstuf289"), nullptr);
@@ -345,7 +346,38 @@ TEST_F(WindowTest, SwatchGridsExistByName)
 
 TEST_F(WindowTest, FixedSurfacesTakeShadesOfTheButtonFace)
 {
+    visitEveryPage();
     EXPECT_EQ(swatch("Shape11")->color(), ShadeColor(clBtnFace, 20));
     EXPECT_EQ(swatch("Shape12")->color(), ShadeColor(clBtnFace, 50));
     EXPECT_EQ(partOf<ModuleBackground>(*window).color(), ShadeColor(clBtnFace, -5));
+}
+
+// A page made when it is first shown looks as it would had it followed every change from the start:
+// the scheme, the active colour and the user's background, captions included.
+TEST_F(WindowTest, PagesMadeWhenFirstShownLookAsIfMadeAtStart)
+{
+    const auto change = [&] {
+        partOf<SchemeSwatches>(*window).setSlot(2, RGB(200, 40, 90), 1);
+        window->setActiveColor(RGB(20, 120, 220));
+        partOf<ModuleBackground>(*window).setUserBackground(RGB(30, 30, 60));
+    };
+    const auto pictures = [&] {
+        QList<QImage> shown;
+        for (const CommandRow& row : commandTable) {
+            if (row.createPage) {
+                window->Toolbar(row.command);
+                shown << control("PageControl1")->grab().toImage();
+            }
+        }
+        return shown;
+    };
+    visitEveryPage();
+    change();
+    const QList<QImage> madeAtStart = pictures();
+    start();
+    change();
+    const QList<QImage> madeLate = pictures();
+    ASSERT_EQ(madeLate.size(), madeAtStart.size());
+    for (qsizetype n = 0; n < madeLate.size(); ++n)
+        EXPECT_TRUE(madeLate[n] == madeAtStart[n]) << "page " << n;
 }

@@ -176,6 +176,7 @@ TEST_F(SchemeFileTest, ARelativePathAtStartIsTheFileInTheStartFolder)
 
 TEST_F(SchemeFileTest, ConverterShowsTheOldColours)
 {
+    visitEveryPage();
     writeFile(path("alt.ini"), "[CFarben]\nCFarbe1=255\nCFarbe5=0\nCFarbe16=$00FF00\n");
     desktop.fileDialogs.results.push_back(path("alt.ini"));
     control<QAbstractButton>("btnKonvDateiOeffnen")->click();
@@ -198,6 +199,7 @@ TEST_F(SchemeFileTest, ConverterShowsTheOldColours)
 
 TEST_F(SchemeFileTest, ConverterImportsThePaletteFilesOfOtherPrograms)
 {
+    visitEveryPage();
     SchemeSlots scheme;
     scheme.colors[0] = RGB(10, 20, 30);
     scheme.used[0] = 1;

@@ -3,6 +3,7 @@
 #include "controls/tcolorshape.h"
 #include "fakes/fakeplatform.h"
 #include "mainwindow/coloreditor.h"
+#include "mainwindow/commandtable.h"
 #include "mainwindow/contextmenu.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/schemefiles.h"
@@ -73,6 +74,17 @@ protected:
     }
 
     TColorShape* swatch(const QString& name) const { return control<TColorShape>(name); }
+
+    // Shows every module page once, as a user going through the menus would; the window makes a
+    // page when it is first shown. Ends on the first page.
+    void visitEveryPage()
+    {
+        for (const CommandRow& row : commandTable) {
+            if (row.createPage)
+                window->Toolbar(row.command);
+        }
+        window->Toolbar(Command::Farbfinder);
+    }
 
     QString visiblePage() const { return control<QStackedWidget>("PageControl1")->currentWidget()->objectName(); }
 

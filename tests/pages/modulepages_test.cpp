@@ -26,6 +26,7 @@ protected:
 
 TEST_F(ModuleTest, StartUpFillsEveryModule)
 {
+    visitEveryPage();
     EXPECT_EQ(swatch("WS43")->color(), RGB(51, 51, 0));
     EXPECT_EQ(control<QScrollBar>("sbFarbmischer")->value(), 127);
     EXPECT_EQ(control<QLineEdit>("edMischwert")->text(), "127");
@@ -241,6 +242,7 @@ TEST_F(ModuleTest, PastingFollowsUpLikeADrop)
 
 TEST_F(ModuleTest, EnteringTheTestPagesShowsTheRoleColours)
 {
+    visitEveryPage();
     swatch("WebseiteNav")->setColor(RGB(1, 2, 3)); // changed without a follow-up
     show("ToolButton6");
     control("cbWebseite")->setFocus();
