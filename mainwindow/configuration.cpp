@@ -165,7 +165,6 @@ void TForm1::restoreConfiguration(const Configuration& c)
 void TForm1::finishLoading()
 {
     ui->PageControl1->setCurrentWidget(&page<Z_Vorschlag>());
-    page<Z_Paletteninfo>().PalInfoslesen();
     m_valuePanel->cbTrayFormatChange();
 }
 

@@ -45,6 +45,7 @@ Z_Paletteninfo::Z_Paletteninfo(PageHost& host, QWidget* parent)
     connect(ui->PalettenInfosSetzen, &QPushButton::clicked, this, &Z_Paletteninfo::PalInfossetzen);
     connect(ui->PalettenInfosLesen, &QPushButton::clicked, this, &Z_Paletteninfo::PalInfoslesen);
     connect(&host.events(), &PageEvents::schemeLoaded, this, &Z_Paletteninfo::PalInfoslesen);
+    PalInfoslesen(); // the texts of the scheme the window has now, however long it has had it
 }
 
 Z_Paletteninfo::~Z_Paletteninfo() = default;

@@ -113,6 +113,7 @@ TEST_F(ConfigTest, StateSurvivesARestart)
     window->close();
 
     start({iniPath(), {}});
+    visitEveryPage();
     EXPECT_EQ(window->activeColor(), RGB(10, 20, 30));
     EXPECT_EQ(control<QLineEdit>("edHTML")->text(), "#0A141E");
     EXPECT_EQ(swatch("Palette2")->color(), RGB(200, 0, 0));

@@ -25,6 +25,7 @@ TEST_F(WindowTest, OptionsPageHasOnlyItsOwnCaptions)
 
 TEST_F(WindowTest, InfoHeaderNumbersStandThirtyPixelsApart)
 {
+    visitEveryPage();
     const auto* header = control<QLabel>("lbPalInfoKopf");
     EXPECT_NEAR(QFontMetricsF(header->font()).horizontalAdvance("01    "), 30.0, 0.5);
 }
@@ -48,6 +49,7 @@ TEST_F(WindowTest, TheBrightnessBarStaysAboveTheMagnifier)
 
 TEST_F(WindowTest, ALongLoadedInfoTextTakesNoFurtherCharacters)
 {
+    visitEveryPage();
     const QString loaded(35, u'a');
     swatch("Palette1")->setHint(loaded);
     control<QAbstractButton>("PalettenInfosLesen")->click();

@@ -63,6 +63,7 @@ TEST_F(WindowTest, HoverIgnoresDecorations)
 
 TEST_F(WindowTest, NewSchemeEmptiesSlotsKeepsTextsAndForgetsTheFileName)
 {
+    visitEveryPage();
     partOf<SchemeSwatches>(*window).setSlot(2, RGB(1, 2, 3), 1);
     control<QLineEdit>("edPalInfo2")->setText("Rot");
     control<QAbstractButton>("PalettenInfosSetzen")->click();
@@ -83,6 +84,7 @@ TEST_F(WindowTest, NewSchemeEmptiesSlotsKeepsTextsAndForgetsTheFileName)
 
 TEST_F(WindowTest, InfoPageAppliesAndDiscardsTexts)
 {
+    visitEveryPage();
     auto* first = control<QLineEdit>("edPalInfo1");
     first->setText("   ");
     control<QLineEdit>("edPalInfo16")->setText("Link blau");
@@ -101,6 +103,7 @@ TEST_F(WindowTest, InfoPageAppliesAndDiscardsTexts)
 
 TEST_F(WindowTest, InfoFieldsTakeThirtyTypedCharactersButShowLongerTextsWhole)
 {
+    visitEveryPage();
     auto* field = control<QLineEdit>("edPalInfo5");
     field->setFocus();
     QTest::keyClicks(field, QString(35, u'x'));

@@ -62,6 +62,7 @@ TEST_F(SchemeFileTest, SavingOntoAFileKeepsItsOtherKeys)
 
 TEST_F(SchemeFileTest, LoadingReadsColoursFlagsAndTexts)
 {
+    visitEveryPage();
     partOf<SchemeSwatches>(*window).setSlot(5, RGB(1, 1, 1), 1);
     writeFile(path("s.tsf"), "[palette]\nFarbe1=$0000FF\nFarbeGes1=1\nFarbe2=0xFF\nFarbe3=65280\nFarbeGes3=2\n"
                              "[Hints]\nFeld1=" + QByteArray(40, 'x') + "\n");
