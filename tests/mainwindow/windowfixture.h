@@ -80,7 +80,7 @@ protected:
     void visitEveryPage()
     {
         for (const CommandRow& row : commandTable) {
-            if (row.createPage)
+            if (row.page)
                 window->Toolbar(row.command);
         }
         window->Toolbar(Command::Farbfinder);
