@@ -27,7 +27,8 @@ protected:
         writeFile(iniPath(), ini);
         start({iniPath(), {}});
     }
-    QCheckBox* option(int n) const { return control<QCheckBox>(QString("cbOpt_%1").arg(n)); }
+    // The check box of a switch is cbOpt_n, n its place in the list.
+    QCheckBox* option(Option o) const { return control<QCheckBox>(QString("cbOpt_%1").arg(static_cast<int>(o))); }
 
     QTemporaryDir folder;
 };
@@ -51,8 +52,8 @@ QStringList keysOf(const QByteArray& file)
 TEST_F(ConfigTest, FirstStartWithoutAFileTakesEveryDefault)
 {
     start({iniPath(), {}});
-    for (int n = 0; n <= 17; ++n)
-        EXPECT_TRUE(option(n)->isChecked()) << n;
+    for (int n = 0; n < optionCount; ++n)
+        EXPECT_TRUE(option(static_cast<Option>(n))->isChecked()) << n;
     EXPECT_EQ(window->pos(), QPoint(0, 0));
     EXPECT_EQ(window->activeColor(), clBlack);
     for (int n = 1; n <= 16; ++n) {
@@ -145,9 +146,9 @@ TEST_F(ConfigTest, OddValuesAreReadTheClassicWay)
 TEST_F(ConfigTest, MasterSwitchOffRestoresOnlyTheSwitches)
 {
     startWith("[Optionen]\r\nOpt0=0\r\nOpt3=0\r\n[Farben]\r\nFarbanzeige=255\r\n[Modus]\r\nLinks=5\r\nOben=5\r\n");
-    EXPECT_FALSE(option(0)->isChecked());
-    EXPECT_FALSE(option(3)->isChecked());
-    EXPECT_TRUE(option(4)->isChecked());
+    EXPECT_FALSE(option(Option::RestoreAtStart)->isChecked());
+    EXPECT_FALSE(option(Option::MagnifierZoom)->isChecked());
+    EXPECT_TRUE(option(Option::Scheme)->isChecked());
     EXPECT_EQ(window->activeColor(), RGB(22, 174, 0)) << "the layout colour stays";
     EXPECT_NE(window->pos(), QPoint(5, 5));
     window->close();
