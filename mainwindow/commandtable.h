@@ -20,28 +20,13 @@
 
 #include <QKeySequence>
 
+#include <algorithm>
 #include <array>
 
 namespace Tintara {
 
 // Makes the module page a row shows, for the window that hosts it.
 using PageFactory = ModulePage* (*)(PageHost& host);
-
-// Names a page class where a constant expression must tell classes apart (function addresses may
-// not be compared there).
-template <class Page> inline constexpr char pageClassTag = 0;
-
-// The page a row shows: how it is made, and its class.
-struct PageOfRow {
-    PageFactory make = nullptr;
-    const void* pageClass = nullptr;
-    explicit constexpr operator bool() const { return make != nullptr; }
-};
-
-template <class Page> constexpr PageOfRow pageOf()
-{
-    return {makePage<Page>, &pageClassTag<Page>};
-}
 
 // One row per command: the object names of its tool button and of its action (the form's menu
 // entry where it has one, else an action the window makes), its function key, its other keys, what
@@ -53,32 +38,32 @@ struct CommandRow {
     const char* action;
     int functionKey = 0;             // n of F`n`; 0: none
     BackgroundUse background = BackgroundUse::Leaves;
-    PageOfRow page;
+    PageFactory createPage = nullptr;
     QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
     std::array<QKeyCombination, 2> keys{};
 };
 
 // The commands in the order of `Command`. A new page is its class and one row here.
 inline constexpr std::array<CommandRow, commandCount> commandTable = {{
-    {Command::Farbfinder, "ToolButton1", "mmFarbfinder", 5, BackgroundUse::User, pageOf<Z_Vorschlag>()},
+    {Command::Farbfinder, "ToolButton1", "mmFarbfinder", 5, BackgroundUse::User, makePage<Z_Vorschlag>},
     {Command::Helligkeitsverlauf, "ToolButton9", "mmHelligkeitsverlauf", 6, BackgroundUse::User,
-     pageOf<Z_Helligkeit>()},
-    {Command::Farbverlauf, "ToolButton5", "mmFarbverlauf", 7, BackgroundUse::User, pageOf<Z_Farbverlauf>()},
-    {Command::Abstufungen, "ToolButton3", "mmAbstufungen", 8, BackgroundUse::User, pageOf<Z_Abstufungen>()},
-    {Command::Palette, "ToolButton26", "mmPalette", 9, BackgroundUse::User, pageOf<Z_Palette>()},
-    {Command::Websicher, "ToolButton23", "mmWebsicher", 0, BackgroundUse::User, pageOf<Z_Websave>()},
-    {Command::Testbilder, "ToolButton2", "mmTestbilder", 0, BackgroundUse::User, pageOf<Z_Testbild>()},
-    {Command::Kontrast, "ToolButton32", "mmKontrast", 0, BackgroundUse::Standard, pageOf<Z_Kontrast>()},
-    {Command::Testwebseiten, "ToolButton6", "mmTestwebseiten", 0, BackgroundUse::Standard, pageOf<Z_Webseite>()},
-    {Command::Export, "ToolButton30", "mmExport", 0, BackgroundUse::Standard, pageOf<Z_Export>(), {},
+     makePage<Z_Helligkeit>},
+    {Command::Farbverlauf, "ToolButton5", "mmFarbverlauf", 7, BackgroundUse::User, makePage<Z_Farbverlauf>},
+    {Command::Abstufungen, "ToolButton3", "mmAbstufungen", 8, BackgroundUse::User, makePage<Z_Abstufungen>},
+    {Command::Palette, "ToolButton26", "mmPalette", 9, BackgroundUse::User, makePage<Z_Palette>},
+    {Command::Websicher, "ToolButton23", "mmWebsicher", 0, BackgroundUse::User, makePage<Z_Websave>},
+    {Command::Testbilder, "ToolButton2", "mmTestbilder", 0, BackgroundUse::User, makePage<Z_Testbild>},
+    {Command::Kontrast, "ToolButton32", "mmKontrast", 0, BackgroundUse::Standard, makePage<Z_Kontrast>},
+    {Command::Testwebseiten, "ToolButton6", "mmTestwebseiten", 0, BackgroundUse::Standard, makePage<Z_Webseite>},
+    {Command::Export, "ToolButton30", "mmExport", 0, BackgroundUse::Standard, makePage<Z_Export>, {},
      {QKeyCombination(Qt::ControlModifier, Qt::Key_E)}},
-    {Command::Optionen, "ToolButton28", "mmOptionen", 11, BackgroundUse::Standard, pageOf<Z_Optionen>()},
+    {Command::Optionen, "ToolButton28", "mmOptionen", 11, BackgroundUse::Standard, makePage<Z_Optionen>},
     {Command::Farbinformationen, "ToolButton27", "mmFarbinformationen", 0, BackgroundUse::Standard,
-     pageOf<Z_Paletteninfo>()},
-    {Command::Konverter, nullptr, "mmKonverter", 0, BackgroundUse::Standard, pageOf<Z_Konverter>()},
-    {Command::Kontrastmatrix, nullptr, "mmKontrastmatrix", 0, BackgroundUse::Standard, pageOf<Z_Kontrastmatrix>()},
+     makePage<Z_Paletteninfo>},
+    {Command::Konverter, nullptr, "mmKonverter", 0, BackgroundUse::Standard, makePage<Z_Konverter>},
+    {Command::Kontrastmatrix, nullptr, "mmKontrastmatrix", 0, BackgroundUse::Standard, makePage<Z_Kontrastmatrix>},
     {Command::Farbsehschwaeche, nullptr, "mmFarbsehschwaeche", 0, BackgroundUse::Standard,
-     pageOf<Z_Farbsehschwaeche>()},
+     makePage<Z_Farbsehschwaeche>},
     {Command::Neu, "ToolButton10", "mmNeu", 0, BackgroundUse::Leaves, {}, QKeySequence::New},
     {Command::Laden, "ToolButton11", "mmLaden", 0, BackgroundUse::Leaves, {}, QKeySequence::Open},
     {Command::Speichern, "ToolButton12", "mmSpeichern"},
@@ -116,13 +101,14 @@ constexpr const CommandRow& commandRow(Command command)
     return commandTable[static_cast<std::size_t>(command)];
 }
 
-template <class Page> constexpr Command pageCommand()
+// The command that shows the page of class `Page`.
+template <class Page> Command pageCommand()
 {
-    for (const CommandRow& row : commandTable) {
-        if (row.page.pageClass == &pageClassTag<Page>)
-            return row.command;
-    }
-    throw "a page class without its row in the command table";
+    const auto row = std::find_if(commandTable.begin(), commandTable.end(),
+                                  [](const CommandRow& r) { return r.createPage == &makePage<Page>; });
+    if (row == commandTable.end())
+        qFatal("a page class without its row in the command table");
+    return row->command;
 }
 
 } // namespace Tintara

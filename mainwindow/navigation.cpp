@@ -62,7 +62,7 @@ void TForm1::Toolbar(Command command)
 {
     const CommandRow& row = commandRow(command);
     m_background->follow(row.background);
-    if (row.page) {
+    if (row.createPage) {
         ui->PageControl1->setCurrentWidget(&modulePage(command));
         return;
     }

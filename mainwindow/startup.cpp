@@ -109,7 +109,7 @@ ModulePage& TForm1::modulePage(Command command) const
 {
     ModulePage*& page = m_pages[static_cast<std::size_t>(command)];
     if (!page) {
-        page = commandRow(command).page.make(const_cast<TForm1&>(*this));
+        page = commandRow(command).createPage(const_cast<TForm1&>(*this));
         ui->PageControl1->addWidget(page);
         // A part made before the page watches it now; a part made later finds it on its own.
         if (m_background)

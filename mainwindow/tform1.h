@@ -40,7 +40,7 @@ struct SchemeSlots;
 struct Configuration;
 
 // The command that shows the page of class `Page` (in the command table).
-template <class Page> constexpr Command pageCommand();
+template <class Page> Command pageCommand();
 
 // The program's one window: the editor on the left, the module pages on the right, the scheme
 // above and the colour history below. It makes the pages and its parts, dispatches the commands
@@ -87,8 +87,7 @@ private:
     // The module page of class `Page`; there is one of each.
     template <class Page> Page& page() const
     {
-        constexpr Command command = pageCommand<Page>();
-        return static_cast<Page&>(modulePage(command));
+        return static_cast<Page&>(modulePage(pageCommand<Page>()));
     }
     void createActions();
     void paintFixedPictures();

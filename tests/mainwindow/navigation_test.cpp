@@ -364,7 +364,7 @@ TEST_F(WindowTest, PagesMadeWhenFirstShownLookAsIfMadeAtStart)
     const auto pictures = [&] {
         QList<QImage> shown;
         for (const CommandRow& row : commandTable) {
-            if (row.page) {
+            if (row.createPage) {
                 window->Toolbar(row.command);
                 shown << control("PageControl1")->grab().toImage();
             }

@@ -80,7 +80,7 @@ protected:
     void visitEveryPage()
     {
         for (const CommandRow& row : commandTable) {
-            if (row.page)
+            if (row.createPage)
                 window->Toolbar(row.command);
         }
         window->Toolbar(Command::Farbfinder);
