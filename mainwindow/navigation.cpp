@@ -51,7 +51,6 @@ void TForm1::createActions()
 void TForm1::connectNavigation()
 {
     createActions();
-    connect(&page<Z_Optionen>(), &Z_Optionen::converterClicked, this, [this] { Toolbar(Command::Konverter); });
     connect(ui->PageControl1, &QStackedWidget::currentChanged, this, [this] {
         if (auto* page = qobject_cast<ModulePage*>(ui->PageControl1->currentWidget()))
             page->pageShown();

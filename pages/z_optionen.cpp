@@ -1,6 +1,7 @@
 #include "pages/z_optionen.h"
 
 #include "color/notation.h"
+#include "pages/pagehost.h"
 
 #include "ui_z_optionen.h"
 
@@ -8,7 +9,7 @@
 
 namespace Tintara {
 
-Z_Optionen::Z_Optionen(QWidget* parent)
+Z_Optionen::Z_Optionen(PageHost& host, QWidget* parent)
     : ModulePage(parent)
     , ui(std::make_unique<Ui::Z_Optionen>())
 {
@@ -19,7 +20,7 @@ Z_Optionen::Z_Optionen(QWidget* parent)
     for (const NotationRow& row : notationTable)
         ui->cbTrayFormat->addItem(QString::fromUtf8(row.formatName));
     connect(ui->cbTrayFormat, &QComboBox::currentIndexChanged, this, &Z_Optionen::copyFormatChanged);
-    connect(ui->BitBtn1, &QPushButton::clicked, this, &Z_Optionen::converterClicked);
+    connect(ui->BitBtn1, &QPushButton::clicked, this, [&host] { host.runCommand(Command::Konverter); });
 }
 
 Z_Optionen::~Z_Optionen() = default;

@@ -20,7 +20,7 @@ class Z_Optionen : public ModulePage
     Q_OBJECT
 
 public:
-    explicit Z_Optionen(QWidget* parent = nullptr);
+    explicit Z_Optionen(PageHost& host, QWidget* parent = nullptr);
     ~Z_Optionen() override;
 
     bool option(Option option) const;
@@ -36,8 +36,6 @@ public:
 Q_SIGNALS:
     // The user chose another copy format in the list.
     void copyFormatChanged();
-    // The button "Konverter" runs the window's converter command.
-    void converterClicked();
 
 private:
     std::unique_ptr<Ui::Z_Optionen> ui;
