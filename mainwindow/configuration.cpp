@@ -119,17 +119,14 @@ void TForm1::restoreConfiguration(const Configuration& c)
 {
     page<Z_Optionen>().setOptions(c.options);
     const auto on = [&c](Option option) { return c.options[Option::RestoreAtStart] && c.options[option]; };
+    m_startConfiguration = std::make_unique<Configuration>(c);
 
     if (on(Option::ActiveColour))
         ui->Farbanzeige->setColor(c.farbanzeige);
-    if (on(Option::BrightnessStart))
-        page<Z_Helligkeit>().setStartColour(c.helligkeit);
     if (on(Option::WindowPosition) && titleBarReachable(QPoint(c.links, c.oben), width(), screenAreas()))
         move(c.links, c.oben); // as stored, also when only part of it is on a screen
     else
         centreOnScreen();
-    if (on(Option::GradientColours))
-        page<Z_Farbverlauf>().setEnds(c.verlaufStart, c.verlaufEnde);
     if (on(Option::DisplayMode))
         m_editor->Anzeigemodus(c.modus == 0   ? ColorEditor::DisplayMode::Rgb
                                : c.modus == 1 ? ColorEditor::DisplayMode::Hsv
@@ -140,8 +137,6 @@ void TForm1::restoreConfiguration(const Configuration& c)
         page<Z_Abstufungen>().restoreDirection(c.abstufungen);
     if (on(Option::CopyFormat))
         page<Z_Optionen>().selectCopyFormat(c.tray);
-    if (on(Option::MixerOpacity))
-        page<Z_Palette>().restoreOpacity(c);
     if (on(Option::MagnifierZoom))
         selectStored(ui->cbZoom, c.zoomfaktor);
     if (on(Option::Scheme)) {
@@ -158,8 +153,37 @@ void TForm1::restoreConfiguration(const Configuration& c)
     }
     if (on(Option::Background))
         m_background->restore(c.backgrndS, c.backgrnd);
-    if (on(Option::MixingFields))
-        page<Z_Palette>().restoreFields(c);
+    for (const CommandRow& row : commandTable) {
+        if (m_pages[static_cast<std::size_t>(row.command)])
+            restorePage(row.command);
+    }
+}
+
+// A page that keeps settings of its own takes them from the configuration read at start, also
+// when it is made later; until then nothing could have changed them.
+void TForm1::restorePage(Command command)
+{
+    if (!m_startConfiguration)
+        return;
+    const Configuration& c = *m_startConfiguration;
+    const auto on = [&c](Option option) { return c.options[Option::RestoreAtStart] && c.options[option]; };
+    switch (command) {
+    case Command::Helligkeitsverlauf:
+        if (on(Option::BrightnessStart))
+            page<Z_Helligkeit>().setStartColour(c.helligkeit);
+        break;
+    case Command::Farbverlauf:
+        if (on(Option::GradientColours))
+            page<Z_Farbverlauf>().setEnds(c.verlaufStart, c.verlaufEnde);
+        break;
+    case Command::Palette:
+        if (on(Option::MixerOpacity))
+            page<Z_Palette>().restoreOpacity(c);
+        if (on(Option::MixingFields))
+            page<Z_Palette>().restoreFields(c);
+        break;
+    default: break; // the others keep no settings, or are made at start
+    }
 }
 
 void TForm1::finishLoading()

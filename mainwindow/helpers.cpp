@@ -59,14 +59,16 @@ void TForm1::createHelpers()
     m_drag = std::make_unique<SwatchDrag>(*this, ui->Image1);
     connect(m_drag.get(), &SwatchDrag::dropped, this, &TForm1::DragDrop);
     connect(m_drag.get(), &SwatchDrag::droppedOnTrash, this, &TForm1::DragDropTrash);
-    connect(m_drag.get(), &SwatchDrag::droppedOnMixer, &page<Z_Palette>(), &Z_Palette::DragDropPalette);
+    connect(m_drag.get(), &SwatchDrag::droppedOnMixer, this,
+            [this](TColorShape* target, TColorShape* source) { page<Z_Palette>().DragDropPalette(target, source); });
     connect(m_drag.get(), &SwatchDrag::leftWindow, this,
             [this](TColorShape* source) { m_platform.dragOut.start(source, colorMimeData(source->color())); });
 
     // Colours from other programs.
     m_drops = std::make_unique<ColorDrops>(*this);
     connect(m_drops.get(), &ColorDrops::dropped, this, [this](TColorShape* target, TColor color) { dropColor(target, color, 1); });
-    connect(m_drops.get(), &ColorDrops::droppedOnMixer, &page<Z_Palette>(), &Z_Palette::mixIn);
+    connect(m_drops.get(), &ColorDrops::droppedOnMixer, this,
+            [this](TColorShape* target, TColor color) { page<Z_Palette>().mixIn(target, color); });
     m_paste = std::make_unique<HtmlFieldPaste>(ui->edHTML, m_platform.clipboard, [this] { return activeColor(); }, this);
     connect(m_paste.get(), &HtmlFieldPaste::colorPasted, this, &TForm1::setActiveColor);
     connect(m_paste.get(), &HtmlFieldPaste::transparencyRefused, this, [this] {

@@ -19,6 +19,7 @@
 #include "mainwindow/commandtable.h"
 #include "pages/modulepage.h"
 #include "pages/z_optionen.h"
+#include "rules/configformat.h"
 #include "rules/exportrules.h"
 #include "platform/systemcolors.h"
 
@@ -111,6 +112,7 @@ ModulePage& TForm1::modulePage(Command command) const
     if (!page) {
         page = commandRow(command).createPage(const_cast<TForm1&>(*this));
         ui->PageControl1->addWidget(page);
+        const_cast<TForm1*>(this)->restorePage(command);
         // A part made before the page watches it now; a part made later finds it on its own.
         if (m_background)
             m_background->pageAdded(*page);

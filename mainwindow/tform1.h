@@ -108,6 +108,7 @@ private:
 
     void Konfigurationladen();
     void restoreConfiguration(const Configuration& config);
+    void restorePage(Command command);
     void finishLoading();
     void Konfigurationspeichern();
     void centreOnScreen();
@@ -121,6 +122,7 @@ private:
     StartOptions m_options;
     PageEvents m_events;
     std::unique_ptr<Ui::TForm1> ui;
+    std::unique_ptr<const Configuration> m_startConfiguration; // what the pages made late restore
 
     std::array<QAction*, commandCount> m_actions{};
     mutable std::array<ModulePage*, commandCount> m_pages{}; // made when first needed

@@ -52,6 +52,7 @@ QStringList keysOf(const QByteArray& file)
 TEST_F(ConfigTest, FirstStartWithoutAFileTakesEveryDefault)
 {
     start({iniPath(), {}});
+    visitEveryPage();
     for (int n = 0; n < optionCount; ++n)
         EXPECT_TRUE(option(static_cast<Option>(n))->isChecked()) << n;
     EXPECT_EQ(window->pos(), QPoint(0, 0));
@@ -101,6 +102,7 @@ TEST_F(ConfigTest, WrittenFileKeepsTheFixedOrderOfSectionsAndKeys)
 TEST_F(ConfigTest, StateSurvivesARestart)
 {
     start({iniPath(), {}});
+    visitEveryPage();
     window->setActiveColor(RGB(10, 20, 30));
     partOf<SchemeSwatches>(*window).setSlot(2, RGB(200, 0, 0), 1);
     swatch("Palette2")->setHint("Rot");
@@ -134,6 +136,7 @@ TEST_F(ConfigTest, OddValuesAreReadTheClassicWay)
 {
     startWith("[Modus]\r\nModus=7\r\nDeckkraft=999\r\nVorschlag=12\r\nZoomfaktor=$3\r\n"
               "[Farben]\r\nPal2=255\r\nPal2Ges=2\r\nFarbanzeige=abc\r\n");
+    visitEveryPage();
     EXPECT_EQ(partOf<ColorEditor>(*window).displayMode(), ColorEditor::DisplayMode::Picker);
     EXPECT_EQ(control<QScrollBar>("cbPalettenmischer")->value(), 255);
     EXPECT_EQ(control<QComboBox>("cbVorschlag")->currentIndex(), -1);
