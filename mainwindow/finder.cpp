@@ -8,11 +8,6 @@
 
 namespace Tintara {
 
-Hsv TForm1::currentHsv() const
-{
-    return page<Z_Vorschlag>().currentHsv();
-}
-
 // The finder's colours become the scheme, after a question where the scheme holds colours.
 void TForm1::InPaletteClick()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "color/hsv.h"
+#include "color/tcolor.h"
 #include "mainwindow/startoptions.h"
 #include "pages/pagehost.h"
 #include "platform/filedialog.h"
@@ -60,7 +60,6 @@ public:
     TColor activeColor() const override;
     // Makes `color` the active colour, as every command that sets it does.
     void setActiveColor(TColor color);
-    Hsv currentHsv() const;
 
     // tintara.ini beside the program, or in the user's configuration folder where that is read-only.
     static QString defaultConfigurationPath();

@@ -39,7 +39,7 @@ TEST_F(EditorTest, StartsFromTheLayoutColourEverywhere)
     EXPECT_EQ(field("edHTML")->text(), "#16AE00");
     EXPECT_EQ(field("edRot")->text(), "22");
     EXPECT_EQ(bar("sbGruen")->value(), 174);
-    EXPECT_EQ(window->currentHsv(), RGBnachHSV(RGB(22, 174, 0)));
+    EXPECT_EQ(partOf<Z_Vorschlag>(*window).currentHsv(), RGBnachHSV(RGB(22, 174, 0)));
     EXPECT_EQ(field("edH")->text().toInt(), bar("sbH")->value());
     EXPECT_EQ(control<QLabel>("lbHex")->text(), "#16AE00");
     EXPECT_EQ(swatch("AktiveFarbe")->color(), RGB(22, 174, 0));
@@ -182,7 +182,7 @@ TEST_F(EditorTest, SaturationOnAGreyKeepsTheUsersHue)
     dragBar(bar("sbS"), 0); // grey again: its computed hue is 0, the bar stays
     EXPECT_EQ(window->activeColor(), RGB(128, 128, 128));
     EXPECT_EQ(bar("sbH")->value(), 200);
-    EXPECT_EQ(window->currentHsv().h, 0);
+    EXPECT_EQ(partOf<Z_Vorschlag>(*window).currentHsv().h, 0);
 }
 
 TEST_F(EditorTest, RgbBarsFollowIntoFieldsAndHsv)
