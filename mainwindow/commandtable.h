@@ -28,13 +28,14 @@ namespace Tintara {
 // Makes the module page a row shows, for the window that hosts it.
 using PageFactory = ModulePage* (*)(PageHost& host);
 
-// One row per command: the object names of its tool button and of its action (the form's menu
+// One row per command: the object names of its tool button (with its icon) and of its action (the form's menu
 // entry where it has one, else an action the window makes), its function key, its other keys, what
 // it does to the module background and, for a page, how the page is made. The window builds its
 // actions, its pages and its key handling from this table alone.
 struct CommandRow {
     Command command;
     const char* button = nullptr;    // nullptr: no tool button
+    const char* icon = nullptr;      // the tool button's
     const char* action;
     int functionKey = 0;             // n of F`n`; 0: none
     BackgroundUse background = BackgroundUse::Leaves;
@@ -45,43 +46,43 @@ struct CommandRow {
 
 // The commands in the order of `Command`. A new page is its class and one row here.
 inline constexpr std::array<CommandRow, commandCount> commandTable = {{
-    {Command::Farbfinder, "ToolButton1", "mmFarbfinder", 5, BackgroundUse::User, makePage<Z_Vorschlag>},
-    {Command::Helligkeitsverlauf, "ToolButton9", "mmHelligkeitsverlauf", 6, BackgroundUse::User,
+    {Command::Farbfinder, "ToolButton1", ":/icons/finder.svg", "mmFarbfinder", 5, BackgroundUse::User, makePage<Z_Vorschlag>},
+    {Command::Helligkeitsverlauf, "ToolButton9", ":/icons/brightness.svg", "mmHelligkeitsverlauf", 6, BackgroundUse::User,
      makePage<Z_Helligkeit>},
-    {Command::Farbverlauf, "ToolButton5", "mmFarbverlauf", 7, BackgroundUse::User, makePage<Z_Farbverlauf>},
-    {Command::Abstufungen, "ToolButton3", "mmAbstufungen", 8, BackgroundUse::User, makePage<Z_Abstufungen>},
-    {Command::Palette, "ToolButton26", "mmPalette", 9, BackgroundUse::User, makePage<Z_Palette>},
-    {Command::Websicher, "ToolButton23", "mmWebsicher", 0, BackgroundUse::User, makePage<Z_Websave>},
-    {Command::Testbilder, "ToolButton2", "mmTestbilder", 0, BackgroundUse::User, makePage<Z_Testbild>},
-    {Command::Kontrast, "ToolButton32", "mmKontrast", 0, BackgroundUse::Standard, makePage<Z_Kontrast>},
-    {Command::Testwebseiten, "ToolButton6", "mmTestwebseiten", 0, BackgroundUse::Standard, makePage<Z_Webseite>},
-    {Command::Export, "ToolButton30", "mmExport", 0, BackgroundUse::Standard, makePage<Z_Export>, {},
+    {Command::Farbverlauf, "ToolButton5", ":/icons/gradient.svg", "mmFarbverlauf", 7, BackgroundUse::User, makePage<Z_Farbverlauf>},
+    {Command::Abstufungen, "ToolButton3", ":/icons/scheme-gradations.svg", "mmAbstufungen", 8, BackgroundUse::User, makePage<Z_Abstufungen>},
+    {Command::Palette, "ToolButton26", ":/icons/palette.svg", "mmPalette", 9, BackgroundUse::User, makePage<Z_Palette>},
+    {Command::Websicher, "ToolButton23", ":/icons/websafe.svg", "mmWebsicher", 0, BackgroundUse::User, makePage<Z_Websave>},
+    {Command::Testbilder, "ToolButton2", ":/icons/testimages.svg", "mmTestbilder", 0, BackgroundUse::User, makePage<Z_Testbild>},
+    {Command::Kontrast, "ToolButton32", ":/icons/contrast.svg", "mmKontrast", 0, BackgroundUse::Standard, makePage<Z_Kontrast>},
+    {Command::Testwebseiten, "ToolButton6", ":/icons/webpage.svg", "mmTestwebseiten", 0, BackgroundUse::Standard, makePage<Z_Webseite>},
+    {Command::Export, "ToolButton30", ":/icons/export.svg", "mmExport", 0, BackgroundUse::Standard, makePage<Z_Export>, {},
      {QKeyCombination(Qt::ControlModifier, Qt::Key_E)}},
-    {Command::Optionen, "ToolButton28", "mmOptionen", 11, BackgroundUse::Standard, makePage<Z_Optionen>},
-    {Command::Farbinformationen, "ToolButton27", "mmFarbinformationen", 0, BackgroundUse::Standard,
+    {Command::Optionen, "ToolButton28", ":/icons/options.svg", "mmOptionen", 11, BackgroundUse::Standard, makePage<Z_Optionen>},
+    {Command::Farbinformationen, "ToolButton27", ":/icons/info.svg", "mmFarbinformationen", 0, BackgroundUse::Standard,
      makePage<Z_Paletteninfo>},
-    {Command::Konverter, nullptr, "mmKonverter", 0, BackgroundUse::Standard, makePage<Z_Konverter>},
-    {Command::Kontrastmatrix, nullptr, "mmKontrastmatrix", 0, BackgroundUse::Standard, makePage<Z_Kontrastmatrix>},
-    {Command::Farbsehschwaeche, nullptr, "mmFarbsehschwaeche", 0, BackgroundUse::Standard,
+    {Command::Konverter, nullptr, nullptr, "mmKonverter", 0, BackgroundUse::Standard, makePage<Z_Konverter>},
+    {Command::Kontrastmatrix, nullptr, nullptr, "mmKontrastmatrix", 0, BackgroundUse::Standard, makePage<Z_Kontrastmatrix>},
+    {Command::Farbsehschwaeche, nullptr, nullptr, "mmFarbsehschwaeche", 0, BackgroundUse::Standard,
      makePage<Z_Farbsehschwaeche>},
-    {Command::Neu, "ToolButton10", "mmNeu", 0, BackgroundUse::Leaves, {}, QKeySequence::New},
-    {Command::Laden, "ToolButton11", "mmLaden", 0, BackgroundUse::Leaves, {}, QKeySequence::Open},
-    {Command::Speichern, "ToolButton12", "mmSpeichern"},
+    {Command::Neu, "ToolButton10", ":/icons/new.svg", "mmNeu", 0, BackgroundUse::Leaves, {}, QKeySequence::New},
+    {Command::Laden, "ToolButton11", ":/icons/open.svg", "mmLaden", 0, BackgroundUse::Leaves, {}, QKeySequence::Open},
+    {Command::Speichern, "ToolButton12", ":/icons/save.svg", "mmSpeichern"},
     // Ctrl+S saves in place, as in every editor; the menu entry and the tool button keep the dialog.
-    {Command::SpeichernOhneDialog, nullptr, "actSpeichernOhneDialog", 0, BackgroundUse::Leaves, {}, QKeySequence::Save},
-    {Command::Uebernehmen, "ToolButton14", "mmUebernehmen"},
-    {Command::Rueckgaengig, nullptr, "mmRueckgaengig", 0, BackgroundUse::Leaves, {}, QKeySequence::Undo},
-    {Command::Wiederherstellen, nullptr, "mmWiederherstellen", 0, BackgroundUse::Leaves, {}, QKeySequence::UnknownKey,
+    {Command::SpeichernOhneDialog, nullptr, nullptr, "actSpeichernOhneDialog", 0, BackgroundUse::Leaves, {}, QKeySequence::Save},
+    {Command::Uebernehmen, "ToolButton14", ":/icons/take-over.svg", "mmUebernehmen"},
+    {Command::Rueckgaengig, nullptr, nullptr, "mmRueckgaengig", 0, BackgroundUse::Leaves, {}, QKeySequence::Undo},
+    {Command::Wiederherstellen, nullptr, nullptr, "mmWiederherstellen", 0, BackgroundUse::Leaves, {}, QKeySequence::UnknownKey,
      {QKeyCombination(Qt::ControlModifier, Qt::Key_Y), QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)}},
-    {Command::Zufallsfarbe, "ToolButton4", "mmZufallsfarbe"},
-    {Command::Farbauswahl, "ToolButton21", "mmFarbauswahl"},
-    {Command::Rgb, "ToolButton18", "mmRGB", 2},
-    {Command::Hsv, "ToolButton19", "mmHSV", 3},
-    {Command::Farbpicker, "ToolButton20", "mmFarbpicker", 4},
-    {Command::Hilfe, "ToolButton35", "mmHilfeAufrufen", 1, BackgroundUse::Standard},
-    {Command::Tray, "ToolButton33", "mmTray", 10, BackgroundUse::Standard},
+    {Command::Zufallsfarbe, "ToolButton4", ":/icons/random.svg", "mmZufallsfarbe"},
+    {Command::Farbauswahl, "ToolButton21", ":/icons/colordialog.svg", "mmFarbauswahl"},
+    {Command::Rgb, "ToolButton18", ":/icons/rgb.svg", "mmRGB", 2},
+    {Command::Hsv, "ToolButton19", ":/icons/hsv.svg", "mmHSV", 3},
+    {Command::Farbpicker, "ToolButton20", ":/icons/picker.svg", "mmFarbpicker", 4},
+    {Command::Hilfe, "ToolButton35", ":/icons/help.svg", "mmHilfeAufrufen", 1, BackgroundUse::Standard},
+    {Command::Tray, "ToolButton33", ":/icons/tray.svg", "mmTray", 10, BackgroundUse::Standard},
     // Not every platform theme names a key for quitting.
-    {Command::Beenden, "ToolButton25", "mmBeenden", 0, BackgroundUse::Leaves, {}, QKeySequence::UnknownKey,
+    {Command::Beenden, "ToolButton25", ":/icons/exit.svg", "mmBeenden", 0, BackgroundUse::Leaves, {}, QKeySequence::UnknownKey,
      {QKeyCombination(Qt::ControlModifier, Qt::Key_Q)}},
 }};
 

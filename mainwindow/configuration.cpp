@@ -133,8 +133,6 @@ void TForm1::restoreConfiguration(const Configuration& c)
                                               : ColorEditor::DisplayMode::Picker);
     if (on(Option::FinderRule))
         page<Z_Vorschlag>().restoreRule(c.vorschlag);
-    if (on(Option::GradationChoice))
-        page<Z_Abstufungen>().restoreDirection(c.abstufungen);
     if (on(Option::CopyFormat))
         page<Z_Optionen>().selectCopyFormat(c.tray);
     if (on(Option::MagnifierZoom))
@@ -175,6 +173,10 @@ void TForm1::restorePage(Command command)
     case Command::Farbverlauf:
         if (on(Option::GradientColours))
             page<Z_Farbverlauf>().setEnds(c.verlaufStart, c.verlaufEnde);
+        break;
+    case Command::Abstufungen:
+        if (on(Option::GradationChoice))
+            page<Z_Abstufungen>().restoreDirection(c.abstufungen);
         break;
     case Command::Palette:
         if (on(Option::MixerOpacity))

@@ -5,6 +5,7 @@
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/traymode.h"
+#include "controls/deferredicon.h"
 #include "mainwindow/commandtable.h"
 #include "mainwindow/schemefiles.h"
 #include "mainwindow/schemehistory.h"
@@ -32,7 +33,7 @@ void TForm1::createActions()
         }
         if (row.button) {
             auto* button = findChild<QToolButton*>(QLatin1String(row.button));
-            action->setIcon(button->icon());
+            action->setIcon(deferredIcon(QLatin1String(row.icon)));
             action->setToolTip(button->toolTip());
             action->setIconVisibleInMenu(false); // the menus show their texts only
             button->setDefaultAction(action);
