@@ -4,6 +4,7 @@
 # their ratio and the program's resident memory a moment after start.
 # Usage: bench/startup_bench.sh [build folder] [runs]
 set -eu
+HERE=$(cd "$(dirname "$0")" && pwd)
 BUILD_DIR=$(cd "${1:-build}" && pwd)
 RUNS=${2:-9}
 if [ -z "${DISPLAY:-}" ]; then
@@ -13,24 +14,20 @@ WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 cp "$BUILD_DIR/tintara" "$BUILD_DIR/tintara.chm" "$BUILD_DIR/bench/bare_window" "$WORK/"
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-# Starts `program` and waits until a window titled `title` is on view; leaves the milliseconds
-# in $ms and the process id in $pid.
+# Starts `program` and waits until the X server maps its window titled `title`; leaves the
+# milliseconds in $ms and the process id in $pid.
 time_to_window() {
-    local program=$1 title=$2 start end
-    start=$(date +%s%N)
-    "$program" >/dev/null 2>"$WORK/stderr" &
-    pid=$!
-    until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
-        kill -0 "$pid" 2>/dev/null || { echo "$program ended before its window showed:" >&2; cat "$WORK/stderr" >&2; exit 1; }
-        sleep 0.005
-    done
-    end=$(date +%s%N)
-    ms=$(( (end - start) / 1000000 ))
+    ms=$(/usr/bin/python3 "$HERE/time_to_window.py" "$2" "$1" 2>"$WORK/pid")
+    pid=$(cat "$WORK/pid")
 }
 
-stop() { kill "$1"; wait "$1" 2>/dev/null || true; }
+# The programs are not this shell's children: wait until the process is gone.
+stop() {
+    kill "$1"
+    while kill -0 "$1" 2>/dev/null; do sleep 0.01; done
+}
 
 program=() bare=() rss=()
 for _ in $(seq "$RUNS"); do
