@@ -29,6 +29,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QTimer>
 
 static void initResources()
 {
@@ -68,8 +69,9 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // The task bar names the program by its short title; the caption stays the full one.
     setWindowIconText(QStringLiteral("Tintara Studio"));
-    // The program's icon for its window, the task bar and the notification area.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tintara.svg")));
+    // The program's icon for its window, the task bar and the notification area; given once the
+    // event loop runs, as reading the SVG would otherwise delay the window's first appearance.
+    QTimer::singleShot(0, this, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tintara.svg"))); });
 
     ui->Zoom->setScreen(&m_platform.screen);
     connectNavigation();
