@@ -50,7 +50,8 @@ const QLatin1StringView pictureTypes[] = {QLatin1StringView("bmp"), QLatin1Strin
 // The row `--export name` and `--picture picture` choose; nullptr where none fits.
 const ExportFormat* exportFormatNamed(const QString& name, const QString& picture)
 {
-    const bool pictureType = std::find(std::begin(pictureTypes), std::end(pictureTypes), name) != std::end(pictureTypes);
+    const bool pictureType =
+        std::find(std::begin(pictureTypes), std::end(pictureTypes), name) != std::end(pictureTypes);
     const auto row = std::find_if(exportFormats.begin(), exportFormats.end(), [&](const ExportFormat& f) {
         if (pictureType)
             return f.pictureName && picture == QLatin1String(f.pictureName);

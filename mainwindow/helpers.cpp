@@ -66,10 +66,12 @@ void TForm1::createHelpers()
 
     // Colours from other programs.
     m_drops = std::make_unique<ColorDrops>(*this);
-    connect(m_drops.get(), &ColorDrops::dropped, this, [this](TColorShape* target, TColor color) { dropColor(target, color, 1); });
+    connect(m_drops.get(), &ColorDrops::dropped, this,
+            [this](TColorShape* target, TColor color) { dropColor(target, color, 1); });
     connect(m_drops.get(), &ColorDrops::droppedOnMixer, this,
             [this](TColorShape* target, TColor color) { page<Z_Palette>().mixIn(target, color); });
-    m_paste = std::make_unique<HtmlFieldPaste>(ui->edHTML, m_platform.clipboard, [this] { return activeColor(); }, this);
+    m_paste =
+        std::make_unique<HtmlFieldPaste>(ui->edHTML, m_platform.clipboard, [this] { return activeColor(); }, this);
     connect(m_paste.get(), &HtmlFieldPaste::colorPasted, this, &TForm1::setActiveColor);
     connect(m_paste.get(), &HtmlFieldPaste::transparencyRefused, this, [this] {
         m_platform.messages.showMessage(QStringLiteral(
