@@ -43,8 +43,8 @@ struct Configuration;
 template <class Page> Command pageCommand();
 
 // The program's one window: the editor on the left, the module pages on the right, the scheme
-// above and the colour history below. It makes the pages and its parts, dispatches the commands
-// of the navigation table and keeps the configuration.
+// above and the colour history below. It makes its parts and, when first needed, the pages, builds
+// one action per command of the command table, dispatches them and keeps the configuration.
 class TForm1 : public QMainWindow, public PageHost
 {
     Q_OBJECT
