@@ -118,38 +118,38 @@ void TForm1::Konfigurationladen()
 void TForm1::restoreConfiguration(const Configuration& c)
 {
     page<Z_Optionen>().setOptions(c.options);
-    const auto on = [&c](Option option) { return c.options[Option::RestoreAtStart] && c.options[option]; };
     m_startConfiguration = std::make_unique<Configuration>(c);
 
-    if (on(Option::ActiveColour))
+    if (c.options.restores(Option::ActiveColour))
         ui->Farbanzeige->setColor(c.farbanzeige);
-    if (on(Option::WindowPosition) && titleBarReachable(QPoint(c.links, c.oben), width(), screenAreas()))
+    if (c.options.restores(Option::WindowPosition)
+        && titleBarReachable(QPoint(c.links, c.oben), width(), screenAreas()))
         move(c.links, c.oben); // as stored, also when only part of it is on a screen
     else
         centreOnScreen();
-    if (on(Option::DisplayMode))
+    if (c.options.restores(Option::DisplayMode))
         m_editor->Anzeigemodus(c.modus == 0   ? ColorEditor::DisplayMode::Rgb
                                : c.modus == 1 ? ColorEditor::DisplayMode::Hsv
                                               : ColorEditor::DisplayMode::Picker);
-    if (on(Option::FinderRule))
+    if (c.options.restores(Option::FinderRule))
         page<Z_Vorschlag>().restoreRule(c.vorschlag);
-    if (on(Option::CopyFormat))
+    if (c.options.restores(Option::CopyFormat))
         page<Z_Optionen>().selectCopyFormat(c.tray);
-    if (on(Option::MagnifierZoom))
+    if (c.options.restores(Option::MagnifierZoom))
         selectStored(ui->cbZoom, c.zoomfaktor);
-    if (on(Option::Scheme)) {
+    if (c.options.restores(Option::Scheme)) {
         for (int n = 1; n <= 16; ++n) {
             m_scheme->setSlot(n, c.scheme.colors[n - 1], c.scheme.used[n - 1]);
-            if (on(Option::InfoTexts))
+            if (c.options.restores(Option::InfoTexts))
                 m_scheme->setSlotInfo(n, c.scheme.infos[n - 1]);
         }
     }
-    if (on(Option::FinderFrames))
+    if (c.options.restores(Option::FinderFrames))
         page<Z_Vorschlag>().restoreFrames(c.rahmen);
-    if (on(Option::ClipboardColours)) {
+    if (c.options.restores(Option::ClipboardColours)) {
         m_menu->restoreHistory(c.clipbrd);
     }
-    if (on(Option::Background))
+    if (c.options.restores(Option::Background))
         m_background->restore(c.backgrndS, c.backgrnd);
     for (const CommandRow& row : commandTable) {
         if (m_pages[static_cast<std::size_t>(row.command)])
@@ -164,24 +164,23 @@ void TForm1::restorePage(Command command)
     if (!m_startConfiguration)
         return;
     const Configuration& c = *m_startConfiguration;
-    const auto on = [&c](Option option) { return c.options[Option::RestoreAtStart] && c.options[option]; };
     switch (command) {
     case Command::Helligkeitsverlauf:
-        if (on(Option::BrightnessStart))
+        if (c.options.restores(Option::BrightnessStart))
             page<Z_Helligkeit>().setStartColour(c.helligkeit);
         break;
     case Command::Farbverlauf:
-        if (on(Option::GradientColours))
+        if (c.options.restores(Option::GradientColours))
             page<Z_Farbverlauf>().setEnds(c.verlaufStart, c.verlaufEnde);
         break;
     case Command::Abstufungen:
-        if (on(Option::GradationChoice))
+        if (c.options.restores(Option::GradationChoice))
             page<Z_Abstufungen>().restoreDirection(c.abstufungen);
         break;
     case Command::Palette:
-        if (on(Option::MixerOpacity))
+        if (c.options.restores(Option::MixerOpacity))
             page<Z_Palette>().restoreOpacity(c);
-        if (on(Option::MixingFields))
+        if (c.options.restores(Option::MixingFields))
             page<Z_Palette>().restoreFields(c);
         break;
     default: break; // the others keep no settings, or are made at start

@@ -108,13 +108,13 @@ void TForm1::createPages()
     modulePage(Command::Farbfinder);
 }
 
-ModulePage& TForm1::modulePage(Command command) const
+ModulePage& TForm1::modulePage(Command command)
 {
     ModulePage*& page = m_pages[static_cast<std::size_t>(command)];
     if (!page) {
-        page = commandRow(command).createPage(const_cast<TForm1&>(*this));
+        page = commandRow(command).createPage(*this);
         ui->PageControl1->addWidget(page);
-        const_cast<TForm1*>(this)->restorePage(command);
+        restorePage(command);
         // A part made before the page watches it now; a part made later finds it on its own.
         if (m_background)
             m_background->pageAdded(*page);

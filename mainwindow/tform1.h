@@ -82,9 +82,9 @@ private:
     void FormCreate();
     void createPages();
     // The module page `command` shows.
-    ModulePage& modulePage(Command command) const;
+    ModulePage& modulePage(Command command);
     // The module page of class `Page`; there is one of each.
-    template <class Page> Page& page() const
+    template <class Page> Page& page()
     {
         return static_cast<Page&>(modulePage(pageCommand<Page>()));
     }
@@ -124,7 +124,7 @@ private:
     std::unique_ptr<const Configuration> m_startConfiguration; // what the pages made late restore
 
     std::array<QAction*, commandCount> m_actions{};
-    mutable std::array<ModulePage*, commandCount> m_pages{}; // made when first needed
+    std::array<ModulePage*, commandCount> m_pages{}; // made when first needed
     // The parts, each a class of its own, made in this order. They are destroyed in the reverse
     // order, those that call on others first, and all before the controls they watch.
     std::unique_ptr<SchemeSwatches> m_scheme;

@@ -19,6 +19,8 @@ struct OptionSwitches {
                                      true, true, true, true, true, true, true, true, true};
     bool operator[](Option o) const { return on[static_cast<std::size_t>(o)]; }
     bool& operator[](Option o) { return on[static_cast<std::size_t>(o)]; }
+    // What the switch `o` restores at start comes back only while the master switch is on too.
+    bool restores(Option o) const { return (*this)[Option::RestoreAtStart] && (*this)[o]; }
     bool operator==(const OptionSwitches&) const = default;
 };
 
