@@ -2,7 +2,7 @@
 
 #include "color/cssnames.h"
 #include "color/notation.h"
-#include "color/oklab.h"
+#include "color/gamutmap.h"
 
 #include <algorithm>
 #include <cctype>
@@ -182,7 +182,7 @@ std::optional<TColor> cssOklch(const std::vector<std::string_view>& parts)
         return std::nullopt;
     const double L = lightness->percent ? lightness->value / 100 : lightness->value;
     const double C = std::max(0.0, chroma->percent ? chroma->value * 0.004 : chroma->value);
-    return clippedColor(linearFromOklab(oklabFromOklch({L, C, *hue})));
+    return gamutMapped({L, C, *hue}); // as a browser shows a colour outside sRGB
 }
 
 // "r,g,b" and "r;g;b", whole numbers 0 to 255; "c;m;y;k" is the CMYK notation, whose parts

@@ -83,7 +83,7 @@ TEST(ColorFromText, ReadsCssColour4)
         {"rgb(none 128 255)", RGB(0, 128, 255)},
         {"oklch(0.7 none 120)", RGB(0x9E, 0x9E, 0x9E)},
         {"oklch(70% 0.1 0.25turn)", RGB(0xB7, 0x9C, 0x51)},
-        {"oklch(0.5 50% 200)", RGB(0x00, 0x7F, 0x90)},
+        {"oklch(0.5 50% 200)", RGB(0x00, 0x74, 0x7B)}, // outside sRGB: gamut-mapped as colorjs.io does
         {"transparent", std::nullopt},
         {"#3A7BD58", std::nullopt},
         {"#3A7BD5800", std::nullopt},
