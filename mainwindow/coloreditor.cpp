@@ -95,6 +95,14 @@ void ColorEditor::showStartColor()
     m_lastRandomColor = activeColor();
 }
 
+void ColorEditor::setActiveColorFrom(TColor color, const QObject* source)
+{
+    m_changeSource = source;
+    m_controls.Farbanzeige->setColor(color);
+    m_brightnessBase = color;
+    ScrollbarAnpassung(color);
+}
+
 // A picked colour comes to the editor as if its sliders had been moved.
 void ColorEditor::takePickedColor(TColor color)
 {
@@ -294,6 +302,7 @@ void ColorEditor::Anzeigemodus(DisplayMode mode)
          m_controls.edH, m_controls.edS, m_controls.edV},
         {m_controls.Zoom, m_controls.Bevel14, m_controls.cbZoom},
     }};
+    // The OKLCH mode shows controls of its own and hides all three groups.
     for (int group = 0; group < 3; ++group) {
         for (QWidget* control : groups[group]) {
             control->setVisible(group == static_cast<int>(mode));
@@ -301,6 +310,7 @@ void ColorEditor::Anzeigemodus(DisplayMode mode)
         }
     }
     m_controls.sbHell->setEnabled(mode != DisplayMode::Picker);
+    Q_EMIT displayModeChanged(mode);
 }
 
 void ColorEditor::runColorDialog()

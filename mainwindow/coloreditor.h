@@ -36,7 +36,7 @@ class ColorEditor : public QObject
 
 public:
     // Which group of controls edits the colour; stored in tintara.ini as its number.
-    enum class DisplayMode { Rgb = 0, Hsv = 1, Picker = 2 };
+    enum class DisplayMode { Rgb = 0, Hsv = 1, Picker = 2, Oklch = 3 };
 
     ColorEditor(const EditorControls& controls, const Platform& platform, QObject* parent);
 
@@ -45,6 +45,8 @@ public:
     void setActiveColor(TColor color);
     // The colour the program starts with, in every control; the first random draw asks nothing.
     void showStartColor();
+    // A colour set by an editor beside this one; `source` is the control the user works in.
+    void setActiveColorFrom(TColor color, const QObject* source);
     // A colour picked from the screen, as if the RGB bars had been moved to it.
     void takePickedColor(TColor color);
     // The update routine: every control of the editor from `color`, which the display already shows.
@@ -62,6 +64,7 @@ public:
 
 Q_SIGNALS:
     void activeColorChanged();
+    void displayModeChanged(DisplayMode mode);
 
 private:
     void ScrollbarWechsel();

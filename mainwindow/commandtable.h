@@ -92,6 +92,7 @@ inline constexpr std::array<CommandRow, commandCount> commandTable = {{
     {Command::Rgb, "ToolButton18", ":/icons/rgb.svg", "mmRGB", 2},
     {Command::Hsv, "ToolButton19", ":/icons/hsv.svg", "mmHSV", 3},
     {Command::Farbpicker, "ToolButton20", ":/icons/picker.svg", "mmFarbpicker", 4},
+    {Command::Oklch, "ToolButtonOklch", ":/icons/oklch.svg", "mmOklch", 12},
     {Command::Hilfe, "ToolButton35", ":/icons/help.svg", "mmHilfeAufrufen", 1, BackgroundUse::Standard},
     {Command::Tray, "ToolButton33", ":/icons/tray.svg", "mmTray", 10, BackgroundUse::Standard},
     // Not every platform theme names a key for quitting.

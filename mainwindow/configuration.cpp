@@ -85,7 +85,8 @@ void TForm1::Konfigurationspeichern()
     c.backgrndS = m_background->customFlag();
     page<Z_Palette>().saveTo(c);
     c.scheme = m_scheme->snapshot();
-    c.modus = static_cast<int>(m_editor->displayMode());
+    c.oklchMode = m_editor->displayMode() == ColorEditor::DisplayMode::Oklch;
+    c.modus = c.oklchMode ? 0 : static_cast<int>(m_editor->displayMode());
     c.links = x();
     c.oben = y();
     c.vorschlag = page<Z_Vorschlag>().rule();
@@ -128,7 +129,8 @@ void TForm1::restoreConfiguration(const Configuration& c)
     else
         centreOnScreen();
     if (c.options.restores(Option::DisplayMode))
-        m_editor->Anzeigemodus(c.modus == 0   ? ColorEditor::DisplayMode::Rgb
+        m_editor->Anzeigemodus(c.oklchMode     ? ColorEditor::DisplayMode::Oklch
+                               : c.modus == 0 ? ColorEditor::DisplayMode::Rgb
                                : c.modus == 1 ? ColorEditor::DisplayMode::Hsv
                                               : ColorEditor::DisplayMode::Picker);
     if (c.options.restores(Option::FinderRule))

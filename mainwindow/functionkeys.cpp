@@ -34,7 +34,7 @@ bool FunctionKeys::eventFilter(QObject* watched, QEvent* event)
         return false;
     m_pressedKey = key;
     m_firstReceiver = receiver;
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F11)
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
         Q_EMIT pressed(key - Qt::Key_F1 + 1);
     return false;
 }

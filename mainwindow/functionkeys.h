@@ -7,7 +7,7 @@ class QWidget;
 
 namespace Tintara {
 
-// The function keys F1..F11 of a window, seen before the focused control sees them.
+// The function keys F1..F12 of a window, seen before the focused control sees them.
 class FunctionKeys : public QObject
 {
     Q_OBJECT

@@ -11,6 +11,7 @@
 #include "mainwindow/contextmenu.h"
 #include "mainwindow/functionkeys.h"
 #include "mainwindow/modulebackground.h"
+#include "mainwindow/oklcheditor.h"
 #include "mainwindow/screenpicker.h"
 #include "mainwindow/swatchdrag.h"
 #include "mainwindow/traymode.h"
@@ -38,6 +39,7 @@ void TForm1::createHelpers()
                                         ui->edV,    ui->edHTML,  ui->Farbanzeige, ui->shRot, ui->shGruen, ui->shBlau,
                                         ui->shH,    ui->shS,     ui->shV,     ui->Zoom,  ui->Bevel14, ui->cbZoom};
     m_editor = std::make_unique<ColorEditor>(editorControls, m_platform, this);
+    m_oklch = std::make_unique<OklchEditor>(*ui->Panel2, *m_editor);
     connect(m_editor.get(), &ColorEditor::activeColorChanged, &m_events, &PageEvents::activeColorChanged);
 
     const auto isEmptySlot = [this](const TColorShape* swatch) { return m_scheme->isEmptySlot(swatch); };

@@ -81,6 +81,7 @@ void TForm1::Toolbar(Command command)
     case Command::Rgb: m_editor->Anzeigemodus(ColorEditor::DisplayMode::Rgb); break;
     case Command::Hsv: m_editor->Anzeigemodus(ColorEditor::DisplayMode::Hsv); break;
     case Command::Farbpicker: m_editor->Anzeigemodus(ColorEditor::DisplayMode::Picker); break;
+    case Command::Oklch: m_editor->Anzeigemodus(ColorEditor::DisplayMode::Oklch); break;
     case Command::Hilfe: openHelpFile(); break;
     case Command::Tray: m_tray->InTrayMinimieren(); break;
     case Command::Beenden: Programmende(); break;

@@ -5,6 +5,7 @@
 #include "mainwindow/schemefiles.h"
 #include "mainwindow/schemeswatches.h"
 #include "mainwindow/schemehistory.h"
+#include "mainwindow/oklcheditor.h"
 
 #include "ui_tform1.h"
 
@@ -41,6 +42,7 @@ void TForm1::createSchemeHistory()
     connect(m_editor.get(), &ColorEditor::activeColorChanged, m_history.get(), &SchemeHistory::activeColorChanged);
     m_history->endStepsOn({ui->sbRot, ui->sbGruen, ui->sbBlau, ui->sbH, ui->sbS, ui->sbV, ui->sbHell, ui->edRot,
                            ui->edGruen, ui->edBlau, ui->edH, ui->edS, ui->edV, ui->edHTML});
+    m_history->endStepsOn(m_oklch->controls());
     m_history->addActionsTo(ui->mmFarbschema, *m_actions[static_cast<std::size_t>(Command::Rueckgaengig)],
                             *m_actions[static_cast<std::size_t>(Command::Wiederherstellen)]);
 

@@ -1,6 +1,7 @@
 #include "mainwindow/tform1.h"
 
 #include "mainwindow/coloreditor.h"
+#include "mainwindow/oklcheditor.h"
 #include "mainwindow/recentschemes.h"
 #include "mainwindow/htmlfieldpaste.h"
 #include "mainwindow/colordrops.h"

@@ -27,6 +27,7 @@ class ContextMenu;
 class FunctionKeys;
 class HtmlFieldPaste;
 class ModuleBackground;
+class OklchEditor;
 class RecentSchemes;
 class SchemeHistory;
 class SchemeFiles;
@@ -131,6 +132,7 @@ private:
     std::unique_ptr<SchemeFiles> m_files;
     std::unique_ptr<ModuleBackground> m_background;
     std::unique_ptr<ColorEditor> m_editor;
+    std::unique_ptr<OklchEditor> m_oklch;
     std::unique_ptr<ContextMenu> m_menu;
     std::unique_ptr<ValuePanel> m_valuePanel;
     std::unique_ptr<SwatchDrag> m_drag;

@@ -11,7 +11,7 @@ enum class Command {
     Testwebseiten, Export, Optionen, Farbinformationen, Konverter, Kontrastmatrix, Farbsehschwaeche,
     // Scheme, editor and program commands.
     Neu, Laden, Speichern, SpeichernOhneDialog, Uebernehmen, Rueckgaengig, Wiederherstellen,
-    Zufallsfarbe, Farbauswahl, Rgb, Hsv, Farbpicker, Hilfe, Tray, Beenden,
+    Zufallsfarbe, Farbauswahl, Rgb, Hsv, Farbpicker, Oklch, Hilfe, Tray, Beenden,
 };
 
 inline constexpr int commandCount = static_cast<int>(Command::Beenden) + 1;

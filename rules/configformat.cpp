@@ -9,6 +9,7 @@ namespace {
 const QString farben = QStringLiteral("Farben");
 const QString modus = QStringLiteral("Modus");
 const QString optionen = QStringLiteral("Optionen");
+const QString erweiterungen = QStringLiteral("Erweiterungen");
 
 QString numbered(const char* word, int n, const char* suffix = "")
 {
@@ -44,6 +45,8 @@ void forEachKey(Config& c, Visitor&& visit)
         visit(farben, numbered("Pal", i + 1, "Ges"), c.palGes[i]);
     for (int n = 0; n < optionCount; ++n)
         visit(optionen, numbered("Opt", n), c.options[static_cast<Option>(n)]);
+    visit(erweiterungen, QStringLiteral("Oklch"), c.oklchMode);
+    visit(erweiterungen, QStringLiteral("OklabVerlauf"), c.oklabGradient);
 }
 
 // Colours as signed 32-bit numbers, switches as 1 or 0; a missing or unreadable value keeps the default.
@@ -92,7 +95,7 @@ Configuration readConfiguration(const IniFile& ini)
 
 void writeConfiguration(IniFile& ini, const Configuration& c)
 {
-    for (const char* section : {"Farben", "Palette", "Hints", "Modus", "Optionen"})
+    for (const char* section : {"Farben", "Palette", "Hints", "Modus", "Optionen", "Erweiterungen"})
         ini.eraseSection(QLatin1String(section));
     forEachKey(c, Writer{ini});
 }

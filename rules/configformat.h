@@ -46,10 +46,14 @@ struct Configuration {
     int zoomfaktor = 0;
     bool rahmen = true;
     OptionSwitches options;
+    // Kept in a section of their own after the program's sections.
+    bool oklchMode = false;     // the editor shows OKLCH; [Modus] Modus then says RGB
+    bool oklabGradient = false; // the gradient page mixes in OKLab
 };
 
 Configuration readConfiguration(const IniFile& ini);
-// Erases the program's five sections and writes them anew in their fixed order; other sections stay.
+// Erases the program's five sections and the one of its additions and writes them anew in their
+// fixed order; other sections stay.
 void writeConfiguration(IniFile& ini, const Configuration& config);
 
 } // namespace Tintara

@@ -96,6 +96,7 @@ TEST_F(ConfigTest, WrittenFileKeepsTheFixedOrderOfSectionsAndKeys)
         expected << QString("Modus/") + name;
     for (int n = 0; n <= 17; ++n)
         expected << QString("Optionen/Opt%1").arg(n);
+    expected << "Erweiterungen/Oklch" << "Erweiterungen/OklabVerlauf"; // the additions' own, at the end
     EXPECT_EQ(keys, expected);
 }
 
@@ -199,4 +200,24 @@ TEST_F(WindowTest, ValuePanelCaptionsChooseTheCopyFormat)
     QTest::mouseClick(control("Label3"), Qt::LeftButton);
     EXPECT_EQ(control<QComboBox>("cbTrayFormat")->currentIndex(), 3);
     EXPECT_TRUE(blue("Label3"));
+}
+
+// The specified mode key keeps its three values; the OKLCH mode lives in the additions' section.
+TEST_F(ConfigTest, TheOklchModeSurvivesARestart)
+{
+    start({iniPath(), {}});
+    QTest::keyClick(window.get(), Qt::Key_F12);
+    window->close();
+    const IniFile ini(iniPath());
+    EXPECT_EQ(ini.readInteger("Modus", "Modus", -1), 0);
+    EXPECT_TRUE(ini.readBool("Erweiterungen", "Oklch", false));
+
+    start({iniPath(), {}});
+    EXPECT_TRUE(control<QWidget>("sbOkL")->isVisible());
+    EXPECT_FALSE(control<QWidget>("sbRot")->isVisible());
+    EXPECT_EQ(window->editor().displayMode(), ColorEditor::DisplayMode::Oklch);
+    QTest::keyClick(window.get(), Qt::Key_F3);
+    window->close();
+    start({iniPath(), {}});
+    EXPECT_TRUE(control<QWidget>("sbH")->isVisible());
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "color/oklchtrack.h"
+
+#include <QAbstractSlider>
+
+#include <vector>
+
+namespace Tintara {
+
+// A vertical slider whose groove shows the colours its positions give, minimum at the top as on
+// the editor's other bars; the stretch a display cannot show is hatched.
+class ColorTrack : public QAbstractSlider
+{
+    Q_OBJECT
+
+public:
+    explicit ColorTrack(QWidget* parent = nullptr);
+
+    // How many stops the groove shows: one per pixel row.
+    int trackLength() const;
+    // The groove's colours from the minimum (top) to the maximum.
+    void setStops(std::vector<TrackStop> stops);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QRect groove() const;
+    int valueAt(int y) const;
+    int rowOf(int value) const;
+
+    std::vector<TrackStop> m_stops;
+};
+
+} // namespace Tintara

@@ -1,0 +1,151 @@
+#include "mainwindow/oklcheditor.h"
+
+#include "color/gamutmap.h"
+#include "controls/colortrack.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <cmath>
+
+namespace Tintara {
+
+namespace {
+
+// The bars step in the last decimal their fields show.
+double trackUnits(OklchChannel channel)
+{
+    const OklchChannelRange range = oklchRange(channel);
+    return range.fieldScale * std::pow(10, range.decimals);
+}
+
+struct ChannelLook {
+    OklchChannel which;
+    const char* name;
+    const char* caption;
+    const char* hint;
+    int x;
+};
+// Where the RGB and HSV bars stand; the fields are wider, for their decimals.
+constexpr ChannelLook looks[] = {
+    {OklchChannel::Lightness, "L", "L", "Helligkeit (OKLCH) in Prozent", 11},
+    {OklchChannel::Chroma, "C", "C", "Buntheit (OKLCH)", 46},
+    {OklchChannel::Hue, "H", "H", "Farbton (OKLCH) in Grad", 81},
+};
+
+} // namespace
+
+OklchEditor::OklchEditor(QWidget& panel, ColorEditor& editor)
+    : m_editor(editor)
+{
+    for (std::size_t n = 0; n < m_channels.size(); ++n) {
+        const ChannelLook& look = looks[n];
+        auto* caption = new QLabel(QLatin1String(look.caption), &panel);
+        caption->setObjectName(QStringLiteral("lbOk") + QLatin1String(look.name));
+        caption->setGeometry(look.x, 126, 25, 18);
+        caption->setAlignment(Qt::AlignCenter);
+        auto* track = new ColorTrack(&panel);
+        track->setObjectName(QStringLiteral("sbOk") + QLatin1String(look.name));
+        track->setGeometry(look.x, 150, 25, 205);
+        track->setRange(0, static_cast<int>(std::lround(oklchRange(look.which).maximum * trackUnits(look.which))));
+        track->setPageStep(track->maximum() / 20);
+        track->setToolTip(QLatin1String(look.hint));
+        auto* field = new QLineEdit(&panel);
+        field->setObjectName(QStringLiteral("edOk") + QLatin1String(look.name));
+        field->setGeometry(look.x, 360, 33, 21);
+        field->setToolTip(QLatin1String(look.hint));
+        m_channels[n] = {look.which, caption, track, field};
+    }
+    for (const Channel& channel : m_channels) {
+        connect(channel.track, &QAbstractSlider::valueChanged, this, [this, &channel] { trackMoved(channel); });
+        connect(channel.field, &QLineEdit::textEdited, this, [this, &channel] { fieldEdited(channel); });
+        // Leaving a field or pressing Enter shows its value as the others are shown.
+        connect(channel.field, &QLineEdit::editingFinished, this, [this] { showValues(nullptr); });
+    }
+    connect(&m_editor, &ColorEditor::activeColorChanged, this, &OklchEditor::activeColorChanged);
+    connect(&m_editor, &ColorEditor::displayModeChanged, this, &OklchEditor::showMode);
+    m_requested = toOklch(m_editor.activeColor());
+    showMode(m_editor.displayMode());
+}
+
+QList<QWidget*> OklchEditor::controls() const
+{
+    QList<QWidget*> list;
+    for (const Channel& channel : m_channels)
+        list << channel.track << channel.field;
+    return list;
+}
+
+void OklchEditor::showMode(ColorEditor::DisplayMode mode)
+{
+    const bool shown = mode == ColorEditor::DisplayMode::Oklch;
+    for (const Channel& channel : m_channels) {
+        for (QWidget* control : {static_cast<QWidget*>(channel.caption), static_cast<QWidget*>(channel.track),
+                                 static_cast<QWidget*>(channel.field)}) {
+            control->setVisible(shown);
+            control->setEnabled(shown);
+        }
+    }
+    if (shown)
+        showValues(nullptr);
+}
+
+// A colour from elsewhere (a drop, a pick, the HTML field, an undo) sets the three values.
+void OklchEditor::activeColorChanged()
+{
+    if (m_applying)
+        return;
+    const Oklch now = toOklch(m_editor.activeColor());
+    // A grey has no hue of its own; the hue bar stays where the user left it.
+    m_requested = {now.L, now.C, now.C > 0 ? now.h : m_requested.h};
+    if (m_channels[0].track->isVisible())
+        showValues(nullptr);
+}
+
+void OklchEditor::trackMoved(const Channel& channel)
+{
+    m_requested = withChannel(m_requested, channel.which, channel.track->value() / trackUnits(channel.which));
+    apply(channel.track);
+    showValues(nullptr);
+}
+
+void OklchEditor::fieldEdited(const Channel& channel)
+{
+    const auto value = oklchFieldValue(channel.which, channel.field->text().toStdString());
+    if (!value)
+        return; // an unfinished number changes nothing until it is one
+    m_requested = withChannel(m_requested, channel.which, *value);
+    apply(channel.field);
+    showValues(channel.field);
+}
+
+void OklchEditor::apply(const QObject* source)
+{
+    m_applying = true;
+    m_editor.setActiveColorFrom(gamutMapped(m_requested), source);
+    m_applying = false;
+}
+
+// Bars and fields from the requested values; the field being typed in keeps its text.
+void OklchEditor::showValues(const QLineEdit* typedIn)
+{
+    for (const Channel& channel : m_channels) {
+        const double value = channelOf(m_requested, channel.which);
+        {
+            const QSignalBlocker blocker(channel.track);
+            channel.track->setValue(static_cast<int>(std::lround(value * trackUnits(channel.which))));
+        }
+        if (channel.field != typedIn)
+            channel.field->setText(QString::fromStdString(oklchFieldText(channel.which, value)));
+    }
+    paintTracks();
+}
+
+void OklchEditor::paintTracks()
+{
+    for (const Channel& channel : m_channels)
+        channel.track->setStops(oklchTrack(channel.which, m_requested, channel.track->trackLength()));
+}
+
+} // namespace Tintara
