@@ -80,6 +80,7 @@ void TForm1::Konfigurationspeichern()
     c.helligkeit = page<Z_Helligkeit>().startColour();
     c.verlaufStart = page<Z_Farbverlauf>().startColour();
     c.verlaufEnde = page<Z_Farbverlauf>().endColour();
+    c.oklabGradient = page<Z_Farbverlauf>().mixesInOklab();
     c.clipbrd = m_menu->history();
     c.backgrnd = m_background->storedBackground();
     c.backgrndS = m_background->customFlag();
@@ -172,8 +173,10 @@ void TForm1::restorePage(Command command)
             page<Z_Helligkeit>().setStartColour(c.helligkeit);
         break;
     case Command::Farbverlauf:
-        if (c.options.restores(Option::GradientColours))
+        if (c.options.restores(Option::GradientColours)) {
             page<Z_Farbverlauf>().setEnds(c.verlaufStart, c.verlaufEnde);
+            page<Z_Farbverlauf>().setMixingInOklab(c.oklabGradient);
+        }
         break;
     case Command::Abstufungen:
         if (c.options.restores(Option::GradationChoice))

@@ -25,6 +25,10 @@ Z_Farbverlauf::Z_Farbverlauf(QWidget* parent)
             Farbverlauferstellung();
         });
     }
+    connect(ui->cbOklab, &QCheckBox::toggled, this, [this] {
+        sbFarbmischerChange();
+        Farbverlauferstellung();
+    });
     ui->sbFarbmischer->setValue(127);
     Farbverlauferstellung();
 }
@@ -47,14 +51,29 @@ void Z_Farbverlauf::setEnds(TColor start, TColor end)
     ui->shEnde->setColor(end);
 }
 
+bool Z_Farbverlauf::mixesInOklab() const
+{
+    return ui->cbOklab->isChecked();
+}
+
+void Z_Farbverlauf::setMixingInOklab(bool on)
+{
+    ui->cbOklab->setChecked(on);
+}
+
+MixSpace Z_Farbverlauf::mixSpace() const
+{
+    return mixesInOklab() ? MixSpace::Oklab : MixSpace::Rgb;
+}
+
 QList<QWidget*> Z_Farbverlauf::backgroundCaptions() const
 {
-    return {ui->Label13, ui->Label14, ui->Label15, ui->Label16, ui->Label17};
+    return {ui->Label13, ui->Label14, ui->Label15, ui->Label16, ui->Label17, ui->cbOklab};
 }
 
 void Z_Farbverlauf::Farbverlauferstellung()
 {
-    const auto steps = colourGradient(ui->shStart->color(), ui->shEnde->color());
+    const auto steps = colourGradient(ui->shStart->color(), ui->shEnde->color(), mixSpace());
     for (int n = 0; n < 256; ++n)
         m_grid[n]->setColor(steps[n]);
 }
@@ -62,7 +81,7 @@ void Z_Farbverlauf::Farbverlauferstellung()
 void Z_Farbverlauf::sbFarbmischerChange()
 {
     const int weight = ui->sbFarbmischer->value();
-    ui->shFarbmischung->setColor(MixColors(ui->shEnde->color(), ui->shStart->color(), weight));
+    ui->shFarbmischung->setColor(mixIn(mixSpace(), ui->shEnde->color(), ui->shStart->color(), weight));
     ui->edMischwert->setText(QString::number(weight));
 }
 

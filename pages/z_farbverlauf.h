@@ -1,6 +1,6 @@
 #pragma once
 
-#include "color/tcolor.h"
+#include "color/mix.h"
 #include "pages/modulepage.h"
 
 #include <memory>
@@ -26,9 +26,12 @@ public:
     TColor startColour() const;
     TColor endColour() const;
     void setEnds(TColor start, TColor end);
+    bool mixesInOklab() const;
+    void setMixingInOklab(bool on);
     QList<QWidget*> backgroundCaptions() const override;
 
 private:
+    MixSpace mixSpace() const;
     void Farbverlauferstellung();
     void sbFarbmischerChange();
 

@@ -28,11 +28,11 @@ std::array<TColor, 200> brightnessGradient(TColor start)
     return shades;
 }
 
-std::array<TColor, 256> colourGradient(TColor start, TColor end)
+std::array<TColor, 256> colourGradient(TColor start, TColor end, MixSpace space)
 {
     std::array<TColor, 256> steps{};
     for (int n = 1; n <= 256; ++n)
-        steps[n - 1] = MixColors(end, start, n - 1);
+        steps[n - 1] = mixIn(space, end, start, n - 1);
     return steps;
 }
 

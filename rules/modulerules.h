@@ -1,6 +1,6 @@
 #pragma once
 
-#include "color/tcolor.h"
+#include "color/mix.h"
 
 #include <array>
 #include <optional>
@@ -16,7 +16,7 @@ std::array<std::optional<TColor>, 288> schemeGradations(const std::array<TColor,
 std::array<TColor, 200> brightnessGradient(TColor start);
 
 // Verlauf1..Verlauf256 from the start colour to the end colour.
-std::array<TColor, 256> colourGradient(TColor start, TColor end);
+std::array<TColor, 256> colourGradient(TColor start, TColor end, MixSpace space = MixSpace::Rgb);
 
 // WS1..WS216: every channel one of 0, 51, ..., 255; blue changes fastest.
 TColor webSafeColor(int n);

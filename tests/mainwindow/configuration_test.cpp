@@ -221,3 +221,21 @@ TEST_F(ConfigTest, TheOklchModeSurvivesARestart)
     start({iniPath(), {}});
     EXPECT_TRUE(control<QWidget>("sbH")->isVisible());
 }
+
+TEST_F(ConfigTest, MixingInOklabRebuildsTheGradientAndSurvivesARestart)
+{
+    start({iniPath(), {}});
+    window->Toolbar(Command::Farbverlauf);
+    partOf<Z_Farbverlauf>(*window).setEnds(RGB(0, 0, 255), RGB(255, 255, 0));
+    EXPECT_EQ(swatch("Verlauf128")->color(), RGB(126, 126, 127));
+    QTest::mouseClick(control<QCheckBox>("cbOklab"), Qt::LeftButton);
+    EXPECT_EQ(swatch("Verlauf128")->color(), RGB(0x6B, 0xAB, 0xC7));
+    EXPECT_EQ(swatch("shFarbmischung")->color(), RGB(0x6B, 0xAB, 0xC7)) << "the mixer at 127 too";
+    window->close();
+    EXPECT_TRUE(IniFile(iniPath()).readBool("Erweiterungen", "OklabVerlauf", false));
+
+    start({iniPath(), {}});
+    window->Toolbar(Command::Farbverlauf);
+    EXPECT_TRUE(control<QCheckBox>("cbOklab")->isChecked());
+    EXPECT_EQ(swatch("Verlauf128")->color(), RGB(0x6B, 0xAB, 0xC7));
+}

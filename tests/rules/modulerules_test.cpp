@@ -1,4 +1,5 @@
 #include "color/mix.h"
+#include "color/oklab.h"
 #include "rules/contrastrules.h"
 #include "rules/modulerules.h"
 
@@ -66,6 +67,20 @@ TEST(ColourGradient, BlackToWhiteLosesOneStepAtTheTop)
     EXPECT_EQ(steps[255], RGB(254, 254, 254));
     for (const TColor c : colourGradient(clWhite, clWhite))
         EXPECT_EQ(c, RGB(254, 254, 254));
+}
+
+// Expected steps from culori's interpolate([start, end], "oklab").
+TEST(ColourGradient, MixedInOklabBlueAndYellowMeetInAColourNotInGrey)
+{
+    const auto steps = colourGradient(RGB(0, 0, 255), RGB(255, 255, 0), MixSpace::Oklab);
+    EXPECT_EQ(steps[0], RGB(0, 0, 255));
+    EXPECT_EQ(steps[64], RGB(0x1E, 0x77, 0xE7));
+    EXPECT_EQ(steps[127], RGB(0x6B, 0xAB, 0xC7));
+    EXPECT_EQ(steps[128], RGB(0x6C, 0xAC, 0xC7));
+    EXPECT_EQ(steps[255], RGB(255, 255, 0)) << "the end itself, where RGB mixing stops a step short";
+    EXPECT_NEAR(toOklch(steps[127]).C, 0.0774, 0.002);
+    EXPECT_LT(toOklch(colourGradient(RGB(0, 0, 255), RGB(255, 255, 0))[127]).C, 0.01) << "RGB: grey";
+    EXPECT_EQ(mixIn(MixSpace::Oklab, clWhite, clBlack, 255 + 256), clWhite) << "only the low byte counts";
 }
 
 TEST(MixColors, WeightsAddUpTo255OutOf256)
