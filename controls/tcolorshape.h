@@ -70,6 +70,8 @@ public:
 Q_SIGNALS:
     // Every colour set, also the same one again: a drop or a paste of an equal colour still counts.
     void colorChanged(Tintara::TColorShape* sender);
+    // A drag swatch pressed and released on itself, without going anywhere: a click.
+    void clicked(Tintara::TColorShape* sender);
     void mouseEnter(Tintara::TColorShape* sender);
     void mouseLeave(Tintara::TColorShape* sender);
     void ctl3DChanged(Tintara::TColorShape* sender);

@@ -71,6 +71,11 @@ FileDialog& TForm1::schemeSaveDialog()
     return m_files->saveDialog();
 }
 
+void TForm1::recordPageStep(const QString& text, std::function<void(bool before)> apply)
+{
+    m_history->recordStep(text, std::move(apply));
+}
+
 void TForm1::setInfoTexts(const std::array<QString, 16>& texts)
 {
     m_history->record(QStringLiteral("Farbinformationen"), [&] { m_scheme->setInfoTexts(texts); });

@@ -47,6 +47,17 @@ private:
     std::function<void(const SchemeState&)> m_restore;
 };
 
+class PageStep : public Step
+{
+public:
+    PageStep(const QString& text, std::function<void(bool)> apply) : Step(text), m_apply(std::move(apply)) {}
+
+private:
+    void apply(bool before) override { m_apply(before); }
+
+    std::function<void(bool)> m_apply;
+};
+
 QString activeColorText(TColor color)
 {
     return QStringLiteral("Aktive Farbe %1").arg(QString::fromStdString(ColorNotation(color, NotationHtml)));
@@ -102,6 +113,16 @@ void SchemeHistory::record(const QString& text, const std::function<void()>& cha
         m_stack->push(new SchemeStep(text, before, std::move(after), [this](const SchemeState& scheme) {
             applying([&] { m_access.restoreScheme(scheme); });
         }));
+}
+
+void SchemeHistory::recordStep(const QString& text, std::function<void(bool before)> apply)
+{
+    if (m_applying)
+        return;
+    takeActiveColorStep();
+    m_stack->push(new PageStep(text, [this, apply = std::move(apply)](bool before) {
+        applying([&] { apply(before); });
+    }));
 }
 
 // A command may move the colour several times before it is done; the step waits for the end.

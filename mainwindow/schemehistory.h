@@ -35,6 +35,8 @@ public:
 
     // Runs `change`; where it changed the scheme, that is one step named `text`.
     void record(const QString& text, const std::function<void()>& change);
+    // A change made elsewhere (a page's own state) as one step; `apply(true)` undoes it.
+    void recordStep(const QString& text, std::function<void(bool before)> apply);
     // The active colour changed; the step is taken once the change is complete.
     void activeColorChanged();
     // A bar drag or the typing in a field ends when these controls let go of the mouse or the focus.

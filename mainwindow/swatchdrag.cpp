@@ -35,8 +35,11 @@ bool SwatchDrag::eventFilter(QObject* watched, QEvent* event)
             return m_source != nullptr;
         TColorShape* source = std::exchange(m_source, nullptr);
         end();
-        if (QWidget* target = dropTargetAt(static_cast<QMouseEvent*>(event)->globalPosition().toPoint()))
+        const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        if (QWidget* target = dropTargetAt(at))
             drop(target, source);
+        else if (m_window.childAt(m_window.mapFromGlobal(at)) == source)
+            Q_EMIT source->clicked(source);
         return true;
     }
     case QEvent::KeyPress:

@@ -72,6 +72,7 @@ public:
     FileDialog& schemeOpenDialog() override;
     FileDialog& schemeSaveDialog() override;
     void setInfoTexts(const std::array<QString, 16>& texts) override;
+    void recordPageStep(const QString& text, std::function<void(bool before)> apply) override;
     void runCommand(Command command) override;
     void showContrastPair(TColor text, TColor background) override;
     QPixmap grabTestView(int view) override;

@@ -1,5 +1,6 @@
 #include "pages/contrastgridview.h"
 
+#include "color/notation.h"
 #include "platform/colorconversion.h"
 
 #include <QHelpEvent>
@@ -21,11 +22,19 @@ ContrastGridView::ContrastGridView(QWidget* parent)
 {
 }
 
-void ContrastGridView::setColors(const std::vector<TColor>& colors, const std::vector<int>& slotNumbers)
+void ContrastGridView::setColors(const std::vector<TColor>& colors, const std::vector<int>& slotNumbers,
+                                 const std::vector<QString>& slotNames)
 {
     m_colors = colors;
     m_slotNumbers = slotNumbers;
+    m_slotNames = slotNames;
     m_cells = contrastMatrix(m_colors);
+    update();
+}
+
+void ContrastGridView::setMeasure(ContrastMeasure measure)
+{
+    m_measure = measure;
     update();
 }
 
@@ -53,15 +62,37 @@ std::pair<int, int> ContrastGridView::cellAt(QPoint position) const
     return {row, column};
 }
 
+int ContrastGridView::headerAt(QPoint position) const
+{
+    const QSize size = cellSize();
+    if (size.isEmpty() || (position.x() >= header) == (position.y() >= header))
+        return -1; // the corner, or the cells
+    const int n = position.x() >= header ? (position.x() - header) / size.width()
+                                         : (position.y() - header) / size.height();
+    return n < count() ? n : -1;
+}
+
+QString ContrastGridView::hintAt(QPoint position) const
+{
+    const auto html = [](TColor color) { return QString::fromStdString(ColorNotation(color, NotationHtml)); };
+    if (const int n = headerAt(position); n >= 0)
+        return m_slotNames[n] + QStringLiteral(": ") + html(m_colors[n]);
+    const auto [row, column] = cellAt(position);
+    if (row < 0)
+        return {};
+    return QStringLiteral("Schrift: %1, Hintergrund: %2\n").arg(m_slotNames[row], m_slotNames[column])
+        + contrastCellHint(cell(row, column), m_measure);
+}
+
 bool ContrastGridView::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
-        const auto [row, column] = cellAt(help->pos());
-        if (row < 0)
+        const QString hint = hintAt(help->pos());
+        if (hint.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(help->globalPos(), contrastCellHint(cell(row, column)), this, cellRect(row, column));
+            QToolTip::showText(help->globalPos(), hint, this);
         return true;
     }
     return QWidget::event(event);
@@ -106,8 +137,10 @@ void ContrastGridView::paintEvent(QPaintEvent*)
             painter.setFont(sample);
             painter.setPen(toQColor(c.text));
             painter.drawText(box.adjusted(0, 0, -4, 0), Qt::AlignCenter, QStringLiteral("Aa"));
+            if (row == column)
+                continue; // a colour on itself needs no verdict
             const QRect lamp(box.right() - 5, box.bottom() - 5, 5, 5);
-            painter.fillRect(lamp, toQColor(wcagLamp(c.ratio)));
+            painter.fillRect(lamp, toQColor(contrastLamp(c, m_measure)));
             painter.setPen(Qt::black);
             painter.drawRect(lamp.adjusted(0, 0, -1, -1));
         }

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QPixmap>
 
+#include <functional>
+
 namespace Tintara {
 
 // What changes in the window that pages may follow.
@@ -45,6 +47,9 @@ public:
     // What the colour-deficiency view simulates, drawn as the program shows it now: 0 the scheme,
     // 1 and 2 the test web pages, 3 to 8 the test images 1 to 6.
     virtual QPixmap grabTestView(int view) = 0;
+    // Records a change a page made as one step of the window's undo and redo; `apply` puts the
+    // page back to the state before (true) or after (false) it.
+    virtual void recordPageStep(const QString& text, std::function<void(bool before)> apply) = 0;
     // Every slot's info text at once; a text switches the slot's tooltip on, none switches it off.
     virtual void setInfoTexts(const std::array<QString, 16>& texts) = 0;
 };

@@ -3,6 +3,7 @@
 #include "color/decimal.h"
 #include "controls/tcolorshape.h"
 #include "pages/pagehost.h"
+#include "rules/contrastrules.h"
 
 #include "ui_z_farbsehschwaeche.h"
 
@@ -95,10 +96,11 @@ void Z_Farbsehschwaeche::showPairs(const Matrix3& m)
         findChild<TColorShape*>(prefix + QLatin1String("B"))->setColor(b);
         findChild<TColorShape*>(prefix + QLatin1String("SimA"))->setColor(simulateDeficiency(a, m));
         findChild<TColorShape*>(prefix + QLatin1String("SimB"))->setColor(simulateDeficiency(b, m));
-        label->setText(QStringLiteral("Platz %1 und %2: Unterschied %3 normal, %4 mit der Farbsehschwäche")
-                           .arg(pair.first)
-                           .arg(pair.second)
-                           .arg(QString::fromStdString(decimalCommaText(pair.normal, 1)), QString::fromStdString(decimalCommaText(pair.seen, 1))));
+        label->setText(QStringLiteral("%1: Unterschied %2 normal, %3 mit der Farbsehschwäche")
+                           .arg(slotPairName(pair.first, scheme.infos[pair.first - 1], pair.second,
+                                             scheme.infos[pair.second - 1]),
+                                QString::fromStdString(decimalCommaText(pair.normal, 1)),
+                                QString::fromStdString(decimalCommaText(pair.seen, 1))));
     }
     const int more = static_cast<int>(pairs.size()) - pairRows;
     ui->lbPaareHinweis->setText(pairs.empty() ? QStringLiteral("Keine verwechselbaren Paare mit dieser Farbsehschwäche.")

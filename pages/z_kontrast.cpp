@@ -1,6 +1,7 @@
 #include "pages/z_kontrast.h"
 
 #include "controls/tcolorshape.h"
+#include "pages/pagehost.h"
 #include "platform/systemcolors.h"
 #include "rules/contrastrules.h"
 
@@ -23,16 +24,27 @@ void showSentence(QLabel* label, const ContrastSentence& sentence)
 
 } // namespace
 
-Z_Kontrast::Z_Kontrast(QWidget* parent)
+Z_Kontrast::Z_Kontrast(PageHost& host, QWidget* parent)
     : ModulePage(parent)
+    , m_host(host)
     , ui(std::make_unique<Ui::Z_Kontrast>())
 {
     ui->setupUi(this);
     ui->Shape12->setColor(ShadeColor(clBtnFace, 50));
-    connect(ui->shVorder, &TColorShape::colorChanged, this, &Z_Kontrast::KontrastCheck);
-    connect(ui->shHinter, &TColorShape::colorChanged, this, &Z_Kontrast::KontrastCheck);
-    ui->shWcagVorschlag->setHint(QStringLiteral("Die nächste Abstufung der Schriftfarbe, die AA erfüllt"));
-    ui->shWcagVorschlag->setShowHint(true);
+    m_shown = pair();
+    connect(ui->shVorder, &TColorShape::colorChanged, this, &Z_Kontrast::pairChanged);
+    connect(ui->shHinter, &TColorShape::colorChanged, this, &Z_Kontrast::pairChanged);
+    const QString howToUse = QStringLiteral(" Ein Klick übernimmt sie (Strg+Z nimmt das zurück); ziehen lässt sie "
+                                            "sich wie jede Farbe.");
+    ui->shWcagVorschlag->setHint(QStringLiteral("Die nächste Abstufung der Schriftfarbe, die AA erfüllt.") + howToUse);
+    ui->shWcagVorschlagHinter->setHint(QStringLiteral("Die nächste Abstufung der Hintergrundfarbe, die AA erfüllt.")
+                                       + howToUse);
+    for (TColorShape* suggestion : {ui->shWcagVorschlag, ui->shWcagVorschlagHinter})
+        suggestion->setShowHint(true);
+    connect(ui->shWcagVorschlag, &TColorShape::clicked, this,
+            [this] { ui->shVorder->setColor(ui->shWcagVorschlag->color()); });
+    connect(ui->shWcagVorschlagHinter, &TColorShape::clicked, this,
+            [this] { ui->shHinter->setColor(ui->shWcagVorschlagHinter->color()); });
     showWcag();
 }
 
@@ -58,19 +70,51 @@ void Z_Kontrast::KontrastCheck()
 
 void Z_Kontrast::setPair(TColor text, TColor background)
 {
-    ui->shVorder->setColor(text);
-    ui->shHinter->setColor(background);
+    showPair({text, background});
+    pairChanged();
+}
+
+Z_Kontrast::Pair Z_Kontrast::pair() const
+{
+    return {ui->shVorder->color(), ui->shHinter->color()};
+}
+
+void Z_Kontrast::showPair(const Pair& pair)
+{
+    m_restoring = true;
+    ui->shVorder->setColor(pair.text);
+    ui->shHinter->setColor(pair.background);
+    m_restoring = false;
+}
+
+void Z_Kontrast::pairChanged()
+{
+    KontrastCheck();
+    if (m_restoring)
+        return;
+    const Pair before = std::exchange(m_shown, pair());
+    if (before.text == m_shown.text && before.background == m_shown.background)
+        return;
+    m_host.recordPageStep(QStringLiteral("Kontrastpaar"), [this, before, after = m_shown](bool undo) {
+        m_shown = undo ? before : after;
+        showPair(m_shown);
+    });
 }
 
 void Z_Kontrast::showWcag()
 {
     const WcagLine wcag = wcagLine(ui->shVorder->color(), ui->shHinter->color());
     ui->lbWcag->setText(wcag.text);
+    ui->lbWcag->setToolTip(wcag.hint);
     ui->shResultWcag->setColor(wcag.lamp);
-    ui->lbWcagVorschlag->setVisible(wcag.suggestion.has_value());
-    ui->shWcagVorschlag->setVisible(wcag.suggestion.has_value());
-    if (wcag.suggestion)
-        ui->shWcagVorschlag->setColor(*wcag.suggestion);
+    const auto offer = [](QLabel* caption, TColorShape* swatch, const std::optional<TColor>& shade) {
+        caption->setVisible(shade.has_value());
+        swatch->setVisible(shade.has_value());
+        if (shade)
+            swatch->setColor(*shade);
+    };
+    offer(ui->lbWcagVorschlag, ui->shWcagVorschlag, wcag.suggestion);
+    offer(ui->lbWcagVorschlagHinter, ui->shWcagVorschlagHinter, wcag.backgroundSuggestion);
 }
 
 } // namespace Tintara

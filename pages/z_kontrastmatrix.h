@@ -14,7 +14,7 @@ struct ContrastCell;
 class PageHost;
 
 // Every used slot of the scheme against every other as text on background, with the WCAG 2.2
-// verdicts; a click on a cell takes the pair to the contrast page.
+// or APCA verdicts; a click on a cell takes the pair to the contrast page.
 class Z_Kontrastmatrix : public ModulePage
 {
     Q_OBJECT
@@ -27,6 +27,7 @@ public:
 
 private:
     void showMatrix();
+    void showMeasure();
     void schemeChanged();
     void takePair(const ContrastCell& cell);
 

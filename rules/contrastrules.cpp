@@ -1,5 +1,7 @@
 #include "rules/contrastrules.h"
 
+#include "color/apca.h"
+#include "color/decimal.h"
 #include "color/notation.h"
 #include "color/wcag.h"
 
@@ -12,6 +14,24 @@ namespace {
 ContrastSentence sentence(bool passed, const char* over, const char* under)
 {
     return {QString::fromUtf8(passed ? over : under), passed ? clBlack : lampRed};
+}
+
+QString html(TColor color)
+{
+    return QString::fromStdString(ColorNotation(color, NotationHtml));
+}
+
+// The first line of an info text, short enough for a hint or a list line.
+QString shortInfo(const QString& info)
+{
+    const QString line = info.section(u'\n', 0, 0).trimmed();
+    return line.size() > 30 ? line.left(29) + QChar(0x2026) : line;
+}
+
+QString withInfo(int slot, const QString& info)
+{
+    const QString name = shortInfo(info);
+    return name.isEmpty() ? QString::number(slot) : QStringLiteral("%1 (%2)").arg(slot).arg(name);
 }
 
 } // namespace
@@ -59,10 +79,49 @@ WcagLine wcagLine(TColor foreground, TColor background)
     WcagLine line;
     line.text = QStringLiteral("Kontrastverhältnis (WCAG 2.2): %1 – %2")
                     .arg(QString::fromStdString(formatContrastRatio(ratio)), wcagVerdictText(ratio));
+    const double lc = apcaContrast(foreground, background);
+    line.text += QStringLiteral(" · ") + apcaText(lc);
+    line.hint = QStringLiteral("WCAG 2.2 für normale Schrift: %1\n%2").arg(wcagVerdictText(ratio), apcaUseText(lc));
     line.lamp = wcagLamp(ratio);
-    if (wcagTextLevel(ratio) < WcagLevel::Aa)
+    if (wcagTextLevel(ratio) < WcagLevel::Aa) {
         line.suggestion = nearestPassingShade(foreground, background, 4.5);
+        line.backgroundSuggestion = nearestPassingShade(background, foreground, 4.5);
+    }
     return line;
+}
+
+QString apcaText(double lc)
+{
+    return QStringLiteral("APCA Lc ") + QString::fromStdString(decimalCommaText(lc, 1));
+}
+
+QString apcaUseText(double lc)
+{
+    const double level = std::abs(lc);
+    if (level >= 90)
+        return QStringLiteral("APCA: ab Lc 90 bevorzugt für Fließtext");
+    if (level >= 75)
+        return QStringLiteral("APCA: ab Lc 75 genügt es für Fließtext");
+    if (level >= 60)
+        return QStringLiteral("APCA: ab Lc 60 genügt es für sonstigen Inhaltstext");
+    if (level >= 45)
+        return QStringLiteral("APCA: ab Lc 45 genügt es für große Schrift und Überschriften");
+    if (level >= 30)
+        return QStringLiteral("APCA: ab Lc 30 genügt es für kurze Hinweistexte und Nicht-Text-Elemente");
+    if (level >= 15)
+        return QStringLiteral("APCA: ab Lc 15 nur für Nicht-Text-Elemente, als Schrift nicht lesbar");
+    return QStringLiteral("APCA: unter Lc 15 ist nichts mehr zu erkennen");
+}
+
+TColor apcaLamp(double lc)
+{
+    const double level = std::abs(lc);
+    return level >= 75 ? lampGreen : level >= 60 ? lampYellow : lampRed;
+}
+
+TColor contrastLamp(const ContrastCell& cell, ContrastMeasure measure)
+{
+    return measure == ContrastMeasure::Apca ? apcaLamp(cell.lc) : wcagLamp(cell.ratio);
 }
 
 TColor wcagLamp(double ratio)
@@ -82,20 +141,32 @@ std::vector<ContrastCell> contrastMatrix(std::span<const TColor> colors)
     cells.reserve(colors.size() * colors.size());
     for (const TColor text : colors) {
         for (const TColor background : colors)
-            cells.push_back({text, background, contrastRatio(text, background)});
+            cells.push_back({text, background, contrastRatio(text, background), apcaContrast(text, background)});
     }
     return cells;
 }
 
-QString contrastCellHint(const ContrastCell& cell)
+QString contrastCellHint(const ContrastCell& cell, ContrastMeasure measure)
 {
-    const auto html = [](TColor color) { return QString::fromStdString(ColorNotation(color, NotationHtml)); };
+    if (measure == ContrastMeasure::Apca)
+        return QStringLiteral("%1 auf %2\n%3\n%4").arg(html(cell.text), html(cell.background), apcaText(cell.lc),
+                                                        apcaUseText(cell.lc));
     const QString large = wcagLargeTextLevel(cell.ratio) == WcagLevel::Aaa ? QStringLiteral("AAA")
         : wcagLargeTextLevel(cell.ratio) == WcagLevel::Aa                  ? QStringLiteral("AA")
                                                                            : QStringLiteral("nicht erfüllt");
     return QStringLiteral("%1 auf %2\nKontrastverhältnis: %3\nNormale Schrift: %4\nGroße Schrift: %5")
         .arg(html(cell.text), html(cell.background), QString::fromStdString(formatContrastRatio(cell.ratio)),
              wcagVerdictText(cell.ratio), large);
+}
+
+QString slotName(int slot, const QString& info)
+{
+    return QStringLiteral("Platz ") + withInfo(slot, info);
+}
+
+QString slotPairName(int first, const QString& firstInfo, int second, const QString& secondInfo)
+{
+    return QStringLiteral("Platz %1 und %2").arg(withInfo(first, firstInfo), withInfo(second, secondInfo));
 }
 
 } // namespace Tintara

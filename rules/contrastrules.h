@@ -31,27 +31,47 @@ struct ContrastVerdict {
 int perceivedBrightness(TColor color);
 ContrastVerdict contrastCheck(TColor foreground, TColor background);
 
-// The WCAG 2.2 line of the contrast page: "Kontrastverhältnis (WCAG 2.2): 4,54:1 – AA", its lamp,
-// and where the pair fails AA the nearest shade of the text colour that passes it.
+// The WCAG 2.2 line of the contrast page with the APCA value after it:
+// "Kontrastverhältnis (WCAG 2.2): 4,54:1 – AA · APCA Lc 71,6", its lamp, its hint, and where the
+// pair fails AA the nearest shades of the text colour and of the background that pass it.
 struct WcagLine {
     QString text;
+    QString hint;
     TColor lamp = lampGreen;
-    std::optional<TColor> suggestion;
+    std::optional<TColor> suggestion;           // for the text
+    std::optional<TColor> backgroundSuggestion; // for the background
 };
 WcagLine wcagLine(TColor foreground, TColor background);
 // "AAA", "AA", "AA nur für große Schrift" or "nicht erfüllt": the verdict for normal text.
 QString wcagVerdictText(double ratio);
 
+// "APCA Lc 63,1", "APCA Lc -68,5": one decimal, a decimal comma, the sign where it is negative.
+QString apcaText(double lc);
+// What text an Lc allows, by APCA's simple levels 90, 75, 60, 45, 30 and 15.
+QString apcaUseText(double lc);
+// Green from Lc 75 (body text), yellow from Lc 60 (other content text), red below; either polarity.
+TColor apcaLamp(double lc);
+
+// How the matrix judges its cells.
+enum class ContrastMeasure { Wcag, Apca };
+
 // One cell of the contrast matrix: a colour as text on another as background.
 struct ContrastCell {
     TColor text = 0, background = 0;
     double ratio = 1;
+    double lc = 0; // APCA
 };
 // Every colour as text (rows) on every colour as background (columns), row by row.
 std::vector<ContrastCell> contrastMatrix(std::span<const TColor> colors);
 // The lamp of a cell at a glance: green for AA, yellow for AA in large text only, red otherwise.
 TColor wcagLamp(double ratio);
-// Both colours as #RRGGBB, the ratio, and the verdicts for normal and large text.
-QString contrastCellHint(const ContrastCell& cell);
+TColor contrastLamp(const ContrastCell& cell, ContrastMeasure measure);
+// Both colours as #RRGGBB, the ratio or Lc, and what they allow.
+QString contrastCellHint(const ContrastCell& cell, ContrastMeasure measure = ContrastMeasure::Wcag);
+
+// A slot by its number and, where it has one, the first line of its info text: "Platz 3 (Primär)".
+QString slotName(int slot, const QString& info);
+// Two slots: "Platz 3 (Primär) und 8 (Akzent)".
+QString slotPairName(int first, const QString& firstInfo, int second, const QString& secondInfo);
 
 } // namespace Tintara

@@ -1,4 +1,5 @@
 #include "color/mix.h"
+#include "color/wcag.h"
 #include "rules/modulerules.h"
 #include "mainwindow/windowfixture.h"
 
@@ -118,16 +119,50 @@ TEST_F(ModuleTest, ContrastShowsTheWcagRatioAndADraggableShadeThatPasses)
     useSlot(1, RGB(0x77, 0x77, 0x77));
     drag(swatch("Palette1"), swatch("shVorder"));
     EXPECT_EQ(control<QLabel>("lbWcag")->text().toStdString(),
-              "Kontrastverhältnis (WCAG 2.2): 4,47:1 – AA nur für große Schrift");
+              "Kontrastverhältnis (WCAG 2.2): 4,47:1 – AA nur für große Schrift · APCA Lc 71,1");
+    EXPECT_EQ(control<QLabel>("lbWcag")->toolTip().toStdString(),
+              "WCAG 2.2 für normale Schrift: AA nur für große Schrift\nAPCA: ab Lc 60 genügt es für sonstigen Inhaltstext");
     EXPECT_EQ(swatch("shResultWcag")->color(), 0x00FFFFu);
     ASSERT_FALSE(swatch("shWcagVorschlag")->isHidden());
     EXPECT_EQ(swatch("shWcagVorschlag")->color(), RGB(0x76, 0x76, 0x76));
 
     drag(swatch("shWcagVorschlag"), swatch("shVorder"));
-    EXPECT_EQ(control<QLabel>("lbWcag")->text().toStdString(), "Kontrastverhältnis (WCAG 2.2): 4,54:1 – AA");
+    EXPECT_EQ(control<QLabel>("lbWcag")->text().toStdString(),
+              "Kontrastverhältnis (WCAG 2.2): 4,54:1 – AA · APCA Lc 71,6");
     EXPECT_EQ(swatch("shResultWcag")->color(), 0x008000u);
     EXPECT_TRUE(swatch("shWcagVorschlag")->isHidden());
+    EXPECT_TRUE(swatch("shWcagVorschlagHinter")->isHidden());
     EXPECT_EQ(control<QLabel>("lbResultHell")->text(), "137") << "255 - 118: the specified results follow as before";
+}
+
+// Both ways out of a failing pair, taken by a click or by a drag, are undone by Ctrl+Z one at a time.
+TEST_F(ModuleTest, BothSuggestionsAreTakenByClickOrDragAndUndoneOneByOne)
+{
+    show("ToolButton32");
+    useSlot(1, RGB(0x77, 0x77, 0x77));
+    useSlot(2, clWhite);
+    drag(swatch("Palette1"), swatch("shVorder"));
+    drag(swatch("Palette2"), swatch("shHinter"));
+    const TColor backgroundShade = swatch("shWcagVorschlagHinter")->color();
+    ASSERT_FALSE(swatch("shWcagVorschlagHinter")->isHidden());
+    EXPECT_GE(contrastRatio(RGB(0x77, 0x77, 0x77), backgroundShade), 4.5);
+
+    QTest::mouseClick(swatch("shWcagVorschlagHinter"), Qt::LeftButton); // a click: the background
+    EXPECT_EQ(swatch("shHinter")->color(), backgroundShade);
+    EXPECT_EQ(swatch("shVorder")->color(), RGB(0x77, 0x77, 0x77));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(swatch("shHinter")->color(), clWhite);
+    EXPECT_FALSE(swatch("shWcagVorschlag")->isHidden()) << "the page shows the pair it is back to";
+
+    drag(swatch("shWcagVorschlag"), swatch("shVorder")); // a drag: the text
+    EXPECT_EQ(swatch("shVorder")->color(), RGB(0x76, 0x76, 0x76));
+    QTest::mouseClick(swatch("shWcagVorschlag"), Qt::LeftButton); // nothing left to suggest: hidden
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(swatch("shVorder")->color(), RGB(0x77, 0x77, 0x77));
+    EXPECT_EQ(control<QLabel>("lbWcag")->text().toStdString(),
+              "Kontrastverhältnis (WCAG 2.2): 4,47:1 – AA nur für große Schrift · APCA Lc 71,1");
+    QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(swatch("shVorder")->color(), RGB(0x76, 0x76, 0x76));
 }
 
 TEST_F(ModuleTest, TestImageButtonsAskFirst)

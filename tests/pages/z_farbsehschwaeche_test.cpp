@@ -47,6 +47,12 @@ TEST_F(DeficiencyPageTest, RedAndGreenAreConfusableWithDeuteranopiaButNotWithPro
     ASSERT_FALSE(control("lbPaar1")->isHidden());
     EXPECT_EQ(control<QLabel>("lbPaar1")->text(),
               "Platz 1 und 2: Unterschied 68,8 normal, 4,4 mit der Farbsehschwäche");
+    partOf<SchemeSwatches>(*window).setSlotInfo(2, "Erfolg");
+    choose("cbSchwaeche", 0);
+    choose("cbSchwaeche", 1);
+    EXPECT_EQ(control<QLabel>("lbPaar1")->text(),
+              "Platz 1 und 2 (Erfolg): Unterschied 68,8 normal, 4,4 mit der Farbsehschwäche")
+        << "a slot with an info text is named by it";
     EXPECT_TRUE(control("lbPaar2")->isHidden()) << "blue stays apart from both";
     EXPECT_EQ(swatch("shPaar1A")->color(), RGB(204, 0, 0));
     EXPECT_EQ(swatch("shPaar1SimB")->color(), simulateDeficiency(RGB(0, 128, 0), deficiencyMatrix(Deficiency::Deuteranopia, 1)));

@@ -1,5 +1,6 @@
 #include "color/mix.h"
 #include "color/oklab.h"
+#include "color/wcag.h"
 #include "rules/contrastrules.h"
 #include "rules/modulerules.h"
 
@@ -161,20 +162,51 @@ TEST(Contrast, WcagLineVerdictLampAndSuggestion)
         TColor lamp;
         std::optional<TColor> suggestion;
     } cases[] = {
-        {clBlack, clWhite, "Kontrastverhältnis (WCAG 2.2): 21,00:1 – AAA", lampGreen, std::nullopt},
-        {RGB(0x76, 0x76, 0x76), clWhite, "Kontrastverhältnis (WCAG 2.2): 4,54:1 – AA", lampGreen, std::nullopt},
-        {RGB(0x77, 0x77, 0x77), clWhite, "Kontrastverhältnis (WCAG 2.2): 4,47:1 – AA nur für große Schrift",
+        {clBlack, clWhite, "Kontrastverhältnis (WCAG 2.2): 21,00:1 – AAA · APCA Lc 106,0", lampGreen, std::nullopt},
+        {RGB(0x76, 0x76, 0x76), clWhite, "Kontrastverhältnis (WCAG 2.2): 4,54:1 – AA · APCA Lc 71,6", lampGreen, std::nullopt},
+        {RGB(0x77, 0x77, 0x77), clWhite, "Kontrastverhältnis (WCAG 2.2): 4,47:1 – AA nur für große Schrift · APCA Lc 71,1",
          lampYellow, RGB(0x76, 0x76, 0x76)},
         // On black only lighter shades help: 14 % towards white is the first that passes.
-        {RGB(0x60, 0x60, 0x60), clBlack, "Kontrastverhältnis (WCAG 2.2): 3,33:1 – AA nur für große Schrift",
+        {RGB(0x60, 0x60, 0x60), clBlack, "Kontrastverhältnis (WCAG 2.2): 3,33:1 – AA nur für große Schrift · APCA Lc -20,5",
          lampYellow, RGB(0x76, 0x76, 0x76)},
         // White on white: 54 % towards black is the first shade dark enough.
-        {clWhite, clWhite, "Kontrastverhältnis (WCAG 2.2): 1,00:1 – nicht erfüllt", lampRed, RGB(0x76, 0x76, 0x76)},
+        {clWhite, clWhite, "Kontrastverhältnis (WCAG 2.2): 1,00:1 – nicht erfüllt · APCA Lc 0,0", lampRed, RGB(0x76, 0x76, 0x76)},
     };
     for (const auto& c : cases) {
         const WcagLine line = wcagLine(c.text, c.background);
         EXPECT_EQ(line.text.toStdString(), c.line);
         EXPECT_EQ(line.lamp, c.lamp) << c.line;
         EXPECT_EQ(line.suggestion, c.suggestion) << c.line;
+        // The way out on the other side: a shade of the background that passes with the text as it is.
+        EXPECT_EQ(line.backgroundSuggestion.has_value(), c.suggestion.has_value()) << c.line;
+        if (line.backgroundSuggestion)
+            EXPECT_GE(contrastRatio(c.text, *line.backgroundSuggestion), 4.5) << c.line;
     }
+}
+
+// Lc figures from colorjs.io's contrastAPCA; the levels of APCA's simple mode.
+TEST(Contrast, ApcaLevelsLampsAndHowTheyRead)
+{
+    const struct {
+        double lc;
+        const char* shown;
+        const char* use;
+        TColor lamp;
+    } cases[] = {
+        {106.04, "APCA Lc 106,0", "APCA: ab Lc 90 bevorzugt für Fließtext", lampGreen},
+        {-75.0, "APCA Lc -75,0", "APCA: ab Lc 75 genügt es für Fließtext", lampGreen},
+        {74.96, "APCA Lc 75,0", "APCA: ab Lc 60 genügt es für sonstigen Inhaltstext", lampYellow},
+        {63.06, "APCA Lc 63,1", "APCA: ab Lc 60 genügt es für sonstigen Inhaltstext", lampYellow},
+        {-56.24, "APCA Lc -56,2", "APCA: ab Lc 45 genügt es für große Schrift und Überschriften", lampRed},
+        {30.0, "APCA Lc 30,0", "APCA: ab Lc 30 genügt es für kurze Hinweistexte und Nicht-Text-Elemente", lampRed},
+        {-20.53, "APCA Lc -20,5", "APCA: ab Lc 15 nur für Nicht-Text-Elemente, als Schrift nicht lesbar", lampRed},
+        {0.0, "APCA Lc 0,0", "APCA: unter Lc 15 ist nichts mehr zu erkennen", lampRed},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(apcaText(c.lc).toStdString(), c.shown);
+        EXPECT_EQ(apcaUseText(c.lc).toStdString(), c.use) << c.shown;
+        EXPECT_EQ(apcaLamp(c.lc), c.lamp) << c.shown;
+    }
+    EXPECT_EQ(slotName(3, "Primär\nfür Knöpfe").toStdString(), "Platz 3 (Primär)");
+    EXPECT_EQ(slotPairName(3, "Primär", 8, " ").toStdString(), "Platz 3 (Primär) und 8");
 }
