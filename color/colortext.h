@@ -11,7 +11,8 @@ namespace Tintara {
 // #rgb, #rgba, #rrggbb, #rrggbbaa, rrggbb, "r,g,b", "r;g;b", CMYK "c;m;y;k", $00bbggrr, clRed,
 // 0xbbggrr, &Hbbggrr, rgb(), rgba(), hsl(), hsla(), oklch() (with "none" and the angle units deg,
 // grad, rad and turn) and the CSS named colours, in either case, with blanks around. An alpha part
-// is ignored; colours outside sRGB are clipped. None where the text is no colour.
+// is ignored; an oklch() outside sRGB is gamut-mapped as CSS shows it, other colours outside are
+// clipped. None where the text is no colour.
 std::optional<TColor> colorFromText(std::string_view text);
 
 // "transparent" is a CSS colour keyword, but it names no colour to take.

@@ -78,11 +78,15 @@ std::optional<TColor> nearestPassingShade(TColor text, TColor background, double
     return std::nullopt;
 }
 
-std::string formatContrastRatio(double ratio)
+double cutContrastRatio(double ratio)
 {
     // A hair above the cut absorbs the binary error of ratios like 21 that are exact in decimal.
-    const double hundredths = std::floor(ratio * 100 + 1e-9);
-    return decimalCommaText(hundredths / 100, 2) + ":1";
+    return std::floor(ratio * 100 + 1e-9) / 100;
+}
+
+std::string formatContrastRatio(double ratio)
+{
+    return decimalCommaText(cutContrastRatio(ratio), 2) + ":1";
 }
 
 } // namespace Tintara

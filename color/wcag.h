@@ -28,7 +28,9 @@ bool meetsNonTextContrast(double ratio);
 // no shade does.
 std::optional<TColor> nearestPassingShade(TColor text, TColor background, double minimum);
 
-// The ratio cut (not rounded) to two decimals, with a decimal comma: "4,49:1".
+// The ratio cut (not rounded) to two decimals, so that 4.499 does not pass as 4.50.
+double cutContrastRatio(double ratio);
+// The cut ratio with a decimal comma: "4,49:1".
 std::string formatContrastRatio(double ratio);
 
 } // namespace Tintara

@@ -17,6 +17,7 @@
 #include "mainwindow/traymode.h"
 #include "mainwindow/valuepanel.h"
 #include "pages/z_optionen.h"
+#include "rules/editorinput.h"
 #include "pages/z_palette.h"
 
 #include "ui_tform1.h"
@@ -76,8 +77,7 @@ void TForm1::createHelpers()
         std::make_unique<HtmlFieldPaste>(ui->edHTML, m_platform.clipboard, [this] { return activeColor(); }, this);
     connect(m_paste.get(), &HtmlFieldPaste::colorPasted, this, &TForm1::setActiveColor);
     connect(m_paste.get(), &HtmlFieldPaste::transparencyRefused, this, [this] {
-        m_platform.messages.showMessage(QStringLiteral(
-            "„transparent“ ist durchsichtig und hat keine Farbe. Tintara Studio nimmt nur deckende Farben."));
+        m_platform.messages.showMessage(transparencyRefusal());
     });
     connect(m_menu.get(), &ContextMenu::pastedIntoHtmlField, m_paste.get(), &HtmlFieldPaste::paste);
 

@@ -4,6 +4,11 @@
 
 namespace Tintara {
 
+QString transparencyRefusal()
+{
+    return QStringLiteral("„transparent“ ist durchsichtig und hat keine Farbe. Tintara Studio nimmt nur deckende Farben.");
+}
+
 namespace {
 
 KeyVerdict swallowedIf(bool swallow)

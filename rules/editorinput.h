@@ -6,6 +6,9 @@
 
 namespace Tintara {
 
+// Why "transparent", a CSS colour keyword, is not taken as a colour.
+QString transparencyRefusal();
+
 // What a key filter does with one key typed into a field.
 struct KeyVerdict {
     bool swallow = false;             // the key never reaches the field

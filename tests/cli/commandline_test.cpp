@@ -2,6 +2,8 @@
 #include "support/files.h"
 #include "mainwindow/windowfixture.h"
 
+#include "color/colortext.h"
+#include "color/notation.h"
 #include "exchange/exportformats.h"
 #include "platform/inifile.h"
 
@@ -98,6 +100,82 @@ TEST_F(CommandLineTest, MisuseExitsTwoFailuresOneAndNeitherLeavesAFile)
     const Outcome help = run({"--help"});
     EXPECT_EQ(help.code, 0);
     EXPECT_TRUE(help.out.contains("--export <format>"));
+}
+
+// Every printed value reads back as the colour; --to finds each by its menu or copy-format name.
+TEST_F(CommandLineTest, ConvertPrintsEveryNotationThatReadsBack)
+{
+    for (const TColor colour : {RGB(0xE8, 0x03, 0x6D), RGB(0x16, 0xA3, 0x4A), clBlack, clWhite}) {
+        const QString html = QString::fromStdString(ColorNotation(colour, NotationHtml));
+        const Outcome all = run({"--convert", html});
+        ASSERT_EQ(all.code, 0);
+        const QStringList lines = QString::fromUtf8(all.out).split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), NotationCount);
+        for (const NotationRow& row : notationTable) {
+            const QString line = lines[row.notation];
+            const QString name = QString::fromUtf8(row.menuText) + ": ";
+            ASSERT_TRUE(line.startsWith(name)) << line.toStdString();
+            EXPECT_EQ(colorFromText(line.mid(name.size()).toStdString()), colour) << line.toStdString();
+            // Names without regard to case and blanks, by the menu's text or the copy format's.
+            for (const QString& asked : {QString::fromUtf8(row.formatName).toUpper(),
+                                         QString::fromUtf8(row.menuText).remove(' ').toLower()})
+                EXPECT_EQ(run({"--convert", html, "--to", asked}).out, line.mid(name.size()).toUtf8() + '\n');
+        }
+    }
+    // CSS forms in, the window's notations out; an oklch() outside sRGB shown as a browser shows it.
+    EXPECT_EQ(run({"--convert", "oklch(0.7 0.4 30)", "--to", "html"}).out, "#FF5843\n");
+    EXPECT_EQ(run({"--convert", " RebeccaPurple ", "--to", "rgb"}).out, "102,51,153\n");
+    EXPECT_EQ(run({"--convert", "hsl(0.5turn 100% 50%)", "--to", "css rgb()"}).out, "rgb(0 255 255)\n");
+}
+
+// Ratios and Lc values from colorjs.io (contrast "WCAG21" and "APCA"), the ratios cut as the window cuts them.
+TEST_F(CommandLineTest, ContrastPrintsTheWcagRatioItsVerdictsAndTheApcaLc)
+{
+    const struct {
+        const char *text, *background, *printed;
+    } cases[] = {
+        {"#767676", "#FFFFFF", "WCAG 2.2: 4.54:1 AA (large text: AAA)\nAPCA Lc: 71.6\n"},
+        {"#888", "white", "WCAG 2.2: 3.54:1 fail (large text: AA)\nAPCA Lc: 63.1\n"},
+        {"#fff", "#888", "WCAG 2.2: 3.54:1 fail (large text: AA)\nAPCA Lc: -68.5\n"},
+        {"#000", "#aaa", "WCAG 2.2: 9.03:1 AAA (large text: AAA)\nAPCA Lc: 58.1\n"},
+        {"#123", "#def", "WCAG 2.2: 13.64:1 AAA (large text: AAA)\nAPCA Lc: 91.7\n"},
+        {"#def", "#123", "WCAG 2.2: 13.64:1 AAA (large text: AAA)\nAPCA Lc: -93.1\n"},
+        {"#123", "#234", "WCAG 2.2: 1.24:1 fail (large text: fail)\nAPCA Lc: 0.0\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = run({"--contrast", c.text, c.background});
+        EXPECT_EQ(r.code, 0) << c.text;
+        EXPECT_EQ(r.out.toStdString(), c.printed) << c.text << " on " << c.background;
+    }
+}
+
+TEST_F(CommandLineTest, ColourVerbsExitTwoWhenMisusedAndOneForTextThatIsNoColour)
+{
+    const struct {
+        QStringList arguments;
+        int code;
+        const char* says;
+    } cases[] = {
+        {{"--convert"}, 2, "--convert"},
+        {{"--convert", "red", "blue"}, 2, "genau eine Farbe"},
+        {{"--convert", "red", "--to", "Pantone"}, 2, "Unbekannte Schreibweise „Pantone“"},
+        {{"--to", "html"}, 2, "--to gilt nur mit --convert"},
+        {{"--contrast", "#fff"}, 2, "genau zwei Farben"},
+        {{"--contrast", "#fff", "#000", "#888"}, 2, "genau zwei Farben"},
+        {{"--convert", "red", "--contrast", "red", "blue"}, 2, "nur einzeln"},
+        {{"--convert", "bluish"}, 1, "„bluish“ ist keine Farbe"},
+        {{"--convert", "transparent"}, 1, "durchsichtig"},
+        {{"--contrast", "#fff", "#12345"}, 1, "„#12345“ ist keine Farbe"},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = run(c.arguments);
+        EXPECT_EQ(r.code, c.code) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(r.err.startsWith("tintara: ")) << r.err.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(r.err).contains(QString::fromUtf8(c.says))) << r.err.toStdString();
+    }
+    EXPECT_TRUE(wantsCommandLine({"scheme.tsf", "--contrast", "#fff", "#000"}));
+    EXPECT_TRUE(wantsCommandLine({"--convert=red"}));
 }
 
 // Each row of the format table stands at its place in the page's list, and the command line writes it.

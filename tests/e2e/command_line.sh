@@ -13,6 +13,14 @@ grep -q '^.HintergrundCreme { color: #E87B1C; }$' "$WORK/stil.css" || fail "the 
 headless --export jpg --picture 2 "$WORK/farben.tsf" -o "$WORK/bild.jpg" || fail "the JPEG export failed"
 djpeg "$WORK/bild.jpg" > "$WORK/bild.ppm" || fail "libjpeg cannot read the picture"
 
+# The colour verbs print numbers for scripts: a decimal point in a German session as anywhere.
+LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 headless --contrast '#767676' white > "$WORK/kontrast.txt" \
+    || fail "the contrast verb failed"
+printf 'WCAG 2.2: 4.54:1 AA (large text: AAA)\nAPCA Lc: 71.6\n' | cmp -s - "$WORK/kontrast.txt" \
+    || fail "the contrast verb printed $(cat "$WORK/kontrast.txt")"
+[ "$(LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 headless --convert '#16A34A' --to 'CSS hsl()')" = 'hsl(142.1 76.2% 36.3%)' ] \
+    || fail "the convert verb did not print the style sheet notation"
+
 code=0
 headless --export png "$WORK/farben.tsf" 2> "$WORK/error.txt" || code=$?
 [ "$code" = 2 ] || fail "an unknown format exited with $code, not 2"

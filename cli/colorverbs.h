@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace Tintara {
+
+// What a colour verb of the command line prints: `output` on standard output, or the reason it
+// failed (exit 1: no colour; exit 2: misused) for standard error.
+struct VerbResult {
+    int code = 0;
+    QString output;
+    QString message;
+};
+
+// `--convert TEXT [--to NAME]`: the colour in every notation the program copies, one line each as
+// "Name: value" with the names of the "Farbwert kopieren" menu, or only the value of `to` (a menu
+// or copy-format name, compared without regard to case and blanks).
+VerbResult convertColor(const QString& text, const std::optional<QString>& to);
+
+// `--contrast TEXT BACKGROUND`: the WCAG 2.2 ratio with its verdicts and the APCA Lc, with a
+// decimal point in every locale.
+VerbResult contrastOfColors(const QString& text, const QString& background);
+
+} // namespace Tintara
