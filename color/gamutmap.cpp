@@ -37,6 +37,8 @@ bool inSrgbGamut(const LinearRgb& c)
 
 LinearRgb gamutMappedLinear(const Oklch& origin)
 {
+    if (!std::isfinite(origin.L) || !std::isfinite(origin.C) || !std::isfinite(origin.h))
+        return {0, 0, 0}; // no colour at all; the bisection would never end on an infinite chroma
     if (origin.L >= 1)
         return {1, 1, 1};
     if (origin.L <= 0)

@@ -11,7 +11,7 @@ bool inSrgbGamut(const LinearRgb& rgb);
 // The colour CSS Color 4 shows for an OKLCH colour outside sRGB: chroma is lowered at constant
 // lightness and hue by bisection until clipping changes the colour by less than one just
 // noticeable difference (0.02 in OKLab), then the colour is clipped. Lightness 1 and above is
-// white, 0 and below black.
+// white, 0 and below black; a value that is no finite number gives black.
 LinearRgb gamutMappedLinear(const Oklch& color);
 TColor gamutMapped(const Oklch& color);
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace Tintara;
 
 // Figures published with OKLab (Ottosson), as culori computes them.
@@ -57,6 +59,9 @@ TEST(Perceptual, GamutMappingShowsWhatCssShows)
         EXPECT_TRUE(inSrgbGamut(gamutMappedLinear(c.requested)));
     }
     EXPECT_FALSE(inSrgbGamut(linearFromOklab(oklabFromOklch({0.7, 0.4, 30}))));
+    EXPECT_EQ(gamutMapped({0.5, std::numeric_limits<double>::infinity(), 30}), clBlack);
+    EXPECT_EQ(gamutMapped({0.5, 0.1, std::numeric_limits<double>::quiet_NaN()}), clBlack);
+    EXPECT_EQ(gamutMapped({0.5, 1e300, 30}), gamutMapped({0.5, 0.4, 30})) << "a huge chroma ends at the edge too";
 }
 
 // The check values published with APCA-W3 (and colorjs.io's contrastAPCA for the last rows).

@@ -61,6 +61,7 @@ TEST_F(OklchTest, F12ShowsTheOklchBarsWhereTheOthersStandAndTypedValuesSetTheCol
     EXPECT_EQ(window->activeColor(), RGB(0x00, 0x88, 0xF9));
     EXPECT_EQ(html(), "#0088F9");
     EXPECT_EQ(track("sbOkL")->value(), 623);
+    EXPECT_EQ(swatch("AktiveFarbe")->color(), RGB(0x00, 0x88, 0xF9)) << "the finder follows";
     type("edOkH", "160.0"); // a decimal point as well
     EXPECT_EQ(html(), "#00A463");
     QTest::keyClick(field("edOkH"), Qt::Key_Return);
