@@ -5,6 +5,7 @@
 #include "color/notation.h"
 #include "color/wcag.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace Tintara {
@@ -97,20 +98,22 @@ QString apcaText(double lc)
 
 QString apcaUseText(double lc)
 {
-    const double level = std::abs(lc);
-    if (level >= 90)
-        return QStringLiteral("APCA: ab Lc 90 bevorzugt für Fließtext");
-    if (level >= 75)
-        return QStringLiteral("APCA: ab Lc 75 genügt es für Fließtext");
-    if (level >= 60)
-        return QStringLiteral("APCA: ab Lc 60 genügt es für sonstigen Inhaltstext");
-    if (level >= 45)
-        return QStringLiteral("APCA: ab Lc 45 genügt es für große Schrift und Überschriften");
-    if (level >= 30)
-        return QStringLiteral("APCA: ab Lc 30 genügt es für kurze Hinweistexte und Nicht-Text-Elemente");
-    if (level >= 15)
-        return QStringLiteral("APCA: ab Lc 15 nur für Nicht-Text-Elemente, als Schrift nicht lesbar");
-    return QStringLiteral("APCA: unter Lc 15 ist nichts mehr zu erkennen");
+    // APCA's simple levels, from the highest down; the first one reached says what the Lc allows.
+    static const struct {
+        double minimum;
+        const char* use;
+    } levels[] = {
+        {90, "ab Lc 90 bevorzugt für Fließtext"},
+        {75, "ab Lc 75 genügt es für Fließtext"},
+        {60, "ab Lc 60 genügt es für sonstigen Inhaltstext"},
+        {45, "ab Lc 45 genügt es für große Schrift und Überschriften"},
+        {30, "ab Lc 30 genügt es für kurze Hinweistexte und Nicht-Text-Elemente"},
+        {15, "ab Lc 15 nur für Nicht-Text-Elemente, als Schrift nicht lesbar"},
+        {0, "unter Lc 15 ist nichts mehr zu erkennen"},
+    };
+    const auto level = std::find_if(std::begin(levels), std::end(levels) - 1, // else the last
+                                    [lc](const auto& l) { return std::abs(lc) >= l.minimum; });
+    return QStringLiteral("APCA: ") + QString::fromUtf8(level->use);
 }
 
 TColor apcaLamp(double lc)
