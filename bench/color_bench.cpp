@@ -1,3 +1,4 @@
+#include "color/colorscale.h"
 #include "color/colortext.h"
 #include "color/gamutmap.h"
 #include "color/hsv.h"
@@ -39,6 +40,31 @@ static void GamutMapping(benchmark::State& state)
     }
 }
 BENCHMARK(GamutMapping)->Unit(benchmark::kMicrosecond);
+
+// A tonal scale of eleven steps, and ten contrast targets; the goal is under 0.5 ms each.
+static void TonalScale(benchmark::State& state)
+{
+    TColor base = RGB(0x25, 0x63, 0xEB);
+    for (auto _ : state) {
+        base = base == 0xFFFFFF ? 0 : base + 0x010203;
+        benchmark::DoNotOptimize(tonalScale(base));
+    }
+}
+BENCHMARK(TonalScale)->Unit(benchmark::kMillisecond);
+
+static void TenContrastTargets(benchmark::State& state)
+{
+    const ContrastMeasure measure = state.range(0) ? ContrastMeasure::Apca : ContrastMeasure::Wcag;
+    const std::vector<double> targets =
+        measure == ContrastMeasure::Wcag ? defaultContrastTargets
+                                         : std::vector<double>{15, 25, 30, 40, 45, 60, 70, 75, 90, 100};
+    TColor base = RGB(0x25, 0x63, 0xEB);
+    for (auto _ : state) {
+        base = base == 0xFFFFFF ? 0 : base + 0x010203;
+        benchmark::DoNotOptimize(contrastShades(base, clWhite, targets, measure));
+    }
+}
+BENCHMARK(TenContrastTargets)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 static void NotationsOfOneColour(benchmark::State& state)
 {

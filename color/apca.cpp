@@ -1,5 +1,6 @@
 #include "color/apca.h"
 
+#include <array>
 #include <cmath>
 
 namespace Tintara {
@@ -13,11 +14,23 @@ constexpr double normalBackground = 0.56, normalText = 0.57, reverseText = 0.62,
 constexpr double blackThreshold = 0.022, blackClamp = 1.414;
 constexpr double scale = 1.14, lowOffset = 0.027, lowClip = 0.1, deltaYMinimum = 0.0005;
 
-// Screen luminance by APCA's plain power curve, with the soft clamp near black.
+// APCA's plain power curve for each channel value, worked out once.
+const std::array<double, 256>& channelTable()
+{
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> values{};
+        for (int v = 0; v < 256; ++v)
+            values[static_cast<std::size_t>(v)] = std::pow(v / 255.0, mainTrc);
+        return values;
+    }();
+    return table;
+}
+
+// Screen luminance with the soft clamp near black.
 double screenLuminance(TColor color)
 {
     const TColor rgb = ColorToRGB(color);
-    const auto channel = [](int value) { return std::pow(value / 255.0, mainTrc); };
+    const auto channel = [](int value) { return channelTable()[static_cast<std::size_t>(value)]; };
     const double y = redWeight * channel(redOf(rgb)) + greenWeight * channel(greenOf(rgb))
         + blueWeight * channel(blueOf(rgb));
     return y > blackThreshold ? y : y + std::pow(blackThreshold - y, blackClamp);

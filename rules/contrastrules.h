@@ -1,6 +1,6 @@
 #pragma once
 
-#include "color/tcolor.h"
+#include "color/apca.h"
 
 #include <QString>
 
@@ -51,9 +51,6 @@ QString apcaText(double lc);
 QString apcaUseText(double lc);
 // Green from Lc 75 (body text), yellow from Lc 60 (other content text), red below; either polarity.
 TColor apcaLamp(double lc);
-
-// How the matrix judges its cells.
-enum class ContrastMeasure { Wcag, Apca };
 
 // One cell of the contrast matrix: a colour as text on another as background.
 struct ContrastCell {

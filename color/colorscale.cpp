@@ -1,0 +1,168 @@
+#include "color/colorscale.h"
+
+#include "color/decimal.h"
+#include "color/gamutmap.h"
+#include "color/wcag.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace Tintara {
+
+namespace {
+
+constexpr std::array<const char*, 11> stepNames = {"50",  "100", "200", "300", "400", "500",
+                                                   "600", "700", "800", "900", "950"};
+constexpr std::array<double, 11> lightnessTargets = {0.97, 0.93, 0.88, 0.81, 0.71, 0.62,
+                                                     0.55, 0.49, 0.42, 0.38, 0.28};
+constexpr double greyChroma = 0.02;
+// How much of the base's chroma the ends keep: pale tints and deep shades are calmer.
+constexpr double lightEndShare = 0.3;
+constexpr double darkEndShare = 0.55;
+
+ScaleStep measured(std::string name, std::optional<TColor> color)
+{
+    ScaleStep step{std::move(name), color};
+    if (color) {
+        step.ratioOnWhite = contrastRatio(*color, clWhite);
+        step.ratioOnBlack = contrastRatio(*color, clBlack);
+        step.lcOnWhite = apcaContrast(*color, clWhite);
+        step.lcOnBlack = apcaContrast(*color, clBlack);
+    }
+    return step;
+}
+
+// The base's chroma at a step's lightness: whole at the base, falling smoothly towards each end.
+double taperedChroma(double chroma, double baseLightness, double lightness)
+{
+    const bool lighter = lightness > baseLightness;
+    const double end = lighter ? lightnessTargets.front() : lightnessTargets.back();
+    const double span = std::abs(end - baseLightness);
+    const double share = lighter ? lightEndShare : darkEndShare;
+    const double x = span > 0 ? std::min(std::abs(lightness - baseLightness) / span, 1.0) : 1.0;
+    return chroma * (1 - (1 - share) * x * x);
+}
+
+double contrastOf(TColor color, TColor background, ContrastMeasure measure)
+{
+    return measure == ContrastMeasure::Wcag ? contrastRatio(color, background)
+                                            : std::abs(apcaContrast(color, background));
+}
+
+bool withinBand(double contrast, double target, ContrastMeasure measure)
+{
+    const double ceiling = measure == ContrastMeasure::Wcag ? target * 1.02 : target + 1;
+    return contrast >= target && contrast < ceiling;
+}
+
+// One step of a channel near the top of the ratio scale moves it by more than the band; the
+// 8-bit colours around the one found are tried for one inside it, in growing cubes, the nearest
+// in OKLab first.
+std::optional<TColor> settleInBand(TColor found, TColor background, double target, ContrastMeasure measure)
+{
+    if (withinBand(contrastOf(found, background, measure), target, measure))
+        return found;
+    const Oklab ideal = oklabFromOklch(toOklch(found));
+    for (int reach = 1; reach <= 4; ++reach) {
+        std::optional<TColor> best;
+        double bestDistance = 0;
+        for (int dr = -reach; dr <= reach; ++dr) {
+            for (int dg = -reach; dg <= reach; ++dg) {
+                for (int db = -reach; db <= reach; ++db) {
+                    const int r = redOf(found) + dr, g = greenOf(found) + dg, b = blueOf(found) + db;
+                    if (r < 0 || r > 255 || g < 0 || g > 255 || b < 0 || b > 255)
+                        continue;
+                    const TColor candidate = RGB(r, g, b);
+                    if (!withinBand(contrastOf(candidate, background, measure), target, measure))
+                        continue;
+                    const Oklab lab = oklabFromOklch(toOklch(candidate));
+                    const double distance = std::hypot(lab.L - ideal.L, lab.a - ideal.a, lab.b - ideal.b);
+                    if (!best || distance < bestDistance) {
+                        best = candidate;
+                        bestDistance = distance;
+                    }
+                }
+            }
+        }
+        if (best)
+            return best;
+    }
+    return found; // a band no colour nearby falls into: the nearest that reaches the target
+}
+
+std::string targetName(double target)
+{
+    std::string text = decimalText(target, 2);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
+} // namespace
+
+double maximumChroma(double lightness, double hue)
+{
+    double low = 0, high = 0.5;
+    for (int n = 0; n < 24; ++n) {
+        const double middle = (low + high) / 2;
+        (inSrgbGamut(linearFromOklab(oklabFromOklch({lightness, middle, hue}))) ? low : high) = middle;
+    }
+    return low;
+}
+
+std::vector<ScaleStep> tonalScale(TColor base)
+{
+    const Oklch lch = toOklch(base);
+    const auto nearest = std::min_element(lightnessTargets.begin(), lightnessTargets.end(), [&](double a, double b) {
+        return std::abs(a - lch.L) < std::abs(b - lch.L);
+    });
+    std::vector<ScaleStep> steps;
+    for (std::size_t n = 0; n < stepNames.size(); ++n) {
+        if (&lightnessTargets[n] == &*nearest) {
+            steps.push_back(measured(stepNames[n], ColorToRGB(base)));
+            continue;
+        }
+        const double lightness = lightnessTargets[n];
+        const double wanted = lch.C < greyChroma ? 0.0 : taperedChroma(lch.C, lch.L, lightness);
+        const double chroma = std::min(wanted, maximumChroma(lightness, lch.h));
+        steps.push_back(measured(stepNames[n], clippedColor(linearFromOklab(oklabFromOklch({lightness, chroma, lch.h})))));
+    }
+    return steps;
+}
+
+std::vector<ScaleStep> contrastShades(TColor base, TColor background, const std::vector<double>& targets,
+                                      ContrastMeasure measure)
+{
+    const Oklch lch = toOklch(base);
+    const auto shadeAt = [&](double lightness) { return gamutMapped({lightness, lch.C, lch.h}); };
+    // Away from the background: darker on a light one, lighter on a dark one, starting where the
+    // shade is as bright as the background (at the same OKLab lightness another hue may not be).
+    const double far = toOklch(background).L >= 0.5 ? 0.0 : 1.0;
+    const double backgroundLuminance = relativeLuminance(background);
+    double darker = 0, lighter = 1;
+    for (int n = 0; n < 16; ++n) {
+        const double middle = (darker + lighter) / 2;
+        (relativeLuminance(shadeAt(middle)) < backgroundLuminance ? darker : lighter) = middle;
+    }
+    const double backgroundLightness = far == 0.0 ? lighter : darker;
+    std::vector<ScaleStep> steps;
+    for (const double target : targets) {
+        std::optional<TColor> color;
+        if (contrastOf(shadeAt(far), background, measure) >= target) {
+            // The lightness nearest the background whose colour reaches the target.
+            double near = backgroundLightness, reached = far;
+            for (int n = 0; n < 16; ++n) { // finer than one 8-bit step
+                const double middle = (near + reached) / 2;
+                (contrastOf(shadeAt(middle), background, measure) >= target ? reached : near) = middle;
+            }
+            color = settleInBand(shadeAt(reached), background, target, measure);
+        }
+        steps.push_back(measured(targetName(target), color));
+    }
+    return steps;
+}
+
+} // namespace Tintara
