@@ -1,5 +1,6 @@
 #include "exchange/paletteformats.h"
 
+#include "exchange/colorwriting.h"
 #include "exchange/palettenames.h"
 #include "rules/exportrules.h"
 
@@ -61,34 +62,6 @@ QString swatchName(const UsedSlot& slot)
     return name;
 }
 
-QString hex(TColor color)
-{
-    return QStringLiteral("#%1%2%3")
-        .arg(redOf(color), 2, 16, QLatin1Char('0'))
-        .arg(greenOf(color), 2, 16, QLatin1Char('0'))
-        .arg(blueOf(color), 2, 16, QLatin1Char('0'));
-}
-
-// A JSON string literal with its quotes.
-QString jsonString(const QString& text)
-{
-    QString quoted = QStringLiteral("\"");
-    for (const QChar c : text) {
-        if (c == u'"' || c == u'\\')
-            quoted += u'\\' + QString(c);
-        else if (c < u' ')
-            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            quoted += c;
-    }
-    return quoted + u'"';
-}
-
-QString component(int channel)
-{
-    return QString::number(channel / 255.0, 'g', 4);
-}
-
 PaletteRead failed(const QString& error)
 {
     return {{}, error};
@@ -148,20 +121,9 @@ QByteArray designTokens(const SchemeSlots& scheme)
     // Style Dictionary makes JavaScript identifiers of token names, which cannot start with a digit.
     const QStringList names = readableNames(used, NameStart::Letter);
     QStringList tokens;
-    for (std::size_t i = 0; i < used.size(); ++i) {
-        const TColor c = used[i].color;
-        QString token = QStringLiteral("  %1: {\n    \"$type\": \"color\",\n    \"$value\": {\n"
-                                       "      \"colorSpace\": \"srgb\",\n      \"components\": [%2, %3, %4],\n"
-                                       "      \"hex\": \"%5\"\n    }")
-                            .arg(jsonString(names[static_cast<int>(i)]), component(redOf(c)), component(greenOf(c)),
-                                 component(blueOf(c)), hex(c));
-        if (!used[i].info.isEmpty())
-            token += QStringLiteral(",\n    \"$description\": %1").arg(jsonString(used[i].info));
-        tokens << token + QStringLiteral("\n  }");
-    }
-    return (QStringLiteral("{\n") + tokens.join(QStringLiteral(",\n")) + (tokens.isEmpty() ? "" : "\n")
-            + QStringLiteral("}\n"))
-        .toUtf8();
+    for (std::size_t i = 0; i < used.size(); ++i)
+        tokens << colorToken(names[static_cast<int>(i)], used[i].color, used[i].info, 1);
+    return (QStringLiteral("{\n") + tokenLines(tokens) + QStringLiteral("}\n")).toUtf8();
 }
 
 QByteArray paletteFile(PaletteFormat format, const SchemeSlots& scheme, const QString& title)

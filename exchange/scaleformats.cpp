@@ -1,0 +1,128 @@
+#include "exchange/scaleformats.h"
+
+#include "color/decimal.h"
+#include "color/notation.h"
+#include "color/wcag.h"
+#include "exchange/colorwriting.h"
+
+namespace Tintara {
+
+namespace {
+
+// A step's name in a property or token name: "4.5" has no dot there.
+QString stepKey(const ScaleStep& step)
+{
+    return QString::fromStdString(step.name).replace(u'.', u'_');
+}
+
+// The steps that have a colour, each as one line of `line(key, colour)`.
+template <typename Line>
+QString stepLines(const std::vector<ScaleStep>& steps, Line line)
+{
+    QString text;
+    for (const ScaleStep& step : steps) {
+        if (step.color)
+            text += line(stepKey(step), *step.color);
+    }
+    return text;
+}
+
+QString ratioText(double ratio)
+{
+    return QString::fromStdString(decimalText(cutContrastRatio(ratio), 2));
+}
+
+} // namespace
+
+QString scaleIdentifier(const QString& name)
+{
+    QString id;
+    for (const QChar c : name.trimmed()) {
+        if (c.isLetterOrNumber() || c == u'-' || c == u'_')
+            id += c;
+        else if (c.isSpace() && !id.endsWith(u'-'))
+            id += u'-';
+    }
+    return id.isEmpty() ? QStringLiteral("primary") : id;
+}
+
+QByteArray scaleCssVariables(const QString& name, const std::vector<ScaleStep>& steps)
+{
+    const QString id = scaleIdentifier(name);
+    return (QStringLiteral(":root {\n") + stepLines(steps, [&](const QString& key, TColor color) {
+                return QStringLiteral("  --%1-%2: %3;\n").arg(id, key, hex(color));
+            }) + QStringLiteral("}\n"))
+        .toUtf8();
+}
+
+QByteArray scaleDesignTokens(const QString& name, const std::vector<ScaleStep>& steps)
+{
+    QStringList tokens;
+    for (const ScaleStep& step : steps) {
+        if (step.color)
+            tokens << colorToken(stepKey(step), *step.color, {}, 2);
+    }
+    return (QStringLiteral("{\n  %1: {\n").arg(jsonString(scaleIdentifier(name))) + tokenLines(tokens)
+            + QStringLiteral("  }\n}\n"))
+        .toUtf8();
+}
+
+QByteArray scaleTailwindTheme(const QString& name, const std::vector<ScaleStep>& steps)
+{
+    const QString id = scaleIdentifier(name);
+    return (QStringLiteral("@theme {\n") + stepLines(steps, [&](const QString& key, TColor color) {
+                return QStringLiteral("  --color-%1-%2: %3;\n")
+                    .arg(id, key, QString::fromStdString(ColorNotation(color, NotationCssOklch)));
+            }) + QStringLiteral("}\n"))
+        .toUtf8();
+}
+
+QByteArray scaleGimpPalette(const QString& name, const std::vector<ScaleStep>& steps)
+{
+    const QString id = scaleIdentifier(name);
+    return (QStringLiteral("GIMP Palette\nName: %1\nColumns: %2\n#\n").arg(id).arg(steps.size())
+            + stepLines(steps, [&](const QString& key, TColor color) {
+                  return QStringLiteral("%1 %2 %3\t%4-%5\n")
+                      .arg(redOf(color), 3)
+                      .arg(greenOf(color), 3)
+                      .arg(blueOf(color), 3)
+                      .arg(id, key);
+              }))
+        .toUtf8();
+}
+
+QByteArray scaleText(const std::vector<ScaleStep>& steps)
+{
+    QString text;
+    for (const ScaleStep& step : steps) {
+        const QString name = QString::fromStdString(step.name);
+        text += step.color ? QStringLiteral("%1 %2 %3 %4\n")
+                                 .arg(name, hex(*step.color).toUpper(), ratioText(step.ratioOnWhite),
+                                      ratioText(step.ratioOnBlack))
+                           : name + QStringLiteral(" - - -\n");
+    }
+    return text.toUtf8();
+}
+
+QByteArray scaleFile(ScaleFormat format, const QString& name, const std::vector<ScaleStep>& steps)
+{
+    switch (format) {
+    case ScaleFormat::CssVariables: return scaleCssVariables(name, steps);
+    case ScaleFormat::DesignTokens: return scaleDesignTokens(name, steps);
+    case ScaleFormat::Tailwind: return scaleTailwindTheme(name, steps);
+    case ScaleFormat::Gimp: return scaleGimpPalette(name, steps);
+    case ScaleFormat::Text: break;
+    }
+    return scaleText(steps);
+}
+
+std::optional<ScaleFormat> scaleFormatNamed(const QString& commandLineName)
+{
+    for (const ScaleFormatRow& row : scaleFormats) {
+        if (commandLineName == QLatin1String(row.commandLineName))
+            return row.format;
+    }
+    return std::nullopt;
+}
+
+} // namespace Tintara

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "color/colorscale.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace Tintara {
+
+// The files a colour scale is handed on in. A step without a colour (an unreachable contrast
+// target) is left out, except in the text listing, which shows it as "-".
+enum class ScaleFormat { CssVariables, DesignTokens, Tailwind, Gimp, Text };
+
+// CSS variables on :root: "--primary-500: #2563eb;".
+QByteArray scaleCssVariables(const QString& name, const std::vector<ScaleStep>& steps);
+// Design tokens: a group named after the scale with one colour token per step.
+QByteArray scaleDesignTokens(const QString& name, const std::vector<ScaleStep>& steps);
+// A Tailwind CSS v4 theme block: "--color-primary-500: oklch(…);" with each step's exact OKLCH.
+QByteArray scaleTailwindTheme(const QString& name, const std::vector<ScaleStep>& steps);
+// A GIMP palette named after the scale, one swatch per step.
+QByteArray scaleGimpPalette(const QString& name, const std::vector<ScaleStep>& steps);
+// One step a line: "500 #2563EB 5.17 4.06" (name, colour, WCAG ratio on white, on black).
+QByteArray scaleText(const std::vector<ScaleStep>& steps);
+
+QByteArray scaleFile(ScaleFormat format, const QString& name, const std::vector<ScaleStep>& steps);
+
+// The formats by the names the command line and the file dialog use.
+struct ScaleFormatRow {
+    ScaleFormat format;
+    const char* commandLineName;
+    const char* filterName;
+    const char* extension;
+};
+inline constexpr ScaleFormatRow scaleFormats[] = {
+    {ScaleFormat::CssVariables, "cssvars", "CSS-Variablen (*.css)", "css"},
+    {ScaleFormat::DesignTokens, "tokens", "Design Tokens (*.json)", "json"},
+    {ScaleFormat::Tailwind, "tailwind", "Tailwind-Theme (*.css)", "css"},
+    {ScaleFormat::Gimp, "gpl", "GIMP-Palette (*.gpl)", "gpl"},
+    {ScaleFormat::Text, "txt", "Textdatei (*.txt)", "txt"},
+};
+std::optional<ScaleFormat> scaleFormatNamed(const QString& commandLineName);
+
+// A scale's name as it may stand in a property or token name: letters, digits, "-" and "_";
+// "primary" where nothing is left.
+QString scaleIdentifier(const QString& name);
+
+} // namespace Tintara

@@ -1,0 +1,64 @@
+#include "exchange/paletteformats.h"
+#include "exchange/scaleformats.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace Tintara;
+
+namespace {
+
+// Two reached steps and an unreachable contrast target, with the ratios the text listing prints.
+std::vector<ScaleStep> sampleScale()
+{
+    ScaleStep pale{"50", RGB(0xEF, 0xF6, 0xFF), 1.0747, 19.54, 0, 0};
+    ScaleStep strong{"4.5", RGB(0x25, 0x63, 0xEB), 5.1727, 4.0597, 0, 0};
+    ScaleStep missing{"22", std::nullopt};
+    return {pale, strong, missing};
+}
+
+} // namespace
+
+TEST(ScaleFormats, EachWriterByteForByte)
+{
+    const std::vector<ScaleStep> steps = sampleScale();
+    EXPECT_EQ(scaleCssVariables("primary", steps).toStdString(),
+              ":root {\n  --primary-50: #eff6ff;\n  --primary-4_5: #2563eb;\n}\n");
+    EXPECT_EQ(scaleTailwindTheme("Brand Blue", steps).toStdString(),
+              "@theme {\n  --color-Brand-Blue-50: oklch(0.970 0.014 254.6);\n"
+              "  --color-Brand-Blue-4_5: oklch(0.546 0.215 262.9);\n}\n");
+    EXPECT_EQ(scaleGimpPalette("primary", steps).toStdString(),
+              "GIMP Palette\nName: primary\nColumns: 3\n#\n239 246 255\tprimary-50\n 37  99 235\tprimary-4_5\n");
+    EXPECT_EQ(scaleText(steps).toStdString(), "50 #EFF6FF 1.07 19.54\n4.5 #2563EB 5.17 4.05\n22 - - -\n");
+    EXPECT_EQ(scaleDesignTokens("primary", steps).toStdString(),
+              "{\n  \"primary\": {\n"
+              "    \"50\": {\n      \"$type\": \"color\",\n      \"$value\": {\n        \"colorSpace\": \"srgb\",\n"
+              "        \"components\": [0.9373, 0.9647, 1],\n        \"hex\": \"#eff6ff\"\n      }\n    },\n"
+              "    \"4_5\": {\n      \"$type\": \"color\",\n      \"$value\": {\n        \"colorSpace\": \"srgb\",\n"
+              "        \"components\": [0.1451, 0.3882, 0.9216],\n        \"hex\": \"#2563eb\"\n      }\n    }\n"
+              "  }\n}\n");
+    EXPECT_EQ(scaleIdentifier("  "), "primary");
+    EXPECT_EQ(scaleIdentifier("Grün / 2"), "Grün-2");
+}
+
+// What the program writes, its own readers read back: the token file (whose reader goes by the
+// JSON object's sorted keys, so the order is not kept) and the GIMP palette.
+TEST(ScaleFormats, TokensAndPaletteReadBackAsTheScale)
+{
+    const std::vector<ScaleStep> steps = tonalScale(RGB(0x25, 0x63, 0xEB));
+    std::multiset<TColor> written;
+    for (const ScaleStep& step : steps)
+        written.insert(*step.color);
+    for (const PaletteRead& read : {readDesignTokens(scaleDesignTokens("primary", steps)),
+                                    readGimpPalette(scaleGimpPalette("primary", steps))}) {
+        ASSERT_TRUE(read.error.isEmpty()) << read.error.toStdString();
+        std::multiset<TColor> colours;
+        for (const PaletteEntry& entry : read.entries)
+            colours.insert(entry.color);
+        EXPECT_EQ(colours, written);
+    }
+    EXPECT_EQ(readGimpPalette(scaleGimpPalette("primary", steps)).entries[6].color, RGB(0x25, 0x63, 0xEB));
+    EXPECT_EQ(scaleFormatNamed("tailwind"), ScaleFormat::Tailwind);
+    EXPECT_FALSE(scaleFormatNamed("ase"));
+}
