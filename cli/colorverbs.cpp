@@ -1,11 +1,18 @@
 #include "cli/colorverbs.h"
 
 #include "color/apca.h"
+#include "color/colorscale.h"
 #include "color/colortext.h"
 #include "color/decimal.h"
 #include "color/notation.h"
 #include "color/wcag.h"
+#include "exchange/scaleformats.h"
 #include "rules/editorinput.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include <cmath>
 
 namespace Tintara {
 
@@ -42,7 +49,133 @@ QString levelText(WcagLevel level)
     return QStringLiteral("fail");
 }
 
+VerbResult misuse(const QString& message)
+{
+    return {2, {}, message};
+}
+
+// "1.15,1.3 2": numbers with a decimal point, separated by commas or blanks.
+std::optional<std::vector<double>> targetList(const QString& text)
+{
+    std::vector<double> targets;
+    for (const QString& part : text.split(QRegularExpression(QStringLiteral("[,\\s]+")), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const double value = part.toDouble(&ok);
+        if (!ok || !std::isfinite(value) || value <= 0)
+            return std::nullopt;
+        targets.push_back(value);
+    }
+    if (targets.empty())
+        return std::nullopt;
+    return targets;
+}
+
+// `--scale COLOR [--name NAME] [--format F] [--against COLOR [--targets LIST] [--metric M]]`.
+VerbResult scaleOfColor(const QCommandLineParser& parser)
+{
+    const QString formatName = parser.isSet(QStringLiteral("format")) ? parser.value(QStringLiteral("format"))
+                                                                      : QStringLiteral("txt");
+    const auto format = scaleFormatNamed(formatName);
+    if (!format)
+        return misuse(QStringLiteral("Unbekanntes Format „%1“: cssvars, tokens, tailwind, gpl oder txt.").arg(formatName));
+    const QString metric = parser.value(QStringLiteral("metric"));
+    if (parser.isSet(QStringLiteral("metric")) && metric != QLatin1String("wcag") && metric != QLatin1String("apca"))
+        return misuse(QStringLiteral("--metric nimmt wcag oder apca."));
+    const bool against = parser.isSet(QStringLiteral("against"));
+    if (!against && (parser.isSet(QStringLiteral("targets")) || parser.isSet(QStringLiteral("metric"))))
+        return misuse(QStringLiteral("--targets und --metric gelten nur mit --against."));
+    const ContrastMeasure measure = metric == QLatin1String("apca") ? ContrastMeasure::Apca : ContrastMeasure::Wcag;
+    std::vector<double> targets = measure == ContrastMeasure::Wcag ? defaultContrastTargets : defaultApcaTargets;
+    if (parser.isSet(QStringLiteral("targets"))) {
+        const auto list = targetList(parser.value(QStringLiteral("targets")));
+        if (!list)
+            return misuse(QStringLiteral("--targets nimmt Zahlen mit Dezimalpunkt, durch Kommas getrennt, etwa 1.5,3,4.5."));
+        targets = *list;
+    }
+    const ReadColor base = readColor(parser.value(QStringLiteral("scale")));
+    if (!base.color)
+        return {1, {}, base.refusal};
+    std::vector<ScaleStep> steps;
+    if (against) {
+        const ReadColor background = readColor(parser.value(QStringLiteral("against")));
+        if (!background.color)
+            return {1, {}, background.refusal};
+        steps = contrastShades(*base.color, *background.color, targets, measure);
+    } else {
+        steps = tonalScale(*base.color);
+    }
+    const QString name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name")) : QStringLiteral("primary");
+    return {0, scaleFile(*format, name, steps), {}};
+}
+
 } // namespace
+
+void addColorVerbOptions(QCommandLineParser& parser)
+{
+    parser.addOption({QStringLiteral("convert"),
+                      QStringLiteral("Gibt die Farbe in jeder Schreibweise aus, die Tintara Studio kopiert (jede "
+                                     "CSS-Schreibweise wird gelesen)."),
+                      QStringLiteral("farbe")});
+    parser.addOption({QStringLiteral("to"),
+                      QStringLiteral("Mit --convert nur diese Schreibweise, z. B. html oder \"css oklch()\"."),
+                      QStringLiteral("name")});
+    parser.addOption({QStringLiteral("contrast"),
+                      QStringLiteral("Kontrast von Schrift- und Hintergrundfarbe (zweites Argument) nach WCAG 2.2 "
+                                     "und APCA."),
+                      QStringLiteral("schrift")});
+    parser.addOption({QStringLiteral("scale"),
+                      QStringLiteral("Farbskala der Farbe: die Tonleiter 50 bis 950, mit --against die Abstufungen "
+                                     "zu Kontrastzielen."),
+                      QStringLiteral("farbe")});
+    parser.addOption({QStringLiteral("name"), QStringLiteral("Name der Farbskala in den Dateien (Standard: primary)."),
+                      QStringLiteral("name")});
+    parser.addOption({QStringLiteral("format"),
+                      QStringLiteral("Format der Farbskala: cssvars, tokens, tailwind, gpl oder txt (Standard)."),
+                      QStringLiteral("format")});
+    parser.addOption({QStringLiteral("against"), QStringLiteral("Hintergrundfarbe der Kontrastziele."),
+                      QStringLiteral("farbe")});
+    parser.addOption({QStringLiteral("targets"),
+                      QStringLiteral("Kontrastziele, etwa 1.15,1.3,2,3,4.5,7 (Standard: 1.15 bis 13 für WCAG, "
+                                     "15 bis 90 für APCA)."),
+                      QStringLiteral("liste")});
+    parser.addOption({QStringLiteral("metric"), QStringLiteral("Maß der Kontrastziele: wcag (Standard) oder apca."),
+                      QStringLiteral("mass")});
+}
+
+std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser)
+{
+    const bool convert = parser.isSet(QStringLiteral("convert"));
+    const bool contrast = parser.isSet(QStringLiteral("contrast"));
+    const bool scale = parser.isSet(QStringLiteral("scale"));
+    if (!scale) {
+        for (const char* option : {"name", "format", "against", "targets", "metric"}) {
+            if (parser.isSet(QLatin1String(option)))
+                return misuse(QStringLiteral("--%1 gilt nur mit --scale.").arg(QLatin1String(option)));
+        }
+    }
+    if (!convert && parser.isSet(QStringLiteral("to")))
+        return misuse(QStringLiteral("--to gilt nur mit --convert."));
+    if (!convert && !contrast && !scale)
+        return std::nullopt;
+    if (convert + contrast + scale + parser.isSet(QStringLiteral("export")) > 1)
+        return misuse(QStringLiteral("--export, --convert, --contrast und --scale gehen nur einzeln."));
+    const QStringList rest = parser.positionalArguments();
+    if (convert) {
+        if (!rest.isEmpty())
+            return misuse(QStringLiteral("--convert nimmt genau eine Farbe."));
+        const bool to = parser.isSet(QStringLiteral("to"));
+        return convertColor(parser.value(QStringLiteral("convert")),
+                            to ? std::optional(parser.value(QStringLiteral("to"))) : std::nullopt);
+    }
+    if (scale) {
+        if (!rest.isEmpty())
+            return misuse(QStringLiteral("--scale nimmt genau eine Farbe."));
+        return scaleOfColor(parser);
+    }
+    if (rest.size() != 1)
+        return misuse(QStringLiteral("--contrast nimmt genau zwei Farben: Schrift und Hintergrund."));
+    return contrastOfColors(parser.value(QStringLiteral("contrast")), rest.constFirst());
+}
 
 VerbResult convertColor(const QString& text, const std::optional<QString>& to)
 {
@@ -57,11 +190,11 @@ VerbResult convertColor(const QString& text, const std::optional<QString>& to)
             continue;
         }
         if (folded(*to) == folded(QString::fromUtf8(row.menuText)) || folded(*to) == folded(QString::fromUtf8(row.formatName)))
-            return {0, value + u'\n', {}};
+            return {0, (value + u'\n').toUtf8(), {}};
     }
     if (to)
-        return {2, {}, QStringLiteral("Unbekannte Schreibweise „%1“.").arg(*to)};
-    return {0, lines, {}};
+        return misuse(QStringLiteral("Unbekannte Schreibweise „%1“.").arg(*to));
+    return {0, lines.toUtf8(), {}};
 }
 
 VerbResult contrastOfColors(const QString& text, const QString& background)
@@ -77,7 +210,7 @@ VerbResult contrastOfColors(const QString& text, const QString& background)
                              .arg(QString::fromStdString(decimalText(cutContrastRatio(ratio), 2)), levelText(wcagTextLevel(ratio)),
                                   levelText(wcagLargeTextLevel(ratio)));
     const double lc = apcaContrast(*textColor.color, *backgroundColor.color);
-    return {0, wcag + QStringLiteral("APCA Lc: ") + QString::fromStdString(decimalText(lc, 1)) + u'\n', {}};
+    return {0, (wcag + QStringLiteral("APCA Lc: ") + QString::fromStdString(decimalText(lc, 1)) + u'\n').toUtf8(), {}};
 }
 
 } // namespace Tintara

@@ -1,18 +1,26 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
 
+class QCommandLineParser;
+
 namespace Tintara {
 
-// What a colour verb of the command line prints: `output` on standard output, or the reason it
-// failed (exit 1: no colour; exit 2: misused) for standard error.
+// What a colour verb of the command line produces: `output` for standard output or -o, or the
+// reason it failed (exit 1: no colour; exit 2: misused) for standard error.
 struct VerbResult {
     int code = 0;
-    QString output;
+    QByteArray output;
     QString message;
 };
+
+// --convert, --to, --contrast, --scale and the options of --scale.
+void addColorVerbOptions(QCommandLineParser& parser);
+// The colour verb the arguments ask for, run; none where they ask for none.
+std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser);
 
 // `--convert TEXT [--to NAME]`: the colour in every notation the program copies, one line each as
 // "Name: value" with the names of the "Farbwert kopieren" menu, or only the value of `to` (a menu

@@ -72,10 +72,11 @@ class Exporter
 public:
     explicit Exporter(QIODevice& out) : m_out(out) {}
     std::optional<Failure> run(const QCommandLineParser& parser);
-    std::optional<Failure> writeOut(const QByteArray& bytes);
+    // To -o where it is given, else (text only) to standard output.
+    std::optional<Failure> write(const QCommandLineParser& parser, const QByteArray& bytes, bool text);
 
 private:
-    std::optional<Failure> write(const QCommandLineParser& parser, const QByteArray& bytes, bool text);
+    std::optional<Failure> writeOut(const QByteArray& bytes);
     QIODevice& m_out;
 };
 
@@ -166,37 +167,13 @@ std::optional<Failure> Exporter::writeOut(const QByteArray& bytes)
     return Failure{1, QStringLiteral("Die Standardausgabe kann nicht geschrieben werden. %1").arg(m_out.errorString())};
 }
 
-// --convert and --contrast, each alone; none where neither is asked for.
-std::optional<VerbResult> colorVerb(const QCommandLineParser& parser)
-{
-    const bool convert = parser.isSet(QStringLiteral("convert"));
-    const bool contrast = parser.isSet(QStringLiteral("contrast"));
-    if (!convert && !contrast) {
-        if (parser.isSet(QStringLiteral("to")))
-            return VerbResult{2, {}, QStringLiteral("--to gilt nur mit --convert.")};
-        return std::nullopt;
-    }
-    if (convert + contrast + parser.isSet(QStringLiteral("export")) > 1)
-        return VerbResult{2, {}, QStringLiteral("--export, --convert und --contrast gehen nur einzeln.")};
-    const QStringList rest = parser.positionalArguments();
-    if (convert) {
-        if (!rest.isEmpty())
-            return VerbResult{2, {}, QStringLiteral("--convert nimmt genau eine Farbe.")};
-        const bool to = parser.isSet(QStringLiteral("to"));
-        return convertColor(parser.value(QStringLiteral("convert")),
-                            to ? std::optional(parser.value(QStringLiteral("to"))) : std::nullopt);
-    }
-    if (rest.size() != 1 || parser.isSet(QStringLiteral("to")))
-        return VerbResult{2, {}, QStringLiteral("--contrast nimmt genau zwei Farben: Schrift und Hintergrund.")};
-    return contrastOfColors(parser.value(QStringLiteral("contrast")), rest.constFirst());
-}
-
 } // namespace
 
 bool wantsCommandLine(const QStringList& arguments)
 {
     static const QStringList own = {QStringLiteral("--export"), QStringLiteral("--convert"),
-                                    QStringLiteral("--contrast"), QStringLiteral("--help"), QStringLiteral("-h"),
+                                    QStringLiteral("--contrast"), QStringLiteral("--scale"), QStringLiteral("--help"),
+                                    QStringLiteral("-h"),
                                     QStringLiteral("-?"), QStringLiteral("--version"), QStringLiteral("-v")};
     for (const QString& argument : arguments) {
         if (own.contains(argument) || own.contains(argument.section(u'=', 0, 0)))
@@ -226,25 +203,16 @@ int runCommandLine(const QStringList& arguments, QIODevice& out, QIODevice& err)
                       QStringLiteral("art")});
     for (const Flag& flag : flags)
         parser.addOption({QString(flag.name), QString(flag.description)});
-    parser.addOption({QStringLiteral("convert"),
-                      QStringLiteral("Gibt die Farbe in jeder Schreibweise aus, die Tintara Studio kopiert (jede "
-                                     "CSS-Schreibweise wird gelesen)."),
-                      QStringLiteral("farbe")});
-    parser.addOption({QStringLiteral("to"),
-                      QStringLiteral("Mit --convert nur diese Schreibweise, z. B. html oder \"css oklch()\"."),
-                      QStringLiteral("name")});
-    parser.addOption({QStringLiteral("contrast"),
-                      QStringLiteral("Kontrast von Schrift- und Hintergrundfarbe (zweites Argument) nach WCAG 2.2 "
-                                     "und APCA."),
-                      QStringLiteral("schrift")});
+    addColorVerbOptions(parser);
     parser.addPositionalArgument(QStringLiteral("farbschema.tsf"),
                                  QStringLiteral("Das zu exportierende Farbschema; bei --contrast die Hintergrundfarbe."));
 
     const auto fail = [&err](int code, const QString& message) {
         err.write(QStringLiteral("tintara: %1\n").arg(message).toUtf8());
         if (code == 2)
-            err.write(QStringLiteral("Aufruf: tintara --export FORMAT FARBSCHEMA.tsf [-o DATEI], tintara --convert FARBE "
-                                     "[--to NAME] oder tintara --contrast SCHRIFT HINTERGRUND; mehr mit --help.\n")
+            err.write(QStringLiteral("Aufruf: tintara --export FORMAT FARBSCHEMA.tsf [-o DATEI], --convert FARBE "
+                                     "[--to NAME], --contrast SCHRIFT HINTERGRUND oder --scale FARBE [--format F] "
+                                     "[--against FARBE --targets LISTE]; mehr mit --help.\n")
                           .toUtf8());
         return code;
     };
@@ -263,10 +231,10 @@ int runCommandLine(const QStringList& arguments, QIODevice& out, QIODevice& err)
         out.write(QStringLiteral("Tintara Studio %1\n").arg(QStringLiteral(TINTARA_VERSION)).toUtf8());
         return 0;
     }
-    if (const auto verb = colorVerb(parser)) {
+    if (const auto verb = runColorVerb(parser)) {
         if (verb->code != 0)
             return fail(verb->code, verb->message);
-        if (const auto failure = Exporter(out).writeOut(verb->output.toUtf8()))
+        if (const auto failure = Exporter(out).write(parser, verb->output, true))
             return fail(failure->code, failure->message);
         return 0;
     }

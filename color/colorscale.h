@@ -31,6 +31,8 @@ std::vector<ScaleStep> tonalScale(TColor base);
 std::vector<ScaleStep> contrastShades(TColor base, TColor background, const std::vector<double>& targets,
                                       ContrastMeasure measure);
 inline const std::vector<double> defaultContrastTargets = {1.15, 1.3, 1.6, 2, 3, 4.5, 6, 7, 10, 13};
+// APCA's levels from non-text to preferred body text.
+inline const std::vector<double> defaultApcaTargets = {15, 30, 45, 60, 75, 90};
 
 // The largest chroma sRGB holds at a lightness and hue, by bisection.
 double maximumChroma(double lightness, double hue);

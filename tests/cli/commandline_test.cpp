@@ -5,6 +5,7 @@
 #include "color/colortext.h"
 #include "color/notation.h"
 #include "exchange/exportformats.h"
+#include "exchange/scaleformats.h"
 #include "platform/inifile.h"
 
 #include <QBuffer>
@@ -176,6 +177,57 @@ TEST_F(CommandLineTest, ColourVerbsExitTwoWhenMisusedAndOneForTextThatIsNoColour
     }
     EXPECT_TRUE(wantsCommandLine({"scheme.tsf", "--contrast", "#fff", "#000"}));
     EXPECT_TRUE(wantsCommandLine({"--convert=red"}));
+}
+
+// Each format as its writer makes it, to standard output and to -o alike.
+TEST_F(CommandLineTest, ScalesGoOutInEveryFormatToStandardOutputOrAFile)
+{
+    const std::vector<ScaleStep> tonal = tonalScale(RGB(0x25, 0x63, 0xEB));
+    for (const ScaleFormatRow& row : scaleFormats) {
+        const QStringList asked = {"--scale", "#2563EB", "--name", "brand", "--format", row.commandLineName};
+        const QByteArray expected = scaleFile(row.format, "brand", tonal);
+        const Outcome printed = run(asked);
+        EXPECT_EQ(printed.code, 0) << row.commandLineName;
+        EXPECT_EQ(printed.out, expected) << row.commandLineName;
+        const QString file = path(QStringLiteral("skala.%1").arg(QLatin1String(row.extension)));
+        EXPECT_EQ(run(asked + QStringList{"-o", file}).code, 0);
+        EXPECT_EQ(readFile(file), expected) << row.commandLineName;
+    }
+    EXPECT_EQ(run({"--scale", "#2563EB"}).out, scaleText(tonal)) << "txt without --format";
+    // Contrast targets: a list with decimal points, in a German session as anywhere.
+    const Outcome shades = run({"--scale", "#2563EB", "--against", "white", "--targets", "4.5, 7,22"});
+    EXPECT_EQ(shades.out, scaleText(contrastShades(RGB(0x25, 0x63, 0xEB), clWhite, {4.5, 7, 22}, ContrastMeasure::Wcag)));
+    EXPECT_TRUE(shades.out.endsWith("\n22 - - -\n"));
+    EXPECT_EQ(run({"--scale", "teal", "--against", "#111827", "--metric", "apca"}).out,
+              scaleText(contrastShades(RGB(0, 0x80, 0x80), RGB(0x11, 0x18, 0x27), defaultApcaTargets,
+                                       ContrastMeasure::Apca)));
+}
+
+TEST_F(CommandLineTest, ScaleMisuseExitsTwoAndAColourThatCannotBeReadOne)
+{
+    const struct {
+        QStringList arguments;
+        int code;
+    } cases[] = {
+        {{"--scale"}, 2},
+        {{"--scale", "red", "blue"}, 2},
+        {{"--scale", "red", "--format", "ase"}, 2},
+        {{"--scale", "red", "--targets", "3"}, 2},
+        {{"--scale", "red", "--against", "white", "--metric", "wcag3"}, 2},
+        {{"--scale", "red", "--against", "white", "--targets", "3,viel"}, 2},
+        {{"--scale", "red", "--against", "white", "--targets", "0"}, 2},
+        {{"--scale", "red", "--to", "html"}, 2},
+        {{"--convert", "red", "--name", "x"}, 2},
+        {{"--scale", "red", "--export", "css"}, 2},
+        {{"--scale", "rot"}, 1},
+        {{"--scale", "red", "--against", "transparent"}, 1},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = run(c.arguments);
+        EXPECT_EQ(r.code, c.code) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.startsWith("tintara: ")) << r.err.toStdString();
+    }
 }
 
 // Each row of the format table stands at its place in the page's list, and the command line writes it.
