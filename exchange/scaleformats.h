@@ -27,19 +27,19 @@ QByteArray scaleText(const std::vector<ScaleStep>& steps);
 
 QByteArray scaleFile(ScaleFormat format, const QString& name, const std::vector<ScaleStep>& steps);
 
-// The formats by the names the command line and the file dialog use.
+// The formats by the names the command line, the page's list and its file dialog use.
 struct ScaleFormatRow {
     ScaleFormat format;
     const char* commandLineName;
-    const char* filterName;
+    const char* listText;
     const char* extension;
 };
 inline constexpr ScaleFormatRow scaleFormats[] = {
-    {ScaleFormat::CssVariables, "cssvars", "CSS-Variablen (*.css)", "css"},
-    {ScaleFormat::DesignTokens, "tokens", "Design Tokens (*.json)", "json"},
-    {ScaleFormat::Tailwind, "tailwind", "Tailwind-Theme (*.css)", "css"},
-    {ScaleFormat::Gimp, "gpl", "GIMP-Palette (*.gpl)", "gpl"},
-    {ScaleFormat::Text, "txt", "Textdatei (*.txt)", "txt"},
+    {ScaleFormat::CssVariables, "cssvars", "CSS-Variablen", "css"},
+    {ScaleFormat::DesignTokens, "tokens", "Design Tokens", "json"},
+    {ScaleFormat::Tailwind, "tailwind", "Tailwind-Theme", "css"},
+    {ScaleFormat::Gimp, "gpl", "GIMP-Palette", "gpl"},
+    {ScaleFormat::Text, "txt", "Textliste", "txt"},
 };
 std::optional<ScaleFormat> scaleFormatNamed(const QString& commandLineName);
 

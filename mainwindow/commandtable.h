@@ -4,6 +4,7 @@
 #include "pages/z_abstufungen.h"
 #include "pages/z_export.h"
 #include "pages/z_farbsehschwaeche.h"
+#include "pages/z_farbskala.h"
 #include "pages/z_farbverlauf.h"
 #include "pages/z_helligkeit.h"
 #include "pages/z_konverter.h"
@@ -75,6 +76,7 @@ inline constexpr std::array<CommandRow, commandCount> commandTable = {{
      0, BackgroundUse::Standard, makePage<Z_Kontrastmatrix>},
     {Command::Farbsehschwaeche, nullptr, nullptr, "mmFarbsehschwaeche",
      0, BackgroundUse::Standard, makePage<Z_Farbsehschwaeche>},
+    {Command::Farbskala, nullptr, nullptr, "mmFarbskala", 0, BackgroundUse::Standard, makePage<Z_Farbskala>},
     {Command::Neu, "ToolButton10", ":/icons/new.svg", "mmNeu", 0, BackgroundUse::Leaves, {}, QKeySequence::New},
     {Command::Laden, "ToolButton11", ":/icons/open.svg", "mmLaden", 0, BackgroundUse::Leaves, {}, QKeySequence::Open},
     {Command::Speichern, "ToolButton12", ":/icons/save.svg", "mmSpeichern"},

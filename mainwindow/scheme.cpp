@@ -6,6 +6,7 @@
 #include "mainwindow/schemeswatches.h"
 #include "mainwindow/schemehistory.h"
 #include "mainwindow/oklcheditor.h"
+#include "rules/modulerules.h"
 
 #include "ui_tform1.h"
 
@@ -74,6 +75,29 @@ FileDialog& TForm1::schemeSaveDialog()
 void TForm1::recordPageStep(const QString& text, std::function<void(bool before)> apply)
 {
     m_history->recordStep(text, std::move(apply));
+}
+
+bool TForm1::addToFreeSlots(const QString& step, const std::vector<TColor>& colours)
+{
+    const SchemeSlots scheme = m_scheme->snapshot();
+    const auto filled = withColoursInFreeSlots(scheme, colours);
+    if (!filled) {
+        const auto free = std::count(scheme.used.begin(), scheme.used.end(), 0);
+        m_platform.messages.showMessage(
+            QStringLiteral("Das Farbschema hat %1 freie Plätze, gebraucht werden %2. Leeren Sie Plätze, indem Sie "
+                           "sie auf den Papierkorb ziehen; das Farbschema bleibt bis dahin unverändert.")
+                .arg(free)
+                .arg(colours.size()));
+        return false;
+    }
+    m_history->record(step, [&] {
+        for (int n = 1; n <= 16; ++n) {
+            if (scheme.used[n - 1] == 0 && filled->used[n - 1] == 1)
+                m_scheme->setSlot(n, filled->colors[n - 1], 1);
+        }
+    });
+    Q_EMIT m_events.schemeChanged();
+    return true;
 }
 
 void TForm1::setInfoTexts(const std::array<QString, 16>& texts)

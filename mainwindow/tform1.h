@@ -73,6 +73,7 @@ public:
     FileDialog& schemeSaveDialog() override;
     void setInfoTexts(const std::array<QString, 16>& texts) override;
     void recordPageStep(const QString& text, std::function<void(bool before)> apply) override;
+    bool addToFreeSlots(const QString& step, const std::vector<TColor>& colours) override;
     void runCommand(Command command) override;
     void showContrastPair(TColor text, TColor background) override;
     QPixmap grabTestView(int view) override;

@@ -9,6 +9,7 @@
 #include <QPixmap>
 
 #include <functional>
+#include <vector>
 
 namespace Tintara {
 
@@ -47,6 +48,9 @@ public:
     // What the colour-deficiency view simulates, drawn as the program shows it now: 0 the scheme,
     // 1 and 2 the test web pages, 3 to 8 the test images 1 to 6.
     virtual QPixmap grabTestView(int view) = 0;
+    // Puts `colours` into the scheme's free slots from the left as one undoable step named `step`;
+    // where fewer slots are free, says so and changes nothing. Whether it put them.
+    virtual bool addToFreeSlots(const QString& step, const std::vector<TColor>& colours) = 0;
     // Records a change a page made as one step of the window's undo and redo; `apply` puts the
     // page back to the state before (true) or after (false) it.
     virtual void recordPageStep(const QString& text, std::function<void(bool before)> apply) = 0;

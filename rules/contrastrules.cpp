@@ -5,6 +5,9 @@
 #include "color/notation.h"
 #include "color/wcag.h"
 
+#include <QRegularExpression>
+#include <QStringList>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -160,6 +163,68 @@ QString contrastCellHint(const ContrastCell& cell, ContrastMeasure measure)
     return QStringLiteral("%1 auf %2\nKontrastverhältnis: %3\nNormale Schrift: %4\nGroße Schrift: %5")
         .arg(html(cell.text), html(cell.background), QString::fromStdString(formatContrastRatio(cell.ratio)),
              wcagVerdictText(cell.ratio), large);
+}
+
+namespace {
+
+// What a ratio meets for normal text, short: "AAA", "AA", "AA groß" or "–".
+QString shortVerdict(double ratio)
+{
+    switch (wcagTextLevel(ratio)) {
+    case WcagLevel::Aaa: return QStringLiteral("AAA");
+    case WcagLevel::Aa: return QStringLiteral("AA");
+    case WcagLevel::AaLargeTextOnly: return QStringLiteral("AA groß");
+    case WcagLevel::Fail: break;
+    }
+    return QStringLiteral("–");
+}
+
+QString decimalComma(double value)
+{
+    QString text = QString::fromStdString(decimalCommaText(value, 2));
+    while (text.endsWith(u'0'))
+        text.chop(1);
+    if (text.endsWith(u','))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+ScaleStepTexts scaleStepTexts(const ScaleStep& step)
+{
+    const QString name = QString::fromStdString(step.name).replace(u'.', u',');
+    if (!step.color)
+        return {name, QStringLiteral("nicht erreichbar"), {}, {}};
+    const auto on = [](const char* ground, double ratio) {
+        return QStringLiteral("%1 %2 %3")
+            .arg(QString::fromUtf8(ground), QString::fromStdString(formatContrastRatio(ratio)), shortVerdict(ratio));
+    };
+    return {name, html(*step.color), on("Weiß", step.ratioOnWhite), on("Schwarz", step.ratioOnBlack)};
+}
+
+std::optional<std::vector<double>> contrastTargetList(const QString& text, ContrastMeasure measure, int most)
+{
+    const double ceiling = measure == ContrastMeasure::Wcag ? 21 : 108;
+    std::vector<double> targets;
+    for (const QString& part : text.split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const double value = QString(part).replace(u',', u'.').toDouble(&ok);
+        if (!ok || !(value >= 1 && value <= ceiling))
+            return std::nullopt;
+        targets.push_back(value);
+    }
+    if (targets.empty() || static_cast<int>(targets.size()) > most)
+        return std::nullopt;
+    return targets;
+}
+
+QString contrastTargetText(const std::vector<double>& targets)
+{
+    QStringList parts;
+    for (const double target : targets)
+        parts << decimalComma(target);
+    return parts.join(u' ');
 }
 
 QString slotName(int slot, const QString& info)

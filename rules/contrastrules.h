@@ -1,6 +1,7 @@
 #pragma once
 
 #include "color/apca.h"
+#include "color/colorscale.h"
 
 #include <QString>
 
@@ -65,6 +66,20 @@ TColor wcagLamp(double ratio);
 TColor contrastLamp(const ContrastCell& cell, ContrastMeasure measure);
 // Both colours as #RRGGBB, the ratio or Lc, and what they allow.
 QString contrastCellHint(const ContrastCell& cell, ContrastMeasure measure = ContrastMeasure::Wcag);
+
+// A step of a colour scale as the scale page lists it, in columns: its name (a decimal comma in a
+// target), #RRGGBB and its ratios on white and on black with what they meet ("Weiß 5,16:1 AA",
+// "Schwarz 4,06:1 AA groß"), or that it cannot be reached.
+struct ScaleStepTexts {
+    QString name, hex, onWhite, onBlack;
+};
+ScaleStepTexts scaleStepTexts(const ScaleStep& step);
+// "1,15 1,3 2": contrast targets with a decimal comma or point, separated by blanks or semicolons;
+// at most `most`, each a ratio from 1 to 21 (WCAG) or an Lc from 1 to 108 (APCA). None where the
+// text is not such a list.
+std::optional<std::vector<double>> contrastTargetList(const QString& text, ContrastMeasure measure, int most);
+// The list as the field shows it.
+QString contrastTargetText(const std::vector<double>& targets);
 
 // A slot by its number and, where it has one, the first line of its info text: "Platz 3 (Primär)".
 QString slotName(int slot, const QString& info);

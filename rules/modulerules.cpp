@@ -36,6 +36,21 @@ std::array<TColor, 256> colourGradient(TColor start, TColor end, MixSpace space)
     return steps;
 }
 
+std::optional<SchemeSlots> withColoursInFreeSlots(const SchemeSlots& scheme, const std::vector<TColor>& colours)
+{
+    SchemeSlots filled = scheme;
+    auto next = colours.begin();
+    for (std::size_t n = 0; n < filled.used.size() && next != colours.end(); ++n) {
+        if (filled.used[n] == 0) {
+            filled.colors[n] = *next++;
+            filled.used[n] = 1;
+        }
+    }
+    if (next != colours.end())
+        return std::nullopt;
+    return filled;
+}
+
 TColor webSafeColor(int n)
 {
     const int i = (n - 1) / 36;

@@ -44,24 +44,28 @@ TEST(ColorScale, TonalScalesKeepLightnessHueAndTheBase)
             const Oklch step = toOklch(*steps[n].color);
             const bool isBase = *steps[n].color == b.base;
             baseSteps += isBase;
-            if (!isBase)
+            if (!isBase) {
                 EXPECT_NEAR(step.L, lightnessTargets[n], 0.005) << b.what << ' ' << steps[n].name;
+            }
             EXPECT_LT(step.L, previous) << b.what << ' ' << steps[n].name << ": lightness falls";
             previous = step.L;
             EXPECT_LE(step.C, base.C + 0.002) << b.what << ' ' << steps[n].name;
-            if (base.C < 0.02)
+            if (base.C < 0.02) {
                 EXPECT_LT(step.C, 0.002) << b.what << ' ' << steps[n].name << ": neutral";
-            else if (step.C >= 0.03)
+            } else if (step.C >= 0.03) {
                 EXPECT_LT(offHueLine(step, base.h), 0.004) << b.what << ' ' << steps[n].name;
+            }
             EXPECT_DOUBLE_EQ(steps[n].ratioOnWhite, contrastRatio(*steps[n].color, clWhite));
             EXPECT_DOUBLE_EQ(steps[n].lcOnBlack, apcaContrast(*steps[n].color, clBlack));
         }
         EXPECT_EQ(baseSteps, 1) << b.what << ": the base itself, once";
         // The ends are calmer than the base, unless the base is an end itself (yellow is the palest step).
-        if (base.C >= 0.05 && *steps.front().color != b.base)
+        if (base.C >= 0.05 && *steps.front().color != b.base) {
             EXPECT_LT(toOklch(*steps.front().color).C, 0.6 * base.C) << b.what << ": the pale end";
-        if (base.C >= 0.05 && *steps.back().color != b.base)
+        }
+        if (base.C >= 0.05 && *steps.back().color != b.base) {
             EXPECT_LT(toOklch(*steps.back().color).C, 0.8 * base.C) << b.what << ": the deep end";
+        }
     }
     // #2563EB has lightness 0.546: the base is step 600 (0.55), not 500 (0.62).
     EXPECT_EQ(*tonalScale(RGB(0x25, 0x63, 0xEB))[6].color, RGB(0x25, 0x63, 0xEB));

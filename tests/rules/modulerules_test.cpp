@@ -179,8 +179,9 @@ TEST(Contrast, WcagLineVerdictLampAndSuggestion)
         EXPECT_EQ(line.suggestion, c.suggestion) << c.line;
         // The way out on the other side: a shade of the background that passes with the text as it is.
         EXPECT_EQ(line.backgroundSuggestion.has_value(), c.suggestion.has_value()) << c.line;
-        if (line.backgroundSuggestion)
+        if (line.backgroundSuggestion) {
             EXPECT_GE(contrastRatio(c.text, *line.backgroundSuggestion), 4.5) << c.line;
+        }
     }
 }
 

@@ -1,0 +1,176 @@
+#include "pages/z_farbskala.h"
+
+#include "controls/tcolorshape.h"
+#include "exchange/scaleformats.h"
+#include "pages/pagehost.h"
+#include "platform/atomicwrite.h"
+#include "rules/contrastrules.h"
+
+#include "ui_z_farbskala.h"
+
+#include <QDir>
+
+namespace Tintara {
+
+namespace {
+
+constexpr int firstRowY = 104;
+constexpr int rowHeight = 21;
+// Where the columns of a step's row start, and their object names after "lbStufe<n>".
+constexpr std::array<int, 5> columnX = {72, 112, 184, 338, 518};
+constexpr std::array<const char*, 4> columnNames = {"", "Hex", "Weiss", "Schwarz"};
+
+} // namespace
+
+Z_Farbskala::Z_Farbskala(PageHost& host, QWidget* parent)
+    : ModulePage(parent)
+    , m_host(host)
+    , ui(std::make_unique<Ui::Z_Farbskala>())
+    , m_saveDialog(FileDialogKind::Save, host.platform().fileDialogs)
+{
+    ui->setupUi(this);
+    for (int n = 0; n < mostSteps; ++n) {
+        auto* swatch = new TColorShape(this);
+        swatch->setObjectName(QStringLiteral("shStufe%1").arg(n + 1));
+        swatch->setGeometry(8, firstRowY + n * rowHeight, 56, rowHeight - 3);
+        swatch->setDragMode(TColorShape::DragMode::Automatic);
+        StepRow row{swatch, {}};
+        for (std::size_t c = 0; c < row.columns.size(); ++c) {
+            row.columns[c] = new QLabel(this);
+            row.columns[c]->setObjectName(QStringLiteral("lbStufe%1").arg(n + 1) + QLatin1String(columnNames[c]));
+            row.columns[c]->setGeometry(columnX[c], firstRowY + n * rowHeight, columnX[c + 1] - columnX[c] - 4,
+                                        rowHeight - 3);
+        }
+        m_rows.push_back(row);
+    }
+    for (const ScaleFormatRow& row : scaleFormats)
+        ui->cbSkalaFormat->addItem(QString::fromUtf8(row.listText));
+    ui->edZiele->setText(contrastTargetText(m_targets));
+    ui->shBasis->setHint(QStringLiteral("Folgt der aktiven Farbe, bis Sie eine Farbe hierher ziehen"));
+    ui->shBasis->setShowHint(true);
+
+    connect(&host.events(), &PageEvents::activeColorChanged, this, &Z_Farbskala::activeColorChanged);
+    connect(ui->shBasis, &TColorShape::colorChanged, this, &Z_Farbskala::baseChanged);
+    connect(ui->shSkalaHintergrund, &TColorShape::colorChanged, this, &Z_Farbskala::showScale);
+    connect(ui->rbKontrastziele, &QRadioButton::toggled, this, &Z_Farbskala::showScale);
+    connect(ui->edZiele, &QLineEdit::editingFinished, this, &Z_Farbskala::targetsEntered);
+    connect(ui->cbMass, &QComboBox::currentIndexChanged, this, [this] {
+        m_targets = measure() == ContrastMeasure::Wcag ? defaultContrastTargets : defaultApcaTargets;
+        ui->edZiele->setText(contrastTargetText(m_targets));
+        showScale();
+    });
+    connect(ui->btSkalaKopieren, &QPushButton::clicked, this, &Z_Farbskala::copyScale);
+    connect(ui->btSkalaSpeichern, &QPushButton::clicked, this, &Z_Farbskala::saveScale);
+    connect(ui->btInsFarbschema, &QPushButton::clicked, this, &Z_Farbskala::addToScheme);
+    activeColorChanged();
+}
+
+Z_Farbskala::~Z_Farbskala() = default;
+
+void Z_Farbskala::activeColorChanged()
+{
+    if (!m_baseFollows)
+        return;
+    m_following = true;
+    ui->shBasis->setColor(m_host.activeColor());
+    m_following = false;
+}
+
+// A colour put on the base by hand fixes it: the page no longer follows the active colour.
+void Z_Farbskala::baseChanged()
+{
+    if (!m_following)
+        m_baseFollows = false;
+    showScale();
+}
+
+ContrastMeasure Z_Farbskala::measure() const
+{
+    return ui->cbMass->currentIndex() == 1 ? ContrastMeasure::Apca : ContrastMeasure::Wcag;
+}
+
+void Z_Farbskala::targetsEntered()
+{
+    if (const auto targets = contrastTargetList(ui->edZiele->text(), measure(), mostSteps)) {
+        m_targets = *targets;
+        ui->lbZieleHinweis->clear();
+    } else {
+        ui->lbZieleHinweis->setText(measure() == ContrastMeasure::Wcag
+                                        ? QStringLiteral("Bis zu 13 Verhältnisse von 1 bis 21, etwa 3 4,5 7")
+                                        : QStringLiteral("Bis zu 13 Lc-Werte von 1 bis 108, etwa 45 60 75"));
+    }
+    ui->edZiele->setText(contrastTargetText(m_targets));
+    showScale();
+}
+
+void Z_Farbskala::showScale()
+{
+    const bool targets = ui->rbKontrastziele->isChecked();
+    for (QWidget* control : {static_cast<QWidget*>(ui->lbSkalaHintergrund), static_cast<QWidget*>(ui->shSkalaHintergrund),
+                             static_cast<QWidget*>(ui->lbZiele), static_cast<QWidget*>(ui->edZiele),
+                             static_cast<QWidget*>(ui->cbMass), static_cast<QWidget*>(ui->lbZieleHinweis)})
+        control->setVisible(targets);
+    const TColor base = ui->shBasis->color();
+    m_steps = targets ? contrastShades(base, ui->shSkalaHintergrund->color(), m_targets, measure()) : tonalScale(base);
+    for (std::size_t n = 0; n < m_rows.size(); ++n) {
+        const bool shown = n < m_steps.size();
+        m_rows[n].swatch->setVisible(shown);
+        for (QLabel* column : m_rows[n].columns)
+            column->setVisible(shown);
+        if (!shown)
+            continue;
+        const ScaleStep& step = m_steps[n];
+        // An unreachable step is an empty frame that gives no colour.
+        m_rows[n].swatch->setBrushStyle(step.color ? TColorShape::BrushStyle::Solid : TColorShape::BrushStyle::Clear);
+        m_rows[n].swatch->setDragMode(step.color ? TColorShape::DragMode::Automatic : TColorShape::DragMode::Manual);
+        if (step.color)
+            m_rows[n].swatch->setColor(*step.color);
+        const ScaleStepTexts texts = scaleStepTexts(step);
+        const std::array<QString, 4> shownTexts = {texts.name, texts.hex, texts.onWhite, texts.onBlack};
+        for (std::size_t c = 0; c < shownTexts.size(); ++c)
+            m_rows[n].columns[c]->setText(shownTexts[c]);
+        m_rows[n].columns[2]->setToolTip(step.color ? apcaText(step.lcOnWhite) : QString());
+        m_rows[n].columns[3]->setToolTip(step.color ? apcaText(step.lcOnBlack) : QString());
+    }
+}
+
+const ScaleFormatRow& Z_Farbskala::chosenFormat() const
+{
+    return scaleFormats[std::max(ui->cbSkalaFormat->currentIndex(), 0)];
+}
+
+QByteArray Z_Farbskala::scaleFileBytes() const
+{
+    return scaleFile(chosenFormat().format, ui->edSkalaName->text(), m_steps);
+}
+
+void Z_Farbskala::copyScale()
+{
+    m_host.platform().clipboard.setText(QString::fromUtf8(scaleFileBytes()));
+}
+
+void Z_Farbskala::saveScale()
+{
+    const ScaleFormatRow& row = chosenFormat();
+    m_saveDialog.options.filter = QString::fromUtf8(row.listText) + QStringLiteral("|*.") + QLatin1String(row.extension);
+    m_saveDialog.options.defaultExt = QLatin1String(row.extension);
+    if (!m_saveDialog.execute())
+        return;
+    const QString path = m_saveDialog.options.fileName;
+    QString reason;
+    if (!writeFileAtomically(path, scaleFileBytes(), &reason))
+        m_host.platform().messages.showError(
+            QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(QDir::toNativeSeparators(path), reason));
+}
+
+void Z_Farbskala::addToScheme()
+{
+    std::vector<TColor> colours;
+    for (const ScaleStep& step : m_steps) {
+        if (step.color)
+            colours.push_back(*step.color);
+    }
+    m_host.addToFreeSlots(QStringLiteral("Farbskala ins Farbschema"), colours);
+}
+
+} // namespace Tintara

@@ -1,0 +1,135 @@
+#include "mainwindow/windowfixture.h"
+
+#include "exchange/scaleformats.h"
+#include "support/files.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+using namespace Tintara;
+using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
+using Tintara::Testing::readFile;
+
+namespace {
+
+class ScalePageTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        window->setActiveColor(blue);
+        action("mmFarbskala")->trigger();
+    }
+    QAction* action(const char* name) const { return window->findChild<QAction*>(name); }
+    void useSlot(int n, TColor color) { partOf<SchemeSwatches>(*window).setSlot(n, color, 1); }
+    SchemeSlots scheme() const { return window->schemeSlots(); }
+    void typeTargets(const char* text)
+    {
+        auto* field = control<QLineEdit>("edZiele");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+
+    static constexpr TColor blue = RGB(0x25, 0x63, 0xEB);
+};
+
+} // namespace
+
+TEST_F(ScalePageTest, TheBaseFollowsTheActiveColourUntilAColourIsDroppedOnIt)
+{
+    EXPECT_EQ(visiblePage(), "Z_Farbskala");
+    EXPECT_EQ(swatch("shBasis")->color(), blue);
+    EXPECT_EQ(swatch("shStufe7")->color(), blue) << "lightness 0.546: step 600 is the base";
+    EXPECT_EQ(control<QLabel>("lbStufe7")->text(), "600");
+    EXPECT_EQ(control<QLabel>("lbStufe7Hex")->text(), "#2563EB");
+    EXPECT_EQ(control<QLabel>("lbStufe7Weiss")->text(), "Weiß 5,16:1 AA");
+    EXPECT_EQ(control<QLabel>("lbStufe7Schwarz")->text(), "Schwarz 4,06:1 AA groß");
+    EXPECT_FALSE(swatch("shStufe12")->isVisible()) << "eleven steps";
+
+    window->setActiveColor(RGB(0xDC, 0x26, 0x26));
+    EXPECT_EQ(swatch("shBasis")->color(), RGB(0xDC, 0x26, 0x26));
+    useSlot(1, RGB(0x0D, 0x94, 0x88));
+    drag(swatch("Palette1"), swatch("shBasis"));
+    EXPECT_EQ(swatch("shBasis")->color(), RGB(0x0D, 0x94, 0x88));
+    window->setActiveColor(clBlack);
+    EXPECT_EQ(swatch("shBasis")->color(), RGB(0x0D, 0x94, 0x88)) << "fixed by the drop";
+    const std::vector<ScaleStep> expected = tonalScale(RGB(0x0D, 0x94, 0x88));
+    EXPECT_EQ(swatch("shStufe1")->color(), *expected.front().color);
+}
+
+TEST_F(ScalePageTest, ContrastTargetsShowTheirStepsAndAnUnreachableOneEmpty)
+{
+    QTest::mouseClick(control<QRadioButton>("rbKontrastziele"), Qt::LeftButton);
+    EXPECT_TRUE(control("edZiele")->isVisible());
+    EXPECT_EQ(control<QLineEdit>("edZiele")->text(), "1,15 1,3 1,6 2 3 4,5 6 7 10 13");
+    useSlot(1, RGB(0x77, 0x77, 0x77));
+    drag(swatch("Palette1"), swatch("shSkalaHintergrund")); // black on it reaches 4,68:1 at most
+    typeTargets("3 4.5 7");
+    EXPECT_EQ(control<QLineEdit>("edZiele")->text(), "3 4,5 7");
+    const std::vector<ScaleStep> expected =
+        contrastShades(blue, RGB(0x77, 0x77, 0x77), {3, 4.5, 7}, ContrastMeasure::Wcag);
+    EXPECT_EQ(swatch("shStufe2")->color(), *expected[1].color);
+    EXPECT_EQ(control<QLabel>("lbStufe2")->text(), "4,5");
+    EXPECT_EQ(control<QLabel>("lbStufe3Hex")->text(), "nicht erreichbar");
+    EXPECT_EQ(swatch("shStufe3")->brushStyle(), TColorShape::BrushStyle::Clear);
+    EXPECT_FALSE(swatch("shStufe4")->isVisible());
+
+    typeTargets("3 22");
+    EXPECT_EQ(control<QLineEdit>("edZiele")->text(), "3 4,5 7") << "no ratio above 21: the last list stays";
+    EXPECT_FALSE(control<QLabel>("lbZieleHinweis")->text().isEmpty());
+    typeTargets("3 viel");
+    EXPECT_EQ(control<QLineEdit>("edZiele")->text(), "3 4,5 7");
+    EXPECT_FALSE(control<QLabel>("lbZieleHinweis")->text().isEmpty());
+    control<QComboBox>("cbMass")->setCurrentIndex(1);
+    EXPECT_EQ(control<QLineEdit>("edZiele")->text(), "15 30 45 60 75 90");
+}
+
+TEST_F(ScalePageTest, StepsGoIntoTheSchemeByDragOrAllAtOnceAndComeBackWithCtrlZ)
+{
+    drag(swatch("shStufe3"), swatch("Palette5"));
+    EXPECT_EQ(scheme().colors[4], swatch("shStufe3")->color());
+    EXPECT_EQ(scheme().used[4], 1);
+
+    useSlot(2, clBlack);
+    control<QAbstractButton>("btInsFarbschema")->click();
+    const SchemeSlots filled = scheme();
+    const std::vector<int> freeSlots = {1, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13};
+    for (std::size_t n = 0; n < freeSlots.size(); ++n)
+        EXPECT_EQ(filled.colors[freeSlots[n] - 1], swatch(QString("shStufe%1").arg(n + 1))->color()) << n;
+    EXPECT_EQ(filled.colors[1], clBlack);
+    EXPECT_EQ(filled.used[13], 0);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(scheme().used[0], 0);
+    EXPECT_EQ(scheme().used[12], 0);
+    EXPECT_EQ(scheme().colors[1], clBlack);
+
+    for (int n = 1; n <= 9; ++n)
+        useSlot(n, clWhite);
+    const SchemeSlots before = scheme();
+    control<QAbstractButton>("btInsFarbschema")->click();
+    EXPECT_EQ(scheme(), before);
+    ASSERT_FALSE(desktop.messages.messages.isEmpty());
+    EXPECT_TRUE(desktop.messages.messages.last().startsWith("Das Farbschema hat 7 freie Plätze, gebraucht werden 11."));
+}
+
+TEST_F(ScalePageTest, TheScaleIsCopiedAndSavedInTheChosenFormat)
+{
+    auto* name = control<QLineEdit>("edSkalaName");
+    name->selectAll();
+    QTest::keyClicks(name, "brand");
+    control<QComboBox>("cbSkalaFormat")->setCurrentIndex(2);
+    control<QAbstractButton>("btSkalaKopieren")->click();
+    EXPECT_EQ(desktop.clipboard.content.toUtf8(), scaleTailwindTheme("brand", tonalScale(blue)));
+
+    QTemporaryDir folder;
+    control<QComboBox>("cbSkalaFormat")->setCurrentIndex(1);
+    desktop.fileDialogs.results = {folder.filePath("skala")};
+    control<QAbstractButton>("btSkalaSpeichern")->click();
+    EXPECT_EQ(desktop.fileDialogs.shown.back().options.filter, "Design Tokens|*.json");
+    EXPECT_EQ(readFile(folder.filePath("skala.json")), scaleDesignTokens("brand", tonalScale(blue)));
+}
