@@ -1,0 +1,22 @@
+#pragma once
+
+#include "color/tcolor.h"
+
+#include <vector>
+
+namespace Tintara {
+
+// A colour that covers part of a picture, and how much of it: 0 to 1.
+struct DominantColor {
+    TColor color = 0;
+    double share = 0;
+};
+
+// The `count` colours that cover most of `pixels` (sRGB colours, one entry per pixel): k-means in
+// OKLab, seeded by k-means++ from a fixed seed so that the same pixels always give the same
+// colours, at most 50 rounds or until no centre moves by more than 1e-4. Each cluster's mean as
+// sRGB with its share, the largest first; clusters left empty are dropped, and pixels of fewer
+// distinct colours than asked give just those.
+std::vector<DominantColor> dominantColors(const std::vector<TColor>& pixels, int count);
+
+} // namespace Tintara
