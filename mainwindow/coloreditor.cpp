@@ -106,6 +106,7 @@ void ColorEditor::setActiveColorFrom(TColor color, const QObject* source)
 // A picked colour comes to the editor as if its sliders had been moved.
 void ColorEditor::takePickedColor(TColor color)
 {
+    m_controls.Farbanzeige->setColor(color); // the magnifier shows it already; a picture's pixel not yet
     m_controls.sbRot->setValue(redOf(color));
     m_controls.sbGruen->setValue(greenOf(color));
     m_controls.sbBlau->setValue(blueOf(color));

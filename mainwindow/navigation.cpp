@@ -102,6 +102,11 @@ void TForm1::FormKeyDown(int n)
         m_actions[static_cast<std::size_t>(row->command)]->trigger();
 }
 
+void TForm1::pickColor(TColor color)
+{
+    m_editor->takePickedColor(color);
+}
+
 void TForm1::showContrastPair(TColor text, TColor background)
 {
     page<Z_Kontrast>().setPair(text, background);

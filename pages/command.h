@@ -8,7 +8,7 @@ namespace Tintara {
 enum class Command {
     // Module pages, in the order of the page control.
     Farbfinder, Helligkeitsverlauf, Farbverlauf, Abstufungen, Palette, Websicher, Testbilder, Kontrast,
-    Testwebseiten, Export, Optionen, Farbinformationen, Konverter, Kontrastmatrix, Farbsehschwaeche, Farbskala,
+    Testwebseiten, Export, Optionen, Farbinformationen, Konverter, Kontrastmatrix, Farbsehschwaeche, Farbskala, Bildfarben,
     // Scheme, editor and program commands.
     Neu, Laden, Speichern, SpeichernOhneDialog, Uebernehmen, Rueckgaengig, Wiederherstellen,
     Zufallsfarbe, Farbauswahl, Rgb, Hsv, Farbpicker, Oklch, Hilfe, Tray, Beenden,

@@ -48,6 +48,8 @@ public:
     // What the colour-deficiency view simulates, drawn as the program shows it now: 0 the scheme,
     // 1 and 2 the test web pages, 3 to 8 the test images 1 to 6.
     virtual QPixmap grabTestView(int view) = 0;
+    // Makes `color` the active colour as a pick from the screen does: one undoable step.
+    virtual void pickColor(TColor color) = 0;
     // Puts `colours` into the scheme's free slots from the left as one undoable step named `step`;
     // where fewer slots are free, says so and changes nothing. Whether it put them.
     virtual bool addToFreeSlots(const QString& step, const std::vector<TColor>& colours) = 0;

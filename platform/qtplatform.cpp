@@ -130,6 +130,11 @@ QString QtClipboard::text() const
     return QGuiApplication::clipboard()->text();
 }
 
+QImage QtClipboard::image() const
+{
+    return QGuiApplication::clipboard()->image();
+}
+
 QPoint QtScreen::cursorPos() const
 {
     return QCursor::pos();

@@ -38,6 +38,7 @@ class QtClipboard : public Clipboard
 public:
     void setText(const QString& text) override;
     QString text() const override;
+    QImage image() const override;
 };
 
 class QtScreen : public Screen

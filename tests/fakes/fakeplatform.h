@@ -73,7 +73,9 @@ class FakeClipboard : public Clipboard
 public:
     void setText(const QString& value) override { content = value; }
     QString text() const override { return content; }
+    QImage image() const override { return picture; }
     QString content;
+    QImage picture;
 };
 
 class FakeScreen : public Screen

@@ -1,0 +1,125 @@
+#include "mainwindow/windowfixture.h"
+
+#include "pages/pictureview.h"
+#include "support/files.h"
+#include "support/hostilepictures.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+using namespace Tintara;
+using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
+using Tintara::Testing::writeFile;
+
+namespace {
+
+class PicturePageTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        window->findChild<QAction*>("mmBildfarben")->trigger();
+    }
+    PictureView* view() const { return control<PictureView>("pvBild"); }
+    QString colourLine(int n) const { return control<QLabel>(QString("lbBildfarbe%1").arg(n))->text(); }
+    // A picture file dragged from the desktop and dropped on the page.
+    bool dropFile(const QString& path)
+    {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QWidget* page = control("Z_Bildfarben");
+        QDragEnterEvent enter({100, 100}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(page, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop({100, 100}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(page, &drop);
+        return drop.isAccepted();
+    }
+
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+TEST_F(PicturePageTest, APastedPictureShowsItsColoursWithTheirShares)
+{
+    EXPECT_FALSE(swatch("shBildfarbe1")->isVisible());
+    desktop.clipboard.picture = Testing::fourAreas();
+    QTest::mouseClick(view(), Qt::LeftButton, {}, {5, 5}); // the page takes the focus
+    QTest::keyClick(view(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(view()->picture().size(), QSize(100, 20));
+    EXPECT_EQ(colourLine(1), "40 %  #C81E28");
+    EXPECT_EQ(colourLine(4), "10 %  #146E3C");
+    EXPECT_EQ(swatch("shBildfarbe2")->color(), RGB(20, 90, 200));
+    EXPECT_FALSE(swatch("shBildfarbe5")->isVisible());
+
+    control<QSpinBox>("sbBildAnzahl")->setValue(3);
+    EXPECT_FALSE(swatch("shBildfarbe4")->isVisible());
+    EXPECT_TRUE(swatch("shBildfarbe3")->isVisible());
+
+    desktop.clipboard.picture = {};
+    QTest::keyClick(view(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(desktop.messages.messages.last(), "Die Zwischenablage enthält kein Bild.");
+    EXPECT_EQ(view()->picture().size(), QSize(100, 20)) << "the picture stays";
+}
+
+TEST_F(PicturePageTest, PicturesComeFromTheOpenDialogAndFromADropAndAClickPicksAPixel)
+{
+    const QString path = folder.filePath("vier.png");
+    writeFile(path, Testing::encoded(Testing::fourAreas(), "PNG"));
+    desktop.fileDialogs.results = {path};
+    control<QAbstractButton>("btBildOeffnen")->click();
+    EXPECT_TRUE(desktop.fileDialogs.shown.back().options.filter.contains("*.png"));
+    EXPECT_EQ(colourLine(1), "40 %  #C81E28");
+
+    QImage other(10, 10, QImage::Format_RGB32);
+    other.fill(qRgb(1, 2, 3));
+    const QString second = folder.filePath("dunkel.bmp");
+    other.save(second);
+    EXPECT_TRUE(dropFile(second));
+    EXPECT_EQ(colourLine(1), "100 %  #010203");
+
+    ASSERT_TRUE(dropFile(path));
+    partOf<SchemeHistory>(*window).clear();
+    const TColor before = window->activeColor();
+    const QRect shown = view()->pictureRect();
+    QTest::mouseClick(view(), Qt::LeftButton, {}, {shown.left() + shown.width() * 3 / 4, shown.center().y()});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->activeColor(), RGB(240, 200, 30)) << "the third area, 70 to 90 %";
+    EXPECT_EQ(control<QLineEdit>("edHTML")->text(), "#F0C81E");
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->activeColor(), before);
+
+    control<QAbstractButton>("btBildInsFarbschema")->click();
+    EXPECT_EQ(window->schemeSlots().colors[0], RGB(200, 30, 40));
+    EXPECT_EQ(window->schemeSlots().used[3], 1);
+    EXPECT_EQ(window->schemeSlots().used[4], 0);
+}
+
+TEST_F(PicturePageTest, HostilePicturesAreRefusedWithAMessageAndChangeNothing)
+{
+    desktop.clipboard.picture = Testing::fourAreas();
+    QTest::mouseClick(view(), Qt::LeftButton, {}, {5, 5});
+    QTest::keyClick(view(), Qt::Key_V, Qt::ControlModifier);
+    std::vector<std::pair<std::string, QString>> offered;
+    for (const Testing::HostilePicture& hostile : Testing::hostilePictures()) {
+        const QString path = folder.filePath(QString::fromLatin1(hostile.name).replace(' ', '_') + ".png");
+        writeFile(path, hostile.bytes);
+        offered.emplace_back(hostile.name, path);
+    }
+    offered.emplace_back("a directory", folder.path());
+    for (const auto& [name, path] : offered) {
+        const qsizetype errors = desktop.messages.errors.size();
+        desktop.fileDialogs.results = {path};
+        control<QAbstractButton>("btBildOeffnen")->click();
+        EXPECT_EQ(desktop.messages.errors.size(), errors + 1) << name;
+        EXPECT_EQ(view()->picture().size(), QSize(100, 20)) << name;
+        EXPECT_EQ(colourLine(1), "40 %  #C81E28") << name;
+    }
+    EXPECT_TRUE(desktop.messages.errors.last().contains("Ordner"));
+}
