@@ -8,8 +8,10 @@
 #include "color/wcag.h"
 #include "exchange/scaleformats.h"
 #include "rules/editorinput.h"
+#include "rules/picturecolors.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -108,6 +110,32 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
     return {0, scaleFile(*format, name, steps), {}};
 }
 
+// `--extract PICTURE [--count N] [--format txt|gpl|cssvars|tokens]`.
+VerbResult coloursOfPicture(const QCommandLineParser& parser)
+{
+    bool ok = true;
+    const int count = parser.isSet(QStringLiteral("count")) ? parser.value(QStringLiteral("count")).toInt(&ok) : 8;
+    if (!ok || count < 2 || count > 16)
+        return misuse(QStringLiteral("--count nimmt eine Zahl von 2 bis 16."));
+    const QString formatName = parser.isSet(QStringLiteral("format")) ? parser.value(QStringLiteral("format"))
+                                                                      : QStringLiteral("txt");
+    const auto format = scaleFormatNamed(formatName);
+    if (!format || *format == ScaleFormat::Tailwind)
+        return misuse(QStringLiteral("Unbekanntes Format „%1“: txt, gpl, cssvars oder tokens.").arg(formatName));
+    const QString path = parser.value(QStringLiteral("extract"));
+    const PictureRead read = readPictureFile(path);
+    if (!read.error.isEmpty())
+        return {1, {}, read.error};
+    const std::vector<DominantColor> colours = pictureColors(read.image, count);
+    if (*format == ScaleFormat::Text)
+        return {0, dominantColorsText(colours), {}};
+    // The palette formats name each colour by its rank: --foto-1, --foto-2 …
+    std::vector<ScaleStep> steps;
+    for (std::size_t n = 0; n < colours.size(); ++n)
+        steps.push_back({std::to_string(n + 1), colours[n].color});
+    return {0, scaleFile(*format, QFileInfo(path).completeBaseName(), steps), {}};
+}
+
 } // namespace
 
 void addColorVerbOptions(QCommandLineParser& parser)
@@ -130,7 +158,8 @@ void addColorVerbOptions(QCommandLineParser& parser)
     parser.addOption({QStringLiteral("name"), QStringLiteral("Name der Farbskala in den Dateien (Standard: primary)."),
                       QStringLiteral("name")});
     parser.addOption({QStringLiteral("format"),
-                      QStringLiteral("Format der Farbskala: cssvars, tokens, tailwind, gpl oder txt (Standard)."),
+                      QStringLiteral("Format der Farbskala: cssvars, tokens, tailwind, gpl oder txt (Standard); bei "
+                                     "--extract txt, gpl, cssvars oder tokens."),
                       QStringLiteral("format")});
     parser.addOption({QStringLiteral("against"), QStringLiteral("Hintergrundfarbe der Kontrastziele."),
                       QStringLiteral("farbe")});
@@ -138,6 +167,11 @@ void addColorVerbOptions(QCommandLineParser& parser)
                       QStringLiteral("Kontrastziele, etwa 1.15,1.3,2,3,4.5,7 (Standard: 1.15 bis 13 für WCAG, "
                                      "15 bis 90 für APCA)."),
                       QStringLiteral("liste")});
+    parser.addOption({QStringLiteral("extract"),
+                      QStringLiteral("Die vorherrschenden Farben eines Bildes, die größte Fläche zuerst."),
+                      QStringLiteral("bild")});
+    parser.addOption({QStringLiteral("count"), QStringLiteral("Mit --extract: wie viele Farben, 2 bis 16 (Standard 8)."),
+                      QStringLiteral("anzahl")});
     parser.addOption({QStringLiteral("metric"), QStringLiteral("Maß der Kontrastziele: wcag (Standard) oder apca."),
                       QStringLiteral("mass")});
 }
@@ -147,18 +181,26 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser)
     const bool convert = parser.isSet(QStringLiteral("convert"));
     const bool contrast = parser.isSet(QStringLiteral("contrast"));
     const bool scale = parser.isSet(QStringLiteral("scale"));
+    const bool extract = parser.isSet(QStringLiteral("extract"));
     if (!scale) {
-        for (const char* option : {"name", "format", "against", "targets", "metric"}) {
+        for (const char* option : {"name", "against", "targets", "metric"}) {
             if (parser.isSet(QLatin1String(option)))
                 return misuse(QStringLiteral("--%1 gilt nur mit --scale.").arg(QLatin1String(option)));
         }
     }
+    if (!scale && !extract && parser.isSet(QStringLiteral("format")))
+        return misuse(QStringLiteral("--format gilt nur mit --scale und --extract."));
+    if (!extract && parser.isSet(QStringLiteral("count")))
+        return misuse(QStringLiteral("--count gilt nur mit --extract."));
     if (!convert && parser.isSet(QStringLiteral("to")))
         return misuse(QStringLiteral("--to gilt nur mit --convert."));
-    if (!convert && !contrast && !scale)
+    if (!convert && !contrast && !scale && !extract)
         return std::nullopt;
-    if (convert + contrast + scale + parser.isSet(QStringLiteral("export")) > 1)
-        return misuse(QStringLiteral("--export, --convert, --contrast und --scale gehen nur einzeln."));
+    if (convert + contrast + scale + extract + parser.isSet(QStringLiteral("export")) > 1)
+        return misuse(QStringLiteral("--export, --convert, --contrast, --scale und --extract gehen nur einzeln."));
+    if (extract)
+        return parser.positionalArguments().isEmpty() ? coloursOfPicture(parser)
+                                                     : misuse(QStringLiteral("--extract nimmt genau ein Bild."));
     const QStringList rest = parser.positionalArguments();
     if (convert) {
         if (!rest.isEmpty())

@@ -172,7 +172,8 @@ std::optional<Failure> Exporter::writeOut(const QByteArray& bytes)
 bool wantsCommandLine(const QStringList& arguments)
 {
     static const QStringList own = {QStringLiteral("--export"), QStringLiteral("--convert"),
-                                    QStringLiteral("--contrast"), QStringLiteral("--scale"), QStringLiteral("--help"),
+                                    QStringLiteral("--contrast"), QStringLiteral("--scale"), QStringLiteral("--extract"),
+                                    QStringLiteral("--help"),
                                     QStringLiteral("-h"),
                                     QStringLiteral("-?"), QStringLiteral("--version"), QStringLiteral("-v")};
     for (const QString& argument : arguments) {
@@ -211,8 +212,8 @@ int runCommandLine(const QStringList& arguments, QIODevice& out, QIODevice& err)
         err.write(QStringLiteral("tintara: %1\n").arg(message).toUtf8());
         if (code == 2)
             err.write(QStringLiteral("Aufruf: tintara --export FORMAT FARBSCHEMA.tsf [-o DATEI], --convert FARBE "
-                                     "[--to NAME], --contrast SCHRIFT HINTERGRUND oder --scale FARBE [--format F] "
-                                     "[--against FARBE --targets LISTE]; mehr mit --help.\n")
+                                     "[--to NAME], --contrast SCHRIFT HINTERGRUND, --scale FARBE [--format F] "
+                                     "[--against FARBE --targets LISTE] oder --extract BILD [--count N]; mehr mit --help.\n")
                           .toUtf8());
         return code;
     };

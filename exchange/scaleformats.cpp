@@ -104,6 +104,14 @@ QByteArray scaleText(const std::vector<ScaleStep>& steps)
     return text.toUtf8();
 }
 
+QByteArray dominantColorsText(const std::vector<DominantColor>& colours)
+{
+    QString text;
+    for (const DominantColor& colour : colours)
+        text += hex(colour.color).toUpper() + u' ' + QString::fromStdString(decimalText(colour.share * 100, 1)) + u'\n';
+    return text.toUtf8();
+}
+
 QByteArray scaleFile(ScaleFormat format, const QString& name, const std::vector<ScaleStep>& steps)
 {
     switch (format) {

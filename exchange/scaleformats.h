@@ -1,6 +1,7 @@
 #pragma once
 
 #include "color/colorscale.h"
+#include "color/dominantcolors.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,6 +25,9 @@ QByteArray scaleTailwindTheme(const QString& name, const std::vector<ScaleStep>&
 QByteArray scaleGimpPalette(const QString& name, const std::vector<ScaleStep>& steps);
 // One step a line: "500 #2563EB 5.17 4.06" (name, colour, WCAG ratio on white, on black).
 QByteArray scaleText(const std::vector<ScaleStep>& steps);
+
+// A picture's dominant colours, one a line: "#C81E28 40.0" (colour, share in percent).
+QByteArray dominantColorsText(const std::vector<DominantColor>& colours);
 
 QByteArray scaleFile(ScaleFormat format, const QString& name, const std::vector<ScaleStep>& steps);
 

@@ -1,10 +1,12 @@
 #include "cli/commandline.h"
 #include "support/files.h"
+#include "support/hostilepictures.h"
 #include "mainwindow/windowfixture.h"
 
 #include "color/colortext.h"
 #include "color/notation.h"
 #include "exchange/exportformats.h"
+#include "exchange/paletteformats.h"
 #include "exchange/scaleformats.h"
 #include "platform/inifile.h"
 
@@ -221,6 +223,43 @@ TEST_F(CommandLineTest, ScaleMisuseExitsTwoAndAColourThatCannotBeReadOne)
         {{"--scale", "red", "--export", "css"}, 2},
         {{"--scale", "rot"}, 1},
         {{"--scale", "red", "--against", "transparent"}, 1},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = run(c.arguments);
+        EXPECT_EQ(r.code, c.code) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.startsWith("tintara: ")) << r.err.toStdString();
+    }
+}
+
+TEST_F(CommandLineTest, ExtractPrintsAPicturesColoursLargestFirstOrWritesThemAsAPalette)
+{
+    const QString picture = path("vier.png");
+    writeFile(picture, Testing::encoded(Testing::fourAreas(), "PNG"));
+    const Outcome text = run({"--extract", picture});
+    EXPECT_EQ(text.code, 0);
+    EXPECT_EQ(text.out, "#C81E28 40.0\n#145AC8 30.0\n#F0C81E 20.0\n#146E3C 10.0\n");
+    EXPECT_EQ(run({"--extract", picture, "--count", "2"}).out.count('\n'), 2);
+    const Outcome gimp = run({"--extract", picture, "--format", "gpl", "-o", path("vier.gpl")});
+    EXPECT_EQ(gimp.code, 0);
+    EXPECT_TRUE(readFile(path("vier.gpl")).startsWith("GIMP Palette\nName: vier\n"));
+    EXPECT_TRUE(run({"--extract", picture, "--format", "cssvars"}).out.contains("  --vier-1: #c81e28;\n"));
+    EXPECT_EQ(readDesignTokens(run({"--extract", picture, "--format", "tokens"}).out).entries.size(), 4u);
+
+    writeFile(path("kaputt.png"), Testing::hostilePictures()[2].bytes);
+    const struct {
+        QStringList arguments;
+        int code;
+    } cases[] = {
+        {{"--extract", picture, "--count", "1"}, 2},
+        {{"--extract", picture, "--count", "17"}, 2},
+        {{"--extract", picture, "--count", "acht"}, 2},
+        {{"--extract", picture, "--format", "tailwind"}, 2},
+        {{"--extract", picture, picture}, 2},
+        {{"--count", "4"}, 2},
+        {{"--extract", path("fehlt.png")}, 1},
+        {{"--extract", path("kaputt.png")}, 1},
+        {{"--extract", folder.path()}, 1},
     };
     for (const auto& c : cases) {
         const Outcome r = run(c.arguments);
