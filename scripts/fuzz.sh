@@ -7,7 +7,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DTINTARA_FUZZ=ON -DCMAKE_BUILD_TY
 cmake --build build-fuzz -j"$(nproc)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in inifile schemefile oldscheme configuration htmltocolor inputfilters palettefiles; do
+for target in inifile schemefile oldscheme configuration htmltocolor inputfilters palettefiles pictures; do
     mkdir -p "$work/$target"
     cp fuzz/corpus/$target/* "$work/$target/"
     if ! (cd "$work" && "$OLDPWD/build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=4096 \
