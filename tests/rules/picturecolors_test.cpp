@@ -118,6 +118,13 @@ TEST(PictureColors, HostilePicturesAreRefusedWithAReason)
     QBuffer buffer(&whole);
     buffer.open(QIODevice::ReadOnly);
     EXPECT_EQ(readPicture(buffer, "bild.png").image.size(), QSize(100, 20));
+    // A large JPEG is decoded at a reduced size, not at its full size first.
+    QImage large(3000, 2000, QImage::Format_RGB32);
+    large.fill(qRgb(20, 90, 200));
+    QByteArray jpeg = encoded(large, "JPG");
+    QBuffer jpegBuffer(&jpeg);
+    jpegBuffer.open(QIODevice::ReadOnly);
+    EXPECT_EQ(readPicture(jpegBuffer, "foto.jpg").image.size(), QSize(2048, 1365));
     EXPECT_TRUE(pictureFileFilter().startsWith("Bilder|*."));
     EXPECT_TRUE(pictureFileFilter().contains("*.png"));
 }
