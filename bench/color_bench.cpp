@@ -1,4 +1,5 @@
 #include "color/colorscale.h"
+#include "color/dominantcolors.h"
 #include "color/colortext.h"
 #include "color/gamutmap.h"
 #include "color/hsv.h"
@@ -7,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <random>
 
 using namespace Tintara;
 
@@ -65,6 +67,18 @@ static void TenContrastTargets(benchmark::State& state)
     }
 }
 BENCHMARK(TenContrastTargets)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The worst picture for the colour extraction: 256 x 256 pixels, every one a colour of its own.
+static void DominantColoursOfNoise(benchmark::State& state)
+{
+    std::mt19937 random(1);
+    std::vector<TColor> pixels;
+    for (int n = 0; n < 256 * 256; ++n)
+        pixels.push_back(random() & 0xFFFFFF);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dominantColors(pixels, static_cast<int>(state.range(0))));
+}
+BENCHMARK(DominantColoursOfNoise)->Arg(8)->Arg(16)->Unit(benchmark::kMillisecond);
 
 static void NotationsOfOneColour(benchmark::State& state)
 {

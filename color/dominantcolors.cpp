@@ -101,9 +101,12 @@ std::vector<DominantColor> dominantColors(const std::vector<TColor>& pixels, int
             weights.assign(centres.size(), 0);
             for (const Point& p : points) {
                 std::size_t best = 0;
+                double bestDistance = distanceSquared(p.lab, centres[0]);
                 for (std::size_t c = 1; c < centres.size(); ++c) {
-                    if (distanceSquared(p.lab, centres[c]) < distanceSquared(p.lab, centres[best]))
+                    if (const double d = distanceSquared(p.lab, centres[c]); d < bestDistance) {
                         best = c;
+                        bestDistance = d;
+                    }
                 }
                 sums[best] = {sums[best].L + p.weight * p.lab.L, sums[best].a + p.weight * p.lab.a,
                               sums[best].b + p.weight * p.lab.b};
