@@ -202,7 +202,7 @@ TEST_F(WindowTest, ValuePanelCaptionsChooseTheCopyFormat)
     EXPECT_TRUE(blue("Label3"));
 }
 
-// The specified mode key keeps its three values; the OKLCH mode lives in the additions' section.
+// [Modus] Modus keeps its three values (0 RGB, 1 HSV, else the picker); the OKLCH mode has a section of its own.
 TEST_F(ConfigTest, TheOklchModeSurvivesARestart)
 {
     start({iniPath(), {}});
