@@ -1,26 +1,29 @@
 #include "cli/commandline.h"
+#include "mainwindow/language.h"
 #include "mainwindow/tform1.h"
 #include "platform/qtplatform.h"
 #include "platform/systemcolors.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 namespace {
 
-// Qt's own dialogs, buttons and command-line messages speak German like the rest of the program.
-void installGermanQtTexts(QTranslator& translator)
+// `--language de|en` chooses the interface's language for this run and is taken out of the
+// arguments; German where it is not given. Nothing where its value names no language.
+std::optional<Tintara::Language> takeLanguage(QStringList& arguments)
 {
-    if (translator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&translator);
+    const qsizetype at = arguments.indexOf(QStringLiteral("--language"));
+    if (at < 0)
+        return Tintara::Language::German;
+    const auto language = Tintara::languageNamed(arguments.value(at + 1));
+    arguments.remove(at, std::min<qsizetype>(2, arguments.size() - at));
+    return language;
 }
 
 // Exports need fonts and painting but no screen: over SSH and in containers there is none.
 // Standard error is for the command line's own messages; Qt's notes about the missing desktop stay out.
-int runWithoutWindow(int argc, char* argv[], const QStringList& arguments)
+int runWithoutWindow(int argc, char* argv[], const QStringList& arguments, Tintara::Language language)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -28,8 +31,7 @@ int runWithoutWindow(int argc, char* argv[], const QStringList& arguments)
             fprintf(stderr, "%s\n", qPrintable(message));
     });
     QGuiApplication app(argc, argv);
-    QTranslator qtTranslator;
-    installGermanQtTexts(qtTranslator);
+    Tintara::installLanguage(language);
     QFile out, err;
     if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))
         return 1;
@@ -43,18 +45,23 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    const auto language = takeLanguage(arguments);
+    if (!language) {
+        fprintf(stderr, "tintara: --language nimmt de oder en.\n");
+        return 2;
+    }
     if (Tintara::wantsCommandLine(arguments))
-        return runWithoutWindow(argc, argv, arguments);
+        return runWithoutWindow(argc, argv, arguments, *language);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tintara"));
-    QTranslator qtTranslator;
-    installGermanQtTexts(qtTranslator);
+    Tintara::installLanguage(*language);
 
     Tintara::installPaletteColorResolver();
     Tintara::QtPlatform desktop;
-    arguments = QApplication::arguments();
+    arguments = QApplication::arguments(); // without the options Qt took for itself
     arguments.removeFirst();
+    takeLanguage(arguments);
     Tintara::TForm1 window(desktop.platform(), {Tintara::TForm1::defaultConfigurationPath(), arguments});
     window.show();
     return QApplication::exec();

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what building, running and testing Tintara Studio need, where it is missing.
 set -e
-packages="build-essential cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-translations-l10n
+packages="build-essential cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
 libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev fp-utils xvfb xauth xdotool xclip x11-utils trayer python3-xlib clang libclang-rt-14-dev imagemagick fonts-liberation2 libjpeg-turbo-progs appstream desktop-file-utils dbus-daemon locales util-linux"
 missing=""
 for package in $packages; do

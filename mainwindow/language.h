@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace Tintara {
+
+// The languages of the interface. German is the program's own; English comes from its
+// translation, built into the program. Files and exports are the same in both.
+enum class Language { German, English };
+
+// "de" and "en", as the command line and tintara.ini name them.
+std::optional<Language> languageNamed(const QString& code);
+
+// Installs the texts of `language` for the whole program: its own translation and Qt's (Qt's
+// dialogs speak English without one, German with qtbase_de). Widgets made afterwards show them.
+void installLanguage(Language language);
+
+} // namespace Tintara
