@@ -10,12 +10,13 @@
 namespace {
 
 // `--language de|en` chooses the interface's language for this run and is taken out of the
-// arguments; German where it is not given. Nothing where its value names no language.
-std::optional<Tintara::Language> takeLanguage(QStringList& arguments)
+// arguments. `given` tells whether it was there at all.
+std::optional<Tintara::Language> takeLanguage(QStringList& arguments, bool* given)
 {
     const qsizetype at = arguments.indexOf(QStringLiteral("--language"));
+    *given = at >= 0;
     if (at < 0)
-        return Tintara::Language::German;
+        return std::nullopt;
     const auto language = Tintara::languageNamed(arguments.value(at + 1));
     arguments.remove(at, std::min<qsizetype>(2, arguments.size() - at));
     return language;
@@ -45,24 +46,26 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const auto language = takeLanguage(arguments);
-    if (!language) {
+    bool languageGiven = false;
+    const auto language = takeLanguage(arguments, &languageGiven);
+    if (languageGiven && !language) {
         fprintf(stderr, "tintara: --language nimmt de oder en.\n");
         return 2;
     }
     if (Tintara::wantsCommandLine(arguments))
-        return runWithoutWindow(argc, argv, arguments, *language);
+        return runWithoutWindow(argc, argv, arguments, language.value_or(Tintara::Language::German));
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tintara"));
-    Tintara::installLanguage(*language);
+    // The window switches to the language tintara.ini keeps, unless --language chose one.
+    Tintara::installLanguage(language.value_or(Tintara::Language::German));
 
     Tintara::installPaletteColorResolver();
     Tintara::QtPlatform desktop;
     arguments = QApplication::arguments(); // without the options Qt took for itself
     arguments.removeFirst();
-    takeLanguage(arguments);
-    Tintara::TForm1 window(desktop.platform(), {Tintara::TForm1::defaultConfigurationPath(), arguments});
+    takeLanguage(arguments, &languageGiven);
+    Tintara::TForm1 window(desktop.platform(), {Tintara::TForm1::defaultConfigurationPath(), arguments, language});
     window.show();
     return QApplication::exec();
 }

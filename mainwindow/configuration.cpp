@@ -4,6 +4,7 @@
 #include "controls/tcolorshape.h"
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/contextmenu.h"
+#include "mainwindow/languagemenu.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/recentschemes.h"
 #include "mainwindow/valuepanel.h"
@@ -96,6 +97,7 @@ void TForm1::Konfigurationspeichern()
     c.zoomfaktor = ui->cbZoom->currentIndex();
     c.rahmen = page<Z_Vorschlag>().frames();
     c.options = page<Z_Optionen>().options();
+    c.sprache = m_language->kept() == Language::English ? QStringLiteral("en") : QStringLiteral("de");
 
     IniFile ini(m_options.configurationPath);
     writeConfiguration(ini, c);
@@ -107,12 +109,16 @@ void TForm1::Konfigurationspeichern()
 void TForm1::Konfigurationladen()
 {
     if (m_options.configurationPath.isEmpty()) {
+        m_language->start(Language::German, m_options.language.value_or(Language::German));
         centreOnScreen();
         finishLoading();
         return;
     }
     const IniFile ini(m_options.configurationPath);
-    restoreConfiguration(readConfiguration(ini));
+    const Configuration c = readConfiguration(ini);
+    const Language kept = languageNamed(c.sprache).value_or(Language::German);
+    m_language->start(kept, m_options.language.value_or(kept));
+    restoreConfiguration(c);
     m_recent->readFrom(ini);
     finishLoading();
 }

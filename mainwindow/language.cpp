@@ -22,6 +22,8 @@ QTranslator& qtTexts()
     return translator;
 }
 
+Language installed = Language::German;
+
 } // namespace
 
 std::optional<Language> languageNamed(const QString& code)
@@ -33,8 +35,14 @@ std::optional<Language> languageNamed(const QString& code)
     return std::nullopt;
 }
 
+Language installedLanguage()
+{
+    return installed;
+}
+
 void installLanguage(Language language)
 {
+    installed = language;
     QCoreApplication::removeTranslator(&programTexts());
     QCoreApplication::removeTranslator(&qtTexts());
     if (language == Language::English) {

@@ -16,5 +16,7 @@ std::optional<Language> languageNamed(const QString& code);
 // Installs the texts of `language` for the whole program: its own translation and Qt's (Qt's
 // dialogs speak English without one, German with qtbase_de). Widgets made afterwards show them.
 void installLanguage(Language language);
+// What installLanguage() installed last; German before it ever ran.
+Language installedLanguage();
 
 } // namespace Tintara

@@ -3,6 +3,7 @@
 #include "pages/modulepage.h"
 #include "pages/z_optionen.h"
 #include "mainwindow/coloreditor.h"
+#include "mainwindow/languagemenu.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/traymode.h"
 #include "controls/deferredicon.h"
@@ -52,6 +53,7 @@ void TForm1::createActions()
 void TForm1::connectNavigation()
 {
     createActions();
+    m_language = std::make_unique<LanguageMenu>(ui->mmHilfe);
     connect(ui->PageControl1, &QStackedWidget::currentChanged, this, [this] {
         if (auto* page = qobject_cast<ModulePage*>(ui->PageControl1->currentWidget()))
             page->pageShown();
@@ -100,6 +102,13 @@ void TForm1::FormKeyDown(int n)
                                   [n](const CommandRow& r) { return r.functionKey == n; });
     if (n > 0 && row != commandTable.end())
         m_actions[static_cast<std::size_t>(row->command)]->trigger();
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QMainWindow::changeEvent(event);
 }
 
 void TForm1::pickColor(TColor color)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "mainwindow/language.h"
+
 #include <QStringList>
+
+#include <optional>
 
 namespace Tintara {
 
@@ -8,6 +12,7 @@ namespace Tintara {
 struct StartOptions {
     QString configurationPath; // empty: nothing is read or written
     QStringList arguments;     // the first one names a scheme file to open
+    std::optional<Language> language = std::nullopt; // --language: this run only, not saved
 };
 
 } // namespace Tintara

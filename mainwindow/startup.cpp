@@ -2,6 +2,7 @@
 
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/oklcheditor.h"
+#include "mainwindow/languagemenu.h"
 #include "mainwindow/recentschemes.h"
 #include "mainwindow/htmlfieldpaste.h"
 #include "mainwindow/colordrops.h"

@@ -26,6 +26,7 @@ class ModulePage;
 class ContextMenu;
 class FunctionKeys;
 class HtmlFieldPaste;
+class LanguageMenu;
 class ModuleBackground;
 class OklchEditor;
 class RecentSchemes;
@@ -81,6 +82,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void FormCreate();
@@ -146,6 +148,7 @@ private:
     std::unique_ptr<FunctionKeys> m_keys;
     std::unique_ptr<SchemeHistory> m_history;
     std::unique_ptr<RecentSchemes> m_recent;
+    std::unique_ptr<LanguageMenu> m_language;
 };
 
 } // namespace Tintara

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QEvent>
 #include <QList>
 #include <QStackedWidget>
 #include <QWidget>
 
+#include <functional>
 #include <type_traits>
 
 namespace Tintara {
@@ -26,6 +28,16 @@ public:
 protected:
     // Whether the page is the one the module area shows now.
     bool isCurrentPage() const;
+    // Builds the page's form and has it read its texts again whenever the language changes.
+    template <class Form> void setUpForm(Form& form)
+    {
+        form.setupUi(this);
+        m_retranslate = [this, &form] { form.retranslateUi(this); };
+    }
+    void changeEvent(QEvent* event) override;
+
+private:
+    std::function<void()> m_retranslate;
 };
 
 // Makes a page for the window; a page that needs nothing of the window takes no host.
@@ -36,6 +48,13 @@ ModulePage* makePage(PageHost& host)
         return new Page(host);
     else
         return new Page;
+}
+
+inline void ModulePage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && m_retranslate)
+        m_retranslate();
+    QWidget::changeEvent(event);
 }
 
 inline bool ModulePage::isCurrentPage() const

@@ -16,7 +16,7 @@ Z_Abstufungen::Z_Abstufungen(const PageHost& host, QWidget* parent)
     , m_host(host)
     , ui(std::make_unique<Ui::Z_Abstufungen>())
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     m_grid = createSwatchGrid(this, "Abstuf");
     connect(ui->cbAbstufung, &QComboBox::currentIndexChanged, this, &Z_Abstufungen::Helligkeitsabstufungen);
     connect(&host.events(), &PageEvents::schemeChanged, this, &Z_Abstufungen::schemeChanged);

@@ -33,7 +33,7 @@ Z_Bildfarben::Z_Bildfarben(PageHost& host, QWidget* parent)
     , ui(std::make_unique<Ui::Z_Bildfarben>())
     , m_openDialog(FileDialogKind::Open, host.platform().fileDialogs)
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     setAcceptDrops(true);
     setFocusPolicy(Qt::ClickFocus); // a click anywhere on the page lets its Ctrl+V paste a picture
     ui->lbBildHinweis->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -18,7 +18,7 @@ Z_Export::Z_Export(PageHost& host, QWidget* parent)
     , m_host(host)
     , ui(std::make_unique<Ui::Z_Export>())
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     for (const ExportFormat& format : exportFormats)
         ui->cbExportFormat->addItem(QString::fromUtf8(format.listText));
     connect(ui->cbExportFormat, &QComboBox::currentIndexChanged, this, &Z_Export::cbExportFormatChange);

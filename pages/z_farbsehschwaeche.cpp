@@ -31,7 +31,7 @@ Z_Farbsehschwaeche::Z_Farbsehschwaeche(PageHost& host, QWidget* parent)
     , m_host(host)
     , ui(std::make_unique<Ui::Z_Farbsehschwaeche>())
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     connect(ui->cbSchwaeche, &QComboBox::currentIndexChanged, this, &Z_Farbsehschwaeche::changed);
     connect(ui->cbAnsicht, &QComboBox::currentIndexChanged, this, &Z_Farbsehschwaeche::changed);
     connect(ui->sbSchwere, &QScrollBar::valueChanged, this, &Z_Farbsehschwaeche::changed);

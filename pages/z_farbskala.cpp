@@ -28,7 +28,7 @@ Z_Farbskala::Z_Farbskala(PageHost& host, QWidget* parent)
     , ui(std::make_unique<Ui::Z_Farbskala>())
     , m_saveDialog(FileDialogKind::Save, host.platform().fileDialogs)
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     for (int n = 0; n < mostSteps; ++n) {
         auto* swatch = new TColorShape(this);
         swatch->setObjectName(QStringLiteral("shStufe%1").arg(n + 1));

@@ -14,7 +14,7 @@ Z_Farbverlauf::Z_Farbverlauf(QWidget* parent)
     : ModulePage(parent)
     , ui(std::make_unique<Ui::Z_Farbverlauf>())
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     m_grid = createSwatchGrid(this, "Verlauf");
     new NumberEntry(ui->edMischwert, ui->sbFarbmischer, 255, 0);
     connect(ui->sbFarbmischer, &QScrollBar::valueChanged, this, &Z_Farbverlauf::sbFarbmischerChange);

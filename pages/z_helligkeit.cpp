@@ -13,7 +13,7 @@ Z_Helligkeit::Z_Helligkeit(QWidget* parent)
     : ModulePage(parent)
     , ui(std::make_unique<Ui::Z_Helligkeit>())
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     m_grid = createSwatchGrid(this, "HD");
     new NumberEntry(ui->edHelligkeitWert, ui->sbHelligkeit, 200, 100);
     connect(ui->sbHelligkeit, &QScrollBar::valueChanged, this, &Z_Helligkeit::sbHelligkeitChange);

@@ -29,7 +29,7 @@ Z_Kontrast::Z_Kontrast(PageHost& host, QWidget* parent)
     , m_host(host)
     , ui(std::make_unique<Ui::Z_Kontrast>())
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     ui->Shape12->setColor(ShadeColor(clBtnFace, 50));
     m_shown = pair();
     connect(ui->shVorder, &TColorShape::colorChanged, this, &Z_Kontrast::pairChanged);

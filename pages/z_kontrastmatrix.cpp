@@ -12,7 +12,7 @@ Z_Kontrastmatrix::Z_Kontrastmatrix(PageHost& host, QWidget* parent)
     , m_host(host)
     , ui(std::make_unique<Ui::Z_Kontrastmatrix>())
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     connect(&host.events(), &PageEvents::schemeChanged, this, &Z_Kontrastmatrix::schemeChanged);
     connect(&host.events(), &PageEvents::schemeLoaded, this, &Z_Kontrastmatrix::schemeChanged);
     connect(ui->gvMatrix, &ContrastGridView::cellClicked, this, &Z_Kontrastmatrix::takePair);

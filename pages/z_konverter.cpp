@@ -20,7 +20,7 @@ Z_Konverter::Z_Konverter(PageHost& host, QWidget* parent)
     , m_host(host)
     , ui(std::make_unique<Ui::Z_Konverter>())
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     m_grid = createSwatchGrid(this, "PFA");
     connect(ui->btnKonvDateiOeffnen, &QPushButton::clicked, this, &Z_Konverter::btnKonvDateiOeffnen);
 }

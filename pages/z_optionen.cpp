@@ -13,7 +13,7 @@ Z_Optionen::Z_Optionen(PageHost& host, QWidget* parent)
     : ModulePage(parent)
     , ui(std::make_unique<Ui::Z_Optionen>())
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     m_switches = {ui->cbOpt_0,  ui->cbOpt_1,  ui->cbOpt_2,  ui->cbOpt_3,  ui->cbOpt_4,  ui->cbOpt_5,
                   ui->cbOpt_6,  ui->cbOpt_7,  ui->cbOpt_8,  ui->cbOpt_9,  ui->cbOpt_10, ui->cbOpt_11,
                   ui->cbOpt_12, ui->cbOpt_13, ui->cbOpt_14, ui->cbOpt_15, ui->cbOpt_16, ui->cbOpt_17};

@@ -12,7 +12,7 @@ Z_Palette::Z_Palette(QWidget* parent)
     : ModulePage(parent)
     , ui(std::make_unique<Ui::Z_Palette>())
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     m_fields = {ui->shPal9, ui->shPal10, ui->shPal11, ui->shPal12};
     FarbpaletteFuellen();
 }

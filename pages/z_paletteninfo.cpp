@@ -36,7 +36,7 @@ Z_Paletteninfo::Z_Paletteninfo(PageHost& host, QWidget* parent)
     , m_host(host)
     , ui(std::make_unique<Ui::Z_Paletteninfo>())
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     for (int n = 1; n <= 16; ++n) {
         m_fields[n - 1] = findChild<QLineEdit*>(QStringLiteral("edPalInfo%1").arg(n));
         m_fields[n - 1]->setMaxLength(infoTypingLimit);

@@ -16,7 +16,7 @@ Z_Testbild::Z_Testbild(const PageHost& host, QWidget* parent)
     , m_host(host)
     , ui(std::make_unique<Ui::Z_Testbild>())
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     connect(ui->BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(ui->BitBtn3); });
     connect(ui->BitBtn4, &QPushButton::clicked, this, [this] { BitBtn3Click(ui->BitBtn4); });
     for (TColorShape* sample : {ui->sh4_5, ui->sh1_8})

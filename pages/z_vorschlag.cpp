@@ -16,7 +16,7 @@ Z_Vorschlag::Z_Vorschlag(const PageHost& host, QWidget* parent)
     , m_host(host)
     , ui(std::make_unique<Ui::Z_Vorschlag>())
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     for (int k = 1; k <= 36; ++k)
         m_proposals[k - 1] = findChild<TColorShape*>(QStringLiteral("Vorschlag%1").arg(k));
     ui->Image3->setPixmap(ramp({108, 10}, Qt::Horizontal, {{0, Qt::black}, {1, Qt::white}}, devicePixelRatioF()));

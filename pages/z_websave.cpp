@@ -12,7 +12,7 @@ Z_Websave::Z_Websave(QWidget* parent)
     : ModulePage(parent)
     , ui(std::make_unique<Ui::Z_Websave>())
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     m_grid = createSwatchGrid(this, "WS");
     WebsavePalette();
 }

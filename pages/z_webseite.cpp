@@ -26,7 +26,7 @@ Z_Webseite::Z_Webseite(const PageHost& host, QWidget* parent)
     , m_host(host)
     , ui(std::make_unique<Ui::Z_Webseite>())
 {
-    ui->setupUi(this);
+    setUpForm(*ui);
     {
         const QSignalBlocker blocker(ui->cbWebseite); // the page shows its choice when entered
         ui->cbWebseite->setCurrentIndex(0);

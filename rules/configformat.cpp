@@ -10,6 +10,7 @@ const QString farben = QStringLiteral("Farben");
 const QString modus = QStringLiteral("Modus");
 const QString optionen = QStringLiteral("Optionen");
 const QString erweiterungen = QStringLiteral("Erweiterungen");
+const QString oberflaeche = QStringLiteral("Oberflaeche");
 
 QString numbered(const char* word, int n, const char* suffix = "")
 {
@@ -47,6 +48,7 @@ void forEachKey(Config& c, Visitor&& visit)
         visit(optionen, numbered("Opt", n), c.options[static_cast<Option>(n)]);
     visit(erweiterungen, QStringLiteral("Oklch"), c.oklchMode);
     visit(erweiterungen, QStringLiteral("OklabVerlauf"), c.oklabGradient);
+    visit(oberflaeche, QStringLiteral("Sprache"), c.sprache);
 }
 
 // Colours as signed 32-bit numbers, switches as 1 or 0; a missing or unreadable value keeps the default.
@@ -63,6 +65,10 @@ struct Reader {
     void operator()(const QString& section, const QString& key, bool& value) const
     {
         value = ini.readBool(section, key, value);
+    }
+    void operator()(const QString& section, const QString& key, QString& value) const
+    {
+        value = ini.readString(section, key, value);
     }
     void scheme(SchemeSlots& value) const { value = readSchemeSlots(ini); }
 };
@@ -81,6 +87,10 @@ struct Writer {
     {
         ini.writeBool(section, key, value);
     }
+    void operator()(const QString& section, const QString& key, const QString& value) const
+    {
+        ini.writeString(section, key, value);
+    }
     void scheme(const SchemeSlots& value) const { writeSchemeSlots(ini, value); }
 };
 
@@ -95,7 +105,7 @@ Configuration readConfiguration(const IniFile& ini)
 
 void writeConfiguration(IniFile& ini, const Configuration& c)
 {
-    for (const char* section : {"Farben", "Palette", "Hints", "Modus", "Optionen", "Erweiterungen"})
+    for (const char* section : {"Farben", "Palette", "Hints", "Modus", "Optionen", "Erweiterungen", "Oberflaeche"})
         ini.eraseSection(QLatin1String(section));
     forEachKey(c, Writer{ini});
 }

@@ -49,10 +49,11 @@ struct Configuration {
     // Kept in a section of their own after the program's sections.
     bool oklchMode = false;     // the editor shows OKLCH; [Modus] Modus then says RGB
     bool oklabGradient = false; // the gradient page mixes in OKLab
+    QString sprache = QStringLiteral("de"); // the interface's language, "de" or "en"
 };
 
 Configuration readConfiguration(const IniFile& ini);
-// Erases the program's five sections and the one of its additions and writes them anew in their
+// Erases the program's five sections and the two of its additions and writes them anew in their
 // fixed order; other sections stay.
 void writeConfiguration(IniFile& ini, const Configuration& config);
 

@@ -228,19 +228,9 @@
         <translation>HTML:</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="116"/>
-        <source>#DDDDDD</source>
-        <translation>#DDDDDD</translation>
-    </message>
-    <message>
         <location filename="../tform1.ui" line="118"/>
         <source>RGB:</source>
         <translation>RGB:</translation>
-    </message>
-    <message>
-        <location filename="../tform1.ui" line="119"/>
-        <source>255,255,255</source>
-        <translation>255,255,255</translation>
     </message>
     <message>
         <location filename="../tform1.ui" line="121"/>
@@ -248,19 +238,9 @@
         <translation>Delphi:</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="122"/>
-        <source>$00DDDDDD</source>
-        <translation>$00DDDDDD</translation>
-    </message>
-    <message>
         <location filename="../tform1.ui" line="124"/>
         <source>C++:</source>
         <translation>C++:</translation>
-    </message>
-    <message>
-        <location filename="../tform1.ui" line="125"/>
-        <source>0xDDDDDD</source>
-        <translation>0xDDDDDD</translation>
     </message>
     <message>
         <location filename="../tform1.ui" line="129"/>
@@ -615,11 +595,6 @@ information</translation>
         <translation>Severity:</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="9"/>
-        <source>100 %</source>
-        <translation>100 %</translation>
-    </message>
-    <message>
         <location filename="../pages/z_farbsehschwaeche.ui" line="10"/>
         <source>Ansicht:</source>
         <translation>View:</translation>
@@ -741,11 +716,6 @@ information</translation>
         <location filename="../pages/z_farbskala.ui" line="15"/>
         <source>Name</source>
         <translation>Name</translation>
-    </message>
-    <message>
-        <location filename="../pages/z_farbskala.ui" line="16"/>
-        <source>primary</source>
-        <translation>primary</translation>
     </message>
     <message>
         <location filename="../pages/z_farbskala.ui" line="16"/>
@@ -884,11 +854,6 @@ information</translation>
         <translation>Brightness difference:</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="15"/>
-        <source>255</source>
-        <translation>255</translation>
-    </message>
-    <message>
         <location filename="../pages/z_kontrast.ui" line="19"/>
         <source>Vorschläge für AA: Schrift</source>
         <translation>Suggestions for AA: text</translation>
@@ -898,11 +863,6 @@ information</translation>
         <location filename="../pages/z_kontrast.ui" line="36"/>
         <source>Farbdifferenz:</source>
         <translation>Color difference:</translation>
-    </message>
-    <message>
-        <location filename="../pages/z_kontrast.ui" line="24"/>
-        <source>765</source>
-        <translation>765</translation>
     </message>
     <message>
         <location filename="../pages/z_kontrast.ui" line="25"/>
@@ -976,11 +936,6 @@ information</translation>
         <location filename="../pages/z_kontrastmatrix.ui" line="9"/>
         <source>Die Felder nach dem Helligkeitskontrast Lc von APCA bewerten</source>
         <translation>Judge the cells by APCA&apos;s lightness contrast Lc</translation>
-    </message>
-    <message>
-        <location filename="../pages/z_kontrastmatrix.ui" line="10"/>
-        <source>Lampe grün: AA erfüllt, gelb: AA nur für große Schrift, rot: nicht erfüllt. Der Hinweis eines Feldes nennt die Werte; ein Klick übernimmt das Paar in den Farbkontrast.</source>
-        <translation>Lamp green: AA met, yellow: AA for large text only, red: not met. A cell&apos;s hint gives the figures; a click takes the pair to Color contrast.</translation>
     </message>
 </context>
 <context>
@@ -1139,11 +1094,6 @@ information</translation>
 </context>
 <context>
     <name>Z_Paletteninfo</name>
-    <message>
-        <location filename="../pages/z_paletteninfo.ui" line="4"/>
-        <source>01    02    03    04    05    06    07    08    09    10    11    12    13    14    15    16</source>
-        <translation>01    02    03    04    05    06    07    08    09    10    11    12    13    14    15    16</translation>
-    </message>
     <message>
         <location filename="../pages/z_paletteninfo.ui" line="5"/>
         <source>01</source>

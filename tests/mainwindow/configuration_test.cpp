@@ -96,7 +96,8 @@ TEST_F(ConfigTest, WrittenFileKeepsTheFixedOrderOfSectionsAndKeys)
         expected << QString("Modus/") + name;
     for (int n = 0; n <= 17; ++n)
         expected << QString("Optionen/Opt%1").arg(n);
-    expected << "Erweiterungen/Oklch" << "Erweiterungen/OklabVerlauf"; // the additions' own, at the end
+    // The newer features' own, at the end.
+    expected << "Erweiterungen/Oklch" << "Erweiterungen/OklabVerlauf" << "Oberflaeche/Sprache";
     EXPECT_EQ(keys, expected);
 }
 
@@ -238,4 +239,39 @@ TEST_F(ConfigTest, MixingInOklabRebuildsTheGradientAndSurvivesARestart)
     window->Toolbar(Command::Farbverlauf);
     EXPECT_TRUE(control<QCheckBox>("cbOklab")->isChecked());
     EXPECT_EQ(swatch("Verlauf128")->color(), RGB(0x6B, 0xAB, 0xC7));
+}
+
+// The language chosen in the menu applies at once, is kept, and a file without it starts in German.
+TEST_F(ConfigTest, TheLanguageSwitchesAtOnceAndIsKeptAndLanguageOnTheCommandLineOnlyForOneRun)
+{
+    start({iniPath(), {}});
+    visitEveryPage();
+    auto* help = control<QMenu>("mmHilfe");
+    EXPECT_EQ(help->title(), "Hilfe");
+    control<QAction>("mmSpracheEnglish")->trigger();
+    QCoreApplication::processEvents(); // the language change reaches the widgets as events
+    EXPECT_EQ(help->title(), "Help");
+    EXPECT_EQ(control<QLabel>("lbHelligkeitsdifferenz")->text(), "Brightness difference:") << "pages too";
+    EXPECT_EQ(control<QAction>("mmSpracheEnglish")->isChecked(), true);
+    control<QAction>("mmSpracheDeutsch")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(help->title(), "Hilfe");
+    EXPECT_EQ(control<QLabel>("lbHelligkeitsdifferenz")->text(), "Helligkeitsdifferenz:");
+    control<QAction>("mmSpracheEnglish")->trigger();
+    window->close();
+    EXPECT_EQ(IniFile(iniPath()).readString("Oberflaeche", "Sprache", {}), "en");
+
+    start({iniPath(), {}});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(control<QMenu>("mmHilfe")->title(), "Help");
+    window->close();
+    start({iniPath(), {}, Language::German}); // --language de: this run only
+    QCoreApplication::processEvents();
+    EXPECT_EQ(control<QMenu>("mmHilfe")->title(), "Hilfe");
+    window->close();
+    EXPECT_EQ(IniFile(iniPath()).readString("Oberflaeche", "Sprache", {}), "en") << "not saved";
+
+    startWith("[Farben]\r\nFarbanzeige=255\r\n");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(control<QMenu>("mmHilfe")->title(), "Hilfe") << "no section: German";
 }
