@@ -63,7 +63,7 @@ std::optional<TColor> settleInBand(TColor found, TColor background, double targe
 {
     if (withinBand(contrastOf(found, background, measure), target, measure))
         return found;
-    const Oklab ideal = oklabFromOklch(toOklch(found));
+    const Oklab ideal = toOklab(found);
     for (int reach = 1; reach <= 4; ++reach) {
         std::optional<TColor> best;
         double bestDistance = 0;
@@ -76,7 +76,7 @@ std::optional<TColor> settleInBand(TColor found, TColor background, double targe
                     const TColor candidate = RGB(r, g, b);
                     if (!withinBand(contrastOf(candidate, background, measure), target, measure))
                         continue;
-                    const Oklab lab = oklabFromOklch(toOklch(candidate));
+                    const Oklab lab = toOklab(candidate);
                     const double distance = std::hypot(lab.L - ideal.L, lab.a - ideal.a, lab.b - ideal.b);
                     if (!best || distance < bestDistance) {
                         best = candidate;

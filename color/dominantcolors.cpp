@@ -1,7 +1,6 @@
 #include "color/dominantcolors.h"
 
 #include "color/oklab.h"
-#include "color/wcag.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -38,9 +37,7 @@ std::vector<Point> distinctPoints(const std::vector<TColor>& pixels)
     std::vector<Point> points;
     points.reserve(sorted.size());
     for (const auto& [color, weight] : sorted)
-        points.push_back({oklabFromLinear({linearChannel(redOf(color)), linearChannel(greenOf(color)),
-                                           linearChannel(blueOf(color))}),
-                          weight});
+        points.push_back({toOklab(color), weight});
     return points;
 }
 

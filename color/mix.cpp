@@ -1,7 +1,6 @@
 #include "color/mix.h"
 
 #include "color/oklab.h"
-#include "color/wcag.h"
 
 namespace Tintara {
 
@@ -12,19 +11,10 @@ TColor MixColors(TColor a, TColor b, int weight)
     return RGB(mix(redOf(a), redOf(b)), mix(greenOf(a), greenOf(b)), mix(blueOf(a), blueOf(b)));
 }
 
-namespace {
-
-Oklab oklabOf(TColor color)
-{
-    return oklabFromLinear({linearChannel(redOf(color)), linearChannel(greenOf(color)), linearChannel(blueOf(color))});
-}
-
-} // namespace
-
 TColor mixInOklab(TColor a, TColor b, int weight)
 {
     const double t = (weight & 0xFF) / 255.0;
-    const Oklab from = oklabOf(ColorToRGB(b)), to = oklabOf(ColorToRGB(a));
+    const Oklab from = toOklab(b), to = toOklab(a);
     return clippedColor(linearFromOklab(
         {from.L + t * (to.L - from.L), from.a + t * (to.a - from.a), from.b + t * (to.b - from.b)}));
 }

@@ -43,10 +43,15 @@ Oklab oklabFromOklch(const Oklch& lch)
     return {lch.L, lch.C * std::cos(radians), lch.C * std::sin(radians)};
 }
 
-Oklch toOklch(TColor color)
+Oklab toOklab(TColor color)
 {
     const TColor rgb = ColorToRGB(color);
-    return oklchFromOklab(oklabFromLinear({linearChannel(redOf(rgb)), linearChannel(greenOf(rgb)), linearChannel(blueOf(rgb))}));
+    return oklabFromLinear({linearChannel(redOf(rgb)), linearChannel(greenOf(rgb)), linearChannel(blueOf(rgb))});
+}
+
+Oklch toOklch(TColor color)
+{
+    return oklchFromOklab(toOklab(color));
 }
 
 int encodedChannel(double linear)

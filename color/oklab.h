@@ -28,7 +28,8 @@ LinearRgb linearFromOklab(const Oklab& lab);
 Oklch oklchFromOklab(const Oklab& lab);
 Oklab oklabFromOklch(const Oklch& lch);
 
-// An sRGB colour in OKLCH; system colours are resolved first.
+// An sRGB colour in OKLab and in OKLCH; system colours are resolved first.
+Oklab toOklab(TColor color);
 Oklch toOklch(TColor color);
 
 // Linear light back to an sRGB channel 0..255, clipped.
