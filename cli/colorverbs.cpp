@@ -20,6 +20,11 @@ namespace Tintara {
 
 namespace {
 
+// Where the words of this file are found for translation.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 struct ReadColor {
     std::optional<TColor> color;
     QString refusal;
@@ -32,7 +37,7 @@ ReadColor readColor(const QString& text)
         return {std::nullopt, transparencyRefusal()};
     if (const auto color = colorFromText(utf8))
         return {color, {}};
-    return {std::nullopt, QStringLiteral("„%1“ ist keine Farbe, die Tintara Studio lesen kann.").arg(text)};
+    return {std::nullopt, CommandLine::tr("„%1“ ist keine Farbe, die Tintara Studio lesen kann.").arg(text)};
 }
 
 QString folded(const QString& name)
@@ -79,19 +84,19 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
                                                                       : QStringLiteral("txt");
     const auto format = scaleFormatNamed(formatName);
     if (!format)
-        return misuse(QStringLiteral("Unbekanntes Format „%1“: cssvars, tokens, tailwind, gpl oder txt.").arg(formatName));
+        return misuse(CommandLine::tr("Unbekanntes Format „%1“: cssvars, tokens, tailwind, gpl oder txt.").arg(formatName));
     const QString metric = parser.value(QStringLiteral("metric"));
     if (parser.isSet(QStringLiteral("metric")) && metric != QLatin1String("wcag") && metric != QLatin1String("apca"))
-        return misuse(QStringLiteral("--metric nimmt wcag oder apca."));
+        return misuse(CommandLine::tr("--metric nimmt wcag oder apca."));
     const bool against = parser.isSet(QStringLiteral("against"));
     if (!against && (parser.isSet(QStringLiteral("targets")) || parser.isSet(QStringLiteral("metric"))))
-        return misuse(QStringLiteral("--targets und --metric gelten nur mit --against."));
+        return misuse(CommandLine::tr("--targets und --metric gelten nur mit --against."));
     const ContrastMeasure measure = metric == QLatin1String("apca") ? ContrastMeasure::Apca : ContrastMeasure::Wcag;
     std::vector<double> targets = measure == ContrastMeasure::Wcag ? defaultContrastTargets : defaultApcaTargets;
     if (parser.isSet(QStringLiteral("targets"))) {
         const auto list = targetList(parser.value(QStringLiteral("targets")));
         if (!list)
-            return misuse(QStringLiteral("--targets nimmt Zahlen mit Dezimalpunkt, durch Kommas getrennt, etwa 1.5,3,4.5."));
+            return misuse(CommandLine::tr("--targets nimmt Zahlen mit Dezimalpunkt, durch Kommas getrennt, etwa 1.5,3,4.5."));
         targets = *list;
     }
     const ReadColor base = readColor(parser.value(QStringLiteral("scale")));
@@ -116,12 +121,12 @@ VerbResult coloursOfPicture(const QCommandLineParser& parser)
     bool ok = true;
     const int count = parser.isSet(QStringLiteral("count")) ? parser.value(QStringLiteral("count")).toInt(&ok) : 8;
     if (!ok || count < 2 || count > 16)
-        return misuse(QStringLiteral("--count nimmt eine Zahl von 2 bis 16."));
+        return misuse(CommandLine::tr("--count nimmt eine Zahl von 2 bis 16."));
     const QString formatName = parser.isSet(QStringLiteral("format")) ? parser.value(QStringLiteral("format"))
                                                                       : QStringLiteral("txt");
     const auto format = scaleFormatNamed(formatName);
     if (!format || *format == ScaleFormat::Tailwind)
-        return misuse(QStringLiteral("Unbekanntes Format „%1“: txt, gpl, cssvars oder tokens.").arg(formatName));
+        return misuse(CommandLine::tr("Unbekanntes Format „%1“: txt, gpl, cssvars oder tokens.").arg(formatName));
     const QString path = parser.value(QStringLiteral("extract"));
     const PictureRead read = readPictureFile(path);
     if (!read.error.isEmpty())
@@ -141,39 +146,39 @@ VerbResult coloursOfPicture(const QCommandLineParser& parser)
 void addColorVerbOptions(QCommandLineParser& parser)
 {
     parser.addOption({QStringLiteral("convert"),
-                      QStringLiteral("Gibt die Farbe in jeder Schreibweise aus, die Tintara Studio kopiert (jede "
+                      CommandLine::tr("Gibt die Farbe in jeder Schreibweise aus, die Tintara Studio kopiert (jede "
                                      "CSS-Schreibweise wird gelesen)."),
-                      QStringLiteral("farbe")});
+                      CommandLine::tr("farbe")});
     parser.addOption({QStringLiteral("to"),
-                      QStringLiteral("Mit --convert nur diese Schreibweise, z. B. html oder \"css oklch()\"."),
+                      CommandLine::tr("Mit --convert nur diese Schreibweise, z. B. html oder \"css oklch()\"."),
                       QStringLiteral("name")});
     parser.addOption({QStringLiteral("contrast"),
-                      QStringLiteral("Kontrast von Schrift- und Hintergrundfarbe (zweites Argument) nach WCAG 2.2 "
+                      CommandLine::tr("Kontrast von Schrift- und Hintergrundfarbe (zweites Argument) nach WCAG 2.2 "
                                      "und APCA."),
-                      QStringLiteral("schrift")});
+                      CommandLine::tr("schrift")});
     parser.addOption({QStringLiteral("scale"),
-                      QStringLiteral("Farbskala der Farbe: die Tonleiter 50 bis 950, mit --against die Abstufungen "
+                      CommandLine::tr("Farbskala der Farbe: die Tonleiter 50 bis 950, mit --against die Abstufungen "
                                      "zu Kontrastzielen."),
-                      QStringLiteral("farbe")});
-    parser.addOption({QStringLiteral("name"), QStringLiteral("Name der Farbskala in den Dateien (Standard: primary)."),
+                      CommandLine::tr("farbe")});
+    parser.addOption({QStringLiteral("name"), CommandLine::tr("Name der Farbskala in den Dateien (Standard: primary)."),
                       QStringLiteral("name")});
     parser.addOption({QStringLiteral("format"),
-                      QStringLiteral("Format der Farbskala: cssvars, tokens, tailwind, gpl oder txt (Standard); bei "
+                      CommandLine::tr("Format der Farbskala: cssvars, tokens, tailwind, gpl oder txt (Standard); bei "
                                      "--extract txt, gpl, cssvars oder tokens."),
                       QStringLiteral("format")});
-    parser.addOption({QStringLiteral("against"), QStringLiteral("Hintergrundfarbe der Kontrastziele."),
-                      QStringLiteral("farbe")});
+    parser.addOption({QStringLiteral("against"), CommandLine::tr("Hintergrundfarbe der Kontrastziele."),
+                      CommandLine::tr("farbe")});
     parser.addOption({QStringLiteral("targets"),
-                      QStringLiteral("Kontrastziele, etwa 1.15,1.3,2,3,4.5,7 (Standard: 1.15 bis 13 für WCAG, "
+                      CommandLine::tr("Kontrastziele, etwa 1.15,1.3,2,3,4.5,7 (Standard: 1.15 bis 13 für WCAG, "
                                      "15 bis 90 für APCA)."),
-                      QStringLiteral("liste")});
+                      CommandLine::tr("liste")});
     parser.addOption({QStringLiteral("extract"),
-                      QStringLiteral("Die vorherrschenden Farben eines Bildes, die größte Fläche zuerst."),
-                      QStringLiteral("bild")});
-    parser.addOption({QStringLiteral("count"), QStringLiteral("Mit --extract: wie viele Farben, 2 bis 16 (Standard 8)."),
-                      QStringLiteral("anzahl")});
-    parser.addOption({QStringLiteral("metric"), QStringLiteral("Maß der Kontrastziele: wcag (Standard) oder apca."),
-                      QStringLiteral("mass")});
+                      CommandLine::tr("Die vorherrschenden Farben eines Bildes, die größte Fläche zuerst."),
+                      CommandLine::tr("bild")});
+    parser.addOption({QStringLiteral("count"), CommandLine::tr("Mit --extract: wie viele Farben, 2 bis 16 (Standard 8)."),
+                      CommandLine::tr("anzahl")});
+    parser.addOption({QStringLiteral("metric"), CommandLine::tr("Maß der Kontrastziele: wcag (Standard) oder apca."),
+                      CommandLine::tr("mass")});
 }
 
 std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser)
@@ -185,37 +190,37 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser)
     if (!scale) {
         for (const char* option : {"name", "against", "targets", "metric"}) {
             if (parser.isSet(QLatin1String(option)))
-                return misuse(QStringLiteral("--%1 gilt nur mit --scale.").arg(QLatin1String(option)));
+                return misuse(CommandLine::tr("--%1 gilt nur mit --scale.").arg(QLatin1String(option)));
         }
     }
     if (!scale && !extract && parser.isSet(QStringLiteral("format")))
-        return misuse(QStringLiteral("--format gilt nur mit --scale und --extract."));
+        return misuse(CommandLine::tr("--format gilt nur mit --scale und --extract."));
     if (!extract && parser.isSet(QStringLiteral("count")))
-        return misuse(QStringLiteral("--count gilt nur mit --extract."));
+        return misuse(CommandLine::tr("--count gilt nur mit --extract."));
     if (!convert && parser.isSet(QStringLiteral("to")))
-        return misuse(QStringLiteral("--to gilt nur mit --convert."));
+        return misuse(CommandLine::tr("--to gilt nur mit --convert."));
     if (!convert && !contrast && !scale && !extract)
         return std::nullopt;
     if (convert + contrast + scale + extract + parser.isSet(QStringLiteral("export")) > 1)
-        return misuse(QStringLiteral("--export, --convert, --contrast, --scale und --extract gehen nur einzeln."));
+        return misuse(CommandLine::tr("--export, --convert, --contrast, --scale und --extract gehen nur einzeln."));
     if (extract)
         return parser.positionalArguments().isEmpty() ? coloursOfPicture(parser)
-                                                     : misuse(QStringLiteral("--extract nimmt genau ein Bild."));
+                                                     : misuse(CommandLine::tr("--extract nimmt genau ein Bild."));
     const QStringList rest = parser.positionalArguments();
     if (convert) {
         if (!rest.isEmpty())
-            return misuse(QStringLiteral("--convert nimmt genau eine Farbe."));
+            return misuse(CommandLine::tr("--convert nimmt genau eine Farbe."));
         const bool to = parser.isSet(QStringLiteral("to"));
         return convertColor(parser.value(QStringLiteral("convert")),
                             to ? std::optional(parser.value(QStringLiteral("to"))) : std::nullopt);
     }
     if (scale) {
         if (!rest.isEmpty())
-            return misuse(QStringLiteral("--scale nimmt genau eine Farbe."));
+            return misuse(CommandLine::tr("--scale nimmt genau eine Farbe."));
         return scaleOfColor(parser);
     }
     if (rest.size() != 1)
-        return misuse(QStringLiteral("--contrast nimmt genau zwei Farben: Schrift und Hintergrund."));
+        return misuse(CommandLine::tr("--contrast nimmt genau zwei Farben: Schrift und Hintergrund."));
     return contrastOfColors(parser.value(QStringLiteral("contrast")), rest.constFirst());
 }
 
@@ -235,7 +240,7 @@ VerbResult convertColor(const QString& text, const std::optional<QString>& to)
             return {0, (value + u'\n').toUtf8(), {}};
     }
     if (to)
-        return misuse(QStringLiteral("Unbekannte Schreibweise „%1“.").arg(*to));
+        return misuse(CommandLine::tr("Unbekannte Schreibweise „%1“.").arg(*to));
     return {0, lines.toUtf8(), {}};
 }
 

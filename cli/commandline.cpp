@@ -21,28 +21,33 @@ namespace Tintara {
 
 namespace {
 
+// Where the words of this file are found for translation.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 // The export page's check boxes as flags, each with the option of the formats it applies to.
 struct Flag {
     QLatin1StringView name;
-    QLatin1StringView description;
+    const char* description;
     ExportOption option;
     void (*apply)(ExportChoice&);
 };
 
 const Flag flags[] = {
-    {QLatin1StringView("no-text-color"), QLatin1StringView("Style-Sheet ohne Textfarben (color)"), TextColorOption,
+    {QLatin1StringView("no-text-color"), QT_TRANSLATE_NOOP("CommandLine", "Style-Sheet ohne Textfarben (color)"), TextColorOption,
      [](ExportChoice& c) { c.textColor = false; }},
-    {QLatin1StringView("no-background"), QLatin1StringView("Style-Sheet ohne Hintergrundfarben (background-color)"),
+    {QLatin1StringView("no-background"), QT_TRANSLATE_NOOP("CommandLine", "Style-Sheet ohne Hintergrundfarben (background-color)"),
      BackgroundOption, [](ExportChoice& c) { c.background = false; }},
-    {QLatin1StringView("definition"), QLatin1StringView("Style-Sheet mit Definition"), DefinitionOption,
+    {QLatin1StringView("definition"), QT_TRANSLATE_NOOP("CommandLine", "Style-Sheet mit Definition"), DefinitionOption,
      [](ExportChoice& c) { c.definition = true; }},
-    {QLatin1StringView("no-info"), QLatin1StringView("ohne Farbinformationen (css, txt, bmp, jpg)"), InfoOption,
+    {QLatin1StringView("no-info"), QT_TRANSLATE_NOOP("CommandLine", "ohne Farbinformationen (css, txt, bmp, jpg)"), InfoOption,
      [](ExportChoice& c) { c.cssInfo = c.textInfo = c.pictureInfo = false; }},
-    {QLatin1StringView("no-html"), QLatin1StringView("ohne HTML-Werte (txt, bmp, jpg)"), HtmlOption,
+    {QLatin1StringView("no-html"), QT_TRANSLATE_NOOP("CommandLine", "ohne HTML-Werte (txt, bmp, jpg)"), HtmlOption,
      [](ExportChoice& c) { c.html = c.pictureHtml = false; }},
-    {QLatin1StringView("no-rgb"), QLatin1StringView("ohne RGB-Werte (txt, bmp, jpg)"), RgbOption,
+    {QLatin1StringView("no-rgb"), QT_TRANSLATE_NOOP("CommandLine", "ohne RGB-Werte (txt, bmp, jpg)"), RgbOption,
      [](ExportChoice& c) { c.rgb = c.pictureRgb = false; }},
-    {QLatin1StringView("no-name"), QLatin1StringView("Grafik ohne Farbnamen (bmp, jpg)"), NameOption,
+    {QLatin1StringView("no-name"), QT_TRANSLATE_NOOP("CommandLine", "Grafik ohne Farbnamen (bmp, jpg)"), NameOption,
      [](ExportChoice& c) { c.pictureName = false; }},
 };
 
@@ -87,12 +92,12 @@ std::optional<SchemeSlots> readScheme(const QString& path, QString* message)
         return std::nullopt;
     }
     if (!QFileInfo(path).isFile()) {
-        *message = QStringLiteral("Das Farbschema \"%1\" kann nicht gelesen werden.").arg(QDir::toNativeSeparators(path));
+        *message = CommandLine::tr("Das Farbschema \"%1\" kann nicht gelesen werden.").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
     const IniFile ini(path);
     if (!ini.sectionExists(QStringLiteral("Palette"))) {
-        *message = QStringLiteral("\"%1\" ist kein Farbschema von Tintara Studio.").arg(QDir::toNativeSeparators(path));
+        *message = CommandLine::tr("\"%1\" ist kein Farbschema von Tintara Studio.").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
     return readSchemeSlots(ini);
@@ -102,10 +107,10 @@ std::optional<Failure> Exporter::run(const QCommandLineParser& parser)
 {
     const QString name = parser.value(QStringLiteral("export"));
     if (!exportFormatNamed(name, QStringLiteral("1")))
-        return Failure{2, QStringLiteral("Unbekanntes Exportformat \"%1\".").arg(name)};
+        return Failure{2, CommandLine::tr("Unbekanntes Exportformat \"%1\".").arg(name)};
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        return Failure{2, QStringLiteral("Bitte genau eine Farbschema-Datei angeben.")};
+        return Failure{2, CommandLine::tr("Bitte genau eine Farbschema-Datei angeben.")};
 
     // The flags apply alike to every picture.
     const unsigned options = exportFormatNamed(name, QStringLiteral("1"))->options;
@@ -114,21 +119,21 @@ std::optional<Failure> Exporter::run(const QCommandLineParser& parser)
         if (!parser.isSet(flag.name))
             continue;
         if (!(options & flag.option))
-            return Failure{2, QStringLiteral("--%1 gilt nicht für das Format %2.").arg(flag.name, name)};
+            return Failure{2, CommandLine::tr("--%1 gilt nicht für das Format %2.").arg(flag.name, name)};
         flag.apply(choice);
     }
     const bool pictureChosen = parser.isSet(QStringLiteral("picture"));
     const QString picture = pictureChosen ? parser.value(QStringLiteral("picture")) : QStringLiteral("1");
     const ExportFormat* format = exportFormatNamed(name, picture);
     if (!format || (pictureChosen && !format->pictureName))
-        return Failure{2, QStringLiteral("--picture 1, 2 oder strip gilt nur für bmp und jpg.")};
+        return Failure{2, CommandLine::tr("--picture 1, 2 oder strip gilt nur für bmp und jpg.")};
     choice.content = format->content;
     const bool jpeg = name == QLatin1StringView("jpg");
     if (jpeg && !format->jpeg)
-        return Failure{2, QStringLiteral("Die Palettenleiste gibt es nur als bmp.")};
+        return Failure{2, CommandLine::tr("Die Palettenleiste gibt es nur als bmp.")};
     const bool binary = isBinaryExport(*format);
     if (binary && !parser.isSet(QStringLiteral("output")))
-        return Failure{2, QStringLiteral("Das Format %1 braucht eine Ausgabedatei (-o DATEI).").arg(name)};
+        return Failure{2, CommandLine::tr("Das Format %1 braucht eine Ausgabedatei (-o DATEI).").arg(name)};
 
     QString message;
     const auto scheme = readScheme(files.constFirst(), &message);
@@ -143,7 +148,7 @@ std::optional<Failure> Exporter::run(const QCommandLineParser& parser)
     const QString title = QFileInfo(files.constFirst()).completeBaseName();
     const QByteArray bytes = exportFile(*format, *scheme, choice, title, jpeg, &reason);
     if (!reason.isEmpty())
-        return Failure{1, QStringLiteral("Die Grafik kann nicht erstellt werden. %1").arg(reason)};
+        return Failure{1, CommandLine::tr("Die Grafik kann nicht erstellt werden. %1").arg(reason)};
     return write(parser, bytes, !binary);
 }
 
@@ -154,7 +159,7 @@ std::optional<Failure> Exporter::write(const QCommandLineParser& parser, const Q
     const QString path = parser.value(QStringLiteral("output"));
     QString reason;
     if (!writeFileAtomically(path, bytes, &reason))
-        return Failure{1, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(QDir::toNativeSeparators(path), reason)};
+        return Failure{1, CommandLine::tr("Datei \"%1\" kann nicht erstellt werden. %2").arg(QDir::toNativeSeparators(path), reason)};
     return std::nullopt;
 }
 
@@ -164,7 +169,7 @@ std::optional<Failure> Exporter::writeOut(const QByteArray& bytes)
     auto* file = qobject_cast<QFileDevice*>(&m_out);
     if (m_out.write(bytes) == bytes.size() && (!file || file->flush()))
         return std::nullopt;
-    return Failure{1, QStringLiteral("Die Standardausgabe kann nicht geschrieben werden. %1").arg(m_out.errorString())};
+    return Failure{1, CommandLine::tr("Die Standardausgabe kann nicht geschrieben werden. %1").arg(m_out.errorString())};
 }
 
 } // namespace
@@ -187,31 +192,31 @@ int runCommandLine(const QStringList& arguments, QIODevice& out, QIODevice& err)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Tintara Studio: Farbauswahl für Webseiten und Benutzeroberflächen.\n"
+        CommandLine::tr("Tintara Studio: Farbauswahl für Webseiten und Benutzeroberflächen.\n"
                        "Ohne Optionen öffnet sich das Fenster, mit einer Farbschema-Datei als erstem Argument."));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-                                  QStringLiteral("Zeigt diese Hilfe."));
+                                  CommandLine::tr("Zeigt diese Hilfe."));
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Zeigt die Version."));
+                                     CommandLine::tr("Zeigt die Version."));
     parser.addOptions({help, version});
     parser.addOption({QStringLiteral("export"),
-                      QStringLiteral("Exportiert das Farbschema: css, txt, bmp, jpg, gpl, ase, cssvars oder tokens."),
+                      CommandLine::tr("Exportiert das Farbschema: css, txt, bmp, jpg, gpl, ase, cssvars oder tokens."),
                       QStringLiteral("format")});
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
-                      QStringLiteral("Schreibt in diese Datei; Textformate ohne -o gehen auf die Standardausgabe."),
-                      QStringLiteral("datei")});
-    parser.addOption({QStringLiteral("picture"), QStringLiteral("Grafik für bmp und jpg: 1 (Standard), 2 oder strip."),
-                      QStringLiteral("art")});
+                      CommandLine::tr("Schreibt in diese Datei; Textformate ohne -o gehen auf die Standardausgabe."),
+                      CommandLine::tr("datei")});
+    parser.addOption({QStringLiteral("picture"), CommandLine::tr("Grafik für bmp und jpg: 1 (Standard), 2 oder strip."),
+                      CommandLine::tr("art")});
     for (const Flag& flag : flags)
-        parser.addOption({QString(flag.name), QString(flag.description)});
+        parser.addOption({QString(flag.name), CommandLine::tr(flag.description)});
     addColorVerbOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("farbschema.tsf"),
-                                 QStringLiteral("Das zu exportierende Farbschema; bei --contrast die Hintergrundfarbe."));
+    parser.addPositionalArgument(CommandLine::tr("farbschema.tsf"),
+                                 CommandLine::tr("Das zu exportierende Farbschema; bei --contrast die Hintergrundfarbe."));
 
     const auto fail = [&err](int code, const QString& message) {
         err.write(QStringLiteral("tintara: %1\n").arg(message).toUtf8());
         if (code == 2)
-            err.write(QStringLiteral("Aufruf: tintara --export FORMAT FARBSCHEMA.tsf [-o DATEI], --convert FARBE "
+            err.write(CommandLine::tr("Aufruf: tintara --export FORMAT FARBSCHEMA.tsf [-o DATEI], --convert FARBE "
                                      "[--to NAME], --contrast SCHRIFT HINTERGRUND, --scale FARBE [--format F] "
                                      "[--against FARBE --targets LISTE] oder --extract BILD [--count N]; mehr mit --help.\n")
                           .toUtf8());
@@ -240,7 +245,7 @@ int runCommandLine(const QStringList& arguments, QIODevice& out, QIODevice& err)
         return 0;
     }
     if (!parser.isSet(QStringLiteral("export")))
-        return fail(2, QStringLiteral("Es fehlt --export FORMAT."));
+        return fail(2, CommandLine::tr("Es fehlt --export FORMAT."));
     if (const auto failure = Exporter(out).run(parser))
         return fail(failure->code, failure->message);
     return 0;

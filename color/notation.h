@@ -27,6 +27,11 @@ enum Notation : int {
     NotationCount
 };
 
+// Marks the menu texts for the translation tools; Qt's own definition, for code without Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 // Where each notation is offered, one row per notation in its order: the copy item of the context
 // menu's "Farbwert kopieren" (object name and text), and the name the copy-format list of the
 // options page, quick copy and tray mode show. A notation added to the enum needs its row here, or
@@ -39,14 +44,14 @@ struct NotationRow {
 };
 
 inline constexpr std::array<NotationRow, NotationCount> notationTable = {{
-    {NotationHtml, "puHTML", "HTML-Hexwert", "HTML"},
-    {NotationHex, "puHex", "Hexwert", "Hex"},
-    {NotationRgb, "puRGB", "RGB-Wert", "RGB"},
-    {NotationDelphi, "puDelphi", "Delphi-Farbwert", "Delphi"},
-    {NotationCpp, "puCpp", "C++-Farbwert", "C++"},
-    {NotationVisualBasic, "puVB", "Visual Basic-Farbwert", "Visual Basic"},
-    {NotationVisualBasicNet, "puVSN", "Visual Studio .NET-Farbwert", "Visual Basic.Net"},
-    {NotationCmyk, "puCMYK", "CMYK-Farbwert", "CMYK"},
+    {NotationHtml, "puHTML", QT_TRANSLATE_NOOP("Notation", "HTML-Hexwert"), "HTML"},
+    {NotationHex, "puHex", QT_TRANSLATE_NOOP("Notation", "Hexwert"), "Hex"},
+    {NotationRgb, "puRGB", QT_TRANSLATE_NOOP("Notation", "RGB-Wert"), "RGB"},
+    {NotationDelphi, "puDelphi", QT_TRANSLATE_NOOP("Notation", "Delphi-Farbwert"), "Delphi"},
+    {NotationCpp, "puCpp", QT_TRANSLATE_NOOP("Notation", "C++-Farbwert"), "C++"},
+    {NotationVisualBasic, "puVB", QT_TRANSLATE_NOOP("Notation", "Visual Basic-Farbwert"), "Visual Basic"},
+    {NotationVisualBasicNet, "puVSN", QT_TRANSLATE_NOOP("Notation", "Visual Studio .NET-Farbwert"), "Visual Basic.Net"},
+    {NotationCmyk, "puCMYK", QT_TRANSLATE_NOOP("Notation", "CMYK-Farbwert"), "CMYK"},
     {NotationCssRgb, "puCssRgb", "CSS rgb()", "CSS rgb()"},
     {NotationCssHsl, "puCssHsl", "CSS hsl()", "CSS hsl()"},
     {NotationCssOklch, "puCssOklch", "CSS oklch()", "CSS oklch()"},

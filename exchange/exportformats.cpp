@@ -2,7 +2,18 @@
 
 #include "platform/imagefiles.h"
 
+#include <QCoreApplication>
+
 namespace Tintara {
+
+namespace {
+
+// Where the words of this file are found for translation.
+struct ExportFormats {
+    Q_DECLARE_TR_FUNCTIONS(ExportFormats)
+};
+
+} // namespace
 
 const ExportFormat* exportFormatAt(int index)
 {
@@ -12,9 +23,11 @@ const ExportFormat* exportFormatAt(int index)
 std::pair<QString, QString> exportFileFilter(const ExportFormat& format, bool jpeg)
 {
     if (jpeg)
-        return {QStringLiteral("JPG-Grafik|*.jpg"), QStringLiteral("jpg")};
+        return {ExportFormats::tr("JPG-Grafik") + QLatin1String("|*.jpg"),
+                QStringLiteral("jpg")};
     const QString extension = QLatin1String(format.extension);
-    return {QLatin1String(format.filterName) + QLatin1String("|*.") + extension, extension};
+    return {ExportFormats::tr(format.filterName) + QLatin1String("|*.") + extension,
+            extension};
 }
 
 bool isBinaryExport(const ExportFormat& format)

@@ -3,6 +3,8 @@
 #include "exchange/paletteformats.h"
 #include "rules/exportrules.h"
 
+#include <QtGlobal>
+
 #include <array>
 #include <optional>
 
@@ -39,19 +41,26 @@ struct ExportFormat {
 inline constexpr unsigned pictureOptions = InfoOption | HtmlOption | RgbOption | NameOption;
 
 inline constexpr std::array<ExportFormat, 9> exportFormats = {{
-    {"Stylesheet", "css", nullptr, "Style-Sheet", "css", ExportContent::StyleSheet, std::nullopt,
+    {QT_TRANSLATE_NOOP("ExportFormats", "Stylesheet"), "css", nullptr,
+     QT_TRANSLATE_NOOP("ExportFormats", "Style-Sheet"), "css", ExportContent::StyleSheet, std::nullopt,
      TextColorOption | BackgroundOption | DefinitionOption | InfoOption},
-    {"Spezifikationen", "txt", nullptr, "Textdatei", "txt", ExportContent::Listing, std::nullopt,
+    {QT_TRANSLATE_NOOP("ExportFormats", "Spezifikationen"), "txt", nullptr,
+     QT_TRANSLATE_NOOP("ExportFormats", "Textdatei"), "txt", ExportContent::Listing, std::nullopt,
      InfoOption | HtmlOption | RgbOption},
-    {"Referenzgrafik", nullptr, "1", "Bitmapgrafik", "bmp", ExportContent::ReferencePicture, std::nullopt,
+    {QT_TRANSLATE_NOOP("ExportFormats", "Referenzgrafik"), nullptr, "1",
+     QT_TRANSLATE_NOOP("ExportFormats", "Bitmapgrafik"), "bmp", ExportContent::ReferencePicture, std::nullopt,
      pictureOptions, true},
-    {"Referenzgrafik 2", nullptr, "2", "Bitmapgrafik", "bmp", ExportContent::ReferencePicture2, std::nullopt,
+    {QT_TRANSLATE_NOOP("ExportFormats", "Referenzgrafik 2"), nullptr, "2",
+     QT_TRANSLATE_NOOP("ExportFormats", "Bitmapgrafik"), "bmp", ExportContent::ReferencePicture2, std::nullopt,
      pictureOptions, true},
-    {"Phase5-Palette", nullptr, "strip", "Bitmapgrafik", "bmp", ExportContent::PaletteStrip, std::nullopt,
+    {QT_TRANSLATE_NOOP("ExportFormats", "Phase5-Palette"), nullptr, "strip",
+     QT_TRANSLATE_NOOP("ExportFormats", "Bitmapgrafik"), "bmp", ExportContent::PaletteStrip, std::nullopt,
      pictureOptions},
-    {"GIMP-Palette", "gpl", nullptr, "GIMP-Palette", "gpl", {}, PaletteFormat::Gimp},
+    {QT_TRANSLATE_NOOP("ExportFormats", "GIMP-Palette"), "gpl", nullptr,
+     QT_TRANSLATE_NOOP("ExportFormats", "GIMP-Palette"), "gpl", {}, PaletteFormat::Gimp},
     {"Adobe Swatch Exchange", "ase", nullptr, "Adobe Swatch Exchange", "ase", {}, PaletteFormat::AdobeSwatch},
-    {"CSS-Variablen", "cssvars", nullptr, "CSS-Variablen", "css", {}, PaletteFormat::CssVariables},
+    {QT_TRANSLATE_NOOP("ExportFormats", "CSS-Variablen"), "cssvars", nullptr,
+     QT_TRANSLATE_NOOP("ExportFormats", "CSS-Variablen"), "css", {}, PaletteFormat::CssVariables},
     {"Design Tokens", "tokens", nullptr, "Design Tokens", "json", {}, PaletteFormat::DesignTokens},
 }};
 

@@ -4,6 +4,7 @@
 #include "exchange/palettenames.h"
 #include "rules/exportrules.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -20,6 +21,11 @@
 namespace Tintara {
 
 namespace {
+
+// Where the words of this file are found for translation.
+struct PaletteFormats {
+    Q_DECLARE_TR_FUNCTIONS(PaletteFormats)
+};
 
 struct UsedSlot {
     int slot;
@@ -152,7 +158,7 @@ PaletteRead readGimpPalette(const QByteArray& bytes)
 {
     const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
     if (lines.isEmpty() || lines.first().trimmed() != QLatin1String("GIMP Palette"))
-        return failed(QStringLiteral("Die Datei ist keine GIMP-Palette."));
+        return failed(PaletteFormats::tr("Die Datei ist keine GIMP-Palette."));
     PaletteRead read;
     for (const QString& raw : lines.mid(1)) {
         const QString line = raw.trimmed();
@@ -165,7 +171,7 @@ PaletteRead readGimpPalette(const QByteArray& bytes)
         const int g = parts.value(1).toInt(&ok[1]);
         const int b = parts.value(2).toInt(&ok[2]);
         if (!ok[0] || !ok[1] || !ok[2] || r < 0 || r > 255 || g < 0 || g > 255 || b < 0 || b > 255)
-            return failed(QStringLiteral("Die GIMP-Palette enthält eine Zeile, die keine Farbe ist: „%1“").arg(line));
+            return failed(PaletteFormats::tr("Die GIMP-Palette enthält eine Zeile, die keine Farbe ist: „%1“").arg(line));
         read.entries.push_back({RGB(r, g, b), parts.mid(3).join(u' ')});
     }
     return read;
@@ -180,11 +186,11 @@ PaletteRead readAdobeSwatchExchange(const QByteArray& bytes)
     quint16 major = 0, minor = 0;
     quint32 blocks = 0;
     if (in.readRawData(magic, 4) != 4 || QByteArray(magic, 4) != "ASEF")
-        return failed(QStringLiteral("Die Datei ist keine Adobe-Swatch-Exchange-Datei."));
+        return failed(PaletteFormats::tr("Die Datei ist keine Adobe-Swatch-Exchange-Datei."));
     in >> major >> minor >> blocks;
     if (in.status() != QDataStream::Ok)
-        return failed(QStringLiteral("Die Adobe-Swatch-Exchange-Datei ist unvollständig."));
-    const PaletteRead truncated = failed(QStringLiteral("Die Adobe-Swatch-Exchange-Datei ist unvollständig."));
+        return failed(PaletteFormats::tr("Die Adobe-Swatch-Exchange-Datei ist unvollständig."));
+    const PaletteRead truncated = failed(PaletteFormats::tr("Die Adobe-Swatch-Exchange-Datei ist unvollständig."));
     PaletteRead read;
     for (quint32 b = 0; b < blocks; ++b) {
         quint16 type = 0;
@@ -281,11 +287,11 @@ PaletteRead readDesignTokens(const QByteArray& bytes)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
-        return failed(QStringLiteral("Die Datei ist keine gültige JSON-Datei."));
+        return failed(PaletteFormats::tr("Die Datei ist keine gültige JSON-Datei."));
     PaletteRead read;
     collectTokens(document.object(), {}, read.entries);
     if (read.entries.empty())
-        return failed(QStringLiteral("Die Datei enthält keine Design Tokens mit Farben."));
+        return failed(PaletteFormats::tr("Die Datei enthält keine Design Tokens mit Farben."));
     return read;
 }
 
@@ -296,7 +302,7 @@ PaletteRead readColourCodes(const QByteArray& bytes)
     for (const QRegularExpressionMatch& match : pattern.globalMatch(QString::fromUtf8(bytes)))
         read.entries.push_back({*hexColour(match.captured()), match.captured().toUpper()});
     if (read.entries.empty())
-        return failed(QStringLiteral("Die Datei enthält keine Farbcodes wie #RRGGBB."));
+        return failed(PaletteFormats::tr("Die Datei enthält keine Farbcodes wie #RRGGBB."));
     return read;
 }
 

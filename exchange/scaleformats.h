@@ -39,11 +39,11 @@ struct ScaleFormatRow {
     const char* extension;
 };
 inline constexpr ScaleFormatRow scaleFormats[] = {
-    {ScaleFormat::CssVariables, "cssvars", "CSS-Variablen", "css"},
+    {ScaleFormat::CssVariables, "cssvars", QT_TRANSLATE_NOOP("ScaleFormats", "CSS-Variablen"), "css"},
     {ScaleFormat::DesignTokens, "tokens", "Design Tokens", "json"},
-    {ScaleFormat::Tailwind, "tailwind", "Tailwind-Theme", "css"},
-    {ScaleFormat::Gimp, "gpl", "GIMP-Palette", "gpl"},
-    {ScaleFormat::Text, "txt", "Textliste", "txt"},
+    {ScaleFormat::Tailwind, "tailwind", QT_TRANSLATE_NOOP("ScaleFormats", "Tailwind-Theme"), "css"},
+    {ScaleFormat::Gimp, "gpl", QT_TRANSLATE_NOOP("ScaleFormats", "GIMP-Palette"), "gpl"},
+    {ScaleFormat::Text, "txt", QT_TRANSLATE_NOOP("ScaleFormats", "Textliste"), "txt"},
 };
 std::optional<ScaleFormat> scaleFormatNamed(const QString& commandLineName);
 

@@ -330,7 +330,7 @@ void ColorEditor::RandomColor()
 {
     if (activeColor() != m_lastRandomColor
         && !m_platform.messages.askYesNo(
-            QStringLiteral("Soll die aktive Farbe durch eine Zufallsfarbe ersetzt werden?")))
+            tr("Soll die aktive Farbe durch eine Zufallsfarbe ersetzt werden?")))
         return;
     m_platform.random.randomize();
     const int blue = m_platform.random.random(256);

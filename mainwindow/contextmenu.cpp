@@ -1,6 +1,7 @@
 #include "mainwindow/contextmenu.h"
 
 #include "color/notation.h"
+#include "controls/languagechange.h"
 #include "controls/tcolorshape.h"
 #include "platform/platform.h"
 
@@ -13,9 +14,9 @@ namespace Tintara {
 
 namespace {
 
-QAction* addItem(QMenu* menu, const char* name, const QString& caption, bool enabled = true)
+QAction* addItem(QMenu* menu, const char* name, bool enabled = true)
 {
-    QAction* item = menu->addAction(caption);
+    QAction* item = menu->addAction(QString());
     item->setObjectName(QLatin1String(name));
     item->setEnabled(enabled);
     return item;
@@ -50,22 +51,22 @@ ContextMenu::ContextMenu(QWidget& window, QLineEdit* htmlField, const std::array
     m_popup = new QMenu(&window);
     m_popup->setObjectName(QStringLiteral("Popupmenue"));
     m_popup->setFont(window.font());
-    m_puPaste = addItem(m_popup, "puPaste", QStringLiteral("Einfügen"), false);
-    m_puCopy = addItem(m_popup, "puCopy", QStringLiteral("Kopieren"), false);
+    m_puPaste = addItem(m_popup, "puPaste", false);
+    m_puCopy = addItem(m_popup, "puCopy", false);
     m_popup->addSeparator();
-    m_puInsert = addItem(m_popup, "puInsert", QStringLiteral("Farbwert einfügen"), false);
-    m_puFarbwert = addItem(m_popup, "puFarbwert", QStringLiteral("Farbwert kopieren ()"));
-    m_puFarbwerte = m_popup->addMenu(QStringLiteral("Farbwert kopieren"));
+    m_puInsert = addItem(m_popup, "puInsert", false);
+    m_puFarbwert = addItem(m_popup, "puFarbwert");
+    m_puFarbwerte = m_popup->addMenu(QString());
     m_puFarbwerte->setObjectName(QStringLiteral("puFarbwerte"));
     m_puFarbwerte->setEnabled(false);
     for (const NotationRow& row : notationTable)
-        m_notationActions[row.notation] = addItem(m_puFarbwerte, row.menuItem, QString::fromUtf8(row.menuText));
+        m_notationActions[row.notation] = addItem(m_puFarbwerte, row.menuItem);
     m_popup->addSeparator();
-    m_puHintergrund = addItem(m_popup, "puHintergrund", QStringLiteral("Als Hintergrundfarbe"));
-    m_puHintergrundStandard =
-        addItem(m_popup, "puHintergrundStandard", QStringLiteral("Hintergrundfarbe auf Standard zurücksetzen"));
+    m_puHintergrund = addItem(m_popup, "puHintergrund");
+    m_puHintergrundStandard = addItem(m_popup, "puHintergrundStandard");
     m_popup->addSeparator();
-    m_puHilfe = addItem(m_popup, "puHilfe", QStringLiteral("Hilfe"));
+    m_puHilfe = addItem(m_popup, "puHilfe");
+    keepTranslated(m_popup, [this] { retranslate(); });
     connect(m_popup, &QMenu::triggered, this, &ContextMenu::PopupmenueClick);
 }
 
@@ -144,11 +145,27 @@ void ContextMenu::PopupmenueClick(QAction* item)
     m_puFarbwerte->setEnabled(false);
 }
 
+void ContextMenu::retranslate()
+{
+    m_puPaste->setText(tr("Einfügen"));
+    m_puCopy->setText(tr("Kopieren"));
+    m_puInsert->setText(tr("Farbwert einfügen"));
+    m_puFarbwerte->setTitle(tr("Farbwert kopieren"));
+    for (const NotationRow& row : notationTable)
+        m_notationActions[row.notation]->setText(QCoreApplication::translate("Notation", row.menuText));
+    m_puHintergrund->setText(tr("Als Hintergrundfarbe"));
+    m_puHintergrundStandard->setText(tr("Hintergrundfarbe auf Standard zurücksetzen"));
+    m_puHilfe->setText(tr("Hilfe"));
+    showCopyFormat(m_copyFormatShown);
+}
+
 void ContextMenu::showCopyFormat(int index)
 {
-    if (index >= 0 && index < NotationCount)
-        m_puFarbwert->setText(QStringLiteral("Farbwert kopieren (%1)")
-                                  .arg(QString::fromUtf8(notationTable[static_cast<std::size_t>(index)].formatName)));
+    m_copyFormatShown = index;
+    m_puFarbwert->setText(index >= 0 && index < NotationCount
+                              ? tr("Farbwert kopieren (%1)")
+                                    .arg(QString::fromUtf8(notationTable[static_cast<std::size_t>(index)].formatName))
+                              : tr("Farbwert kopieren ()"));
 }
 
 void ContextMenu::pushBuffer(TColor color)

@@ -56,6 +56,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void retranslate();
     enum class MenuContext { None, EditableSwatch, ReadOnlySwatch, HtmlField };
     MenuContext menuContextFor(QObject* control) const;
     void PopupmenuePopup(MenuContext context);
@@ -80,6 +81,7 @@ private:
     QAction* m_puHintergrund = nullptr;
     QAction* m_puHintergrundStandard = nullptr;
     QAction* m_puHilfe = nullptr;
+    int m_copyFormatShown = -1;
 };
 
 } // namespace Tintara

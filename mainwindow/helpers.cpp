@@ -84,7 +84,7 @@ void TForm1::createHelpers()
     m_picker = std::make_unique<ScreenPicker>(*this, ui->Zoom, ui->cbZoom, ui->Farbanzeige, m_platform.screen);
     connect(m_picker.get(), &ScreenPicker::picked, m_editor.get(), &ColorEditor::takePickedColor);
     connect(m_picker.get(), &ScreenPicker::desktopPickerMissing, this, [this] {
-        m_platform.messages.showError(QStringLiteral(
+        m_platform.messages.showError(tr(
             "Auf diesem Desktop kann Tintara Studio Farben nur über das Desktop-Portal (xdg-desktop-portal) vom "
             "Bildschirm aufnehmen. Es antwortet nicht; bitte installieren oder starten Sie es."));
     });
@@ -97,7 +97,7 @@ void TForm1::createHelpers()
 void TForm1::insertColor(TColorShape* swatch, TColor color)
 {
     if (const int slot = m_scheme->PalettenCheck(swatch))
-        m_history->record(QStringLiteral("Farbe in Feld %1").arg(slot), [&] { m_scheme->setSlot(slot, color, 1); });
+        m_history->record(tr("Farbe in Feld %1").arg(slot), [&] { m_scheme->setSlot(slot, color, 1); });
     if (swatch == ui->Farbanzeige)
         setActiveColor(color);
     else

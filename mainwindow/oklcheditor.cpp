@@ -2,6 +2,7 @@
 
 #include "color/gamutmap.h"
 #include "controls/colortrack.h"
+#include "controls/languagechange.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -29,9 +30,9 @@ struct ChannelLook {
 };
 // Where the RGB and HSV bars stand; the fields are wider, for their decimals.
 constexpr ChannelLook looks[] = {
-    {OklchChannel::Lightness, "L", "L", "Helligkeit (OKLCH) in Prozent", 11},
-    {OklchChannel::Chroma, "C", "C", "Buntheit (OKLCH)", 46},
-    {OklchChannel::Hue, "H", "H", "Farbton (OKLCH) in Grad", 81},
+    {OklchChannel::Lightness, "L", "L", QT_TRANSLATE_NOOP("Tintara::OklchEditor", "Helligkeit (OKLCH) in Prozent"), 11},
+    {OklchChannel::Chroma, "C", "C", QT_TRANSLATE_NOOP("Tintara::OklchEditor", "Buntheit (OKLCH)"), 46},
+    {OklchChannel::Hue, "H", "H", QT_TRANSLATE_NOOP("Tintara::OklchEditor", "Farbton (OKLCH) in Grad"), 81},
 };
 
 } // namespace
@@ -50,11 +51,13 @@ OklchEditor::OklchEditor(QWidget& panel, ColorEditor& editor)
         track->setGeometry(look.x, 150, 25, 205);
         track->setRange(0, static_cast<int>(std::lround(oklchRange(look.which).maximum * trackUnits(look.which))));
         track->setPageStep(track->maximum() / 20);
-        track->setToolTip(QLatin1String(look.hint));
         auto* field = new QLineEdit(&panel);
         field->setObjectName(QStringLiteral("edOk") + QLatin1String(look.name));
         field->setGeometry(look.x, 360, 33, 21);
-        field->setToolTip(QLatin1String(look.hint));
+        keepTranslated(track, [track, field, hint = look.hint] {
+            track->setToolTip(tr(hint));
+            field->setToolTip(tr(hint));
+        });
         m_channels[n] = {look.which, caption, track, field};
     }
     for (const Channel& channel : m_channels) {

@@ -1,5 +1,6 @@
 #include "mainwindow/recentschemes.h"
 
+#include "controls/languagechange.h"
 #include "platform/inifile.h"
 
 #include <QDir>
@@ -20,14 +21,18 @@ QString key(int n)
 } // namespace
 
 RecentSchemes::RecentSchemes(QMenu* parentMenu)
-    : QObject(parentMenu), m_menu(parentMenu->addMenu(QStringLiteral("Zuletzt geöffnet")))
+    : QObject(parentMenu), m_menu(parentMenu->addMenu(QString()))
 {
     m_menu->setObjectName(QStringLiteral("mmZuletztGeoeffnet"));
-    m_clearList = new QAction(QStringLiteral("Liste leeren"), this);
+    m_clearList = new QAction(this);
     m_clearList->setObjectName(QStringLiteral("mmListeLeeren"));
     connect(m_clearList, &QAction::triggered, this, &RecentSchemes::clear);
     connect(m_menu, &QMenu::aboutToShow, this, &RecentSchemes::fillMenu); // files come and go meanwhile
     fillMenu();
+    keepTranslated(m_menu, [this] {
+        m_menu->setTitle(tr("Zuletzt geöffnet"));
+        m_clearList->setText(tr("Liste leeren"));
+    });
 }
 
 void RecentSchemes::add(const QString& path)

@@ -54,7 +54,7 @@ void TForm1::createSchemeHistory()
 
 void TForm1::loadScheme(const QString& path)
 {
-    m_history->record(QStringLiteral("Farbschema laden"), [&] { m_files->PaletteLaden(path); });
+    m_history->record(tr("Farbschema laden"), [&] { m_files->PaletteLaden(path); });
 }
 
 SchemeSlots TForm1::schemeSlots() const
@@ -84,7 +84,7 @@ bool TForm1::addToFreeSlots(const QString& step, const std::vector<TColor>& colo
     if (!filled) {
         const auto free = std::count(scheme.used.begin(), scheme.used.end(), 0);
         m_platform.messages.showMessage(
-            QStringLiteral("Das Farbschema hat %1 freie Plätze, gebraucht werden %2. Leeren Sie Plätze, indem Sie "
+            tr("Das Farbschema hat %1 freie Plätze, gebraucht werden %2. Leeren Sie Plätze, indem Sie "
                            "sie auf den Papierkorb ziehen; das Farbschema bleibt bis dahin unverändert.")
                 .arg(free)
                 .arg(colours.size()));
@@ -102,7 +102,7 @@ bool TForm1::addToFreeSlots(const QString& step, const std::vector<TColor>& colo
 
 void TForm1::setInfoTexts(const std::array<QString, 16>& texts)
 {
-    m_history->record(QStringLiteral("Farbinformationen"), [&] { m_scheme->setInfoTexts(texts); });
+    m_history->record(tr("Farbinformationen"), [&] { m_scheme->setInfoTexts(texts); });
     Q_EMIT m_events.schemeChanged();
 }
 

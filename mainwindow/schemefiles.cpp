@@ -16,12 +16,18 @@ SchemeFiles::SchemeFiles(SchemeSwatches& scheme, const Platform& platform, QObje
     , m_dlOpen(FileDialogKind::Open, platform.fileDialogs)
     , m_dlSave(FileDialogKind::Save, platform.fileDialogs)
 {
-    m_dlOpen.options = m_dlSave.options = {QStringLiteral("TintaraStudio Farbschema|*.tsf"), QStringLiteral("tsf"), {}};
+    m_dlOpen.options = m_dlSave.options = {schemeFilter(), QStringLiteral("tsf"), {}};
+}
+
+// Given again at each use, in the language of the moment.
+QString SchemeFiles::schemeFilter()
+{
+    return tr("TintaraStudio Farbschema|*.tsf");
 }
 
 void SchemeFiles::PaletteNeu()
 {
-    if (m_platform.messages.askYesNo(QStringLiteral("Soll das aktuelle Farbschema durch ein neues ersetzt werden?"))) {
+    if (m_platform.messages.askYesNo(tr("Soll das aktuelle Farbschema durch ein neues ersetzt werden?"))) {
         for (int n = 1; n <= 16; ++n)
             m_scheme.setSlot(n, clBtnFace, 0);
         Q_EMIT cleared();
@@ -47,12 +53,14 @@ void SchemeFiles::PaletteLaden(const QString& path)
 
 void SchemeFiles::PaletteOeffnen()
 {
+    m_dlOpen.options.filter = schemeFilter();
     if (m_dlOpen.execute())
         PaletteLaden(m_dlOpen.options.fileName);
 }
 
 void SchemeFiles::PaletteSpeichern()
 {
+    m_dlSave.options.filter = schemeFilter();
     if (m_dlSave.execute())
         writeTo(m_dlSave.options.fileName);
     m_dlOpen.options.fileName = m_dlSave.options.fileName;

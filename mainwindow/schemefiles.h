@@ -36,6 +36,7 @@ Q_SIGNALS:
     void fileUsed(const QString& path);
 
 private:
+    static QString schemeFilter();
     void writeTo(const QString& path);
 
     SchemeSwatches& m_scheme;

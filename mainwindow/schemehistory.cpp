@@ -1,6 +1,7 @@
 #include "mainwindow/schemehistory.h"
 
 #include "color/notation.h"
+#include "controls/languagechange.h"
 
 #include <QAction>
 #include <QEvent>
@@ -60,7 +61,7 @@ private:
 
 QString activeColorText(TColor color)
 {
-    return QStringLiteral("Aktive Farbe %1").arg(QString::fromStdString(ColorNotation(color, NotationHtml)));
+    return SchemeHistory::tr("Aktive Farbe %1").arg(QString::fromStdString(ColorNotation(color, NotationHtml)));
 }
 
 class ActiveColorStep : public Step
@@ -197,15 +198,14 @@ void SchemeHistory::addActionsTo(QMenu* menu, QAction& undoAction, QAction& redo
     menu->addAction(&redoAction);
     const auto update = [this, undo = &undoAction, redo = &redoAction] {
         undo->setEnabled(m_stack->canUndo());
-        undo->setText(m_stack->canUndo() ? QStringLiteral("Rückgängig: %1").arg(m_stack->undoText())
-                                         : QStringLiteral("Rückgängig"));
+        undo->setText(m_stack->canUndo() ? tr("Rückgängig: %1").arg(m_stack->undoText()) : tr("Rückgängig"));
         redo->setEnabled(m_stack->canRedo());
-        redo->setText(m_stack->canRedo() ? QStringLiteral("Wiederherstellen: %1").arg(m_stack->redoText())
-                                         : QStringLiteral("Wiederherstellen"));
+        redo->setText(m_stack->canRedo() ? tr("Wiederherstellen: %1").arg(m_stack->redoText())
+                                         : tr("Wiederherstellen"));
     };
     connect(m_stack, &QUndoStack::indexChanged, this, update);
     connect(m_stack, &QUndoStack::undoTextChanged, this, update); // a merged step renames itself
-    update();
+    keepTranslated(menu, update);
 }
 
 } // namespace Tintara

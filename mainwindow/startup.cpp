@@ -155,7 +155,7 @@ void TForm1::setActiveColor(TColor color)
 void TForm1::Programmende()
 {
     if (page<Z_Optionen>().option(Option::ExitWithoutQuestion)
-        || m_platform.messages.askOkCancel(QStringLiteral("Wollen Sie Orbelin Tintara Studio wirklich beenden?")))
+        || m_platform.messages.askOkCancel(tr("Wollen Sie Orbelin Tintara Studio wirklich beenden?")))
         close();
 }
 

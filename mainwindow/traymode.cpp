@@ -1,6 +1,7 @@
 #include "mainwindow/traymode.h"
 
 #include "color/notation.h"
+#include "controls/languagechange.h"
 #include "controls/ttrayicon.h"
 #include "pages/pagehost.h"
 #include "platform/systemcolors.h"
@@ -26,16 +27,20 @@ TrayMode::TrayMode(QMainWindow& window, PageHost& host, std::function<int()> cop
         item->setObjectName(QStringLiteral("puTray_%1").arg(n));
     }
     m_puTray->addSeparator();
-    m_puTray->addAction(QStringLiteral("Tintara Studio anzeigen"))->setObjectName(QStringLiteral("puTray_0"));
+    QAction* show = m_puTray->addAction(QString());
+    show->setObjectName(QStringLiteral("puTray_0"));
     connect(m_puTray, &QMenu::triggered, this, &TrayMode::PopupmenueTrayClick);
 
     m_trayIcon = new TTrayIcon(m_platform.notificationArea, &window);
     m_trayIcon->setObjectName(QStringLiteral("TrayIcon1"));
-    m_trayIcon->setHint(QStringLiteral("Mit der linken Maustaste klicken, um das Menü zu öffnen"));
     m_trayIcon->setDropDownMenu(m_puTray);
     m_trayIcon->setMainForm(&window);
     m_trayIcon->setIconIndex(-1);
     m_trayIcon->setDelay(10);
+    keepTranslated(m_puTray, [this, show] {
+        show->setText(tr("Tintara Studio anzeigen"));
+        m_trayIcon->setHint(tr("Mit der linken Maustaste klicken, um das Menü zu öffnen"));
+    });
 }
 
 // The menu shows the scheme as it is now: a framed colour square and the info text or "Farbe n".
@@ -44,7 +49,7 @@ void TrayMode::InTrayMinimieren()
     // Hidden without an icon, the program would run on out of reach.
     if (!m_platform.notificationArea.available()) {
         m_platform.messages.showMessage(
-            QStringLiteral("Es ist kein Infobereich verfügbar, in den Tintara Studio minimiert werden kann."));
+            tr("Es ist kein Infobereich verfügbar, in den Tintara Studio minimiert werden kann."));
         return;
     }
     const SchemeSlots scheme = m_host.schemeSlots();
@@ -60,7 +65,7 @@ void TrayMode::InTrayMinimieren()
         QAction* item = items[n - 1];
         item->setIcon(QIcon(square));
         const QString& info = scheme.infos[n - 1];
-        item->setText(info.isEmpty() ? QStringLiteral("Farbe %1").arg(n) : info);
+        item->setText(info.isEmpty() ? tr("Farbe %1").arg(n) : info);
         item->setEnabled(scheme.used[n - 1] != 0);
     }
     m_trayIcon->setActive(true);

@@ -80,7 +80,7 @@ QString ContrastGridView::hintAt(QPoint position) const
     const auto [row, column] = cellAt(position);
     if (row < 0)
         return {};
-    return QStringLiteral("Schrift: %1, Hintergrund: %2\n").arg(m_slotNames[row], m_slotNames[column])
+    return tr("Schrift: %1, Hintergrund: %2\n").arg(m_slotNames[row], m_slotNames[column])
         + contrastCellHint(cell(row, column), m_measure);
 }
 

@@ -35,6 +35,9 @@ protected:
         m_retranslate = [this, &form] { form.retranslateUi(this); };
     }
     void changeEvent(QEvent* event) override;
+    // Shows again, in the new language, the texts the page composes itself; the form's own texts
+    // have been read again before.
+    virtual void languageChanged() {}
 
 private:
     std::function<void()> m_retranslate;
@@ -52,8 +55,10 @@ ModulePage* makePage(PageHost& host)
 
 inline void ModulePage::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange && m_retranslate)
+    if (event->type() == QEvent::LanguageChange && m_retranslate) {
         m_retranslate();
+        languageChanged();
+    }
     QWidget::changeEvent(event);
 }
 

@@ -1,6 +1,7 @@
 #include "pages/z_bildfarben.h"
 
 #include "color/notation.h"
+#include "controls/languagechange.h"
 #include "controls/tcolorshape.h"
 #include "pages/pagehost.h"
 #include "rules/picturecolors.h"
@@ -47,18 +48,20 @@ Z_Bildfarben::Z_Bildfarben(PageHost& host, QWidget* parent)
         label->setGeometry(392, firstRowY + n * rowHeight, 126, rowHeight - 3);
         m_rows.push_back({swatch, label});
     }
-    m_openDialog.options.filter = pictureFileFilter();
-
-    auto* paste = new QAction(QStringLiteral("Bild einfügen"), this);
+    auto* paste = new QAction(this);
     paste->setObjectName(QStringLiteral("actBildEinfuegen"));
     paste->setShortcut(QKeySequence::Paste);
     paste->setShortcutContext(Qt::WidgetWithChildrenShortcut); // the HTML field keeps its own Ctrl+V
     connect(paste, &QAction::triggered, this, &Z_Bildfarben::pastePicture);
-    auto* open = new QAction(QStringLiteral("Bild öffnen …"), this);
+    auto* open = new QAction(this);
     connect(open, &QAction::triggered, this, &Z_Bildfarben::choosePicture);
     addAction(paste);
     ui->pvBild->addActions({paste, open});
     ui->pvBild->setContextMenuPolicy(Qt::ActionsContextMenu);
+    keepTranslated(ui->pvBild, [paste, open] {
+        paste->setText(tr("Bild einfügen"));
+        open->setText(tr("Bild öffnen …"));
+    });
 
     connect(ui->btBildOeffnen, &QPushButton::clicked, this, &Z_Bildfarben::choosePicture);
     connect(ui->btBildInsFarbschema, &QPushButton::clicked, this, &Z_Bildfarben::addToScheme);
@@ -75,6 +78,7 @@ Z_Bildfarben::~Z_Bildfarben() = default;
 
 void Z_Bildfarben::choosePicture()
 {
+    m_openDialog.options.filter = pictureFileFilter(); // in the language of the moment
     if (m_openDialog.execute())
         openPicture(m_openDialog.options.fileName);
 }
@@ -93,7 +97,7 @@ void Z_Bildfarben::pastePicture()
 {
     const QImage picture = m_host.platform().clipboard.image();
     if (picture.isNull()) {
-        m_host.platform().messages.showMessage(QStringLiteral("Die Zwischenablage enthält kein Bild."));
+        m_host.platform().messages.showMessage(tr("Die Zwischenablage enthält kein Bild."));
         return;
     }
     showPicture(picture);
@@ -143,7 +147,7 @@ void Z_Bildfarben::addToScheme()
     std::vector<TColor> colours;
     for (const DominantColor& colour : m_colours)
         colours.push_back(colour.color);
-    m_host.addToFreeSlots(QStringLiteral("Bildfarben ins Farbschema"), colours);
+    m_host.addToFreeSlots(tr("Bildfarben ins Farbschema"), colours);
 }
 
 } // namespace Tintara

@@ -7,6 +7,7 @@
 
 #include "ui_z_export.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -19,8 +20,9 @@ Z_Export::Z_Export(PageHost& host, QWidget* parent)
     , ui(std::make_unique<Ui::Z_Export>())
 {
     setUpForm(*ui);
-    for (const ExportFormat& format : exportFormats)
-        ui->cbExportFormat->addItem(QString::fromUtf8(format.listText));
+    for (std::size_t n = 0; n < exportFormats.size(); ++n)
+        ui->cbExportFormat->addItem(QString());
+    languageChanged();
     connect(ui->cbExportFormat, &QComboBox::currentIndexChanged, this, &Z_Export::cbExportFormatChange);
     connect(ui->btAktuell, &QPushButton::clicked, this, &Z_Export::cbExportFormatChange);
     connect(ui->btSpeichern, &QPushButton::clicked, this, &Z_Export::btSpeichernClick);
@@ -77,6 +79,12 @@ void Z_Export::cbExportFormatChange()
     ui->Memo1->setVisible(!picture);
     ui->ScrollBox1->setVisible(picture);
     ExportWahl();
+}
+
+void Z_Export::languageChanged()
+{
+    for (std::size_t n = 0; n < exportFormats.size(); ++n)
+        ui->cbExportFormat->setItemText(int(n), QCoreApplication::translate("ExportFormats", exportFormats[n].listText));
 }
 
 // A palette file names itself after the scheme file, or after the program.
@@ -144,7 +152,7 @@ void Z_Export::btSpeichernClick()
         const QByteArray bytes = exportFile(format, m_host.schemeSlots(), exportChoice(), title, jpeg, &reason);
         const QString path = dialog.options.fileName;
         if (!reason.isEmpty() || !writeFileAtomically(path, bytes, &reason))
-            m_host.platform().messages.showError(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2")
+            m_host.platform().messages.showError(tr("Datei \"%1\" kann nicht erstellt werden. %2")
                                               .arg(QDir::toNativeSeparators(path), reason));
     }
     dialog.options = remembered;

@@ -25,6 +25,9 @@ public:
 
     void pageShown() override { cbExportFormatChange(); } // Z_ExportShow
 
+protected:
+    void languageChanged() override;
+
 private:
     const ExportFormat& chosenFormat() const;
     ExportChoice exportChoice() const;

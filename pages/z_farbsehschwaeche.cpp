@@ -42,6 +42,11 @@ Z_Farbsehschwaeche::Z_Farbsehschwaeche(PageHost& host, QWidget* parent)
 
 Z_Farbsehschwaeche::~Z_Farbsehschwaeche() = default;
 
+void Z_Farbsehschwaeche::languageChanged()
+{
+    changed();
+}
+
 Matrix3 Z_Farbsehschwaeche::matrix() const
 {
     return deficiencyMatrix(static_cast<Deficiency>(ui->cbSchwaeche->currentIndex()), ui->sbSchwere->value() / 10.0);
@@ -96,15 +101,15 @@ void Z_Farbsehschwaeche::showPairs(const Matrix3& m)
         findChild<TColorShape*>(prefix + QLatin1String("B"))->setColor(b);
         findChild<TColorShape*>(prefix + QLatin1String("SimA"))->setColor(simulateDeficiency(a, m));
         findChild<TColorShape*>(prefix + QLatin1String("SimB"))->setColor(simulateDeficiency(b, m));
-        label->setText(QStringLiteral("%1: Unterschied %2 normal, %3 mit der Farbsehschwäche")
+        label->setText(tr("%1: Unterschied %2 normal, %3 mit der Farbsehschwäche")
                            .arg(slotPairName(pair.first, scheme.infos[pair.first - 1], pair.second,
                                              scheme.infos[pair.second - 1]),
                                 QString::fromStdString(decimalCommaText(pair.normal, 1)),
                                 QString::fromStdString(decimalCommaText(pair.seen, 1))));
     }
     const int more = static_cast<int>(pairs.size()) - pairRows;
-    ui->lbPaareHinweis->setText(pairs.empty() ? QStringLiteral("Keine verwechselbaren Paare mit dieser Farbsehschwäche.")
-                                : more > 0    ? QStringLiteral("… und %1 weitere Paare.").arg(more)
+    ui->lbPaareHinweis->setText(pairs.empty() ? tr("Keine verwechselbaren Paare mit dieser Farbsehschwäche.")
+                                : more > 0    ? tr("… und %1 weitere Paare.").arg(more)
                                               : QString());
 }
 

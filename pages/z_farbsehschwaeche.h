@@ -25,6 +25,9 @@ public:
 
     void pageShown() override { simulate(); }
 
+protected:
+    void languageChanged() override;
+
 private:
     Matrix3 matrix() const;
     void changed();

@@ -8,6 +8,7 @@
 
 #include "ui_z_farbskala.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace Tintara {
@@ -43,10 +44,10 @@ Z_Farbskala::Z_Farbskala(PageHost& host, QWidget* parent)
         }
         m_rows.push_back(row);
     }
-    for (const ScaleFormatRow& row : scaleFormats)
-        ui->cbSkalaFormat->addItem(QString::fromUtf8(row.listText));
+    for (std::size_t n = 0; n < std::size(scaleFormats); ++n)
+        ui->cbSkalaFormat->addItem(QString());
     ui->edZiele->setText(contrastTargetText(m_targets));
-    ui->shBasis->setHint(QStringLiteral("Folgt der aktiven Farbe, bis Sie eine Farbe hierher ziehen"));
+    languageChanged();
     ui->shBasis->setShowHint(true);
 
     connect(&host.events(), &PageEvents::activeColorChanged, this, &Z_Farbskala::activeColorChanged);
@@ -91,15 +92,31 @@ ContrastMeasure Z_Farbskala::measure() const
 
 void Z_Farbskala::targetsEntered()
 {
-    if (const auto targets = contrastTargetList(ui->edZiele->text(), measure(), mostSteps)) {
+    const auto targets = contrastTargetList(ui->edZiele->text(), measure(), mostSteps);
+    if (targets)
         m_targets = *targets;
-        ui->lbZieleHinweis->clear();
-    } else {
-        ui->lbZieleHinweis->setText(measure() == ContrastMeasure::Wcag
-                                        ? QStringLiteral("Bis zu 13 Verhältnisse von 1 bis 21, etwa 3 4,5 7")
-                                        : QStringLiteral("Bis zu 13 Lc-Werte von 1 bis 108, etwa 45 60 75"));
-    }
+    m_targetsRefused = !targets;
+    showTargetsHint();
     ui->edZiele->setText(contrastTargetText(m_targets));
+    showScale();
+}
+
+void Z_Farbskala::showTargetsHint()
+{
+    if (!m_targetsRefused)
+        ui->lbZieleHinweis->clear();
+    else if (measure() == ContrastMeasure::Wcag)
+        ui->lbZieleHinweis->setText(tr("Bis zu 13 Verhältnisse von 1 bis 21, etwa 3 4,5 7"));
+    else
+        ui->lbZieleHinweis->setText(tr("Bis zu 13 Lc-Werte von 1 bis 108, etwa 45 60 75"));
+}
+
+void Z_Farbskala::languageChanged()
+{
+    for (std::size_t n = 0; n < std::size(scaleFormats); ++n)
+        ui->cbSkalaFormat->setItemText(int(n), QCoreApplication::translate("ScaleFormats", scaleFormats[n].listText));
+    ui->shBasis->setHint(tr("Folgt der aktiven Farbe, bis Sie eine Farbe hierher ziehen"));
+    showTargetsHint();
     showScale();
 }
 
@@ -160,7 +177,7 @@ void Z_Farbskala::saveScale()
     QString reason;
     if (!writeFileAtomically(path, scaleFileBytes(), &reason))
         m_host.platform().messages.showError(
-            QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(QDir::toNativeSeparators(path), reason));
+            tr("Datei \"%1\" kann nicht erstellt werden. %2").arg(QDir::toNativeSeparators(path), reason));
 }
 
 void Z_Farbskala::addToScheme()
@@ -170,7 +187,7 @@ void Z_Farbskala::addToScheme()
         if (step.color)
             colours.push_back(*step.color);
     }
-    m_host.addToFreeSlots(QStringLiteral("Farbskala ins Farbschema"), colours);
+    m_host.addToFreeSlots(tr("Farbskala ins Farbschema"), colours);
 }
 
 } // namespace Tintara

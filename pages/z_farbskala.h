@@ -33,7 +33,11 @@ public:
 
     const std::vector<ScaleStep>& steps() const { return m_steps; }
 
+protected:
+    void languageChanged() override;
+
 private:
+    void showTargetsHint();
     static constexpr int mostSteps = 13;
 
     // A step's swatch and its columns: name, #RRGGBB, on white, on black.
@@ -57,6 +61,7 @@ private:
     std::unique_ptr<Ui::Z_Farbskala> ui;
     std::vector<StepRow> m_rows;
     std::vector<ScaleStep> m_steps;
+    bool m_targetsRefused = false;
     std::vector<double> m_targets = defaultContrastTargets;
     FileDialog m_saveDialog;
     bool m_baseFollows = true;

@@ -34,11 +34,7 @@ Z_Kontrast::Z_Kontrast(PageHost& host, QWidget* parent)
     m_shown = pair();
     connect(ui->shVorder, &TColorShape::colorChanged, this, &Z_Kontrast::pairChanged);
     connect(ui->shHinter, &TColorShape::colorChanged, this, &Z_Kontrast::pairChanged);
-    const QString howToUse = QStringLiteral(" Ein Klick übernimmt sie (Strg+Z nimmt das zurück); ziehen lässt sie "
-                                            "sich wie jede Farbe.");
-    ui->shWcagVorschlag->setHint(QStringLiteral("Die nächste Abstufung der Schriftfarbe, die AA erfüllt.") + howToUse);
-    ui->shWcagVorschlagHinter->setHint(QStringLiteral("Die nächste Abstufung der Hintergrundfarbe, die AA erfüllt.")
-                                       + howToUse);
+    showHints();
     for (TColorShape* suggestion : {ui->shWcagVorschlag, ui->shWcagVorschlagHinter})
         suggestion->setShowHint(true);
     connect(ui->shWcagVorschlag, &TColorShape::clicked, this,
@@ -49,6 +45,20 @@ Z_Kontrast::Z_Kontrast(PageHost& host, QWidget* parent)
 }
 
 Z_Kontrast::~Z_Kontrast() = default;
+
+void Z_Kontrast::showHints()
+{
+    const QString howToUse = tr(" Ein Klick übernimmt sie (Strg+Z nimmt das zurück); ziehen lässt sie "
+                                "sich wie jede Farbe.");
+    ui->shWcagVorschlag->setHint(tr("Die nächste Abstufung der Schriftfarbe, die AA erfüllt.") + howToUse);
+    ui->shWcagVorschlagHinter->setHint(tr("Die nächste Abstufung der Hintergrundfarbe, die AA erfüllt.") + howToUse);
+}
+
+void Z_Kontrast::languageChanged()
+{
+    showHints();
+    KontrastCheck();
+}
 
 void Z_Kontrast::KontrastCheck()
 {
@@ -95,7 +105,7 @@ void Z_Kontrast::pairChanged()
     const Pair before = std::exchange(m_shown, pair());
     if (before.text == m_shown.text && before.background == m_shown.background)
         return;
-    m_host.recordPageStep(QStringLiteral("Kontrastpaar"), [this, before, after = m_shown](bool undo) {
+    m_host.recordPageStep(tr("Kontrastpaar"), [this, before, after = m_shown](bool undo) {
         m_shown = undo ? before : after;
         showPair(m_shown);
     });

@@ -28,7 +28,11 @@ public:
     // Puts a pair into the two fields, as drops on them would.
     void setPair(TColor text, TColor background);
 
+protected:
+    void languageChanged() override;
+
 private:
+    void showHints();
     struct Pair {
         TColor text, background;
     };

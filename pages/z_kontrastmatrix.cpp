@@ -25,12 +25,18 @@ void Z_Kontrastmatrix::showMeasure()
     const bool apca = ui->rbMatrixApca->isChecked();
     ui->gvMatrix->setMeasure(apca ? ContrastMeasure::Apca : ContrastMeasure::Wcag);
     ui->lbMatrixLegende->setText(
-        (apca ? QStringLiteral("Lampe grün: ab APCA Lc 75 (Fließtext), gelb: ab Lc 60 (sonstiger Text), rot: darunter.")
-              : QStringLiteral("Lampe grün: AA erfüllt, gelb: AA nur für große Schrift, rot: nicht erfüllt."))
-        + QStringLiteral(" Der Hinweis eines Feldes nennt die Werte; ein Klick übernimmt das Paar in den Farbkontrast."));
+        (apca ? tr("Lampe grün: ab APCA Lc 75 (Fließtext), gelb: ab Lc 60 (sonstiger Text), rot: darunter.")
+              : tr("Lampe grün: AA erfüllt, gelb: AA nur für große Schrift, rot: nicht erfüllt."))
+        + tr(" Der Hinweis eines Feldes nennt die Werte; ein Klick übernimmt das Paar in den Farbkontrast."));
 }
 
 Z_Kontrastmatrix::~Z_Kontrastmatrix() = default;
+
+void Z_Kontrastmatrix::languageChanged()
+{
+    showMeasure();
+    schemeChanged();
+}
 
 void Z_Kontrastmatrix::schemeChanged()
 {

@@ -25,6 +25,9 @@ public:
 
     void pageShown() override { showMatrix(); }
 
+protected:
+    void languageChanged() override;
+
 private:
     void showMatrix();
     void showMeasure();

@@ -31,7 +31,8 @@ Z_Konverter::~Z_Konverter() = default;
 void Z_Konverter::btnKonvDateiOeffnen()
 {
     FileDialog& dialog = m_host.schemeOpenDialog();
-    dialog.options.filter = QStringLiteral(
+    const FileDialogOptions lent = dialog.options;
+    dialog.options.filter = tr(
         "Alle unterstützten Dateien|*.ini;*.gpl;*.ase;*.json;*.css;*.txt|Tintara Farbschema|*.ini|GIMP-Palette|*.gpl|"
         "Adobe Swatch Exchange|*.ase|Design Tokens|*.json|Text mit Farbcodes|*.css;*.txt");
     dialog.options.defaultExt = QStringLiteral("ini");
@@ -42,8 +43,8 @@ void Z_Konverter::btnKonvDateiOeffnen()
         else
             importPalette(path);
     }
-    dialog.options.filter = QStringLiteral("TintaraStudio Farbschema|*.tsf");
-    dialog.options.defaultExt = QStringLiteral("tsf");
+    dialog.options.filter = lent.filter;
+    dialog.options.defaultExt = lent.defaultExt;
 }
 
 // 0 marks a place without a colour.
@@ -61,12 +62,12 @@ void Z_Konverter::importPalette(const QString& path)
     QFile file(path);
     PaletteRead read;
     if (!file.open(QIODevice::ReadOnly))
-        read.error = QStringLiteral("Die Datei kann nicht gelesen werden: %1").arg(file.errorString());
+        read.error = tr("Die Datei kann nicht gelesen werden: %1").arg(file.errorString());
     else
         read = readPaletteFile(path, file.readAll());
     if (!read.error.isEmpty()) {
         m_host.platform().messages.showError(
-            QStringLiteral("\"%1\" wurde nicht übernommen. %2").arg(QDir::toNativeSeparators(path), read.error));
+            tr("\"%1\" wurde nicht übernommen. %2").arg(QDir::toNativeSeparators(path), read.error));
         return;
     }
     std::array<std::optional<TColor>, 48> colors;

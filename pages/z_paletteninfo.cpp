@@ -65,7 +65,7 @@ void Z_Paletteninfo::PalInfossetzen()
         texts[n] = m_fields[n]->text();
     m_host.setInfoTexts(texts);
     m_host.platform().messages.showMessage(
-        QStringLiteral("Informationen wurden übernommen. Zur dauerhaften Hinterlegung bitte Palette speichern."));
+        tr("Informationen wurden übernommen. Zur dauerhaften Hinterlegung bitte Palette speichern."));
 }
 
 void Z_Paletteninfo::PalInfoslesen()

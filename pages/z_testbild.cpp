@@ -35,8 +35,8 @@ void Z_Testbild::BitBtn3Click(QObject* sender)
     const bool automatic = sender == ui->BitBtn4;
     const SchemeSlots scheme = m_host.schemeSlots();
     if (!m_host.platform().messages.askYesNo(
-            automatic ? QStringLiteral("Sollen die aktuellen Farben wirklich durch automatisch vergebene ersetzt werden?")
-                      : QStringLiteral("Sollen die aktuellen Farben wirklich durch die Vorgaben ersetzt werden?")))
+            automatic ? tr("Sollen die aktuellen Farben wirklich durch automatisch vergebene ersetzt werden?")
+                      : tr("Sollen die aktuellen Farben wirklich durch die Vorgaben ersetzt werden?")))
         return;
     if (automatic)
         m_host.platform().random.randomize();

@@ -1,5 +1,6 @@
 #include "platform/imagefiles.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 
 #include <csetjmp>
@@ -10,6 +11,11 @@
 namespace Tintara {
 
 namespace {
+
+// Where the words of this file are found for translation.
+struct ImageFiles {
+    Q_DECLARE_TR_FUNCTIONS(ImageFiles)
+};
 
 // libjpeg's own error handler ends the process; this one returns to the encoder with the message.
 struct JpegErrors {
@@ -82,7 +88,7 @@ QByteArray encodeBmp(const QImage& image, QString* error)
     buffer.open(QIODevice::WriteOnly);
     if (image.isNull() || !image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP")) {
         if (error)
-            *error = QStringLiteral("Die Bitmapgrafik kann nicht geschrieben werden.");
+            *error = ImageFiles::tr("Die Bitmapgrafik kann nicht geschrieben werden.");
         return {};
     }
     return bytes;

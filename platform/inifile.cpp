@@ -4,6 +4,7 @@
 #include "platform/profileinteger.h"
 #include "platform/textcodec.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,11 @@
 namespace Tintara {
 
 namespace {
+
+// Where the words of this file are found for translation.
+struct IniFileSaving {
+    Q_DECLARE_TR_FUNCTIONS(IniFileSaving)
+};
 
 QString folded(const QString& name)
 {
@@ -214,7 +220,7 @@ QByteArray IniFile::toBytes() const
 
 std::optional<QString> IniFile::save() const
 {
-    const QString refused = QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(m_path));
+    const QString refused = IniFileSaving::tr("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(m_path));
     QByteArray bytes = toBytes();
     if (m_unreadFrom >= 0) {
         // The rest belongs after the part that was read; a file changed since then would be

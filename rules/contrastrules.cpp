@@ -5,6 +5,7 @@
 #include "color/notation.h"
 #include "color/wcag.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -15,9 +16,19 @@ namespace Tintara {
 
 namespace {
 
+// Where the words of this file are found for translation.
+struct ContrastRules {
+    Q_DECLARE_TR_FUNCTIONS(ContrastRules)
+};
+
+QString notMet()
+{
+    return ContrastRules::tr("nicht erfüllt");
+}
+
 ContrastSentence sentence(bool passed, const char* over, const char* under)
 {
-    return {QString::fromUtf8(passed ? over : under), passed ? clBlack : lampRed};
+    return {ContrastRules::tr(passed ? over : under), passed ? clBlack : lampRed};
 }
 
 QString html(TColor color)
@@ -54,15 +65,19 @@ ContrastVerdict contrastCheck(TColor foreground, TColor background)
 
     const bool brightEnough = v.brightnessDifference >= 125;
     v.brightnessLamp = brightEnough ? lampGreen : lampRed;
-    v.brightness = sentence(brightEnough, "- Die Helligkeitsdifferenz liegt über dem Grenzwert (125)",
-                            "- Die Helligkeitsdifferenz liegt unter dem Grenzwert (125)");
+    v.brightness =
+        sentence(brightEnough, QT_TRANSLATE_NOOP("ContrastRules", "- Die Helligkeitsdifferenz liegt über dem Grenzwert (125)"),
+                 QT_TRANSLATE_NOOP("ContrastRules", "- Die Helligkeitsdifferenz liegt unter dem Grenzwert (125)"));
 
     const int d = v.colorDifference;
     v.colorLamp = d >= 500 ? lampGreen : d >= 400 ? lampYellow : lampRed;
-    v.w3c = sentence(d >= 500, "- Die Farbdifferenz liegt über dem vom W3C genannten Grenzwert (500)",
-                     "- Die Farbdifferenz liegt unter dem vom W3C genannten Grenzwert (500)");
-    v.hp = sentence(d >= 400, "- Die Farbdifferenz liegt über dem von Hewlett Packard genannten Grenzwert (400)",
-                    "- Die Farbdifferenz liegt unter dem von Hewlett Packard genannten Grenzwert (400)");
+    v.w3c = sentence(
+        d >= 500, QT_TRANSLATE_NOOP("ContrastRules", "- Die Farbdifferenz liegt über dem vom W3C genannten Grenzwert (500)"),
+        QT_TRANSLATE_NOOP("ContrastRules", "- Die Farbdifferenz liegt unter dem vom W3C genannten Grenzwert (500)"));
+    v.hp = sentence(
+        d >= 400,
+        QT_TRANSLATE_NOOP("ContrastRules", "- Die Farbdifferenz liegt über dem von Hewlett Packard genannten Grenzwert (400)"),
+        QT_TRANSLATE_NOOP("ContrastRules", "- Die Farbdifferenz liegt unter dem von Hewlett Packard genannten Grenzwert (400)"));
     return v;
 }
 
@@ -71,21 +86,22 @@ QString wcagVerdictText(double ratio)
     switch (wcagTextLevel(ratio)) {
     case WcagLevel::Aaa: return QStringLiteral("AAA");
     case WcagLevel::Aa: return QStringLiteral("AA");
-    case WcagLevel::AaLargeTextOnly: return QStringLiteral("AA nur für große Schrift");
+    case WcagLevel::AaLargeTextOnly: return ContrastRules::tr("AA nur für große Schrift");
     case WcagLevel::Fail: break;
     }
-    return QStringLiteral("nicht erfüllt");
+    return notMet();
 }
 
 WcagLine wcagLine(TColor foreground, TColor background)
 {
     const double ratio = contrastRatio(foreground, background);
     WcagLine line;
-    line.text = QStringLiteral("Kontrastverhältnis (WCAG 2.2): %1 – %2")
+    line.text = ContrastRules::tr("Kontrastverhältnis (WCAG 2.2): %1 – %2")
                     .arg(QString::fromStdString(formatContrastRatio(ratio)), wcagVerdictText(ratio));
     const double lc = apcaContrast(foreground, background);
     line.text += QStringLiteral(" · ") + apcaText(lc);
-    line.hint = QStringLiteral("WCAG 2.2 für normale Schrift: %1\n%2").arg(wcagVerdictText(ratio), apcaUseText(lc));
+    line.hint = ContrastRules::tr("WCAG 2.2 für normale Schrift: %1\n%2")
+                    .arg(wcagVerdictText(ratio), apcaUseText(lc));
     line.lamp = wcagLamp(ratio);
     if (wcagTextLevel(ratio) < WcagLevel::Aa) {
         line.suggestion = nearestPassingShade(foreground, background, 4.5);
@@ -106,17 +122,17 @@ QString apcaUseText(double lc)
         double minimum;
         const char* use;
     } levels[] = {
-        {90, "ab Lc 90 bevorzugt für Fließtext"},
-        {75, "ab Lc 75 genügt es für Fließtext"},
-        {60, "ab Lc 60 genügt es für sonstigen Inhaltstext"},
-        {45, "ab Lc 45 genügt es für große Schrift und Überschriften"},
-        {30, "ab Lc 30 genügt es für kurze Hinweistexte und Nicht-Text-Elemente"},
-        {15, "ab Lc 15 nur für Nicht-Text-Elemente, als Schrift nicht lesbar"},
-        {0, "unter Lc 15 ist nichts mehr zu erkennen"},
+        {90, QT_TRANSLATE_NOOP("ContrastRules", "ab Lc 90 bevorzugt für Fließtext")},
+        {75, QT_TRANSLATE_NOOP("ContrastRules", "ab Lc 75 genügt es für Fließtext")},
+        {60, QT_TRANSLATE_NOOP("ContrastRules", "ab Lc 60 genügt es für sonstigen Inhaltstext")},
+        {45, QT_TRANSLATE_NOOP("ContrastRules", "ab Lc 45 genügt es für große Schrift und Überschriften")},
+        {30, QT_TRANSLATE_NOOP("ContrastRules", "ab Lc 30 genügt es für kurze Hinweistexte und Nicht-Text-Elemente")},
+        {15, QT_TRANSLATE_NOOP("ContrastRules", "ab Lc 15 nur für Nicht-Text-Elemente, als Schrift nicht lesbar")},
+        {0, QT_TRANSLATE_NOOP("ContrastRules", "unter Lc 15 ist nichts mehr zu erkennen")},
     };
     const auto level = std::find_if(std::begin(levels), std::end(levels) - 1, // else the last
                                     [lc](const auto& l) { return std::abs(lc) >= l.minimum; });
-    return QStringLiteral("APCA: ") + QString::fromUtf8(level->use);
+    return QStringLiteral("APCA: ") + ContrastRules::tr(level->use);
 }
 
 TColor apcaLamp(double lc)
@@ -155,12 +171,13 @@ std::vector<ContrastCell> contrastMatrix(std::span<const TColor> colors)
 QString contrastCellHint(const ContrastCell& cell, ContrastMeasure measure)
 {
     if (measure == ContrastMeasure::Apca)
-        return QStringLiteral("%1 auf %2\n%3\n%4").arg(html(cell.text), html(cell.background), apcaText(cell.lc),
-                                                        apcaUseText(cell.lc));
-    const QString large = wcagLargeTextLevel(cell.ratio) == WcagLevel::Aaa ? QStringLiteral("AAA")
-        : wcagLargeTextLevel(cell.ratio) == WcagLevel::Aa                  ? QStringLiteral("AA")
-                                                                           : QStringLiteral("nicht erfüllt");
-    return QStringLiteral("%1 auf %2\nKontrastverhältnis: %3\nNormale Schrift: %4\nGroße Schrift: %5")
+        return ContrastRules::tr("%1 auf %2\n%3\n%4")
+            .arg(html(cell.text), html(cell.background), apcaText(cell.lc), apcaUseText(cell.lc));
+    const WcagLevel largeLevel = wcagLargeTextLevel(cell.ratio);
+    const QString large = largeLevel == WcagLevel::Aaa ? QStringLiteral("AAA")
+        : largeLevel == WcagLevel::Aa                  ? QStringLiteral("AA")
+                                                       : notMet();
+    return ContrastRules::tr("%1 auf %2\nKontrastverhältnis: %3\nNormale Schrift: %4\nGroße Schrift: %5")
         .arg(html(cell.text), html(cell.background), QString::fromStdString(formatContrastRatio(cell.ratio)),
              wcagVerdictText(cell.ratio), large);
 }
@@ -173,7 +190,7 @@ QString shortVerdict(double ratio)
     switch (wcagTextLevel(ratio)) {
     case WcagLevel::Aaa: return QStringLiteral("AAA");
     case WcagLevel::Aa: return QStringLiteral("AA");
-    case WcagLevel::AaLargeTextOnly: return QStringLiteral("AA groß");
+    case WcagLevel::AaLargeTextOnly: return ContrastRules::tr("AA groß");
     case WcagLevel::Fail: break;
     }
     return QStringLiteral("–");
@@ -195,12 +212,14 @@ ScaleStepTexts scaleStepTexts(const ScaleStep& step)
 {
     const QString name = QString::fromStdString(step.name).replace(u'.', u',');
     if (!step.color)
-        return {name, QStringLiteral("nicht erreichbar"), {}, {}};
+        return {name, ContrastRules::tr("nicht erreichbar"), {}, {}};
     const auto on = [](const char* ground, double ratio) {
         return QStringLiteral("%1 %2 %3")
-            .arg(QString::fromUtf8(ground), QString::fromStdString(formatContrastRatio(ratio)), shortVerdict(ratio));
+            .arg(ContrastRules::tr(ground), QString::fromStdString(formatContrastRatio(ratio)),
+                 shortVerdict(ratio));
     };
-    return {name, html(*step.color), on("Weiß", step.ratioOnWhite), on("Schwarz", step.ratioOnBlack)};
+    return {name, html(*step.color), on(QT_TRANSLATE_NOOP("ContrastRules", "Weiß"), step.ratioOnWhite),
+            on(QT_TRANSLATE_NOOP("ContrastRules", "Schwarz"), step.ratioOnBlack)};
 }
 
 std::optional<std::vector<double>> contrastTargetList(const QString& text, ContrastMeasure measure, int most)
@@ -229,12 +248,13 @@ QString contrastTargetText(const std::vector<double>& targets)
 
 QString slotName(int slot, const QString& info)
 {
-    return QStringLiteral("Platz ") + withInfo(slot, info);
+    return ContrastRules::tr("Platz %1").arg(withInfo(slot, info));
 }
 
 QString slotPairName(int first, const QString& firstInfo, int second, const QString& secondInfo)
 {
-    return QStringLiteral("Platz %1 und %2").arg(withInfo(first, firstInfo), withInfo(second, secondInfo));
+    return ContrastRules::tr("Platz %1 und %2")
+        .arg(withInfo(first, firstInfo), withInfo(second, secondInfo));
 }
 
 } // namespace Tintara

@@ -1,12 +1,23 @@
 #include "rules/editorinput.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace Tintara {
 
+namespace {
+
+// Where the words of this file are found for translation.
+struct EditorInput {
+    Q_DECLARE_TR_FUNCTIONS(EditorInput)
+};
+
+} // namespace
+
 QString transparencyRefusal()
 {
-    return QStringLiteral("„transparent“ ist durchsichtig und hat keine Farbe. Tintara Studio nimmt nur deckende Farben.");
+    return EditorInput::tr("„transparent“ ist durchsichtig und hat keine Farbe. Tintara Studio nimmt nur deckende Farben.");
 }
 
 namespace {

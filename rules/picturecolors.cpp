@@ -1,6 +1,7 @@
 #include "rules/picturecolors.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,11 @@
 namespace Tintara {
 
 namespace {
+
+// Where the words of this file are found for translation.
+struct PictureColors {
+    Q_DECLARE_TR_FUNCTIONS(PictureColors)
+};
 
 constexpr int analysedSide = 256;
 // Pictures above this size are decoded smaller where the reader can (JPEG can, by a power of 2).
@@ -36,15 +42,15 @@ PictureRead readPicture(QIODevice& device, const QString& name)
     QImageReader reader(&device);
     const QSize size = reader.size();
     if (!reader.canRead() || !size.isValid())
-        return {{}, QStringLiteral("„%1“ ist kein Bild, das Tintara Studio lesen kann.").arg(shown)};
+        return {{}, PictureColors::tr("„%1“ ist kein Bild, das Tintara Studio lesen kann.").arg(shown)};
     if (qint64(size.width()) * size.height() > largestPicturePixels)
-        return {{}, QStringLiteral("„%1“ ist mit %2 × %3 Pixeln zu groß; Tintara Studio liest Bilder bis 100 Megapixel.")
+        return {{}, PictureColors::tr("„%1“ ist mit %2 × %3 Pixeln zu groß; Tintara Studio liest Bilder bis 100 Megapixel.")
                         .arg(shown)
                         .arg(size.width())
                         .arg(size.height())};
     const QByteArray format = reader.format();
     if (format == "jpeg" && !jpegComplete(device))
-        return {{}, QStringLiteral("„%1“ ist unvollständig: das Bild endet vorzeitig.").arg(shown)};
+        return {{}, PictureColors::tr("„%1“ ist unvollständig: das Bild endet vorzeitig.").arg(shown)};
     device.seek(0);
     QImageReader decoder(&device, format);
     decoder.setAutoTransform(true);
@@ -52,17 +58,17 @@ PictureRead readPicture(QIODevice& device, const QString& name)
         decoder.setScaledSize(size.scaled(decodedSide, decodedSide, Qt::KeepAspectRatio));
     QImage image;
     if (!decoder.read(&image))
-        return {{}, QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(shown, decoder.errorString())};
+        return {{}, PictureColors::tr("„%1“ kann nicht gelesen werden: %2").arg(shown, decoder.errorString())};
     return {image, {}};
 }
 
 PictureRead readPictureFile(const QString& path)
 {
     if (QFileInfo(path).isDir())
-        return {{}, QStringLiteral("„%1“ ist ein Ordner, kein Bild.").arg(QDir::toNativeSeparators(path))};
+        return {{}, PictureColors::tr("„%1“ ist ein Ordner, kein Bild.").arg(QDir::toNativeSeparators(path))};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("„%1“ kann nicht geöffnet werden: %2").arg(QDir::toNativeSeparators(path),
+        return {{}, PictureColors::tr("„%1“ kann nicht geöffnet werden: %2").arg(QDir::toNativeSeparators(path),
                                                                            file.errorString())};
     return readPicture(file, QFileInfo(path).fileName());
 }
@@ -96,7 +102,7 @@ QString pictureFileFilter()
                 patterns << QStringLiteral("*.") + QString::fromLatin1(format);
         }
     }
-    return QStringLiteral("Bilder|") + patterns.join(u';');
+    return PictureColors::tr("Bilder") + QLatin1Char('|') + patterns.join(u';');
 }
 
 } // namespace Tintara

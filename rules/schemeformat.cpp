@@ -2,6 +2,7 @@
 
 #include "platform/inifile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,11 @@
 namespace Tintara {
 
 namespace {
+
+// Where the words of this file are found for translation.
+struct SchemeFormat {
+    Q_DECLARE_TR_FUNCTIONS(SchemeFormat)
+};
 
 QString key(const char* word, int n)
 {
@@ -24,9 +30,9 @@ std::optional<QString> schemeFileRefusal(const QString& path)
         return std::nullopt;
     const QString shown = QDir::toNativeSeparators(path);
     if (!file.isFile() || !QFile(path).open(QIODevice::ReadOnly))
-        return QStringLiteral("Das Farbschema \"%1\" kann nicht gelesen werden.").arg(shown);
+        return SchemeFormat::tr("Das Farbschema \"%1\" kann nicht gelesen werden.").arg(shown);
     if (file.size() > IniFile::readLimit)
-        return QStringLiteral("\"%1\" ist größer als 1 MiB und damit kein Farbschema von Tintara Studio.").arg(shown);
+        return SchemeFormat::tr("\"%1\" ist größer als 1 MiB und damit kein Farbschema von Tintara Studio.").arg(shown);
     return std::nullopt;
 }
 
