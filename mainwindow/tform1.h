@@ -42,7 +42,7 @@ struct SchemeSlots;
 struct Configuration;
 
 // The command that shows the page of class `Page` (in the command table).
-template <class Page> Command pageCommand();
+template <typename Page> Command pageCommand(); // "typename": the translation tools misread "class" here
 
 // The program's one window: the editor on the left, the module pages on the right, the scheme
 // above and the colour history below. It makes its parts and, when first needed, the pages, builds

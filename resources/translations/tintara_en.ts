@@ -2,436 +2,1237 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="de_DE">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>„%1“ ist keine Farbe, die Tintara Studio lesen kann.</source>
+        <translation>“%1” is not a color Tintara Studio can read.</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Format „%1“: cssvars, tokens, tailwind, gpl oder txt.</source>
+        <translation>Unknown format “%1”: cssvars, tokens, tailwind, gpl or txt.</translation>
+    </message>
+    <message>
+        <source>--metric nimmt wcag oder apca.</source>
+        <translation>--metric takes wcag or apca.</translation>
+    </message>
+    <message>
+        <source>--targets und --metric gelten nur mit --against.</source>
+        <translation>--targets and --metric apply only with --against.</translation>
+    </message>
+    <message>
+        <source>--targets nimmt Zahlen mit Dezimalpunkt, durch Kommas getrennt, etwa 1.5,3,4.5.</source>
+        <translation>--targets takes numbers with a decimal point, separated by commas, such as 1.5,3,4.5.</translation>
+    </message>
+    <message>
+        <source>--count nimmt eine Zahl von 2 bis 16.</source>
+        <translation>--count takes a number from 2 to 16.</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Format „%1“: txt, gpl, cssvars oder tokens.</source>
+        <translation>Unknown format “%1”: txt, gpl, cssvars or tokens.</translation>
+    </message>
+    <message>
+        <source>Gibt die Farbe in jeder Schreibweise aus, die Tintara Studio kopiert (jede CSS-Schreibweise wird gelesen).</source>
+        <translation>Prints the color in every notation Tintara Studio copies (any CSS notation is read).</translation>
+    </message>
+    <message>
+        <source>farbe</source>
+        <translation>color</translation>
+    </message>
+    <message>
+        <source>Mit --convert nur diese Schreibweise, z. B. html oder &quot;css oklch()&quot;.</source>
+        <translation>With --convert, only this notation, e.g. html or &quot;css oklch()&quot;.</translation>
+    </message>
+    <message>
+        <source>Kontrast von Schrift- und Hintergrundfarbe (zweites Argument) nach WCAG 2.2 und APCA.</source>
+        <translation>Contrast of text and background color (second argument) by WCAG 2.2 and APCA.</translation>
+    </message>
+    <message>
+        <source>schrift</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>Farbskala der Farbe: die Tonleiter 50 bis 950, mit --against die Abstufungen zu Kontrastzielen.</source>
+        <translation>Color scale of the color: the tonal scale 50 to 950; with --against, the shades for contrast targets.</translation>
+    </message>
+    <message>
+        <source>Name der Farbskala in den Dateien (Standard: primary).</source>
+        <translation>Name of the color scale in the files (default: primary).</translation>
+    </message>
+    <message>
+        <source>Format der Farbskala: cssvars, tokens, tailwind, gpl oder txt (Standard); bei --extract txt, gpl, cssvars oder tokens.</source>
+        <translation>Format of the color scale: cssvars, tokens, tailwind, gpl or txt (default); with --extract txt, gpl, cssvars or tokens.</translation>
+    </message>
+    <message>
+        <source>Hintergrundfarbe der Kontrastziele.</source>
+        <translation>Background color of the contrast targets.</translation>
+    </message>
+    <message>
+        <source>Kontrastziele, etwa 1.15,1.3,2,3,4.5,7 (Standard: 1.15 bis 13 für WCAG, 15 bis 90 für APCA).</source>
+        <translation>Contrast targets, such as 1.15,1.3,2,3,4.5,7 (default: 1.15 to 13 for WCAG, 15 to 90 for APCA).</translation>
+    </message>
+    <message>
+        <source>liste</source>
+        <translation>list</translation>
+    </message>
+    <message>
+        <source>Die vorherrschenden Farben eines Bildes, die größte Fläche zuerst.</source>
+        <translation>The dominant colors of a picture, the largest area first.</translation>
+    </message>
+    <message>
+        <source>bild</source>
+        <translation>picture</translation>
+    </message>
+    <message>
+        <source>Mit --extract: wie viele Farben, 2 bis 16 (Standard 8).</source>
+        <translation>With --extract: how many colors, 2 to 16 (default 8).</translation>
+    </message>
+    <message>
+        <source>anzahl</source>
+        <translation>count</translation>
+    </message>
+    <message>
+        <source>Maß der Kontrastziele: wcag (Standard) oder apca.</source>
+        <translation>Measure of the contrast targets: wcag (default) or apca.</translation>
+    </message>
+    <message>
+        <source>mass</source>
+        <translation>metric</translation>
+    </message>
+    <message>
+        <source>--%1 gilt nur mit --scale.</source>
+        <translation>--%1 applies only with --scale.</translation>
+    </message>
+    <message>
+        <source>--format gilt nur mit --scale und --extract.</source>
+        <translation>--format applies only with --scale and --extract.</translation>
+    </message>
+    <message>
+        <source>--count gilt nur mit --extract.</source>
+        <translation>--count applies only with --extract.</translation>
+    </message>
+    <message>
+        <source>--to gilt nur mit --convert.</source>
+        <translation>--to applies only with --convert.</translation>
+    </message>
+    <message>
+        <source>--export, --convert, --contrast, --scale und --extract gehen nur einzeln.</source>
+        <translation>--export, --convert, --contrast, --scale and --extract go only one at a time.</translation>
+    </message>
+    <message>
+        <source>--extract nimmt genau ein Bild.</source>
+        <translation>--extract takes exactly one picture.</translation>
+    </message>
+    <message>
+        <source>--convert nimmt genau eine Farbe.</source>
+        <translation>--convert takes exactly one color.</translation>
+    </message>
+    <message>
+        <source>--scale nimmt genau eine Farbe.</source>
+        <translation>--scale takes exactly one color.</translation>
+    </message>
+    <message>
+        <source>--contrast nimmt genau zwei Farben: Schrift und Hintergrund.</source>
+        <translation>--contrast takes exactly two colors: text and background.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Schreibweise „%1“.</source>
+        <translation>Unknown notation “%1”.</translation>
+    </message>
+    <message>
+        <source>Style-Sheet ohne Textfarben (color)</source>
+        <translation>Style sheet without text colors (color)</translation>
+    </message>
+    <message>
+        <source>Style-Sheet ohne Hintergrundfarben (background-color)</source>
+        <translation>Style sheet without background colors (background-color)</translation>
+    </message>
+    <message>
+        <source>Style-Sheet mit Definition</source>
+        <translation>Style sheet with definition</translation>
+    </message>
+    <message>
+        <source>ohne Farbinformationen (css, txt, bmp, jpg)</source>
+        <translation>without color information (css, txt, bmp, jpg)</translation>
+    </message>
+    <message>
+        <source>ohne HTML-Werte (txt, bmp, jpg)</source>
+        <translation>without HTML values (txt, bmp, jpg)</translation>
+    </message>
+    <message>
+        <source>ohne RGB-Werte (txt, bmp, jpg)</source>
+        <translation>without RGB values (txt, bmp, jpg)</translation>
+    </message>
+    <message>
+        <source>Grafik ohne Farbnamen (bmp, jpg)</source>
+        <translation>picture without color names (bmp, jpg)</translation>
+    </message>
+    <message>
+        <source>Das Farbschema &quot;%1&quot; kann nicht gelesen werden.</source>
+        <translation>The color scheme &quot;%1&quot; cannot be read.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist kein Farbschema von Tintara Studio.</source>
+        <translation>&quot;%1&quot; is not a Tintara Studio color scheme.</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Exportformat &quot;%1&quot;.</source>
+        <translation>Unknown export format &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Bitte genau eine Farbschema-Datei angeben.</source>
+        <translation>Please give exactly one color scheme file.</translation>
+    </message>
+    <message>
+        <source>--%1 gilt nicht für das Format %2.</source>
+        <translation>--%1 does not apply to the format %2.</translation>
+    </message>
+    <message>
+        <source>--picture 1, 2 oder strip gilt nur für bmp und jpg.</source>
+        <translation>--picture 1, 2 or strip applies only to bmp and jpg.</translation>
+    </message>
+    <message>
+        <source>Die Palettenleiste gibt es nur als bmp.</source>
+        <translation>The palette strip exists only as bmp.</translation>
+    </message>
+    <message>
+        <source>Das Format %1 braucht eine Ausgabedatei (-o DATEI).</source>
+        <translation>The format %1 needs an output file (-o FILE).</translation>
+    </message>
+    <message>
+        <source>Die Grafik kann nicht erstellt werden. %1</source>
+        <translation>The picture cannot be created. %1</translation>
+    </message>
+    <message>
+        <source>Datei &quot;%1&quot; kann nicht erstellt werden. %2</source>
+        <translation>File &quot;%1&quot; cannot be created. %2</translation>
+    </message>
+    <message>
+        <source>Die Standardausgabe kann nicht geschrieben werden. %1</source>
+        <translation>The standard output cannot be written. %1</translation>
+    </message>
+    <message>
+        <source>Tintara Studio: Farbauswahl für Webseiten und Benutzeroberflächen.
+Ohne Optionen öffnet sich das Fenster, mit einer Farbschema-Datei als erstem Argument.</source>
+        <translation>Tintara Studio: choosing colors for web pages and user interfaces.
+Without options the window opens, with a color scheme file as the first argument.</translation>
+    </message>
+    <message>
+        <source>Zeigt diese Hilfe.</source>
+        <translation>Shows this help.</translation>
+    </message>
+    <message>
+        <source>Zeigt die Version.</source>
+        <translation>Shows the version.</translation>
+    </message>
+    <message>
+        <source>Exportiert das Farbschema: css, txt, bmp, jpg, gpl, ase, cssvars oder tokens.</source>
+        <translation>Exports the color scheme: css, txt, bmp, jpg, gpl, ase, cssvars or tokens.</translation>
+    </message>
+    <message>
+        <source>Schreibt in diese Datei; Textformate ohne -o gehen auf die Standardausgabe.</source>
+        <translation>Writes to this file; text formats without -o go to the standard output.</translation>
+    </message>
+    <message>
+        <source>datei</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Grafik für bmp und jpg: 1 (Standard), 2 oder strip.</source>
+        <translation>Picture for bmp and jpg: 1 (default), 2 or strip.</translation>
+    </message>
+    <message>
+        <source>art</source>
+        <translation>kind</translation>
+    </message>
+    <message>
+        <source>farbschema.tsf</source>
+        <translation>scheme.tsf</translation>
+    </message>
+    <message>
+        <source>Das zu exportierende Farbschema; bei --contrast die Hintergrundfarbe.</source>
+        <translation>The color scheme to export; with --contrast the background color.</translation>
+    </message>
+    <message>
+        <source>Aufruf: tintara --export FORMAT FARBSCHEMA.tsf [-o DATEI], --convert FARBE [--to NAME], --contrast SCHRIFT HINTERGRUND, --scale FARBE [--format F] [--against FARBE --targets LISTE] oder --extract BILD [--count N]; mehr mit --help.
+</source>
+        <translation>Usage: tintara --export FORMAT SCHEME.tsf [-o FILE], --convert COLOR [--to NAME], --contrast TEXT BACKGROUND, --scale COLOR [--format F] [--against COLOR --targets LIST] or --extract PICTURE [--count N]; more with --help.
+</translation>
+    </message>
+    <message>
+        <source>Es fehlt --export FORMAT.</source>
+        <translation>--export FORMAT is missing.</translation>
+    </message>
+</context>
+<context>
+    <name>ContrastRules</name>
+    <message>
+        <source>nicht erfüllt</source>
+        <translation>not met</translation>
+    </message>
+    <message>
+        <source>- Die Helligkeitsdifferenz liegt über dem Grenzwert (125)</source>
+        <translation>- The brightness difference is above the threshold (125)</translation>
+    </message>
+    <message>
+        <source>- Die Helligkeitsdifferenz liegt unter dem Grenzwert (125)</source>
+        <translation>- The brightness difference is below the threshold (125)</translation>
+    </message>
+    <message>
+        <source>- Die Farbdifferenz liegt über dem vom W3C genannten Grenzwert (500)</source>
+        <translation>- The color difference is above the W3C threshold (500)</translation>
+    </message>
+    <message>
+        <source>- Die Farbdifferenz liegt unter dem vom W3C genannten Grenzwert (500)</source>
+        <translation>- The color difference is below the W3C threshold (500)</translation>
+    </message>
+    <message>
+        <source>- Die Farbdifferenz liegt über dem von Hewlett Packard genannten Grenzwert (400)</source>
+        <translation>- The color difference is above the Hewlett Packard threshold (400)</translation>
+    </message>
+    <message>
+        <source>- Die Farbdifferenz liegt unter dem von Hewlett Packard genannten Grenzwert (400)</source>
+        <translation>- The color difference is below the Hewlett Packard threshold (400)</translation>
+    </message>
+    <message>
+        <source>AA nur für große Schrift</source>
+        <translation>AA for large text only</translation>
+    </message>
+    <message>
+        <source>Kontrastverhältnis (WCAG 2.2): %1 – %2</source>
+        <translation>Contrast ratio (WCAG 2.2): %1 – %2</translation>
+    </message>
+    <message>
+        <source>WCAG 2.2 für normale Schrift: %1
+%2</source>
+        <translation>WCAG 2.2 for normal text: %1
+%2</translation>
+    </message>
+    <message>
+        <source>ab Lc 90 bevorzugt für Fließtext</source>
+        <translation>from Lc 90 preferred for body text</translation>
+    </message>
+    <message>
+        <source>ab Lc 75 genügt es für Fließtext</source>
+        <translation>from Lc 75 it suffices for body text</translation>
+    </message>
+    <message>
+        <source>ab Lc 60 genügt es für sonstigen Inhaltstext</source>
+        <translation>from Lc 60 it suffices for other content text</translation>
+    </message>
+    <message>
+        <source>ab Lc 45 genügt es für große Schrift und Überschriften</source>
+        <translation>from Lc 45 it suffices for large text and headings</translation>
+    </message>
+    <message>
+        <source>ab Lc 30 genügt es für kurze Hinweistexte und Nicht-Text-Elemente</source>
+        <translation>from Lc 30 it suffices for short hints and non-text elements</translation>
+    </message>
+    <message>
+        <source>ab Lc 15 nur für Nicht-Text-Elemente, als Schrift nicht lesbar</source>
+        <translation>from Lc 15 only for non-text elements, not readable as text</translation>
+    </message>
+    <message>
+        <source>unter Lc 15 ist nichts mehr zu erkennen</source>
+        <translation>below Lc 15 nothing can be made out</translation>
+    </message>
+    <message>
+        <source>%1 auf %2
+%3
+%4</source>
+        <translation>%1 on %2
+%3
+%4</translation>
+    </message>
+    <message>
+        <source>%1 auf %2
+Kontrastverhältnis: %3
+Normale Schrift: %4
+Große Schrift: %5</source>
+        <translation>%1 on %2
+Contrast ratio: %3
+Normal text: %4
+Large text: %5</translation>
+    </message>
+    <message>
+        <source>AA groß</source>
+        <translation>AA large</translation>
+    </message>
+    <message>
+        <source>nicht erreichbar</source>
+        <translation>not reachable</translation>
+    </message>
+    <message>
+        <source>Weiß</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Schwarz</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Platz %1</source>
+        <translation>Slot %1</translation>
+    </message>
+    <message>
+        <source>Platz %1 und %2</source>
+        <translation>Slots %1 and %2</translation>
+    </message>
+</context>
+<context>
+    <name>EditorInput</name>
+    <message>
+        <source>„transparent“ ist durchsichtig und hat keine Farbe. Tintara Studio nimmt nur deckende Farben.</source>
+        <translation>“transparent” is see-through and has no color. Tintara Studio takes opaque colors only.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFormats</name>
+    <message>
+        <source>JPG-Grafik</source>
+        <translation>JPG picture</translation>
+    </message>
+    <message>
+        <source>Stylesheet</source>
+        <translation>Style sheet</translation>
+    </message>
+    <message>
+        <source>Style-Sheet</source>
+        <translation>Style sheet</translation>
+    </message>
+    <message>
+        <source>Spezifikationen</source>
+        <translation>Specifications</translation>
+    </message>
+    <message>
+        <source>Textdatei</source>
+        <translation>Text file</translation>
+    </message>
+    <message>
+        <source>Referenzgrafik</source>
+        <translation>Reference picture</translation>
+    </message>
+    <message>
+        <source>Bitmapgrafik</source>
+        <translation>Bitmap picture</translation>
+    </message>
+    <message>
+        <source>Referenzgrafik 2</source>
+        <translation>Reference picture 2</translation>
+    </message>
+    <message>
+        <source>Phase5-Palette</source>
+        <translation>Phase5 palette</translation>
+    </message>
+    <message>
+        <source>GIMP-Palette</source>
+        <translation>GIMP palette</translation>
+    </message>
+    <message>
+        <source>CSS-Variablen</source>
+        <translation>CSS variables</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFiles</name>
+    <message>
+        <source>Die Bitmapgrafik kann nicht geschrieben werden.</source>
+        <translation>The bitmap picture cannot be written.</translation>
+    </message>
+</context>
+<context>
+    <name>IniFileSaving</name>
+    <message>
+        <source>In %1 kann nicht geschrieben werden</source>
+        <translation>%1 cannot be written to</translation>
+    </message>
+</context>
+<context>
+    <name>Notation</name>
+    <message>
+        <source>HTML-Hexwert</source>
+        <translation>HTML hex value</translation>
+    </message>
+    <message>
+        <source>Hexwert</source>
+        <translation>Hex value</translation>
+    </message>
+    <message>
+        <source>RGB-Wert</source>
+        <translation>RGB value</translation>
+    </message>
+    <message>
+        <source>Delphi-Farbwert</source>
+        <translation>Delphi color value</translation>
+    </message>
+    <message>
+        <source>C++-Farbwert</source>
+        <translation>C++ color value</translation>
+    </message>
+    <message>
+        <source>Visual Basic-Farbwert</source>
+        <translation>Visual Basic color value</translation>
+    </message>
+    <message>
+        <source>Visual Studio .NET-Farbwert</source>
+        <translation>Visual Studio .NET color value</translation>
+    </message>
+    <message>
+        <source>CMYK-Farbwert</source>
+        <translation>CMYK color value</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteFormats</name>
+    <message>
+        <source>Die Datei ist keine GIMP-Palette.</source>
+        <translation>The file is not a GIMP palette.</translation>
+    </message>
+    <message>
+        <source>Die GIMP-Palette enthält eine Zeile, die keine Farbe ist: „%1“</source>
+        <translation>The GIMP palette holds a line that is not a color: “%1”</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Adobe-Swatch-Exchange-Datei.</source>
+        <translation>The file is not an Adobe Swatch Exchange file.</translation>
+    </message>
+    <message>
+        <source>Die Adobe-Swatch-Exchange-Datei ist unvollständig.</source>
+        <translation>The Adobe Swatch Exchange file is incomplete.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine gültige JSON-Datei.</source>
+        <translation>The file is not a valid JSON file.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Design Tokens mit Farben.</source>
+        <translation>The file holds no design tokens with colors.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Farbcodes wie #RRGGBB.</source>
+        <translation>The file holds no color codes such as #RRGGBB.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureColors</name>
+    <message>
+        <source>„%1“ ist kein Bild, das Tintara Studio lesen kann.</source>
+        <translation>“%1” is not a picture Tintara Studio can read.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist mit %2 × %3 Pixeln zu groß; Tintara Studio liest Bilder bis 100 Megapixel.</source>
+        <translation>“%1” is too large at %2 × %3 pixels; Tintara Studio reads pictures up to 100 megapixels.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist unvollständig: das Bild endet vorzeitig.</source>
+        <translation>“%1” is incomplete: the picture ends early.</translation>
+    </message>
+    <message>
+        <source>„%1“ kann nicht gelesen werden: %2</source>
+        <translation>“%1” cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>„%1“ ist ein Ordner, kein Bild.</source>
+        <translation>“%1” is a folder, not a picture.</translation>
+    </message>
+    <message>
+        <source>„%1“ kann nicht geöffnet werden: %2</source>
+        <translation>“%1” cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Bilder</source>
+        <translation>Pictures</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleFormats</name>
+    <message>
+        <source>CSS-Variablen</source>
+        <translation>CSS variables</translation>
+    </message>
+    <message>
+        <source>Tailwind-Theme</source>
+        <translation>Tailwind theme</translation>
+    </message>
+    <message>
+        <source>GIMP-Palette</source>
+        <translation>GIMP palette</translation>
+    </message>
+    <message>
+        <source>Textliste</source>
+        <translation>Text list</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeFormat</name>
+    <message>
+        <source>Das Farbschema &quot;%1&quot; kann nicht gelesen werden.</source>
+        <translation>The color scheme &quot;%1&quot; cannot be read.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist größer als 1 MiB und damit kein Farbschema von Tintara Studio.</source>
+        <translation>&quot;%1&quot; is larger than 1 MiB and so not a Tintara Studio color scheme.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
-        <location filename="../tform1.ui" line="4"/>
         <source>Orbelin Tintara Studio Version 1.0.4</source>
         <translation>Orbelin Tintara Studio Version 1.0.4</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="4"/>
         <source>Farbfinder</source>
         <translation>Color finder</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="6"/>
         <source>Helligkeitsverlauf</source>
         <translation>Brightness gradient</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="7"/>
         <source>Farbverlauf</source>
         <translation>Gradient</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="8"/>
         <source>Helligkeitsverlauf Farbschema</source>
         <translation>Scheme shades</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="9"/>
         <source>Farbpalette</source>
         <translation>Palette</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="11"/>
         <source>Websichere Farbpalette</source>
         <translation>Web-safe colors</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="13"/>
-        <location filename="../tform1.ui" line="145"/>
         <source>Testbilder</source>
         <translation>Test images</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="14"/>
-        <location filename="../tform1.ui" line="146"/>
         <source>Farbkontrast</source>
         <translation>Color contrast</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="15"/>
         <source>Testwebseite</source>
         <translation>Test web pages</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="17"/>
         <source>Farbschema exportieren</source>
         <translation>Export the color scheme</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="19"/>
         <source>Einstellungen</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="20"/>
         <source>In Tray minimieren</source>
         <translation>Minimize to the tray</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="22"/>
         <source>Hilfe aufrufen</source>
         <translation>Open the help</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="24"/>
         <source>Programm beenden</source>
         <translation>Exit the program</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="27"/>
         <source>Neues Farbschema</source>
         <translation>New color scheme</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="28"/>
         <source>Farbschema laden</source>
         <translation>Open a color scheme</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="29"/>
         <source>Farbschema speichern</source>
         <translation>Save the color scheme</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="31"/>
-        <location filename="../tform1.ui" line="153"/>
         <source>Farbinformationen</source>
         <translation>Color information</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="33"/>
         <source>Vorschlagfarben in Farbschema übernehmen</source>
         <translation>Take the finder&apos;s colors into the scheme</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="68"/>
         <source>Farbe löschen</source>
         <translation>Delete a color</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="71"/>
         <source>RGB-Farbmodell anzeigen</source>
         <translation>Show the RGB color model</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="72"/>
         <source>HSV-Farbmodell anzeigen</source>
         <translation>Show the HSV color model</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="73"/>
         <source>Farbpicker (Bildschirmlupe) anzeigen</source>
         <translation>Show the color picker (screen magnifier)</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="75"/>
         <source>Zufallsfarbe erzeugen</source>
         <translation>Make a random color</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="77"/>
         <source>Farbauswahldialog öffnen</source>
         <translation>Open the color dialog</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="78"/>
         <source>OKLCH-Farbmodell anzeigen</source>
         <translation>Show the OKLCH color model</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="83"/>
         <source>Anteil Rot</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="86"/>
         <source>Anteil Grün</source>
         <translation>Green</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="89"/>
         <source>Anteil Blau</source>
         <translation>Blue</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="92"/>
         <source>Farbwert</source>
         <translation>Hue</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="95"/>
         <source>Sättigung</source>
         <translation>Saturation</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="98"/>
-        <location filename="../tform1.ui" line="103"/>
         <source>Helligkeit</source>
         <translation>Brightness</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="102"/>
         <source>Bildschirmlupe: Einfach mit gedrückter linker Maustaste aktivieren</source>
         <translation>Screen magnifier: press and hold the left mouse button on it</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="104"/>
         <source>Zoom - 100%</source>
         <translation>Zoom - 100%</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="104"/>
         <source>Zoom - 75%</source>
         <translation>Zoom - 75%</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="104"/>
         <source>Zoom - 50%</source>
         <translation>Zoom - 50%</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="104"/>
         <source>Zoom - 25%</source>
         <translation>Zoom - 25%</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="104"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="104"/>
         <source>Zoom + 25%</source>
         <translation>Zoom + 25%</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="104"/>
         <source>Zoom + 50%</source>
         <translation>Zoom + 50%</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="104"/>
         <source>Zoom + 75%</source>
         <translation>Zoom + 75%</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="104"/>
         <source>Zoom + 100%</source>
         <translation>Zoom + 100%</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="115"/>
         <source>HTML:</source>
         <translation>HTML:</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="118"/>
         <source>RGB:</source>
         <translation>RGB:</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="121"/>
         <source>Delphi:</source>
         <translation>Delphi:</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="124"/>
         <source>C++:</source>
         <translation>C++:</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="129"/>
         <source>Tintara Studio</source>
         <translation>Tintara Studio</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="129"/>
         <source>Modul</source>
         <translation>Modules</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="129"/>
         <source>Farben testen</source>
         <translation>Test colors</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="129"/>
         <source>Farbschema</source>
         <translation>Color scheme</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="129"/>
         <source>Hilfe</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="129"/>
         <source>RGB (F2)</source>
         <translation>RGB (F2)</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="129"/>
         <source>OKLCH (F12)</source>
         <translation>OKLCH (F12)</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="130"/>
         <source>HSV (F3)</source>
         <translation>HSV (F3)</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="131"/>
         <source>Farbpicker (F4)</source>
         <translation>Color picker (F4)</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="132"/>
         <source>Zufallsfarbe generieren</source>
         <translation>Random color</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="133"/>
         <source>Farbauswahldialog aufrufen</source>
         <translation>Color dialog</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="134"/>
         <source>Export</source>
         <translation>Export</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="135"/>
         <source>Optionen (F11)</source>
         <translation>Options (F11)</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="136"/>
         <source>Konverter Tintara &gt; Tintara Studio</source>
         <translation>Converter Tintara &gt; Tintara Studio</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="137"/>
         <source>In Taskbar minimieren (F10)</source>
         <translation>Minimize to the taskbar (F10)</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="138"/>
         <source>Beenden</source>
         <translation>Exit</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="139"/>
         <source>Farbfinder (F5)</source>
         <translation>Color finder (F5)</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="140"/>
         <source>Helligkeitsverlauf (F6)</source>
         <translation>Brightness gradient (F6)</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="141"/>
         <source>Farbverlauf (F7)</source>
         <translation>Gradient (F7)</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="142"/>
         <source>Helligkeitsverlauf Farbschema (F8)</source>
         <translation>Scheme shades (F8)</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="143"/>
         <source>Palette (F9)</source>
         <translation>Palette (F9)</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="144"/>
         <source>Websichere Farben</source>
         <translation>Web-safe colors</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="147"/>
         <source>Kontrastmatrix</source>
         <translation>Contrast matrix</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="147"/>
         <source>Farbskala</source>
         <translation>Color scale</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="147"/>
         <source>Bildfarben</source>
         <translation>Picture colors</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="148"/>
         <source>Farbsehschwäche</source>
         <translation>Color vision deficiency</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="149"/>
         <source>Testwebseiten</source>
         <translation>Test web pages</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="150"/>
         <source>Neu</source>
         <translation>New</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="151"/>
         <source>Laden</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="152"/>
         <source>Speichern</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="154"/>
         <source>Farben/Farbfinder in Farbschema übernehmen</source>
         <translation>Take the finder&apos;s colors into the scheme</translation>
     </message>
     <message>
-        <location filename="../tform1.ui" line="155"/>
         <source>Hilfe (F1)</source>
         <translation>Help (F1)</translation>
     </message>
 </context>
 <context>
+    <name>Tintara::ColorEditor</name>
+    <message>
+        <source>Soll die aktive Farbe durch eine Zufallsfarbe ersetzt werden?</source>
+        <translation>Replace the active color with a random color?</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::ContextMenu</name>
+    <message>
+        <source>Einfügen</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Farbwert einfügen</source>
+        <translation>Paste color value</translation>
+    </message>
+    <message>
+        <source>Farbwert kopieren</source>
+        <translation>Copy color value</translation>
+    </message>
+    <message>
+        <source>Als Hintergrundfarbe</source>
+        <translation>As background color</translation>
+    </message>
+    <message>
+        <source>Hintergrundfarbe auf Standard zurücksetzen</source>
+        <translation>Reset background color to default</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Farbwert kopieren (%1)</source>
+        <translation>Copy color value (%1)</translation>
+    </message>
+    <message>
+        <source>Farbwert kopieren ()</source>
+        <translation>Copy color value ()</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::ContrastGridView</name>
+    <message>
+        <source>Schrift: %1, Hintergrund: %2
+</source>
+        <translation>Text: %1, background: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::OklchEditor</name>
+    <message>
+        <source>Helligkeit (OKLCH) in Prozent</source>
+        <translation>Lightness (OKLCH) in percent</translation>
+    </message>
+    <message>
+        <source>Buntheit (OKLCH)</source>
+        <translation>Chroma (OKLCH)</translation>
+    </message>
+    <message>
+        <source>Farbton (OKLCH) in Grad</source>
+        <translation>Hue (OKLCH) in degrees</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::RecentSchemes</name>
+    <message>
+        <source>Zuletzt geöffnet</source>
+        <translation>Open recent</translation>
+    </message>
+    <message>
+        <source>Liste leeren</source>
+        <translation>Clear list</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::SchemeFiles</name>
+    <message>
+        <source>TintaraStudio Farbschema|*.tsf</source>
+        <translation>TintaraStudio color scheme|*.tsf</translation>
+    </message>
+    <message>
+        <source>Soll das aktuelle Farbschema durch ein neues ersetzt werden?</source>
+        <translation>Replace the current color scheme with a new one?</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::SchemeHistory</name>
+    <message>
+        <source>Aktive Farbe %1</source>
+        <translation>Active color %1</translation>
+    </message>
+    <message>
+        <source>Rückgängig: %1</source>
+        <translation>Undo: %1</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen: %1</source>
+        <translation>Redo: %1</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation>Redo</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::TForm1</name>
+    <message>
+        <source>Farbe in Feld %1</source>
+        <translation>Color in slot %1</translation>
+    </message>
+    <message>
+        <source>Feld %1 geleert</source>
+        <translation>Slot %1 emptied</translation>
+    </message>
+    <message>
+        <source>Soll das bestehende Farbschema überschrieben werden?</source>
+        <translation>Overwrite the existing color scheme?</translation>
+    </message>
+    <message>
+        <source>Farben des Farbfinders übernommen</source>
+        <translation>Colors taken from the color finder</translation>
+    </message>
+    <message>
+        <source>Auf diesem Desktop kann Tintara Studio Farben nur über das Desktop-Portal (xdg-desktop-portal) vom Bildschirm aufnehmen. Es antwortet nicht; bitte installieren oder starten Sie es.</source>
+        <translation>On this desktop Tintara Studio can pick colors from the screen only through the desktop portal (xdg-desktop-portal). It does not answer; please install or start it.</translation>
+    </message>
+    <message>
+        <source>Neues Farbschema</source>
+        <translation>New color scheme</translation>
+    </message>
+    <message>
+        <source>Farbschema laden</source>
+        <translation>Load color scheme</translation>
+    </message>
+    <message>
+        <source>Das Farbschema hat %1 freie Plätze, gebraucht werden %2. Leeren Sie Plätze, indem Sie sie auf den Papierkorb ziehen; das Farbschema bleibt bis dahin unverändert.</source>
+        <translation>The color scheme has %1 free slots, %2 are needed. Empty slots by dragging them onto the trash can; until then the color scheme stays as it is.</translation>
+    </message>
+    <message>
+        <source>Farbinformationen</source>
+        <translation>Color information</translation>
+    </message>
+    <message>
+        <source>Wollen Sie Orbelin Tintara Studio wirklich beenden?</source>
+        <translation>Do you really want to quit Orbelin Tintara Studio?</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::TrayMode</name>
+    <message>
+        <source>Tintara Studio anzeigen</source>
+        <translation>Show Tintara Studio</translation>
+    </message>
+    <message>
+        <source>Mit der linken Maustaste klicken, um das Menü zu öffnen</source>
+        <translation>Click with the left mouse button to open the menu</translation>
+    </message>
+    <message>
+        <source>Es ist kein Infobereich verfügbar, in den Tintara Studio minimiert werden kann.</source>
+        <translation>There is no notification area Tintara Studio can be minimized to.</translation>
+    </message>
+    <message>
+        <source>Farbe %1</source>
+        <translation>Color %1</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::Z_Bildfarben</name>
+    <message>
+        <source>Bild einfügen</source>
+        <translation>Paste picture</translation>
+    </message>
+    <message>
+        <source>Bild öffnen …</source>
+        <translation>Open picture …</translation>
+    </message>
+    <message>
+        <source>Die Zwischenablage enthält kein Bild.</source>
+        <translation>The clipboard holds no picture.</translation>
+    </message>
+    <message>
+        <source>Bildfarben ins Farbschema</source>
+        <translation>Picture colors into the color scheme</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::Z_Export</name>
+    <message>
+        <source>Datei &quot;%1&quot; kann nicht erstellt werden. %2</source>
+        <translation>File &quot;%1&quot; cannot be created. %2</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::Z_Farbsehschwaeche</name>
+    <message>
+        <source>%1: Unterschied %2 normal, %3 mit der Farbsehschwäche</source>
+        <translation>%1: difference %2 normal, %3 with the color vision deficiency</translation>
+    </message>
+    <message>
+        <source>Keine verwechselbaren Paare mit dieser Farbsehschwäche.</source>
+        <translation>No pairs that can be confused with this color vision deficiency.</translation>
+    </message>
+    <message>
+        <source>… und %1 weitere Paare.</source>
+        <translation>… and %1 more pairs.</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::Z_Farbskala</name>
+    <message>
+        <source>Bis zu 13 Verhältnisse von 1 bis 21, etwa 3 4,5 7</source>
+        <translation>Up to 13 ratios from 1 to 21, such as 3 4,5 7</translation>
+    </message>
+    <message>
+        <source>Bis zu 13 Lc-Werte von 1 bis 108, etwa 45 60 75</source>
+        <translation>Up to 13 Lc values from 1 to 108, such as 45 60 75</translation>
+    </message>
+    <message>
+        <source>Folgt der aktiven Farbe, bis Sie eine Farbe hierher ziehen</source>
+        <translation>Follows the active color until you drag a color here</translation>
+    </message>
+    <message>
+        <source>Datei &quot;%1&quot; kann nicht erstellt werden. %2</source>
+        <translation>File &quot;%1&quot; cannot be created. %2</translation>
+    </message>
+    <message>
+        <source>Farbskala ins Farbschema</source>
+        <translation>Color scale into the color scheme</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::Z_Kontrast</name>
+    <message>
+        <source> Ein Klick übernimmt sie (Strg+Z nimmt das zurück); ziehen lässt sie sich wie jede Farbe.</source>
+        <translation> A click takes it (Ctrl+Z undoes that); it drags like any color.</translation>
+    </message>
+    <message>
+        <source>Die nächste Abstufung der Schriftfarbe, die AA erfüllt.</source>
+        <translation>The nearest shade of the text color that meets AA.</translation>
+    </message>
+    <message>
+        <source>Die nächste Abstufung der Hintergrundfarbe, die AA erfüllt.</source>
+        <translation>The nearest shade of the background color that meets AA.</translation>
+    </message>
+    <message>
+        <source>Kontrastpaar</source>
+        <translation>Contrast pair</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::Z_Kontrastmatrix</name>
+    <message>
+        <source>Lampe grün: ab APCA Lc 75 (Fließtext), gelb: ab Lc 60 (sonstiger Text), rot: darunter.</source>
+        <translation>Lamp green: from APCA Lc 75 (body text), yellow: from Lc 60 (other text), red: below.</translation>
+    </message>
+    <message>
+        <source>Lampe grün: AA erfüllt, gelb: AA nur für große Schrift, rot: nicht erfüllt.</source>
+        <translation>Lamp green: AA met, yellow: AA for large text only, red: not met.</translation>
+    </message>
+    <message>
+        <source> Der Hinweis eines Feldes nennt die Werte; ein Klick übernimmt das Paar in den Farbkontrast.</source>
+        <translation> A cell’s tooltip gives the values; a click takes the pair into the color contrast.</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::Z_Konverter</name>
+    <message>
+        <source>Alle unterstützten Dateien|*.ini;*.gpl;*.ase;*.json;*.css;*.txt|Tintara Farbschema|*.ini|GIMP-Palette|*.gpl|Adobe Swatch Exchange|*.ase|Design Tokens|*.json|Text mit Farbcodes|*.css;*.txt</source>
+        <translation>All supported files|*.ini;*.gpl;*.ase;*.json;*.css;*.txt|Tintara color scheme|*.ini|GIMP palette|*.gpl|Adobe Swatch Exchange|*.ase|Design Tokens|*.json|Text with color codes|*.css;*.txt</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden: %1</source>
+        <translation>The file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; wurde nicht übernommen. %2</source>
+        <translation>&quot;%1&quot; was not taken. %2</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::Z_Paletteninfo</name>
+    <message>
+        <source>Informationen wurden übernommen. Zur dauerhaften Hinterlegung bitte Palette speichern.</source>
+        <translation>The information was taken. To keep it, please save the palette.</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::Z_Testbild</name>
+    <message>
+        <source>Sollen die aktuellen Farben wirklich durch automatisch vergebene ersetzt werden?</source>
+        <translation>Really replace the current colors with automatically chosen ones?</translation>
+    </message>
+    <message>
+        <source>Sollen die aktuellen Farben wirklich durch die Vorgaben ersetzt werden?</source>
+        <translation>Really replace the current colors with the defaults?</translation>
+    </message>
+</context>
+<context>
     <name>Z_Abstufungen</name>
     <message>
-        <location filename="../pages/z_abstufungen.ui" line="4"/>
         <source>Verlauf:</source>
         <translation>Shading:</translation>
     </message>
     <message>
-        <location filename="../pages/z_abstufungen.ui" line="5"/>
         <source>Dunkel nach Hell</source>
         <translation>Dark to light</translation>
     </message>
     <message>
-        <location filename="../pages/z_abstufungen.ui" line="5"/>
         <source>Heller</source>
         <translation>Lighter</translation>
     </message>
     <message>
-        <location filename="../pages/z_abstufungen.ui" line="5"/>
         <source>Dunkler</source>
         <translation>Darker</translation>
     </message>
     <message>
-        <location filename="../pages/z_abstufungen.ui" line="6"/>
         <source>Es sind aktuell keine Farben im Farbschema abgelegt.</source>
         <translation>The color scheme holds no colors yet.</translation>
     </message>
     <message>
-        <location filename="../pages/z_abstufungen.ui" line="7"/>
         <source>Bitte legen Sie zuerst Farben ab, um dann den Helligkeitsverlauf anzuzeigen.</source>
         <translation>Put colors into it first to see their shades.</translation>
     </message>
@@ -439,42 +1240,34 @@
 <context>
     <name>Z_Bildfarben</name>
     <message>
-        <location filename="../pages/z_bildfarben.ui" line="5"/>
         <source>Bild öffnen …</source>
         <translation>Open picture …</translation>
     </message>
     <message>
-        <location filename="../pages/z_bildfarben.ui" line="5"/>
         <source>Ein Bild öffnen; Sie können eine Bilddatei auch hierher ziehen oder ein Bild einfügen (Strg+V)</source>
         <translation>Open a picture; you can also drop a picture file here or paste a picture (Ctrl+V)</translation>
     </message>
     <message>
-        <location filename="../pages/z_bildfarben.ui" line="6"/>
         <source>Farben</source>
         <translation>Colors</translation>
     </message>
     <message>
-        <location filename="../pages/z_bildfarben.ui" line="7"/>
         <source>Wie viele vorherrschende Farben gesucht werden</source>
         <translation>How many dominant colors to find</translation>
     </message>
     <message>
-        <location filename="../pages/z_bildfarben.ui" line="8"/>
         <source>Ins Farbschema</source>
         <translation>Into scheme</translation>
     </message>
     <message>
-        <location filename="../pages/z_bildfarben.ui" line="8"/>
         <source>Die Farben in die freien Plätze des Farbschemas, von links (Strg+Z nimmt es zurück)</source>
         <translation>The colors into the scheme&apos;s free slots, from the left (Ctrl+Z takes them back)</translation>
     </message>
     <message>
-        <location filename="../pages/z_bildfarben.ui" line="9"/>
         <source>Ein Klick macht das Pixel unter dem Mauszeiger zur aktiven Farbe</source>
         <translation>A click makes the pixel under the pointer the active color</translation>
     </message>
     <message>
-        <location filename="../pages/z_bildfarben.ui" line="10"/>
         <source>Öffnen Sie ein Bild, ziehen Sie eine Bilddatei hierher oder fügen Sie ein Bild aus der Zwischenablage ein (Strg+V).</source>
         <translation>Open a picture, drop a picture file here or paste a picture from the clipboard (Ctrl+V).</translation>
     </message>
@@ -482,82 +1275,64 @@
 <context>
     <name>Z_Export</name>
     <message>
-        <location filename="../pages/z_export.ui" line="4"/>
         <source>Exportformat:</source>
         <translation>Export format:</translation>
     </message>
     <message>
-        <location filename="../pages/z_export.ui" line="6"/>
         <source>Anzeige:</source>
         <translation>Preview:</translation>
     </message>
     <message>
-        <location filename="../pages/z_export.ui" line="7"/>
         <source>Textfarbe</source>
         <translation>Text color</translation>
     </message>
     <message>
-        <location filename="../pages/z_export.ui" line="8"/>
         <source>Hintergrundfarbe</source>
         <translation>Background color</translation>
     </message>
     <message>
-        <location filename="../pages/z_export.ui" line="9"/>
         <source>Definition einbinden</source>
         <translation>Include definition</translation>
     </message>
     <message>
-        <location filename="../pages/z_export.ui" line="10"/>
-        <location filename="../pages/z_export.ui" line="15"/>
-        <location filename="../pages/z_export.ui" line="21"/>
         <source>Farbinformationen
 verwenden</source>
         <translation>Use color
 information</translation>
     </message>
     <message>
-        <location filename="../pages/z_export.ui" line="13"/>
         <source>HTML-Hex</source>
         <translation>HTML hex</translation>
     </message>
     <message>
-        <location filename="../pages/z_export.ui" line="14"/>
-        <location filename="../pages/z_export.ui" line="20"/>
         <source>RGB</source>
         <translation>RGB</translation>
     </message>
     <message>
-        <location filename="../pages/z_export.ui" line="18"/>
         <source>Farbbezeichnung</source>
         <translation>Color name</translation>
     </message>
     <message>
-        <location filename="../pages/z_export.ui" line="19"/>
         <source>HTML</source>
         <translation>HTML</translation>
     </message>
     <message>
-        <location filename="../pages/z_export.ui" line="27"/>
         <source>Grafikformat:</source>
         <translation>Picture format:</translation>
     </message>
     <message>
-        <location filename="../pages/z_export.ui" line="28"/>
         <source>Bitmap (*.bmp)</source>
         <translation>Bitmap (*.bmp)</translation>
     </message>
     <message>
-        <location filename="../pages/z_export.ui" line="28"/>
         <source>JPEG (*.jpg)</source>
         <translation>JPEG (*.jpg)</translation>
     </message>
     <message>
-        <location filename="../pages/z_export.ui" line="29"/>
         <source>Anzeige aktualisieren</source>
         <translation>Refresh preview</translation>
     </message>
     <message>
-        <location filename="../pages/z_export.ui" line="30"/>
         <source>Export starten</source>
         <translation>Start export</translation>
     </message>
@@ -565,97 +1340,78 @@ information</translation>
 <context>
     <name>Z_Farbsehschwaeche</name>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="5"/>
         <source>Farbsehschwäche:</source>
         <translation>Deficiency:</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="6"/>
         <source>Protanopie</source>
         <translation>Protanopia</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="6"/>
         <source>Deuteranopie</source>
         <translation>Deuteranopia</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="6"/>
         <source>Tritanopie</source>
         <translation>Tritanopia</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="6"/>
         <source>Achromatopsie</source>
         <translation>Achromatopsia</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="7"/>
         <source>Schweregrad:</source>
         <translation>Severity:</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="10"/>
         <source>Ansicht:</source>
         <translation>View:</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="11"/>
         <source>Farbschema</source>
         <translation>Color scheme</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="11"/>
         <source>Testwebseite 1</source>
         <translation>Test web page 1</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="11"/>
         <source>Testwebseite 2</source>
         <translation>Test web page 2</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="11"/>
         <source>Testbild 1</source>
         <translation>Test image 1</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="11"/>
         <source>Testbild 2</source>
         <translation>Test image 2</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="11"/>
         <source>Testbild 3</source>
         <translation>Test image 3</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="11"/>
         <source>Testbild 4</source>
         <translation>Test image 4</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="11"/>
         <source>Testbild 5</source>
         <translation>Test image 5</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="11"/>
         <source>Testbild 6</source>
         <translation>Test image 6</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="14"/>
         <source>Normales Sehen</source>
         <translation>Normal vision</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="15"/>
         <source>Mit der Farbsehschwäche</source>
         <translation>With the deficiency</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbsehschwaeche.ui" line="16"/>
         <source>Verwechselbare Paare des Farbschemas (CIEDE2000 unter 10 mit der Farbsehschwäche):</source>
         <translation>Scheme pairs that become confusable (CIEDE2000 below 10 with the deficiency):</translation>
     </message>
@@ -663,92 +1419,74 @@ information</translation>
 <context>
     <name>Z_Farbskala</name>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="5"/>
         <source>Basis</source>
         <translation>Base</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="7"/>
         <source>Tonleiter</source>
         <translation>Tonal scale</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="7"/>
         <source>Elf Stufen 50 bis 950 in gleichmäßigen OKLCH-Helligkeiten, im Farbton der Basis</source>
         <translation>Eleven steps 50 to 950 in even OKLCH lightness, on the base&apos;s hue</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="8"/>
         <source>Kontrastziele</source>
         <translation>Contrast targets</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="8"/>
         <source>Je Ziel die Abstufung der Basis, die diesen Kontrast zum Hintergrund gerade erreicht</source>
         <translation>For each target, the shade of the base that just reaches that contrast on the background</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="9"/>
         <source>Hintergrund</source>
         <translation>Background</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="11"/>
         <source>Ziele</source>
         <translation>Targets</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="12"/>
         <source>Kontrastziele durch Leerzeichen getrennt, mit Komma oder Punkt, höchstens 13; Enter übernimmt sie</source>
         <translation>Contrast targets separated by blanks, with a comma or point, at most 13; Enter takes them</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="13"/>
         <source>WCAG</source>
         <translation>WCAG</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="13"/>
         <source>APCA</source>
         <translation>APCA</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="15"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="16"/>
         <source>Der Name der Farbskala in den Dateien, etwa --primary-500</source>
         <translation>The scale&apos;s name in the files, as in --primary-500</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="18"/>
         <source>Kopieren</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="18"/>
         <source>Die Farbskala im gewählten Format in die Zwischenablage</source>
         <translation>The scale in the chosen format to the clipboard</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="19"/>
         <source>Speichern …</source>
         <translation>Save …</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="19"/>
         <source>Die Farbskala im gewählten Format als Datei speichern</source>
         <translation>Save the scale in the chosen format</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="20"/>
         <source>Ins Farbschema</source>
         <translation>Into scheme</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbskala.ui" line="20"/>
         <source>Die Stufen in die freien Plätze des Farbschemas, von links (Strg+Z nimmt es zurück)</source>
         <translation>The steps into the scheme&apos;s free slots, from the left (Ctrl+Z takes them back)</translation>
     </message>
@@ -756,37 +1494,30 @@ information</translation>
 <context>
     <name>Z_Farbverlauf</name>
     <message>
-        <location filename="../pages/z_farbverlauf.ui" line="4"/>
         <source>Start</source>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbverlauf.ui" line="6"/>
         <source>Ende</source>
         <translation>End</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbverlauf.ui" line="8"/>
         <source>Mischungsverhältnis</source>
         <translation>Mixing ratio</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbverlauf.ui" line="10"/>
         <source>Wert</source>
         <translation>Value</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbverlauf.ui" line="12"/>
         <source>In OKLab mischen</source>
         <translation>Mix in OKLab</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbverlauf.ui" line="12"/>
         <source>Verlauf und Mischung in OKLab berechnen, wo Farben gleichmäßig ineinander übergehen, statt Kanal für Kanal in RGB</source>
         <translation>Blend the gradient and the mixer in OKLab, where colors pass evenly into each other, instead of channel by channel in RGB</translation>
     </message>
     <message>
-        <location filename="../pages/z_farbverlauf.ui" line="13"/>
         <source>Ergebnis</source>
         <translation>Result</translation>
     </message>
@@ -794,27 +1525,22 @@ information</translation>
 <context>
     <name>Z_Helligkeit</name>
     <message>
-        <location filename="../pages/z_helligkeit.ui" line="4"/>
         <source>Ausgangsfarbe</source>
         <translation>Start color</translation>
     </message>
     <message>
-        <location filename="../pages/z_helligkeit.ui" line="6"/>
         <source>Dunkel</source>
         <translation>Dark</translation>
     </message>
     <message>
-        <location filename="../pages/z_helligkeit.ui" line="8"/>
         <source>Hell</source>
         <translation>Light</translation>
     </message>
     <message>
-        <location filename="../pages/z_helligkeit.ui" line="9"/>
         <source>Wert (%)</source>
         <translation>Value (%)</translation>
     </message>
     <message>
-        <location filename="../pages/z_helligkeit.ui" line="11"/>
         <source>Ergebnis</source>
         <translation>Result</translation>
     </message>
@@ -822,85 +1548,66 @@ information</translation>
 <context>
     <name>Z_Kontrast</name>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="6"/>
         <source>Vordergrund</source>
         <translation>Foreground</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="8"/>
-        <location filename="../pages/z_kontrast.ui" line="21"/>
         <source>Hintergrund</source>
         <translation>Background</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="10"/>
         <source>Orbelin Tintara Studio</source>
         <translation>Orbelin Tintara Studio</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="11"/>
         <source>Beispiel</source>
         <translation>Sample</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="12"/>
         <source>Ergebnis:</source>
         <translation>Result:</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="14"/>
-        <location filename="../pages/z_kontrast.ui" line="34"/>
         <source>Helligkeitsdifferenz:</source>
         <translation>Brightness difference:</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="19"/>
         <source>Vorschläge für AA: Schrift</source>
         <translation>Suggestions for AA: text</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="23"/>
-        <location filename="../pages/z_kontrast.ui" line="36"/>
         <source>Farbdifferenz:</source>
         <translation>Color difference:</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="25"/>
         <source>(Legende: </source>
         <translation>(Legend: </translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="27"/>
         <source>= erfüllt, </source>
         <translation>= passed, </translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="29"/>
         <source>= bedingt erfüllt, </source>
         <translation>= partly passed, </translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="31"/>
         <source>= nicht erfüllt)</source>
         <translation>= not passed)</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="33"/>
         <source>Details:</source>
         <translation>Details:</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="35"/>
         <source>- Die Helligkeitsdifferenz liegt über dem Grenzwert (125)</source>
         <translation>- The brightness difference is above the threshold (125)</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="37"/>
         <source>- Die Farbdifferenz liegt über dem vom W3C genannten Grenzwert (500)</source>
         <translation>- The color difference is above the W3C&apos;s threshold (500)</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrast.ui" line="38"/>
         <source>- Die Farbdifferenz liegt über dem von Hewlett Packard genannten Grenzwert (400)</source>
         <translation>- The color difference is above Hewlett Packard&apos;s threshold (400)</translation>
     </message>
@@ -908,32 +1615,26 @@ information</translation>
 <context>
     <name>Z_Kontrastmatrix</name>
     <message>
-        <location filename="../pages/z_kontrastmatrix.ui" line="5"/>
         <source>Kontrastmatrix: jede Farbe des Farbschemas als Schrift (Zeile) auf jeder als Hintergrund (Spalte)</source>
         <translation>Contrast matrix: every scheme color as text (row) on every one as background (column)</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrastmatrix.ui" line="7"/>
         <source>Das Farbschema enthält noch keine Farben. Legen Sie Farben in die Felder des Farbschemas, um hier zu sehen, welche Paare als Schrift und Hintergrund die WCAG 2.2 erfüllen.</source>
         <translation>The color scheme holds no colors yet. Put colors into its slots to see here which pairs of text and background meet WCAG 2.2.</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrastmatrix.ui" line="8"/>
         <source>WCAG 2.2</source>
         <translation>WCAG 2.2</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrastmatrix.ui" line="8"/>
         <source>Die Felder nach dem Kontrastverhältnis der WCAG 2.2 bewerten</source>
         <translation>Judge the cells by the WCAG 2.2 contrast ratio</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrastmatrix.ui" line="9"/>
         <source>APCA</source>
         <translation>APCA</translation>
     </message>
     <message>
-        <location filename="../pages/z_kontrastmatrix.ui" line="9"/>
         <source>Die Felder nach dem Helligkeitskontrast Lc von APCA bewerten</source>
         <translation>Judge the cells by APCA&apos;s lightness contrast Lc</translation>
     </message>
@@ -941,7 +1642,6 @@ information</translation>
 <context>
     <name>Z_Konverter</name>
     <message>
-        <location filename="../pages/z_konverter.ui" line="4"/>
         <source>Tintara - Farbpalette öffnen</source>
         <translation>Open a Tintara palette</translation>
     </message>
@@ -949,127 +1649,102 @@ information</translation>
 <context>
     <name>Z_Optionen</name>
     <message>
-        <location filename="../pages/z_optionen.ui" line="4"/>
         <source>Einstellungen beim Programmstart laden</source>
         <translation>Restore settings at start</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="5"/>
         <source>Farbauswahl</source>
         <translation>Color choice</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="6"/>
         <source>Farbschema</source>
         <translation>Color scheme</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="7"/>
         <source>Programm</source>
         <translation>Program</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="8"/>
         <source>Moduleinstellungen</source>
         <translation>Module settings</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="9"/>
         <source>Aktuelle Farbe</source>
         <translation>Active color</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="10"/>
         <source>Farbauswahlmodus</source>
         <translation>Color model</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="11"/>
         <source>Zoomfaktor Farbpicker</source>
         <translation>Picker zoom</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="12"/>
         <source>Aktuelles Farbschema</source>
         <translation>Color scheme</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="13"/>
         <source>Farbinformationen</source>
         <translation>Color information</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="14"/>
         <source>Farben im Zwischenspeicher</source>
         <translation>Buffered colors</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="15"/>
         <source>Hintergrundfarbe</source>
         <translation>Background color</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="16"/>
         <source>Fensterposition</source>
         <translation>Window position</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="17"/>
         <source>Farben Farbverlauf</source>
         <translation>Gradient colors</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="18"/>
         <source>Farbe Helligkeitsverlauf</source>
         <translation>Shading color</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="19"/>
         <source>Modus Farbvorschlag</source>
         <translation>Finder mode</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="20"/>
         <source>Rahmeneinstellung</source>
         <translation>Frames</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="21"/>
         <source>Deckkraft Farbpalette</source>
         <translation>Palette opacity</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="22"/>
         <source>Farben Farbpalette</source>
         <translation>Palette colors</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="23"/>
         <source>Auswahl Helligkeitsverlauf</source>
         <translation>Shading choice</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="24"/>
         <source>Format/Zwischenablage</source>
         <translation>Copy format</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="25"/>
         <source>Beenden ohne Abfrage</source>
         <translation>Exit without asking</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="26"/>
         <source>Format / Zwischenablage</source>
         <translation>Copy format</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="30"/>
         <source>Konverter</source>
         <translation>Converter</translation>
     </message>
     <message>
-        <location filename="../pages/z_optionen.ui" line="30"/>
         <source>Tintara-Farbpalette importieren</source>
         <translation>Import a Tintara palette</translation>
     </message>
@@ -1077,17 +1752,14 @@ information</translation>
 <context>
     <name>Z_Palette</name>
     <message>
-        <location filename="../pages/z_palette.ui" line="16"/>
         <source>Deckkraft</source>
         <translation>Opacity</translation>
     </message>
     <message>
-        <location filename="../pages/z_palette.ui" line="18"/>
         <source>Schwach</source>
         <translation>Faint</translation>
     </message>
     <message>
-        <location filename="../pages/z_palette.ui" line="19"/>
         <source>Stark</source>
         <translation>Strong</translation>
     </message>
@@ -1095,92 +1767,74 @@ information</translation>
 <context>
     <name>Z_Paletteninfo</name>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="5"/>
         <source>01</source>
         <translation>01</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="7"/>
         <source>02</source>
         <translation>02</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="9"/>
         <source>03</source>
         <translation>03</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="11"/>
         <source>04</source>
         <translation>04</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="13"/>
         <source>05</source>
         <translation>05</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="15"/>
         <source>06</source>
         <translation>06</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="17"/>
         <source>07</source>
         <translation>07</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="19"/>
         <source>08</source>
         <translation>08</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="21"/>
         <source>09</source>
         <translation>09</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="23"/>
         <source>10</source>
         <translation>10</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="25"/>
         <source>11</source>
         <translation>11</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="27"/>
         <source>12</source>
         <translation>12</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="29"/>
         <source>13</source>
         <translation>13</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="31"/>
         <source>14</source>
         <translation>14</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="33"/>
         <source>15</source>
         <translation>15</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="35"/>
         <source>16</source>
         <translation>16</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="37"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../pages/z_paletteninfo.ui" line="38"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
@@ -1188,27 +1842,22 @@ information</translation>
 <context>
     <name>Z_Testbild</name>
     <message>
-        <location filename="../pages/z_testbild.ui" line="26"/>
         <source>Orbelin Tintara Studio</source>
         <translation>Orbelin Tintara Studio</translation>
     </message>
     <message>
-        <location filename="../pages/z_testbild.ui" line="28"/>
         <source>Schriftfarbe</source>
         <translation>Text color</translation>
     </message>
     <message>
-        <location filename="../pages/z_testbild.ui" line="30"/>
         <source>Hintergrund</source>
         <translation>Background</translation>
     </message>
     <message>
-        <location filename="../pages/z_testbild.ui" line="34"/>
         <source>Zurücksetzen</source>
         <translation>Reset</translation>
     </message>
     <message>
-        <location filename="../pages/z_testbild.ui" line="35"/>
         <source>Automatik</source>
         <translation>Automatic</translation>
     </message>
@@ -1216,63 +1865,50 @@ information</translation>
 <context>
     <name>Z_Vorschlag</name>
     <message>
-        <location filename="../pages/z_vorschlag.ui" line="43"/>
         <source>Modus</source>
         <translation>Mode</translation>
     </message>
     <message>
-        <location filename="../pages/z_vorschlag.ui" line="44"/>
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
     <message>
-        <location filename="../pages/z_vorschlag.ui" line="44"/>
         <source>Farbton</source>
         <translation>Hue</translation>
     </message>
     <message>
-        <location filename="../pages/z_vorschlag.ui" line="44"/>
         <source>Ähnlich</source>
         <translation>Similar</translation>
     </message>
     <message>
-        <location filename="../pages/z_vorschlag.ui" line="44"/>
         <source>Mixer</source>
         <translation>Mixer</translation>
     </message>
     <message>
-        <location filename="../pages/z_vorschlag.ui" line="44"/>
-        <location filename="../pages/z_vorschlag.ui" line="46"/>
         <source>Helligkeit</source>
         <translation>Brightness</translation>
     </message>
     <message>
-        <location filename="../pages/z_vorschlag.ui" line="44"/>
         <source>Sättigung</source>
         <translation>Saturation</translation>
     </message>
     <message>
-        <location filename="../pages/z_vorschlag.ui" line="44"/>
         <source>Kreativ</source>
         <translation>Creative</translation>
     </message>
     <message>
-        <location filename="../pages/z_vorschlag.ui" line="44"/>
         <source>Monochrom</source>
         <translation>Monochrome</translation>
     </message>
     <message>
-        <location filename="../pages/z_vorschlag.ui" line="45"/>
         <source>Rahmen anzeigen</source>
         <translation>Show frames</translation>
     </message>
     <message>
-        <location filename="../pages/z_vorschlag.ui" line="49"/>
         <source>Komplementärfarbe</source>
         <translation>Complementary color</translation>
     </message>
     <message>
-        <location filename="../pages/z_vorschlag.ui" line="51"/>
         <source>Optimale Schriftfarbe</source>
         <translation>Best text color</translation>
     </message>
@@ -1280,90 +1916,70 @@ information</translation>
 <context>
     <name>Z_Webseite</name>
     <message>
-        <location filename="../pages/z_webseite.ui" line="4"/>
         <source>Webseite 1 Standard</source>
         <translation>Web page 1 default</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="4"/>
         <source>Webseite 2 Standard</source>
         <translation>Web page 2 default</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="7"/>
         <source>Farben</source>
         <translation>Colors</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="10"/>
         <source>Hintergrund</source>
         <translation>Background</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="13"/>
         <source>Navigationsleiste</source>
         <translation>Navigation bar</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="16"/>
         <source>Menü</source>
         <translation>Menu</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="19"/>
         <source>Logo</source>
         <translation>Logo</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="22"/>
         <source>Überschrift</source>
         <translation>Heading</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="25"/>
         <source>Text</source>
         <translation>Text</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="28"/>
         <source>Links</source>
         <translation>Links</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="33"/>
-        <location filename="../pages/z_webseite.ui" line="42"/>
         <source>Meine Webseite</source>
         <translation>My web page</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="34"/>
         <source>Startseite Neuigkeiten Produkte Über uns Kontakt</source>
         <translation>Home News Products About us Contact</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="35"/>
         <source>Willkommen auf meiner</source>
         <translation>Welcome to my</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="36"/>
-        <location filename="../pages/z_webseite.ui" line="45"/>
         <source>Lorem ipsum dolor sit amet, consectetur adipiscing elit, sed do eiusmod tempor incididunt ut labore et dolore magna aliqua. Ut enim ad minim veniam, quis nostrud exercitation ullamco laboris nisi ut aliquip ex ea commodo consequat. Duis aute irure dolor in reprehenderit in voluptate velit esse cillum dolore eu fugiat nulla pariatur.</source>
         <translation>Lorem ipsum dolor sit amet, consectetur adipiscing elit, sed do eiusmod tempor incididunt ut labore et dolore magna aliqua. Ut enim ad minim veniam, quis nostrud exercitation ullamco laboris nisi ut aliquip ex ea commodo consequat. Duis aute irure dolor in reprehenderit in voluptate velit esse cillum dolore eu fugiat nulla pariatur.</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="37"/>
-        <location filename="../pages/z_webseite.ui" line="46"/>
         <source>www.meine-webseite.de</source>
         <translation>www.my-web-page.com</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="43"/>
         <source>Startseite  Neuigkeiten  Produkte  Über uns  Kontakt</source>
         <translation>Home  News  Products  About us  Contact</translation>
     </message>
     <message>
-        <location filename="../pages/z_webseite.ui" line="44"/>
         <source>Willkommen auf meiner Webseite</source>
         <translation>Welcome to my web page</translation>
     </message>
