@@ -49,7 +49,8 @@ int main(int argc, char* argv[])
     bool languageGiven = false;
     const auto language = takeLanguage(arguments, &languageGiven);
     if (languageGiven && !language) {
-        fprintf(stderr, "tintara: --language nimmt de oder en.\n");
+        // In both languages: which one was wanted is what is unclear.
+        fprintf(stderr, "tintara: --language nimmt de oder en. / --language takes de or en.\n");
         return 2;
     }
     if (Tintara::wantsCommandLine(arguments))

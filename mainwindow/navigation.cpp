@@ -104,10 +104,22 @@ void TForm1::FormKeyDown(int n)
         m_actions[static_cast<std::size_t>(row->command)]->trigger();
 }
 
+// A button shows its action's tool tip; the form, read again, gives it to the button.
+void TForm1::takeButtonToolTips()
+{
+    for (const CommandRow& row : commandTable) {
+        if (row.button)
+            m_actions[static_cast<std::size_t>(row.command)]->setToolTip(
+                findChild<QToolButton*>(QLatin1String(row.button))->toolTip());
+    }
+}
+
 void TForm1::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        takeButtonToolTips();
+    }
     QMainWindow::changeEvent(event);
 }
 

@@ -85,6 +85,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void takeButtonToolTips();
     void FormCreate();
     void createPages();
     // The module page `command` shows.

@@ -44,7 +44,7 @@ Z_Farbsehschwaeche::~Z_Farbsehschwaeche() = default;
 
 void Z_Farbsehschwaeche::languageChanged()
 {
-    changed();
+    showPairs(matrix());
 }
 
 Matrix3 Z_Farbsehschwaeche::matrix() const
