@@ -3,6 +3,7 @@
 #include "pages/modulepage.h"
 #include "pages/z_optionen.h"
 #include "mainwindow/coloreditor.h"
+#include "mainwindow/language.h"
 #include "mainwindow/languagemenu.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/traymode.h"
@@ -154,11 +155,17 @@ QString helpPath(const QString& besideProgram, const QString& installed)
 
 } // namespace
 
-// The compiled help where a viewer for it is registered, otherwise its pages in the browser.
+// The compiled help where a viewer for it is registered, otherwise its pages in the browser; both in
+// the language of the interface.
 void TForm1::openHelpFile()
 {
-    QStringList candidates = {helpPath(QStringLiteral("tintara.chm"), QStringLiteral("tintara/tintara.chm")),
-                              helpPath(QStringLiteral("help/index.html"), QStringLiteral("doc/tintara/html/index.html"))};
+    const bool english = installedLanguage() == Language::English;
+    const QString chm = english ? QStringLiteral("tintara_en.chm") : QStringLiteral("tintara.chm");
+    const QString pages = english ? QStringLiteral("help_en") : QStringLiteral("help");
+    const QString installedPages = english ? QStringLiteral("html_en") : QStringLiteral("html");
+    QStringList candidates = {helpPath(chm, QStringLiteral("tintara/") + chm),
+                              helpPath(pages + QStringLiteral("/index.html"),
+                                       QStringLiteral("doc/tintara/%1/index.html").arg(installedPages))};
     candidates.removeAll(QString());
     if (!candidates.isEmpty())
         m_platform.shell.openFirst(candidates);

@@ -10,7 +10,7 @@ export QT_QPA_PLATFORM=xcb
 HERE=$(cd "$(dirname "$0")" && pwd)
 WORK=$(mktemp -d)
 trap 'kill "$PID" 2>/dev/null || true; rm -rf "$WORK"' EXIT
-cp "$BUILD_DIR/tintara" "$BUILD_DIR/tintara.chm" "$WORK/" # a portable copy: settings beside it
+cp "$BUILD_DIR/tintara" "$BUILD_DIR/tintara.chm" "$BUILD_DIR/tintara_en.chm" "$WORK/" # a portable copy: settings beside it
 PID=""
 TIMEOUT=${E2E_TIMEOUT:-60} # seconds any one condition may take
 SCALE=${QT_SCALE_FACTOR:-1} # device pixels per layout pixel; whole numbers only

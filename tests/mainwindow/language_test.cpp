@@ -1,19 +1,21 @@
-#include "mainwindow/language.h"
-#include "windowfixture.h"
-
 #include "color/colorscale.h"
 #include "controls/ttrayicon.h"
 #include "exchange/exportformats.h"
 #include "exchange/scaleformats.h"
+#include "mainwindow/language.h"
 #include "platform/inifile.h"
 #include "rules/schemeformat.h"
+#include "support/files.h"
+#include "windowfixture.h"
 
 #include <QComboBox>
-#include <QPushButton>
-#include <QToolButton>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QToolButton>
 
 #include <map>
 
@@ -242,4 +244,24 @@ TEST_F(LanguageTest, FilesWrittenInEnglishAreTheOnesWrittenInGerman)
         EXPECT_FALSE(german[n].isEmpty()) << n;
         EXPECT_TRUE(english[n] == german[n]) << "file " << n << " differs";
     }
+}
+
+TEST_F(LanguageTest, HelpOpensInTheLanguageOfTheInterface)
+{
+    QTemporaryDir data;
+    const Testing::ScopedEnvironment dataHome("XDG_DATA_HOME", data.path().toUtf8());
+    const Testing::ScopedEnvironment dataDirs("XDG_DATA_DIRS", data.path().toUtf8());
+    QDir(data.path()).mkpath("tintara");
+    for (const char* file : {"tintara/tintara.chm", "tintara/tintara_en.chm"})
+        Testing::writeFile(data.filePath(file), "ITSF");
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    control<QAction>("mmSpracheEnglish")->trigger();
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    desktop.shell.refused = QStringList{data.filePath("tintara/tintara_en.chm")}; // no CHM viewer: the pages
+    QDir(data.path()).mkpath("doc/tintara/html_en");
+    Testing::writeFile(data.filePath("doc/tintara/html_en/index.html"), "<html></html>");
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(desktop.shell.opened,
+              (QStringList{data.filePath("tintara/tintara.chm"), data.filePath("tintara/tintara_en.chm"),
+                           data.filePath("tintara/tintara_en.chm"), data.filePath("doc/tintara/html_en/index.html")}));
 }
