@@ -2,7 +2,7 @@
 # Installs what building, running and testing Tintara Studio need, where it is missing.
 set -e
 packages="build-essential cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
-libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev fp-utils xvfb xauth xdotool xclip x11-utils trayer python3-xlib clang libclang-rt-14-dev imagemagick fonts-liberation2 libjpeg-turbo-progs appstream desktop-file-utils dbus-daemon locales util-linux"
+libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev fp-utils xvfb xauth xdotool xclip x11-utils trayer python3-xlib clang libclang-rt-14-dev imagemagick tesseract-ocr tesseract-ocr-eng fonts-liberation2 libjpeg-turbo-progs appstream desktop-file-utils dbus-daemon locales util-linux"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing="$missing $package"
