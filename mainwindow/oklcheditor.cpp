@@ -3,6 +3,7 @@
 #include "color/gamutmap.h"
 #include "controls/colortrack.h"
 #include "controls/languagechange.h"
+#include "rules/editorinput.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -70,6 +71,7 @@ OklchEditor::OklchEditor(QWidget& panel, ColorEditor& editor)
     connect(&m_editor, &ColorEditor::displayModeChanged, this, &OklchEditor::showMode);
     m_requested = toOklch(m_editor.activeColor());
     showMode(m_editor.displayMode());
+    keepTranslated(&panel, [this] { showValues(nullptr); }); // the decimal separator of the language
 }
 
 QList<QWidget*> OklchEditor::controls() const
@@ -140,7 +142,7 @@ void OklchEditor::showValues(const QLineEdit* typedIn)
             channel.track->setValue(static_cast<int>(std::lround(value * trackUnits(channel.which))));
         }
         if (channel.field != typedIn)
-            channel.field->setText(QString::fromStdString(oklchFieldText(channel.which, value)));
+            channel.field->setText(shownNumber(oklchFieldText(channel.which, value)));
     }
     paintTracks();
 }

@@ -4,6 +4,7 @@
 #include "controls/tcolorshape.h"
 #include "pages/pagehost.h"
 #include "rules/contrastrules.h"
+#include "rules/editorinput.h"
 
 #include "ui_z_farbsehschwaeche.h"
 
@@ -104,8 +105,8 @@ void Z_Farbsehschwaeche::showPairs(const Matrix3& m)
         label->setText(tr("%1: Unterschied %2 normal, %3 mit der Farbsehschwäche")
                            .arg(slotPairName(pair.first, scheme.infos[pair.first - 1], pair.second,
                                              scheme.infos[pair.second - 1]),
-                                QString::fromStdString(decimalCommaText(pair.normal, 1)),
-                                QString::fromStdString(decimalCommaText(pair.seen, 1))));
+                                shownNumber(decimalCommaText(pair.normal, 1)),
+                                shownNumber(decimalCommaText(pair.seen, 1))));
     }
     const int more = static_cast<int>(pairs.size()) - pairRows;
     ui->lbPaareHinweis->setText(pairs.empty() ? tr("Keine verwechselbaren Paare mit dieser Farbsehschwäche.")

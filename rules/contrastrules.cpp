@@ -4,6 +4,7 @@
 #include "color/decimal.h"
 #include "color/notation.h"
 #include "color/wcag.h"
+#include "rules/editorinput.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -97,7 +98,7 @@ WcagLine wcagLine(TColor foreground, TColor background)
     const double ratio = contrastRatio(foreground, background);
     WcagLine line;
     line.text = ContrastRules::tr("Kontrastverhältnis (WCAG 2.2): %1 – %2")
-                    .arg(QString::fromStdString(formatContrastRatio(ratio)), wcagVerdictText(ratio));
+                    .arg(shownNumber(formatContrastRatio(ratio)), wcagVerdictText(ratio));
     const double lc = apcaContrast(foreground, background);
     line.text += QStringLiteral(" · ") + apcaText(lc);
     line.hint = ContrastRules::tr("WCAG 2.2 für normale Schrift: %1\n%2")
@@ -112,7 +113,7 @@ WcagLine wcagLine(TColor foreground, TColor background)
 
 QString apcaText(double lc)
 {
-    return QStringLiteral("APCA Lc ") + QString::fromStdString(decimalCommaText(lc, 1));
+    return QStringLiteral("APCA Lc ") + shownNumber(decimalCommaText(lc, 1));
 }
 
 QString apcaUseText(double lc)
@@ -178,7 +179,7 @@ QString contrastCellHint(const ContrastCell& cell, ContrastMeasure measure)
         : largeLevel == WcagLevel::Aa                  ? QStringLiteral("AA")
                                                        : notMet();
     return ContrastRules::tr("%1 auf %2\nKontrastverhältnis: %3\nNormale Schrift: %4\nGroße Schrift: %5")
-        .arg(html(cell.text), html(cell.background), QString::fromStdString(formatContrastRatio(cell.ratio)),
+        .arg(html(cell.text), html(cell.background), shownNumber(formatContrastRatio(cell.ratio)),
              wcagVerdictText(cell.ratio), large);
 }
 
@@ -196,27 +197,29 @@ QString shortVerdict(double ratio)
     return QStringLiteral("–");
 }
 
-QString decimalComma(double value)
+// Up to two decimals, without trailing zeros.
+QString shortNumber(double value)
 {
-    QString text = QString::fromStdString(decimalCommaText(value, 2));
-    while (text.endsWith(u'0'))
-        text.chop(1);
-    if (text.endsWith(u','))
-        text.chop(1);
-    return text;
+    std::string text = decimalCommaText(value, 2);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == ',')
+        text.pop_back();
+    return shownNumber(text);
 }
 
 } // namespace
 
 ScaleStepTexts scaleStepTexts(const ScaleStep& step)
 {
-    const QString name = QString::fromStdString(step.name).replace(u'.', u',');
+    std::string commaName = step.name;
+    std::replace(commaName.begin(), commaName.end(), '.', ',');
+    const QString name = shownNumber(commaName);
     if (!step.color)
         return {name, ContrastRules::tr("nicht erreichbar"), {}, {}};
     const auto on = [](const char* ground, double ratio) {
         return QStringLiteral("%1 %2 %3")
-            .arg(ContrastRules::tr(ground), QString::fromStdString(formatContrastRatio(ratio)),
-                 shortVerdict(ratio));
+            .arg(ContrastRules::tr(ground), shownNumber(formatContrastRatio(ratio)), shortVerdict(ratio));
     };
     return {name, html(*step.color), on(QT_TRANSLATE_NOOP("ContrastRules", "Weiß"), step.ratioOnWhite),
             on(QT_TRANSLATE_NOOP("ContrastRules", "Schwarz"), step.ratioOnBlack)};
@@ -242,7 +245,7 @@ QString contrastTargetText(const std::vector<double>& targets)
 {
     QStringList parts;
     for (const double target : targets)
-        parts << decimalComma(target);
+        parts << shortNumber(target);
     return parts.join(u' ');
 }
 

@@ -17,7 +17,13 @@ struct EditorInput {
 
 QString transparencyRefusal()
 {
-    return EditorInput::tr("„transparent“ ist durchsichtig und hat keine Farbe. Tintara Studio nimmt nur deckende Farben.");
+    return EditorInput::tr(
+        "„transparent“ ist durchsichtig und hat keine Farbe. Tintara Studio nimmt nur deckende Farben.");
+}
+
+QString shownNumber(const std::string& decimalCommaText)
+{
+    return QString::fromStdString(decimalCommaText).replace(u',', EditorInput::tr(",", "decimal separator"));
 }
 
 namespace {

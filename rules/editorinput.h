@@ -3,11 +3,16 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 
 namespace Tintara {
 
 // Why "transparent", a CSS colour keyword, is not taken as a colour.
 QString transparencyRefusal();
+
+// A number written with the decimal comma ("4,5"), shown with the decimal separator of the
+// interface's language. Fields read either separator back.
+QString shownNumber(const std::string& decimalCommaText);
 
 // What a key filter does with one key typed into a field.
 struct KeyVerdict {

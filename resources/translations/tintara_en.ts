@@ -280,19 +280,19 @@ Without options the window opens, with a color scheme file as the first argument
     </message>
     <message>
         <source>- Die Farbdifferenz liegt über dem vom W3C genannten Grenzwert (500)</source>
-        <translation>- The color difference is above the W3C threshold (500)</translation>
+        <translation>- The color difference is above the W3C&apos;s threshold (500)</translation>
     </message>
     <message>
         <source>- Die Farbdifferenz liegt unter dem vom W3C genannten Grenzwert (500)</source>
-        <translation>- The color difference is below the W3C threshold (500)</translation>
+        <translation>- The color difference is below the W3C&apos;s threshold (500)</translation>
     </message>
     <message>
         <source>- Die Farbdifferenz liegt über dem von Hewlett Packard genannten Grenzwert (400)</source>
-        <translation>- The color difference is above the Hewlett Packard threshold (400)</translation>
+        <translation>- The color difference is above Hewlett Packard&apos;s threshold (400)</translation>
     </message>
     <message>
         <source>- Die Farbdifferenz liegt unter dem von Hewlett Packard genannten Grenzwert (400)</source>
-        <translation>- The color difference is below the Hewlett Packard threshold (400)</translation>
+        <translation>- The color difference is below Hewlett Packard&apos;s threshold (400)</translation>
     </message>
     <message>
         <source>AA nur für große Schrift</source>
@@ -384,6 +384,11 @@ Large text: %5</translation>
     <message>
         <source>„transparent“ ist durchsichtig und hat keine Farbe. Tintara Studio nimmt nur deckende Farben.</source>
         <translation>“transparent” is see-through and has no color. Tintara Studio takes opaque colors only.</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <comment>decimal separator</comment>
+        <translation>.</translation>
     </message>
 </context>
 <context>
@@ -1124,7 +1129,7 @@ Do you want to replace it?</translation>
     <name>Tintara::Z_Farbskala</name>
     <message>
         <source>Bis zu 13 Verhältnisse von 1 bis 21, etwa 3 4,5 7</source>
-        <translation>Up to 13 ratios from 1 to 21, such as 3 4,5 7</translation>
+        <translation>Up to 13 ratios from 1 to 21, such as 3 4.5 7</translation>
     </message>
     <message>
         <source>Bis zu 13 Lc-Werte von 1 bis 108, etwa 45 60 75</source>
@@ -1214,7 +1219,7 @@ Do you want to replace it?</translation>
     <name>Z_Abstufungen</name>
     <message>
         <source>Verlauf:</source>
-        <translation>Shading:</translation>
+        <translation>Shade:</translation>
     </message>
     <message>
         <source>Dunkel nach Hell</source>
@@ -1569,7 +1574,7 @@ information</translation>
     </message>
     <message>
         <source>Helligkeitsdifferenz:</source>
-        <translation>Brightness difference:</translation>
+        <translation>Brightness diff.:</translation>
     </message>
     <message>
         <source>Vorschläge für AA: Schrift</source>

@@ -251,12 +251,12 @@ TEST_F(ConfigTest, TheLanguageSwitchesAtOnceAndIsKeptAndLanguageOnTheCommandLine
     control<QAction>("mmSpracheEnglish")->trigger();
     QCoreApplication::processEvents(); // the language change reaches the widgets as events
     EXPECT_EQ(help->title(), "Help");
-    EXPECT_EQ(control<QLabel>("lbHelligkeitsdifferenz")->text(), "Brightness difference:") << "pages too";
+    EXPECT_EQ(control<QLabel>("lbFarbdifferenz")->text(), "Color difference:") << "pages too";
     EXPECT_EQ(control<QAction>("mmSpracheEnglish")->isChecked(), true);
     control<QAction>("mmSpracheDeutsch")->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(help->title(), "Hilfe");
-    EXPECT_EQ(control<QLabel>("lbHelligkeitsdifferenz")->text(), "Helligkeitsdifferenz:");
+    EXPECT_EQ(control<QLabel>("lbFarbdifferenz")->text(), "Farbdifferenz:");
     control<QAction>("mmSpracheEnglish")->trigger();
     window->close();
     EXPECT_EQ(IniFile(iniPath()).readString("Oberflaeche", "Sprache", {}), "en");
