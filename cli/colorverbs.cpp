@@ -84,7 +84,8 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
                                                                       : QStringLiteral("txt");
     const auto format = scaleFormatNamed(formatName);
     if (!format)
-        return misuse(CommandLine::tr("Unbekanntes Format „%1“: cssvars, tokens, tailwind, gpl oder txt.").arg(formatName));
+        return misuse(CommandLine::tr(
+            "Unbekanntes Format „%1“: cssvars, tokens, tailwind, gpl oder txt.").arg(formatName));
     const QString metric = parser.value(QStringLiteral("metric"));
     if (parser.isSet(QStringLiteral("metric")) && metric != QLatin1String("wcag") && metric != QLatin1String("apca"))
         return misuse(CommandLine::tr("--metric nimmt wcag oder apca."));
@@ -96,7 +97,8 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
     if (parser.isSet(QStringLiteral("targets"))) {
         const auto list = targetList(parser.value(QStringLiteral("targets")));
         if (!list)
-            return misuse(CommandLine::tr("--targets nimmt Zahlen mit Dezimalpunkt, durch Kommas getrennt, etwa 1.5,3,4.5."));
+            return misuse(CommandLine::tr(
+                "--targets nimmt Zahlen mit Dezimalpunkt, durch Kommas getrennt, etwa 1.5,3,4.5."));
         targets = *list;
     }
     const ReadColor base = readColor(parser.value(QStringLiteral("scale")));
@@ -175,7 +177,8 @@ void addColorVerbOptions(QCommandLineParser& parser)
     parser.addOption({QStringLiteral("extract"),
                       CommandLine::tr("Die vorherrschenden Farben eines Bildes, die größte Fläche zuerst."),
                       CommandLine::tr("bild")});
-    parser.addOption({QStringLiteral("count"), CommandLine::tr("Mit --extract: wie viele Farben, 2 bis 16 (Standard 8)."),
+    parser.addOption({QStringLiteral("count"),
+                      CommandLine::tr("Mit --extract: wie viele Farben, 2 bis 16 (Standard 8)."),
                       CommandLine::tr("anzahl")});
     parser.addOption({QStringLiteral("metric"), CommandLine::tr("Maß der Kontrastziele: wcag (Standard) oder apca."),
                       CommandLine::tr("mass")});

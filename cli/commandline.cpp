@@ -35,13 +35,16 @@ struct Flag {
 };
 
 const Flag flags[] = {
-    {QLatin1StringView("no-text-color"), QT_TRANSLATE_NOOP("CommandLine", "Style-Sheet ohne Textfarben (color)"), TextColorOption,
+    {QLatin1StringView("no-text-color"),
+     QT_TRANSLATE_NOOP("CommandLine", "Style-Sheet ohne Textfarben (color)"), TextColorOption,
      [](ExportChoice& c) { c.textColor = false; }},
-    {QLatin1StringView("no-background"), QT_TRANSLATE_NOOP("CommandLine", "Style-Sheet ohne Hintergrundfarben (background-color)"),
-     BackgroundOption, [](ExportChoice& c) { c.background = false; }},
+    {QLatin1StringView("no-background"),
+     QT_TRANSLATE_NOOP("CommandLine", "Style-Sheet ohne Hintergrundfarben (background-color)"), BackgroundOption,
+     [](ExportChoice& c) { c.background = false; }},
     {QLatin1StringView("definition"), QT_TRANSLATE_NOOP("CommandLine", "Style-Sheet mit Definition"), DefinitionOption,
      [](ExportChoice& c) { c.definition = true; }},
-    {QLatin1StringView("no-info"), QT_TRANSLATE_NOOP("CommandLine", "ohne Farbinformationen (css, txt, bmp, jpg)"), InfoOption,
+    {QLatin1StringView("no-info"),
+     QT_TRANSLATE_NOOP("CommandLine", "ohne Farbinformationen (css, txt, bmp, jpg)"), InfoOption,
      [](ExportChoice& c) { c.cssInfo = c.textInfo = c.pictureInfo = false; }},
     {QLatin1StringView("no-html"), QT_TRANSLATE_NOOP("CommandLine", "ohne HTML-Werte (txt, bmp, jpg)"), HtmlOption,
      [](ExportChoice& c) { c.html = c.pictureHtml = false; }},
@@ -92,12 +95,14 @@ std::optional<SchemeSlots> readScheme(const QString& path, QString* message)
         return std::nullopt;
     }
     if (!QFileInfo(path).isFile()) {
-        *message = CommandLine::tr("Das Farbschema \"%1\" kann nicht gelesen werden.").arg(QDir::toNativeSeparators(path));
+        *message = CommandLine::tr(
+            "Das Farbschema \"%1\" kann nicht gelesen werden.").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
     const IniFile ini(path);
     if (!ini.sectionExists(QStringLiteral("Palette"))) {
-        *message = CommandLine::tr("\"%1\" ist kein Farbschema von Tintara Studio.").arg(QDir::toNativeSeparators(path));
+        *message = CommandLine::tr(
+            "\"%1\" ist kein Farbschema von Tintara Studio.").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
     return readSchemeSlots(ini);
@@ -159,7 +164,8 @@ std::optional<Failure> Exporter::write(const QCommandLineParser& parser, const Q
     const QString path = parser.value(QStringLiteral("output"));
     QString reason;
     if (!writeFileAtomically(path, bytes, &reason))
-        return Failure{1, CommandLine::tr("Datei \"%1\" kann nicht erstellt werden. %2").arg(QDir::toNativeSeparators(path), reason)};
+        return Failure{1, CommandLine::tr(
+            "Datei \"%1\" kann nicht erstellt werden. %2").arg(QDir::toNativeSeparators(path), reason)};
     return std::nullopt;
 }
 
@@ -169,7 +175,8 @@ std::optional<Failure> Exporter::writeOut(const QByteArray& bytes)
     auto* file = qobject_cast<QFileDevice*>(&m_out);
     if (m_out.write(bytes) == bytes.size() && (!file || file->flush()))
         return std::nullopt;
-    return Failure{1, CommandLine::tr("Die Standardausgabe kann nicht geschrieben werden. %1").arg(m_out.errorString())};
+    return Failure{1, CommandLine::tr(
+        "Die Standardausgabe kann nicht geschrieben werden. %1").arg(m_out.errorString())};
 }
 
 } // namespace
@@ -205,13 +212,15 @@ int runCommandLine(const QStringList& arguments, QIODevice& out, QIODevice& err)
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
                       CommandLine::tr("Schreibt in diese Datei; Textformate ohne -o gehen auf die Standardausgabe."),
                       CommandLine::tr("datei")});
-    parser.addOption({QStringLiteral("picture"), CommandLine::tr("Grafik für bmp und jpg: 1 (Standard), 2 oder strip."),
+    parser.addOption({QStringLiteral("picture"),
+                      CommandLine::tr("Grafik für bmp und jpg: 1 (Standard), 2 oder strip."),
                       CommandLine::tr("art")});
     for (const Flag& flag : flags)
         parser.addOption({QString(flag.name), CommandLine::tr(flag.description)});
     addColorVerbOptions(parser);
     parser.addPositionalArgument(CommandLine::tr("farbschema.tsf"),
-                                 CommandLine::tr("Das zu exportierende Farbschema; bei --contrast die Hintergrundfarbe."));
+                                 CommandLine::tr(
+                                     "Das zu exportierende Farbschema; bei --contrast die Hintergrundfarbe."));
 
     const auto fail = [&err](int code, const QString& message) {
         err.write(QStringLiteral("tintara: %1\n").arg(message).toUtf8());

@@ -171,7 +171,8 @@ PaletteRead readGimpPalette(const QByteArray& bytes)
         const int g = parts.value(1).toInt(&ok[1]);
         const int b = parts.value(2).toInt(&ok[2]);
         if (!ok[0] || !ok[1] || !ok[2] || r < 0 || r > 255 || g < 0 || g > 255 || b < 0 || b > 255)
-            return failed(PaletteFormats::tr("Die GIMP-Palette enthält eine Zeile, die keine Farbe ist: „%1“").arg(line));
+            return failed(PaletteFormats::tr(
+                "Die GIMP-Palette enthält eine Zeile, die keine Farbe ist: „%1“").arg(line));
         read.entries.push_back({RGB(r, g, b), parts.mid(3).join(u' ')});
     }
     return read;

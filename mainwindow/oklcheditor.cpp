@@ -31,7 +31,8 @@ struct ChannelLook {
 };
 // Where the RGB and HSV bars stand; the fields are wider, for their decimals.
 constexpr ChannelLook looks[] = {
-    {OklchChannel::Lightness, "L", "L", QT_TRANSLATE_NOOP("Tintara::OklchEditor", "Helligkeit (OKLCH) in Prozent"), 11},
+    {OklchChannel::Lightness, "L", "L", QT_TRANSLATE_NOOP("Tintara::OklchEditor", "Helligkeit (OKLCH) in Prozent"),
+     11},
     {OklchChannel::Chroma, "C", "C", QT_TRANSLATE_NOOP("Tintara::OklchEditor", "Buntheit (OKLCH)"), 46},
     {OklchChannel::Hue, "H", "H", QT_TRANSLATE_NOOP("Tintara::OklchEditor", "Farbton (OKLCH) in Grad"), 81},
 };

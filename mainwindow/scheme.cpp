@@ -85,7 +85,7 @@ bool TForm1::addToFreeSlots(const QString& step, const std::vector<TColor>& colo
         const auto free = std::count(scheme.used.begin(), scheme.used.end(), 0);
         m_platform.messages.showMessage(
             tr("Das Farbschema hat %1 freie Plätze, gebraucht werden %2. Leeren Sie Plätze, indem Sie "
-                           "sie auf den Papierkorb ziehen; das Farbschema bleibt bis dahin unverändert.")
+               "sie auf den Papierkorb ziehen; das Farbschema bleibt bis dahin unverändert.")
                 .arg(free)
                 .arg(colours.size()));
         return false;

@@ -84,7 +84,8 @@ void Z_Export::cbExportFormatChange()
 void Z_Export::languageChanged()
 {
     for (std::size_t n = 0; n < exportFormats.size(); ++n)
-        ui->cbExportFormat->setItemText(int(n), QCoreApplication::translate("ExportFormats", exportFormats[n].listText));
+        ui->cbExportFormat->setItemText(int(n),
+                                        QCoreApplication::translate("ExportFormats", exportFormats[n].listText));
 }
 
 // A palette file names itself after the scheme file, or after the program.

@@ -220,7 +220,8 @@ QByteArray IniFile::toBytes() const
 
 std::optional<QString> IniFile::save() const
 {
-    const QString refused = IniFileSaving::tr("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(m_path));
+    const QString refused = IniFileSaving::tr(
+        "In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(m_path));
     QByteArray bytes = toBytes();
     if (m_unreadFrom >= 0) {
         // The rest belongs after the part that was read; a file changed since then would be

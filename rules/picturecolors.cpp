@@ -44,7 +44,8 @@ PictureRead readPicture(QIODevice& device, const QString& name)
     if (!reader.canRead() || !size.isValid())
         return {{}, PictureColors::tr("„%1“ ist kein Bild, das Tintara Studio lesen kann.").arg(shown)};
     if (qint64(size.width()) * size.height() > largestPicturePixels)
-        return {{}, PictureColors::tr("„%1“ ist mit %2 × %3 Pixeln zu groß; Tintara Studio liest Bilder bis 100 Megapixel.")
+        return {{}, PictureColors::tr(
+                        "„%1“ ist mit %2 × %3 Pixeln zu groß; Tintara Studio liest Bilder bis 100 Megapixel.")
                         .arg(shown)
                         .arg(size.width())
                         .arg(size.height())};

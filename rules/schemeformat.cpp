@@ -32,7 +32,8 @@ std::optional<QString> schemeFileRefusal(const QString& path)
     if (!file.isFile() || !QFile(path).open(QIODevice::ReadOnly))
         return SchemeFormat::tr("Das Farbschema \"%1\" kann nicht gelesen werden.").arg(shown);
     if (file.size() > IniFile::readLimit)
-        return SchemeFormat::tr("\"%1\" ist größer als 1 MiB und damit kein Farbschema von Tintara Studio.").arg(shown);
+        return SchemeFormat::tr("\"%1\" ist größer als 1 MiB und damit kein Farbschema von Tintara Studio.")
+            .arg(shown);
     return std::nullopt;
 }
 
