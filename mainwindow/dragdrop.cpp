@@ -24,7 +24,8 @@ void TForm1::DragDrop(TColorShape* target, TColorShape* source)
 void TForm1::dropColor(TColorShape* target, TColor color, int used)
 {
     if (const int slot = m_scheme->PalettenCheck(target)) {
-        m_history->record(tr("Farbe in Feld %1").arg(slot), [&] { m_scheme->setSlot(slot, color, used); });
+        m_history->record([slot] { return tr("Farbe in Feld %1").arg(slot); },
+                          [&] { m_scheme->setSlot(slot, color, used); });
         moduleFollowUps(target);
         return;
     }
@@ -53,7 +54,8 @@ void TForm1::DragDropTrash(TColorShape* source)
         return;
     }
     if (const int slot = m_scheme->PalettenCheck(source); slot > 0 && m_scheme->usedFlag(slot) == 1)
-        m_history->record(tr("Feld %1 geleert").arg(slot), [&] { m_scheme->setSlot(slot, clBtnFace, 0); });
+        m_history->record([slot] { return tr("Feld %1 geleert").arg(slot); },
+                          [&] { m_scheme->setSlot(slot, clBtnFace, 0); });
     Q_EMIT m_events.schemeChanged();
 }
 

@@ -14,7 +14,7 @@ void TForm1::InPaletteClick()
     if (!m_scheme->anyUsed()
         || m_platform.messages.askYesNo(tr("Soll das bestehende Farbschema überschrieben werden?"))) {
         const std::array<TColor, 16> colours = page<Z_Vorschlag>().schemeColours();
-        m_history->record(tr("Farben des Farbfinders übernommen"), [&] {
+        m_history->record([] { return tr("Farben des Farbfinders übernommen"); }, [&] {
             for (int n = 1; n <= 16; ++n)
                 m_scheme->setSlot(n, colours[n - 1], 1);
         });

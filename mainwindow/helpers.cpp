@@ -97,7 +97,8 @@ void TForm1::createHelpers()
 void TForm1::insertColor(TColorShape* swatch, TColor color)
 {
     if (const int slot = m_scheme->PalettenCheck(swatch))
-        m_history->record(tr("Farbe in Feld %1").arg(slot), [&] { m_scheme->setSlot(slot, color, 1); });
+        m_history->record([slot] { return tr("Farbe in Feld %1").arg(slot); },
+                          [&] { m_scheme->setSlot(slot, color, 1); });
     if (swatch == ui->Farbanzeige)
         setActiveColor(color);
     else

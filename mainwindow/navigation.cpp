@@ -70,9 +70,11 @@ void TForm1::Toolbar(Command command)
         return;
     }
     switch (command) {
-    case Command::Neu: m_history->record(tr("Neues Farbschema"), [this] { m_files->PaletteNeu(); }); break;
+    case Command::Neu:
+        m_history->record([] { return tr("Neues Farbschema"); }, [this] { m_files->PaletteNeu(); });
+        break;
     case Command::Laden:
-        m_history->record(tr("Farbschema laden"), [this] { m_files->PaletteOeffnen(); });
+        m_history->record([] { return tr("Farbschema laden"); }, [this] { m_files->PaletteOeffnen(); });
         break;
     case Command::Speichern: m_files->PaletteSpeichern(); break;
     case Command::SpeichernOhneDialog: m_files->saveInPlace(); break;

@@ -54,7 +54,7 @@ void TForm1::createSchemeHistory()
 
 void TForm1::loadScheme(const QString& path)
 {
-    m_history->record(tr("Farbschema laden"), [&] { m_files->PaletteLaden(path); });
+    m_history->record([] { return tr("Farbschema laden"); }, [&] { m_files->PaletteLaden(path); });
 }
 
 SchemeSlots TForm1::schemeSlots() const
@@ -72,12 +72,12 @@ FileDialog& TForm1::schemeSaveDialog()
     return m_files->saveDialog();
 }
 
-void TForm1::recordPageStep(const QString& text, std::function<void(bool before)> apply)
+void TForm1::recordPageStep(const StepName& name, std::function<void(bool before)> apply)
 {
-    m_history->recordStep(text, std::move(apply));
+    m_history->recordStep(name, std::move(apply));
 }
 
-bool TForm1::addToFreeSlots(const QString& step, const std::vector<TColor>& colours)
+bool TForm1::addToFreeSlots(const StepName& step, const std::vector<TColor>& colours)
 {
     const SchemeSlots scheme = m_scheme->snapshot();
     const auto filled = withColoursInFreeSlots(scheme, colours);
@@ -102,7 +102,7 @@ bool TForm1::addToFreeSlots(const QString& step, const std::vector<TColor>& colo
 
 void TForm1::setInfoTexts(const std::array<QString, 16>& texts)
 {
-    m_history->record(tr("Farbinformationen"), [&] { m_scheme->setInfoTexts(texts); });
+    m_history->record([] { return tr("Farbinformationen"); }, [&] { m_scheme->setInfoTexts(texts); });
     Q_EMIT m_events.schemeChanged();
 }
 

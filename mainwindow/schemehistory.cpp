@@ -20,7 +20,8 @@ namespace {
 class Step : public QUndoCommand
 {
 public:
-    explicit Step(const QString& text) { setText(text); }
+    // Each step takes its name once it is made, and again when the language changes.
+    void rename() { setText(name()); }
     void redo() final
     {
         if (!std::exchange(m_firstRedo, false))
@@ -29,6 +30,7 @@ public:
     void undo() final { apply(true); }
 
 protected:
+    virtual QString name() const = 0;
     virtual void apply(bool before) = 0;
 
 private:
@@ -38,12 +40,17 @@ private:
 class SchemeStep : public Step
 {
 public:
-    SchemeStep(const QString& text, SchemeState before, SchemeState after, std::function<void(const SchemeState&)> restore)
-        : Step(text), m_before(std::move(before)), m_after(std::move(after)), m_restore(std::move(restore)) {}
+    SchemeStep(StepName name, SchemeState before, SchemeState after, std::function<void(const SchemeState&)> restore)
+        : m_name(std::move(name)), m_before(std::move(before)), m_after(std::move(after)), m_restore(std::move(restore))
+    {
+        rename();
+    }
 
 private:
+    QString name() const override { return m_name(); }
     void apply(bool before) override { m_restore(before ? m_before : m_after); }
 
+    StepName m_name;
     SchemeState m_before, m_after;
     std::function<void(const SchemeState&)> m_restore;
 };
@@ -51,26 +58,28 @@ private:
 class PageStep : public Step
 {
 public:
-    PageStep(const QString& text, std::function<void(bool)> apply) : Step(text), m_apply(std::move(apply)) {}
+    PageStep(StepName name, std::function<void(bool)> apply) : m_name(std::move(name)), m_apply(std::move(apply))
+    {
+        rename();
+    }
 
 private:
+    QString name() const override { return m_name(); }
     void apply(bool before) override { m_apply(before); }
 
+    StepName m_name;
     std::function<void(bool)> m_apply;
 };
-
-QString activeColorText(TColor color)
-{
-    return SchemeHistory::tr("Aktive Farbe %1").arg(QString::fromStdString(ColorNotation(color, NotationHtml)));
-}
 
 class ActiveColorStep : public Step
 {
 public:
     ActiveColorStep(TColor before, TColor after, const QObject* source, bool continues,
                     std::function<void(TColor)> restore)
-        : Step(activeColorText(after)), m_before(before), m_after(after), m_source(source), m_continues(continues)
-        , m_restore(std::move(restore)) {}
+        : m_before(before), m_after(after), m_source(source), m_continues(continues), m_restore(std::move(restore))
+    {
+        rename();
+    }
 
     int id() const override { return 1; }
     // The next change from the same control, while it is still held, joins this step.
@@ -80,12 +89,16 @@ public:
         if (!next->m_continues || !m_source || next->m_source != m_source)
             return false;
         m_after = next->m_after;
-        setText(activeColorText(m_after));
+        rename();
         setObsolete(m_after == m_before);
         return true;
     }
 
 private:
+    QString name() const override
+    {
+        return SchemeHistory::tr("Aktive Farbe %1").arg(QString::fromStdString(ColorNotation(m_after, NotationHtml)));
+    }
     void apply(bool before) override { m_restore(before ? m_before : m_after); }
 
     TColor m_before, m_after;
@@ -104,24 +117,24 @@ SchemeHistory::SchemeHistory(Access access, QObject* parent)
 
 SchemeHistory::~SchemeHistory() = default;
 
-void SchemeHistory::record(const QString& text, const std::function<void()>& change)
+void SchemeHistory::record(const StepName& name, const std::function<void()>& change)
 {
     takeActiveColorStep();
     const SchemeState before = m_access.scheme();
     change();
     SchemeState after = m_access.scheme();
     if (after != before && !m_applying)
-        m_stack->push(new SchemeStep(text, before, std::move(after), [this](const SchemeState& scheme) {
+        m_stack->push(new SchemeStep(name, before, std::move(after), [this](const SchemeState& scheme) {
             applying([&] { m_access.restoreScheme(scheme); });
         }));
 }
 
-void SchemeHistory::recordStep(const QString& text, std::function<void(bool before)> apply)
+void SchemeHistory::recordStep(const StepName& name, std::function<void(bool before)> apply)
 {
     if (m_applying)
         return;
     takeActiveColorStep();
-    m_stack->push(new PageStep(text, [this, apply = std::move(apply)](bool before) {
+    m_stack->push(new PageStep(name, [this, apply = std::move(apply)](bool before) {
         applying([&] { apply(before); });
     }));
 }
@@ -191,6 +204,13 @@ void SchemeHistory::redo()
     m_stack->redo();
 }
 
+void SchemeHistory::renameSteps()
+{
+    // The stack hands out its steps as const; they are this history's own.
+    for (int n = 0; n < m_stack->count(); ++n)
+        static_cast<Step*>(const_cast<QUndoCommand*>(m_stack->command(n)))->rename();
+}
+
 void SchemeHistory::addActionsTo(QMenu* menu, QAction& undoAction, QAction& redoAction)
 {
     menu->addSeparator();
@@ -205,7 +225,10 @@ void SchemeHistory::addActionsTo(QMenu* menu, QAction& undoAction, QAction& redo
     };
     connect(m_stack, &QUndoStack::indexChanged, this, update);
     connect(m_stack, &QUndoStack::undoTextChanged, this, update); // a merged step renames itself
-    keepTranslated(menu, update);
+    keepTranslated(menu, [this, update] {
+        renameSteps();
+        update();
+    });
 }
 
 } // namespace Tintara

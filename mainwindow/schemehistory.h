@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/schemeswatches.h"
+#include "pages/pagehost.h"
 
 #include <QObject>
 
@@ -33,10 +34,10 @@ public:
     SchemeHistory(Access access, QObject* parent);
     ~SchemeHistory() override;
 
-    // Runs `change`; where it changed the scheme, that is one step named `text`.
-    void record(const QString& text, const std::function<void()>& change);
+    // Runs `change`; where it changed the scheme, that is one step named `name`.
+    void record(const StepName& name, const std::function<void()>& change);
     // A change made elsewhere (a page's own state) as one step; `apply(true)` undoes it.
-    void recordStep(const QString& text, std::function<void(bool before)> apply);
+    void recordStep(const StepName& name, std::function<void(bool before)> apply);
     // The active colour changed; the step is taken once the change is complete.
     void activeColorChanged();
     // A bar drag or the typing in a field ends when these controls let go of the mouse or the focus.
@@ -55,6 +56,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The steps taken so far, named again in the language of the moment.
+    void renameSteps();
     void takeActiveColorStep();
     void applying(const std::function<void()>& restore);
 

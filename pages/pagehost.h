@@ -27,6 +27,9 @@ Q_SIGNALS:
     void activeColorChanged();
 };
 
+// The name of an undo step as the undo menu shows it, composed again when the language changes.
+using StepName = std::function<QString()>;
+
 // What a module page may ask of the window. Changes come to the pages as signals.
 class PageHost
 {
@@ -52,10 +55,10 @@ public:
     virtual void pickColor(TColor color) = 0;
     // Puts `colours` into the scheme's free slots from the left as one undoable step named `step`;
     // where fewer slots are free, says so and changes nothing. Whether it put them.
-    virtual bool addToFreeSlots(const QString& step, const std::vector<TColor>& colours) = 0;
+    virtual bool addToFreeSlots(const StepName& step, const std::vector<TColor>& colours) = 0;
     // Records a change a page made as one step of the window's undo and redo; `apply` puts the
     // page back to the state before (true) or after (false) it.
-    virtual void recordPageStep(const QString& text, std::function<void(bool before)> apply) = 0;
+    virtual void recordPageStep(const StepName& name, std::function<void(bool before)> apply) = 0;
     // Every slot's info text at once; a text switches the slot's tooltip on, none switches it off.
     virtual void setInfoTexts(const std::array<QString, 16>& texts) = 0;
 };

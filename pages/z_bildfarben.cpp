@@ -147,7 +147,7 @@ void Z_Bildfarben::addToScheme()
     std::vector<TColor> colours;
     for (const DominantColor& colour : m_colours)
         colours.push_back(colour.color);
-    m_host.addToFreeSlots(tr("Bildfarben ins Farbschema"), colours);
+    m_host.addToFreeSlots([] { return tr("Bildfarben ins Farbschema"); }, colours);
 }
 
 } // namespace Tintara

@@ -187,7 +187,7 @@ void Z_Farbskala::addToScheme()
         if (step.color)
             colours.push_back(*step.color);
     }
-    m_host.addToFreeSlots(tr("Farbskala ins Farbschema"), colours);
+    m_host.addToFreeSlots([] { return tr("Farbskala ins Farbschema"); }, colours);
 }
 
 } // namespace Tintara

@@ -105,7 +105,7 @@ void Z_Kontrast::pairChanged()
     const Pair before = std::exchange(m_shown, pair());
     if (before.text == m_shown.text && before.background == m_shown.background)
         return;
-    m_host.recordPageStep(tr("Kontrastpaar"), [this, before, after = m_shown](bool undo) {
+    m_host.recordPageStep([] { return tr("Kontrastpaar"); }, [this, before, after = m_shown](bool undo) {
         m_shown = undo ? before : after;
         showPair(m_shown);
     });

@@ -124,7 +124,8 @@ bool sameInBothLanguages(QString text)
 TEST_F(LanguageTest, EveryTextOfTheWindowAndItsPagesSwitchesToEnglishAndBack)
 {
     // Colours a red-green deficiency confuses, so that the pages have pairs and a matrix to name.
-    window->addToFreeSlots("", {RGB(204, 0, 0), RGB(0, 128, 0), RGB(0, 0, 160)});
+    window->addToFreeSlots([] { return QString(); }, {RGB(204, 0, 0), RGB(0, 128, 0), RGB(0, 0, 160)});
+    window->setInfoTexts({"Logo"}); // a step to undo, named before the switch
     visitEveryPage();
     control<QComboBox>("cbSchwaeche")->setCurrentIndex(1); // deuteranopia
     window->Toolbar(Command::Farbsehschwaeche);
@@ -134,6 +135,7 @@ TEST_F(LanguageTest, EveryTextOfTheWindowAndItsPagesSwitchesToEnglishAndBack)
     const std::map<TextPlace, QString> english = readableTexts(*window);
     ASSERT_GT(german.size(), 400u);
     EXPECT_TRUE(english.at({control("lbWcag"), "text"}).contains("21.00:1")) << "numbers take the decimal point";
+    EXPECT_EQ(english.at({control<QAction>("mmRueckgaengig"), "text"}), "Undo: Color information");
     for (const auto& [place, text] : german) {
         const auto found = english.find(place);
         if (found != english.end() && found->second == text && !sameInBothLanguages(text))
@@ -207,7 +209,7 @@ QStringList cutCaptions(const QWidget& window)
 
 TEST_F(LanguageTest, NoCaptionIsCutInEitherLanguage)
 {
-    window->addToFreeSlots("", {RGB(204, 0, 0), RGB(0, 128, 0), RGB(0, 0, 160)});
+    window->addToFreeSlots([] { return QString(); }, {RGB(204, 0, 0), RGB(0, 128, 0), RGB(0, 0, 160)});
     visitEveryPage();
     const QStringList german = cutCaptions(*window);
     EXPECT_TRUE(german.isEmpty()) << "in German: " << german.join(u'\n').toStdString();
