@@ -1,3 +1,4 @@
+#include "cli/commandline.h"
 #include "color/colorscale.h"
 #include "controls/ttrayicon.h"
 #include "exchange/exportformats.h"
@@ -8,6 +9,7 @@
 #include "support/files.h"
 #include "windowfixture.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QMenu>
@@ -281,4 +283,23 @@ TEST_F(LanguageTest, HelpOpensInTheLanguageOfTheInterface)
     EXPECT_EQ(desktop.shell.opened,
               (QStringList{data.filePath("tintara/tintara.chm"), data.filePath("tintara/tintara_en.chm"),
                            data.filePath("tintara/tintara_en.chm"), data.filePath("doc/tintara/html_en/index.html")}));
+}
+
+TEST_F(LanguageTest, TheCommandLineSpeaksTheLanguageOfTheRun)
+{
+    const auto run = [](const QStringList& arguments) {
+        QBuffer out, err;
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        runCommandLine(arguments, out, err);
+        return QString::fromUtf8(out.data() + err.data());
+    };
+    EXPECT_TRUE(run({"--help"}).contains("Zeigt diese Hilfe."));
+    installLanguage(Language::English);
+    const QString help = run({"--help"});
+    EXPECT_TRUE(help.contains("Shows this help.") && help.contains("Options:")) << help.toStdString();
+    const QString misuse = run({"--scale", "#123456", "--count", "3"});
+    EXPECT_TRUE(misuse.contains("--count applies only with --extract.") && misuse.contains("Usage: tintara"))
+        << misuse.toStdString();
+    EXPECT_EQ(run({"--convert", "#FF8000", "--to", "html"}), "#FF8000\n") << "what it prints is the same";
 }
