@@ -46,7 +46,6 @@ Z_Farbskala::Z_Farbskala(PageHost& host, QWidget* parent)
     }
     for (std::size_t n = 0; n < std::size(scaleFormats); ++n)
         ui->cbSkalaFormat->addItem(QString());
-    ui->edZiele->setText(contrastTargetText(m_targets));
     languageChanged();
     ui->shBasis->setShowHint(true);
 
@@ -114,8 +113,10 @@ void Z_Farbskala::showTargetsHint()
 void Z_Farbskala::languageChanged()
 {
     for (std::size_t n = 0; n < std::size(scaleFormats); ++n)
-        ui->cbSkalaFormat->setItemText(int(n), QCoreApplication::translate("ScaleFormats", scaleFormats[n].listText));
+        ui->cbSkalaFormat->setItemText(int(n),
+                                       QCoreApplication::translate("ScaleFormats", scaleFormats[n].listText));
     ui->shBasis->setHint(tr("Folgt der aktiven Farbe, bis Sie eine Farbe hierher ziehen"));
+    ui->edZiele->setText(contrastTargetText(m_targets)); // with the decimal separator of the language
     showTargetsHint();
     showScale();
 }
