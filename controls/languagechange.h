@@ -9,17 +9,23 @@
 
 namespace Tintara {
 
-// Runs `retranslate` now and again each time the program's language changes, for texts composed in
-// code; every widget hears of such a change, so `widget` carries the watch.
-inline void keepTranslated(QWidget* widget, const std::function<void()>& retranslate)
+// Runs `retranslate` each time the program's language changes; every widget hears of such a
+// change, so `widget` carries the watch.
+inline void whenLanguageChanges(QWidget* widget, const std::function<void()>& retranslate)
 {
-    retranslate();
     const auto onChange = [retranslate](QObject*, QEvent* event) {
         if (event->type() == QEvent::LanguageChange)
             retranslate();
         return false;
     };
     widget->installEventFilter(new EventHook(onChange, widget));
+}
+
+// The same, and once now: for texts composed in code that the widget shows from the start.
+inline void keepTranslated(QWidget* widget, const std::function<void()>& retranslate)
+{
+    retranslate();
+    whenLanguageChanges(widget, retranslate);
 }
 
 } // namespace Tintara

@@ -20,6 +20,11 @@ const ExportFormat* exportFormatAt(int index)
     return index >= 0 && index < int(exportFormats.size()) ? &exportFormats[std::size_t(index)] : nullptr;
 }
 
+QString exportFormatName(const ExportFormat& format)
+{
+    return ExportFormats::tr(format.listText);
+}
+
 std::pair<QString, QString> exportFileFilter(const ExportFormat& format, bool jpeg)
 {
     if (jpeg)

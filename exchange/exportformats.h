@@ -66,6 +66,8 @@ inline constexpr std::array<ExportFormat, 9> exportFormats = {{
 
 // The row of the list item `index`; nullptr for none.
 const ExportFormat* exportFormatAt(int index);
+// The name the export page's list shows, in the interface's language.
+QString exportFormatName(const ExportFormat& format);
 
 // The save dialog's filter ("Style-Sheet|*.css") and default extension; `jpeg` for a picture
 // saved as JPEG.

@@ -5,9 +5,16 @@
 #include "color/wcag.h"
 #include "exchange/colorwriting.h"
 
+#include <QCoreApplication>
+
 namespace Tintara {
 
 namespace {
+
+// Where the words of this file are found for translation.
+struct ScaleFormats {
+    Q_DECLARE_TR_FUNCTIONS(ScaleFormats)
+};
 
 // A step's name in a property or token name: "4.5" has no dot there.
 QString stepKey(const ScaleStep& step)
@@ -131,6 +138,11 @@ std::optional<ScaleFormat> scaleFormatNamed(const QString& commandLineName)
             return row.format;
     }
     return std::nullopt;
+}
+
+QString scaleFormatName(const ScaleFormatRow& row)
+{
+    return ScaleFormats::tr(row.listText);
 }
 
 } // namespace Tintara

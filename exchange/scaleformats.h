@@ -46,6 +46,8 @@ inline constexpr ScaleFormatRow scaleFormats[] = {
     {ScaleFormat::Text, "txt", QT_TRANSLATE_NOOP("ScaleFormats", "Textliste"), "txt"},
 };
 std::optional<ScaleFormat> scaleFormatNamed(const QString& commandLineName);
+// The name the page's list and file dialog show, in the interface's language.
+QString scaleFormatName(const ScaleFormatRow& row);
 
 // A scale's name as it may stand in a property or token name: letters, digits, "-" and "_";
 // "primary" where nothing is left.

@@ -72,7 +72,7 @@ OklchEditor::OklchEditor(QWidget& panel, ColorEditor& editor)
     connect(&m_editor, &ColorEditor::displayModeChanged, this, &OklchEditor::showMode);
     m_requested = toOklch(m_editor.activeColor());
     showMode(m_editor.displayMode());
-    keepTranslated(&panel, [this] { showValues(nullptr); }); // the decimal separator of the language
+    whenLanguageChanges(&panel, [this] { showValues(nullptr); }); // the decimal separator of the language
 }
 
 QList<QWidget*> OklchEditor::controls() const

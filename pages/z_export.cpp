@@ -7,7 +7,6 @@
 
 #include "ui_z_export.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -84,8 +83,7 @@ void Z_Export::cbExportFormatChange()
 void Z_Export::languageChanged()
 {
     for (std::size_t n = 0; n < exportFormats.size(); ++n)
-        ui->cbExportFormat->setItemText(int(n),
-                                        QCoreApplication::translate("ExportFormats", exportFormats[n].listText));
+        ui->cbExportFormat->setItemText(int(n), exportFormatName(exportFormats[n]));
 }
 
 // A palette file names itself after the scheme file, or after the program.

@@ -8,7 +8,6 @@
 
 #include "ui_z_farbskala.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 namespace Tintara {
@@ -46,7 +45,7 @@ Z_Farbskala::Z_Farbskala(PageHost& host, QWidget* parent)
     }
     for (std::size_t n = 0; n < std::size(scaleFormats); ++n)
         ui->cbSkalaFormat->addItem(QString());
-    languageChanged();
+    showTexts(); // the scale follows once the base takes the active colour
     ui->shBasis->setShowHint(true);
 
     connect(&host.events(), &PageEvents::activeColorChanged, this, &Z_Farbskala::activeColorChanged);
@@ -112,13 +111,17 @@ void Z_Farbskala::showTargetsHint()
 
 void Z_Farbskala::languageChanged()
 {
+    showTexts();
+    showScale();
+}
+
+void Z_Farbskala::showTexts()
+{
     for (std::size_t n = 0; n < std::size(scaleFormats); ++n)
-        ui->cbSkalaFormat->setItemText(int(n),
-                                       QCoreApplication::translate("ScaleFormats", scaleFormats[n].listText));
+        ui->cbSkalaFormat->setItemText(int(n), scaleFormatName(scaleFormats[n]));
     ui->shBasis->setHint(tr("Folgt der aktiven Farbe, bis Sie eine Farbe hierher ziehen"));
     ui->edZiele->setText(contrastTargetText(m_targets)); // with the decimal separator of the language
     showTargetsHint();
-    showScale();
 }
 
 void Z_Farbskala::showScale()
@@ -170,7 +173,7 @@ void Z_Farbskala::copyScale()
 void Z_Farbskala::saveScale()
 {
     const ScaleFormatRow& row = chosenFormat();
-    m_saveDialog.options.filter = QString::fromUtf8(row.listText) + QStringLiteral("|*.") + QLatin1String(row.extension);
+    m_saveDialog.options.filter = scaleFormatName(row) + QStringLiteral("|*.") + QLatin1String(row.extension);
     m_saveDialog.options.defaultExt = QLatin1String(row.extension);
     if (!m_saveDialog.execute())
         return;

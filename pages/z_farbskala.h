@@ -37,6 +37,8 @@ protected:
     void languageChanged() override;
 
 private:
+    // The texts the page composes: list items, hints, the targets with the language's decimals.
+    void showTexts();
     void showTargetsHint();
     static constexpr int mostSteps = 13;
 

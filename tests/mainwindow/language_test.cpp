@@ -35,6 +35,12 @@ protected:
         window.reset();
         installLanguage(Language::German);
     }
+    // Colours a red-green deficiency confuses, so that the pages have pairs and a matrix to name.
+    void fillSchemeAndVisitEveryPage()
+    {
+        window->addToFreeSlots([] { return QString(); }, {RGB(204, 0, 0), RGB(0, 128, 0), RGB(0, 0, 160)});
+        visitEveryPage();
+    }
     QStringList menuTitles() const
     {
         QStringList titles;
@@ -125,10 +131,8 @@ bool sameInBothLanguages(QString text)
 
 TEST_F(LanguageTest, EveryTextOfTheWindowAndItsPagesSwitchesToEnglishAndBack)
 {
-    // Colours a red-green deficiency confuses, so that the pages have pairs and a matrix to name.
-    window->addToFreeSlots([] { return QString(); }, {RGB(204, 0, 0), RGB(0, 128, 0), RGB(0, 0, 160)});
+    fillSchemeAndVisitEveryPage();
     window->setInfoTexts({"Logo"}); // a step to undo, named before the switch
-    visitEveryPage();
     control<QComboBox>("cbSchwaeche")->setCurrentIndex(1); // deuteranopia
     window->Toolbar(Command::Farbsehschwaeche);
     const std::map<TextPlace, QString> german = readableTexts(*window);
@@ -211,8 +215,7 @@ QStringList cutCaptions(const QWidget& window)
 
 TEST_F(LanguageTest, NoCaptionIsCutInEitherLanguage)
 {
-    window->addToFreeSlots([] { return QString(); }, {RGB(204, 0, 0), RGB(0, 128, 0), RGB(0, 0, 160)});
-    visitEveryPage();
+    fillSchemeAndVisitEveryPage();
     const QStringList german = cutCaptions(*window);
     EXPECT_TRUE(german.isEmpty()) << "in German: " << german.join(u'\n').toStdString();
     installLanguage(Language::English);
