@@ -1,8 +1,10 @@
 #include "cli/commandline.h"
-#include "mainwindow/language.h"
+#include "platform/language.h"
 #include "mainwindow/tform1.h"
+#include "platform/inifile.h"
 #include "platform/qtplatform.h"
 #include "platform/systemcolors.h"
+#include "rules/configformat.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,9 +24,16 @@ std::optional<Tintara::Language> takeLanguage(QStringList& arguments, bool* give
     return language;
 }
 
+// The language the user chose in the window, kept in tintara.ini; German without it.
+Tintara::Language keptLanguage()
+{
+    const Tintara::IniFile ini(Tintara::TForm1::configurationLocation());
+    return Tintara::languageNamed(Tintara::readConfiguration(ini).sprache).value_or(Tintara::Language::German);
+}
+
 // Exports need fonts and painting but no screen: over SSH and in containers there is none.
 // Standard error is for the command line's own messages; Qt's notes about the missing desktop stay out.
-int runWithoutWindow(int argc, char* argv[], const QStringList& arguments, Tintara::Language language)
+int runWithoutWindow(int argc, char* argv[], const QStringList& arguments, std::optional<Tintara::Language> language)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -32,7 +41,8 @@ int runWithoutWindow(int argc, char* argv[], const QStringList& arguments, Tinta
             fprintf(stderr, "%s\n", qPrintable(message));
     });
     QGuiApplication app(argc, argv);
-    Tintara::installLanguage(language);
+    QGuiApplication::setApplicationName(QStringLiteral("tintara")); // where the window keeps tintara.ini
+    Tintara::installLanguage(language ? *language : keptLanguage());
     QFile out, err;
     if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))
         return 1;
@@ -54,7 +64,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     if (Tintara::wantsCommandLine(arguments))
-        return runWithoutWindow(argc, argv, arguments, language.value_or(Tintara::Language::German));
+        return runWithoutWindow(argc, argv, arguments, language);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tintara"));

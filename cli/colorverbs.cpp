@@ -6,11 +6,15 @@
 #include "color/decimal.h"
 #include "color/notation.h"
 #include "color/wcag.h"
+#include "platform/language.h"
+#include "platform/textcodec.h"
 #include "exchange/scaleformats.h"
 #include "rules/editorinput.h"
 #include "rules/picturecolors.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -28,16 +32,28 @@ struct CommandLine {
 struct ReadColor {
     std::optional<TColor> color;
     QString refusal;
+    std::optional<QString> note;
 };
 
 ReadColor readColor(const QString& text)
 {
     const std::string utf8 = text.toStdString();
     if (namesTransparency(utf8))
-        return {std::nullopt, transparencyRefusal()};
+        return {std::nullopt, transparencyRefusal(), {}};
     if (const auto color = colorFromText(utf8))
-        return {color, {}};
-    return {std::nullopt, CommandLine::tr("„%1“ ist keine Farbe, die Tintara Studio lesen kann.").arg(text)};
+        return {color, {}, opacityNote(text)};
+    return {std::nullopt, CommandLine::tr("„%1“ ist keine Farbe, die Tintara Studio lesen kann.").arg(excerpt(text)), {}};
+}
+
+// The notes of the colours a verb read, for standard error.
+QStringList notesOf(std::initializer_list<ReadColor> colors)
+{
+    QStringList notes;
+    for (const ReadColor& read : colors) {
+        if (read.note)
+            notes << *read.note;
+    }
+    return notes;
 }
 
 QString folded(const QString& name)
@@ -58,7 +74,13 @@ QString levelText(WcagLevel level)
 
 VerbResult misuse(const QString& message)
 {
-    return {2, {}, message};
+    return {2, {}, message, {}};
+}
+
+// Exit 1: a colour or picture that cannot be read.
+VerbResult failed(const QString& message)
+{
+    return {1, {}, message, {}};
 }
 
 // "1.15,1.3 2": numbers with a decimal point, separated by commas or blanks.
@@ -103,18 +125,20 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
     }
     const ReadColor base = readColor(parser.value(QStringLiteral("scale")));
     if (!base.color)
-        return {1, {}, base.refusal};
+        return failed(base.refusal);
     std::vector<ScaleStep> steps;
+    QStringList notes = notesOf({base});
     if (against) {
         const ReadColor background = readColor(parser.value(QStringLiteral("against")));
         if (!background.color)
-            return {1, {}, background.refusal};
+            return failed(background.refusal);
         steps = contrastShades(*base.color, *background.color, targets, measure);
+        notes << notesOf({background});
     } else {
         steps = tonalScale(*base.color);
     }
     const QString name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name")) : QStringLiteral("primary");
-    return {0, scaleFile(*format, name, steps), {}};
+    return {0, scaleFile(*format, name, steps), {}, notes};
 }
 
 // `--extract PICTURE [--count N] [--format txt|gpl|cssvars|tokens]`.
@@ -132,15 +156,18 @@ VerbResult coloursOfPicture(const QCommandLineParser& parser)
     const QString path = parser.value(QStringLiteral("extract"));
     const PictureRead read = readPictureFile(path);
     if (!read.error.isEmpty())
-        return {1, {}, read.error};
+        return failed(read.error);
     const std::vector<DominantColor> colours = pictureColors(read.image, count);
+    if (colours.empty())
+        return failed(CommandLine::tr("„%1“ hat kein deckendes Pixel, also keine Farben.")
+                          .arg(QDir::toNativeSeparators(path)));
     if (*format == ScaleFormat::Text)
-        return {0, dominantColorsText(colours), {}};
+        return {0, dominantColorsText(colours), {}, {}};
     // The palette formats name each colour by its rank: --foto-1, --foto-2 …
     std::vector<ScaleStep> steps;
     for (std::size_t n = 0; n < colours.size(); ++n)
         steps.push_back({std::to_string(n + 1), colours[n].color});
-    return {0, scaleFile(*format, QFileInfo(path).completeBaseName(), steps), {}};
+    return {0, scaleFile(*format, QFileInfo(path).completeBaseName(), steps), {}, {}};
 }
 
 } // namespace
@@ -148,11 +175,14 @@ VerbResult coloursOfPicture(const QCommandLineParser& parser)
 void addColorVerbOptions(QCommandLineParser& parser)
 {
     parser.addOption({QStringLiteral("convert"),
-                      CommandLine::tr("Gibt die Farbe in jeder Schreibweise aus, die Tintara Studio kopiert (jede "
-                                     "CSS-Schreibweise wird gelesen)."),
+                      CommandLine::tr("Gibt die Farbe in jeder Schreibweise aus, die Tintara Studio kopiert. Gelesen "
+                                     "werden diese Schreibweisen und aus CSS #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), "
+                                     "rgba(), hsl(), hsla(), oklch() und die Farbnamen; eine Deckkraft unter 1 bleibt "
+                                     "unberücksichtigt."),
                       CommandLine::tr("farbe")});
     parser.addOption({QStringLiteral("to"),
-                      CommandLine::tr("Mit --convert nur diese Schreibweise, z. B. html oder \"css oklch()\"."),
+                      CommandLine::tr("Mit --convert nur diese Schreibweise: ein Name des Menüs „Farbwert kopieren“ "
+                                     "(deutsch oder englisch) oder html, hex, rgb, cmyk, hsl, oklch."),
                       QStringLiteral("name")});
     parser.addOption({QStringLiteral("contrast"),
                       CommandLine::tr("Kontrast von Schrift- und Hintergrundfarbe (zweites Argument) nach WCAG 2.2 "
@@ -227,24 +257,41 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser)
     return contrastOfColors(parser.value(QStringLiteral("contrast")), rest.constFirst());
 }
 
+std::optional<int> notationNamed(const QString& name)
+{
+    const QString asked = folded(name);
+    for (const NotationRow& row : notationTable) {
+        const QString format = folded(QString::fromUtf8(row.formatName));
+        // "css oklch()" also as a script would write it: "oklch".
+        QString shortForm = format;
+        if (shortForm.startsWith(QLatin1StringView("css")) && shortForm.endsWith(QLatin1StringView("()")))
+            shortForm = shortForm.mid(3).chopped(2);
+        for (const QString& known : {folded(QString::fromUtf8(row.menuText)),
+                                     folded(QCoreApplication::translate("Notation", row.menuText)),
+                                     folded(englishText("Notation", row.menuText)), format, shortForm}) {
+            if (asked == known)
+                return row.notation;
+        }
+    }
+    return std::nullopt;
+}
+
 VerbResult convertColor(const QString& text, const std::optional<QString>& to)
 {
     const ReadColor read = readColor(text);
     if (!read.color)
-        return {1, {}, read.refusal};
-    QString lines;
-    for (const NotationRow& row : notationTable) {
-        const QString value = QString::fromStdString(ColorNotation(*read.color, row.notation));
-        if (!to) {
-            lines += QString::fromUtf8(row.menuText) + QStringLiteral(": ") + value + u'\n';
-            continue;
-        }
-        if (folded(*to) == folded(QString::fromUtf8(row.menuText)) || folded(*to) == folded(QString::fromUtf8(row.formatName)))
-            return {0, (value + u'\n').toUtf8(), {}};
+        return failed(read.refusal);
+    if (to) {
+        const auto notation = notationNamed(*to);
+        if (!notation)
+            return misuse(CommandLine::tr("Unbekannte Schreibweise „%1“.").arg(*to));
+        return {0, QByteArray(ColorNotation(*read.color, *notation).c_str()) + '\n', {}, notesOf({read})};
     }
-    if (to)
-        return misuse(CommandLine::tr("Unbekannte Schreibweise „%1“.").arg(*to));
-    return {0, lines.toUtf8(), {}};
+    QString lines;
+    for (const NotationRow& row : notationTable)
+        lines += QCoreApplication::translate("Notation", row.menuText) + QStringLiteral(": ")
+            + QString::fromStdString(ColorNotation(*read.color, row.notation)) + u'\n';
+    return {0, lines.toUtf8(), {}, notesOf({read})};
 }
 
 VerbResult contrastOfColors(const QString& text, const QString& background)
@@ -253,14 +300,15 @@ VerbResult contrastOfColors(const QString& text, const QString& background)
     const ReadColor backgroundColor = readColor(background);
     for (const ReadColor& read : {textColor, backgroundColor}) {
         if (!read.color)
-            return {1, {}, read.refusal};
+            return failed(read.refusal);
     }
     const double ratio = contrastRatio(*textColor.color, *backgroundColor.color);
     const QString wcag = QStringLiteral("WCAG 2.2: %1:1 %2 (large text: %3)\n")
                              .arg(QString::fromStdString(decimalText(cutContrastRatio(ratio), 2)), levelText(wcagTextLevel(ratio)),
                                   levelText(wcagLargeTextLevel(ratio)));
     const double lc = apcaContrast(*textColor.color, *backgroundColor.color);
-    return {0, (wcag + QStringLiteral("APCA Lc: ") + QString::fromStdString(decimalText(lc, 1)) + u'\n').toUtf8(), {}};
+    return {0, (wcag + QStringLiteral("APCA Lc: ") + QString::fromStdString(decimalText(lc, 1)) + u'\n').toUtf8(), {},
+            notesOf({textColor, backgroundColor})};
 }
 
 } // namespace Tintara

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -10,11 +11,13 @@ class QCommandLineParser;
 namespace Tintara {
 
 // What a colour verb of the command line produces: `output` for standard output or -o, or the
-// reason it failed (exit 1: no colour; exit 2: misused) for standard error.
+// reason it failed (exit 1: no colour; exit 2: misused) for standard error; `notes` go to standard
+// error beside a success (an opacity left out).
 struct VerbResult {
     int code = 0;
     QByteArray output;
     QString message;
+    QStringList notes;
 };
 
 // --convert, --to, --contrast, --scale and the options of --scale.
@@ -26,6 +29,11 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser);
 // "Name: value" with the names of the "Farbwert kopieren" menu, or only the value of `to` (a menu
 // or copy-format name, compared without regard to case and blanks).
 VerbResult convertColor(const QString& text, const std::optional<QString>& to);
+
+// The notation `--to` names: a name of the "Farbwert kopieren" menu or of the copy-format list, in
+// German or English, or a short form a script writes ("html", "hex", "rgb", "cmyk", "hsl", "oklch");
+// compared without regard to case and blanks.
+std::optional<int> notationNamed(const QString& name);
 
 // `--contrast TEXT BACKGROUND`: the WCAG 2.2 ratio with its verdicts and the APCA Lc, with a
 // decimal point in every locale.

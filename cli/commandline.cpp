@@ -99,13 +99,7 @@ std::optional<SchemeSlots> readScheme(const QString& path, QString* message)
             "Das Farbschema \"%1\" kann nicht gelesen werden.").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
-    const IniFile ini(path);
-    if (!ini.sectionExists(QStringLiteral("Palette"))) {
-        *message = CommandLine::tr(
-            "\"%1\" ist kein Farbschema von Tintara Studio.").arg(QDir::toNativeSeparators(path));
-        return std::nullopt;
-    }
-    return readSchemeSlots(ini);
+    return readSchemeSlots(IniFile(path));
 }
 
 std::optional<Failure> Exporter::run(const QCommandLineParser& parser)
@@ -170,13 +164,18 @@ std::optional<Failure> Exporter::write(const QCommandLineParser& parser, const Q
 }
 
 // Standard output may be a full disk or a closed pipe; what did not arrive is a failure.
-std::optional<Failure> Exporter::writeOut(const QByteArray& bytes)
+std::optional<Failure> writeStandardOutput(QIODevice& out, const QByteArray& bytes)
 {
-    auto* file = qobject_cast<QFileDevice*>(&m_out);
-    if (m_out.write(bytes) == bytes.size() && (!file || file->flush()))
+    auto* file = qobject_cast<QFileDevice*>(&out);
+    if (out.write(bytes) == bytes.size() && (!file || file->flush()))
         return std::nullopt;
     return Failure{1, CommandLine::tr(
-        "Die Standardausgabe kann nicht geschrieben werden. %1").arg(m_out.errorString())};
+        "Die Standardausgabe kann nicht geschrieben werden. %1").arg(out.errorString())};
+}
+
+std::optional<Failure> Exporter::writeOut(const QByteArray& bytes)
+{
+    return writeStandardOutput(m_out, bytes);
 }
 
 } // namespace
@@ -239,16 +238,21 @@ int runCommandLine(const QStringList& arguments, QIODevice& out, QIODevice& err)
         const QString program = QCoreApplication::arguments().value(0);
         if (const qsizetype at = text.indexOf(program); !program.isEmpty() && at >= 0)
             text.replace(at, program.size(), QStringLiteral("tintara"));
-        out.write(text.toUtf8());
+        if (const auto failure = writeStandardOutput(out, text.toUtf8()))
+            return fail(failure->code, failure->message);
         return 0;
     }
     if (parser.isSet(version)) {
-        out.write(QStringLiteral("Tintara Studio %1\n").arg(QStringLiteral(TINTARA_VERSION)).toUtf8());
+        const QByteArray line = QStringLiteral("Tintara Studio %1\n").arg(QStringLiteral(TINTARA_VERSION)).toUtf8();
+        if (const auto failure = writeStandardOutput(out, line))
+            return fail(failure->code, failure->message);
         return 0;
     }
     if (const auto verb = runColorVerb(parser)) {
         if (verb->code != 0)
             return fail(verb->code, verb->message);
+        for (const QString& note : verb->notes)
+            err.write(QStringLiteral("tintara: %1\n").arg(note).toUtf8());
         if (const auto failure = Exporter(out).write(parser, verb->output, true))
             return fail(failure->code, failure->message);
         return 0;

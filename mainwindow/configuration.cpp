@@ -54,16 +54,21 @@ QList<QRect> screenAreas()
 
 } // namespace
 
-QString TForm1::defaultConfigurationPath()
+QString TForm1::configurationLocation()
 {
     // A copy that carries its help file along keeps its settings beside it, where it may write;
     // an installed program (help file in the data folder) keeps them per user.
-    const QString beside = QApplication::applicationDirPath();
+    const QString beside = QCoreApplication::applicationDirPath();
     if (QFileInfo::exists(beside + QStringLiteral("/tintara.chm")) && QFileInfo(beside).isWritable())
         return beside + QStringLiteral("/tintara.ini");
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(folder);
-    return folder + QStringLiteral("/tintara.ini");
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/tintara.ini");
+}
+
+QString TForm1::defaultConfigurationPath()
+{
+    const QString path = configurationLocation();
+    QDir().mkpath(QFileInfo(path).path());
+    return path;
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

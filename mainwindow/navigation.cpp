@@ -3,7 +3,7 @@
 #include "pages/modulepage.h"
 #include "pages/z_optionen.h"
 #include "mainwindow/coloreditor.h"
-#include "mainwindow/language.h"
+#include "platform/language.h"
 #include "mainwindow/languagemenu.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/traymode.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/language.h"
+#include "platform/language.h"
 
 #include <QStringList>
 

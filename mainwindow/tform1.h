@@ -65,6 +65,8 @@ public:
 
     // tintara.ini beside the program, or in the user's configuration folder where that is read-only.
     static QString defaultConfigurationPath();
+    // Where tintara.ini is, without making its folder: the command line only reads it.
+    static QString configurationLocation();
 
     // What the module pages see of the window.
     const Platform& platform() const override { return m_platform; }
@@ -83,6 +85,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void takeButtonToolTips();
@@ -103,6 +106,9 @@ private:
     void createSchemeHistory();
     // Loads a scheme file as one undoable step.
     void loadScheme(const QString& path);
+    // An error shown over the window: at once while it is on the screen, else once it is shown
+    // (a scheme named at start is read before the window exists on the screen).
+    void showErrorOverWindow(const QString& message);
 
     // Colours dropped or pasted on swatches, and what follows.
     void DragDrop(TColorShape* target, TColorShape* source);
@@ -126,6 +132,7 @@ private:
 
     Platform m_platform;
     StartOptions m_options;
+    QStringList m_errorsBeforeShown;
     PageEvents m_events;
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<const Configuration> m_startConfiguration; // what the pages made late restore

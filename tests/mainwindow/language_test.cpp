@@ -3,7 +3,7 @@
 #include "controls/ttrayicon.h"
 #include "exchange/exportformats.h"
 #include "exchange/scaleformats.h"
-#include "mainwindow/language.h"
+#include "platform/language.h"
 #include "platform/inifile.h"
 #include "rules/schemeformat.h"
 #include "support/files.h"

@@ -19,4 +19,8 @@ void installLanguage(Language language);
 // What installLanguage() installed last; German before it ever ran.
 Language installedLanguage();
 
+// `source` of `context` in English, whichever language is installed: the command line takes the
+// English names of the menus also in a German run.
+QString englishText(const char* context, const char* source);
+
 } // namespace Tintara

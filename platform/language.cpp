@@ -1,4 +1,4 @@
-#include "mainwindow/language.h"
+#include "platform/language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -24,6 +24,8 @@ QTranslator& qtTexts()
 
 Language installed = Language::German;
 
+const QString englishTranslation = QStringLiteral(":/translations/tintara_en.qm");
+
 } // namespace
 
 std::optional<Language> languageNamed(const QString& code)
@@ -46,13 +48,21 @@ void installLanguage(Language language)
     QCoreApplication::removeTranslator(&programTexts());
     QCoreApplication::removeTranslator(&qtTexts());
     if (language == Language::English) {
-        if (programTexts().load(QStringLiteral(":/translations/tintara_en.qm")))
+        if (programTexts().load(englishTranslation))
             QCoreApplication::installTranslator(&programTexts());
         return;
     }
     if (qtTexts().load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts());
+}
+
+QString englishText(const char* context, const char* source)
+{
+    static QTranslator english;
+    static const bool loaded = english.load(englishTranslation);
+    const QString text = loaded ? english.translate(context, source) : QString();
+    return text.isEmpty() ? QString::fromUtf8(source) : text;
 }
 
 } // namespace Tintara
