@@ -240,6 +240,36 @@ std::optional<TColor> colorFromText(std::string_view text)
     return channelList(t);
 }
 
+std::optional<double> opacityOf(std::string_view text)
+{
+    if (!colorFromText(text))
+        return std::nullopt;
+    const std::string lower = lowered(trimmed(text));
+    std::string_view t = lower;
+    if (t.starts_with('#') && (t.size() == 5 || t.size() == 9)) {
+        const std::size_t digits = (t.size() - 1) / 4;
+        const auto value = hexValue(t.substr(t.size() - digits), 1, 2);
+        return value ? std::optional(*value / (digits == 1 ? 15.0 : 255.0)) : std::nullopt;
+    }
+    if (!t.ends_with(')') || t.find('(') == std::string_view::npos)
+        return std::nullopt;
+    // "/ alpha", or the fourth part of the comma form.
+    t = t.substr(t.find('(') + 1);
+    t.remove_suffix(1);
+    std::string_view alpha;
+    if (const std::size_t slash = t.find('/'); slash != std::string_view::npos) {
+        alpha = trimmed(t.substr(slash + 1));
+    } else if (std::count(t.begin(), t.end(), ',') == 3) {
+        alpha = trimmed(t.substr(t.rfind(',') + 1));
+    } else {
+        return std::nullopt;
+    }
+    const auto n = number(alpha);
+    if (!n)
+        return std::nullopt;
+    return std::clamp(n->percent ? n->value / 100 : n->value, 0.0, 1.0);
+}
+
 bool namesTransparency(std::string_view text)
 {
     return lowered(trimmed(text)) == "transparent";

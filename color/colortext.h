@@ -15,6 +15,11 @@ namespace Tintara {
 // clipped. None where the text is no colour.
 std::optional<TColor> colorFromText(std::string_view text);
 
+// The opacity 0..1 that a colour text gives beside its colour (#rgba, #rrggbbaa, "/ a" or the fourth
+// part of rgba() and hsla()); none where it gives none or is no colour. The program keeps opaque
+// colours only, so a value below 1 is what it leaves out.
+std::optional<double> opacityOf(std::string_view text);
+
 // "transparent" is a CSS colour keyword, but it names no colour to take.
 bool namesTransparency(std::string_view text);
 

@@ -3,13 +3,16 @@
 #include "color/colortext.h"
 #include "color/notation.h"
 #include "exchange/colormime.h"
+#include "controls/languagechange.h"
 #include "platform/clipboard.h"
+#include "rules/editorinput.h"
 
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 namespace Tintara {
 
@@ -18,27 +21,31 @@ HtmlFieldPaste::HtmlFieldPaste(QLineEdit* field, Clipboard& clipboard, std::func
     : QObject(parent), m_field(field), m_clipboard(clipboard), m_activeColor(std::move(activeColor))
 {
     field->installEventFilter(this);
+    keepTranslated(field, [field] { field->setToolTip(htmlFieldHint()); });
 }
 
 // The pasted text alone, or completing what is typed already, as a plain insert would.
 void HtmlFieldPaste::paste(const QString& text)
 {
+    QString read = text;
     auto color = colorFromText(text.toStdString());
     if (!color) {
-        QString completed = m_field->text();
+        read = m_field->text();
         const int start = m_field->hasSelectedText() ? m_field->selectionStart() : m_field->cursorPosition();
-        completed.replace(start, m_field->selectedText().size(), text);
-        color = colorFromText(completed.toStdString());
+        read.replace(start, m_field->selectedText().size(), text);
+        color = colorFromText(read.toStdString());
     }
     if (namesTransparency(text.toStdString()))
         Q_EMIT transparencyRefused();
-    take(color);
+    take(color, read);
 }
 
-void HtmlFieldPaste::take(std::optional<TColor> color)
+void HtmlFieldPaste::take(std::optional<TColor> color, const QString& text)
 {
     if (color) {
         Q_EMIT colorPasted(*color);
+        if (const auto note = opacityNote(text))
+            QToolTip::showText(m_field->mapToGlobal(QPoint(0, m_field->height())), *note, m_field);
         return;
     }
     const QSignalBlocker blocker(m_field);
@@ -64,9 +71,10 @@ bool HtmlFieldPaste::eventFilter(QObject*, QEvent* event)
         auto* drop = static_cast<QDropEvent*>(event);
         drop->acceptProposedAction();
         const auto color = colorFromMimeData(*drop->mimeData());
-        if (!color && namesTransparency(drop->mimeData()->text().toStdString()))
+        const QString text = drop->mimeData()->text();
+        if (!color && namesTransparency(text.toStdString()))
             Q_EMIT transparencyRefused();
-        take(color);
+        take(color, drop->mimeData()->hasColor() ? QString() : text);
         return true;
     }
     default: return false;

@@ -15,7 +15,7 @@ class Clipboard;
 
 // Colour text pasted or dropped into the HTML field, in any notation the program reads. A colour
 // becomes the active colour; anything else leaves the field showing the active colour again, so
-// the field never holds a value the display does not show.
+// the field never holds a value the display does not show. Its hint says what it reads.
 class HtmlFieldPaste : public QObject
 {
     Q_OBJECT
@@ -34,7 +34,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void take(std::optional<TColor> color);
+    // `text` as read; a colour with an opacity below 1 is taken opaque, and the field says so.
+    void take(std::optional<TColor> color, const QString& text);
 
     QLineEdit* m_field;
     Clipboard& m_clipboard;

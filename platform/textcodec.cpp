@@ -39,4 +39,11 @@ QString decodeProfileText(const QByteArray& bytes)
     return text;
 }
 
+QString excerpt(const QString& text, int length)
+{
+    // Only the start is looked at: simplifying the whole of a long text would cost its length.
+    const QString start = text.left(length * 4).simplified();
+    return start.size() > length || text.size() > length * 4 ? start.left(length - 1) + QChar(0x2026) : start;
+}
+
 } // namespace Tintara

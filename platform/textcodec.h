@@ -9,4 +9,8 @@ namespace Tintara {
 // files written by older versions of the program carry their umlauts in that code page.
 QString decodeProfileText(const QByteArray& bytes);
 
+// What a message quotes of a text it refuses: at most `length` characters on one line, cut with "…",
+// so that a hostile megabyte of text never reaches a message box whole.
+QString excerpt(const QString& text, int length = 40);
+
 } // namespace Tintara

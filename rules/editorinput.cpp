@@ -1,8 +1,13 @@
 #include "rules/editorinput.h"
 
+#include "color/colortext.h"
+#include "color/decimal.h"
+#include "platform/textcodec.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cmath>
 
 namespace Tintara {
 
@@ -19,6 +24,25 @@ QString transparencyRefusal()
 {
     return EditorInput::tr(
         "„transparent“ ist durchsichtig und hat keine Farbe. Tintara Studio nimmt nur deckende Farben.");
+}
+
+QString htmlFieldHint()
+{
+    return EditorInput::tr(
+        "Sechs Hexziffern; eingefügt oder abgelegt auch jede Schreibweise, die Tintara Studio kopiert, und aus CSS "
+        "#rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), oklch() und die Farbnamen. Eine Deckkraft "
+        "unter 1 bleibt unberücksichtigt: Tintara Studio nimmt nur deckende Farben.");
+}
+
+std::optional<QString> opacityNote(const QString& text)
+{
+    const auto opacity = opacityOf(text.toStdString());
+    if (!opacity || *opacity >= 1)
+        return std::nullopt;
+    const double percent = std::round(*opacity * 1000) / 10; // "50,2 %", "25 %"
+    return EditorInput::tr("Die Deckkraft %1 % von „%2“ bleibt unberücksichtigt: Tintara Studio nimmt nur "
+                           "deckende Farben.")
+        .arg(shownNumber(decimalCommaText(percent, percent == std::round(percent) ? 0 : 1)), excerpt(text));
 }
 
 QString shownNumber(const std::string& decimalCommaText)

@@ -10,6 +10,12 @@ namespace Tintara {
 // Why "transparent", a CSS colour keyword, is not taken as a colour.
 QString transparencyRefusal();
 
+// The HTML field's hint: which colour texts it reads, and that it keeps opaque colours only.
+QString htmlFieldHint();
+// What a colour text with an opacity below 1 loses when it is taken ("#FF000080": 50 %); none for an
+// opaque colour or text that is no colour.
+std::optional<QString> opacityNote(const QString& text);
+
 // A number written with the decimal comma ("4,5"), shown with the decimal separator of the
 // interface's language. Fields read either separator back.
 QString shownNumber(const std::string& decimalCommaText);
