@@ -1,6 +1,7 @@
 #include "color/wcag.h"
 
 #include "color/decimal.h"
+#include "color/oklab.h"
 
 #include <algorithm>
 #include <array>
@@ -67,15 +68,28 @@ bool meetsNonTextContrast(double ratio)
 
 std::optional<TColor> nearestPassingShade(TColor text, TColor background, double minimum)
 {
-    for (int step = 1; step <= 100; ++step) {
-        const TColor darker = ShadeColor(text, -step);
-        const TColor lighter = ShadeColor(text, step);
-        const double darkRatio = contrastRatio(darker, background);
-        const double lightRatio = contrastRatio(lighter, background);
-        if (darkRatio >= minimum || lightRatio >= minimum)
-            return darkRatio >= lightRatio ? darker : lighter;
+    // The first passing shade on each side; a step count says little (the last percent towards
+    // white may be a smaller change than 98 % towards black), so the smaller change in OKLab wins.
+    const Oklab original = toOklab(text);
+    const auto change = [&](TColor shade) {
+        const Oklab lab = toOklab(shade);
+        return std::hypot(lab.L - original.L, lab.a - original.a, lab.b - original.b);
+    };
+    std::optional<TColor> best;
+    for (const int direction : {-1, 1}) {
+        for (int step = 1; step <= 100; ++step) {
+            const TColor shade = ShadeColor(text, direction * step);
+            if (contrastRatio(shade, background) < minimum)
+                continue;
+            const bool nearer = !best || change(shade) < change(*best) - 1e-12;
+            const bool asNearButStronger = best && std::abs(change(shade) - change(*best)) <= 1e-12
+                && contrastRatio(shade, background) > contrastRatio(*best, background);
+            if (nearer || asNearButStronger)
+                best = shade;
+            break;
+        }
     }
-    return std::nullopt;
+    return best;
 }
 
 double cutContrastRatio(double ratio)

@@ -23,9 +23,10 @@ WcagLevel wcagLargeTextLevel(double ratio);
 // User-interface components and graphical objects need 3.
 bool meetsNonTextContrast(double ratio);
 
-// The shade of `text` nearest to it, darker or lighter in ShadeColor's percent steps, whose
-// contrast with `background` reaches `minimum`; of two at the same step the stronger; none where
-// no shade does.
+// The shade of `text` nearest to it whose contrast with `background` reaches `minimum`: on each
+// side (darker, lighter, in ShadeColor's percent steps, black and white included) the first that
+// passes, and of those two the smaller change in OKLab; of two as near the stronger; none where no
+// shade does.
 std::optional<TColor> nearestPassingShade(TColor text, TColor background, double minimum);
 
 // The ratio cut (not rounded) to two decimals, so that 4.499 does not pass as 4.50.
