@@ -10,6 +10,8 @@
 
 #include "ui_tform1.h"
 
+#include <QTimer>
+
 #include <QAction>
 
 namespace Tintara {
@@ -23,6 +25,7 @@ void TForm1::connectScheme()
     m_files = std::make_unique<SchemeFiles>(*m_scheme, m_platform, this);
     connect(m_files.get(), &SchemeFiles::cleared, &m_events, &PageEvents::schemeChanged);
     connect(m_files.get(), &SchemeFiles::loaded, &m_events, &PageEvents::schemeLoaded);
+    connect(m_files.get(), &SchemeFiles::refused, this, &TForm1::showErrorOverWindow);
 }
 
 // Undo and redo, and the recently opened files.
@@ -55,6 +58,25 @@ void TForm1::createSchemeHistory()
 void TForm1::loadScheme(const QString& path)
 {
     m_history->record([] { return tr("Farbschema laden"); }, [&] { m_files->PaletteLaden(path); });
+}
+
+void TForm1::showErrorOverWindow(const QString& message)
+{
+    if (isVisible())
+        m_platform.messages.showError(message);
+    else
+        m_errorsBeforeShown << message;
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // After the window has reached the screen, so that the box stands over it.
+    if (!m_errorsBeforeShown.isEmpty())
+        QTimer::singleShot(0, this, [this] {
+            for (const QString& message : std::exchange(m_errorsBeforeShown, {}))
+                m_platform.messages.showError(message);
+        });
 }
 
 SchemeSlots TForm1::schemeSlots() const

@@ -35,12 +35,13 @@ void SchemeFiles::PaletteNeu()
     m_dlSave.options.fileName.clear();
 }
 
-// A file that is there but cannot be read whole is refused and the scheme stays; a name with no
-// file behind it starts a new scheme there, and enters the recent list only once it is saved.
+// A file that is there but is no scheme or cannot be read whole is refused: the scheme stays, and
+// the file becomes neither the save target nor a recent file. A name with no file behind it starts
+// a new scheme there, and enters the recent list only once it is saved.
 void SchemeFiles::PaletteLaden(const QString& path)
 {
     if (const auto refusal = schemeFileRefusal(path)) {
-        m_platform.messages.showError(*refusal);
+        Q_EMIT refused(*refusal);
         return;
     }
     const bool exists = QFileInfo::exists(path);

@@ -34,6 +34,8 @@ Q_SIGNALS:
     void loaded();
     // A scheme file was opened or saved.
     void fileUsed(const QString& path);
+    // A file was not loaded: it is no scheme, or cannot be read whole. The scheme stays.
+    void refused(const QString& message);
 
 private:
     static QString schemeFilter();

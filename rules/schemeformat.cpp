@@ -34,6 +34,10 @@ std::optional<QString> schemeFileRefusal(const QString& path)
     if (file.size() > IniFile::readLimit)
         return SchemeFormat::tr("\"%1\" ist größer als 1 MiB und damit kein Farbschema von Tintara Studio.")
             .arg(shown);
+    // Every scheme the program writes has this section; a photo or a letter has not, and saving
+    // over it would destroy it.
+    if (!IniFile(path).sectionExists(QStringLiteral("Palette")))
+        return SchemeFormat::tr("\"%1\" ist kein Farbschema von Tintara Studio.").arg(shown);
     return std::nullopt;
 }
 

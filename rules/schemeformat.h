@@ -21,9 +21,10 @@ struct SchemeSlots {
 
 // Missing or unparsable values read as colour 0, flag 0 and an empty text.
 SchemeSlots readSchemeSlots(const IniFile& ini);
-// Why the file at `path` cannot be read as a scheme: it cannot be opened, or it is larger than
-// the INI reader takes (reading only its start would be taken for the whole). None where it can be
-// read, and where there is no file at all: a new name starts a new scheme.
+// Why the file at `path` cannot be read as a scheme: it cannot be opened, it is larger than the
+// INI reader takes (reading only its start would be taken for the whole), or it has no [Palette]
+// section and so is no scheme at all. None where it can be read, and where there is no file at
+// all: a new name starts a new scheme. The window and the command line both decide by this.
 std::optional<QString> schemeFileRefusal(const QString& path);
 // Farbe n and FarbeGes n in [Palette], then Feld n in [Hints], for n = 1..16.
 void writeSchemeSlots(IniFile& ini, const SchemeSlots& scheme);
