@@ -29,10 +29,11 @@ Z_Export::Z_Export(PageHost& host, QWidget* parent)
         connect(box, &QCheckBox::clicked, this, &Z_Export::ExportWahl);
     ui->ScrollBox1->setFocusPolicy(Qt::ClickFocus); // a click on the picture focuses the box
     ui->ScrollBox1->setBackgroundRole(QPalette::Base);
-    // What is shown is what "Speichern" writes, so it follows the scheme while the page is shown.
+    // What is shown is what "Speichern" writes, so it follows the scheme while the page is shown;
+    // the picture format the user chose stays.
     const auto follow = [this] {
         if (isCurrentPage())
-            showExport();
+            showExport(PictureFormat::Kept);
     };
     connect(&host.events(), &PageEvents::schemeChanged, this, follow);
     connect(&host.events(), &PageEvents::schemeLoaded, this, follow);
@@ -100,7 +101,7 @@ void Z_Export::ExportWahl()
         ui->ScrollBox1->setFocus();
 }
 
-void Z_Export::showExport()
+void Z_Export::showExport(PictureFormat pictureFormat)
 {
     if (const auto palette = chosenFormat().palette) {
         ui->Memo1->setPlainText(palettePreview(*palette, m_host.schemeSlots(), paletteTitle()));
@@ -120,7 +121,7 @@ void Z_Export::showExport()
     ui->Label60->setEnabled(true);
     ui->cbAusgabeFormat->setEnabled(true);
     ui->Label21->setEnabled(tall);
-    if (strip)
+    if (strip && pictureFormat == PictureFormat::Reset)
         ui->cbAusgabeFormat->setCurrentIndex(0);
     ui->ScrollBox1->setHorizontalScrollBarPolicy(tall ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     ui->ScrollBox1->setVerticalScrollBarPolicy(strip ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);

@@ -34,7 +34,10 @@ private:
     void cbExportFormatChange();
     void ExportWahl();
     // The preview and what saving writes, for the scheme as it is now; leaves the focus where it is.
-    void showExport();
+    // Drawing the palette strip puts the picture format back to BMP, unless it is only redrawn
+    // for a changed scheme.
+    enum class PictureFormat { Reset, Kept };
+    void showExport(PictureFormat pictureFormat = PictureFormat::Reset);
     QString paletteTitle() const;
     void btSpeichernClick();
 
