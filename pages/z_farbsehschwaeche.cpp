@@ -1,6 +1,7 @@
 #include "pages/z_farbsehschwaeche.h"
 
 #include "color/decimal.h"
+#include "controls/fittedtext.h"
 #include "controls/tcolorshape.h"
 #include "pages/pagehost.h"
 #include "rules/contrastrules.h"
@@ -102,14 +103,20 @@ void Z_Farbsehschwaeche::showPairs(const Matrix3& m)
         findChild<TColorShape*>(prefix + QLatin1String("B"))->setColor(b);
         findChild<TColorShape*>(prefix + QLatin1String("SimA"))->setColor(simulateDeficiency(a, m));
         findChild<TColorShape*>(prefix + QLatin1String("SimB"))->setColor(simulateDeficiency(b, m));
-        label->setText(tr("%1: Unterschied %2 normal, %3 mit der Farbsehschwäche")
-                           .arg(slotPairName(pair.first, scheme.infos[pair.first - 1], pair.second,
-                                             scheme.infos[pair.second - 1]),
-                                shownNumber(decimalCommaText(pair.normal, 1)),
-                                shownNumber(decimalCommaText(pair.seen, 1))));
+        const QString names = slotPairName(pair.first, scheme.infos[pair.first - 1], pair.second,
+                                           scheme.infos[pair.second - 1]);
+        const auto line = [&](const QString& shownNames) {
+            return tr("%1: Unterschied %2 normal, %3 mit der Farbsehschwäche")
+                .arg(shownNames, shownNumber(decimalCommaText(pair.normal, 1)),
+                     shownNumber(decimalCommaText(pair.seen, 1)));
+        };
+        // Long slot names give way; the distances stay readable, the whole line is the tool tip.
+        setFittedText(label, fittedLine(label, names, line));
+        if (label->text() != line(names))
+            label->setToolTip(line(names));
     }
     const int more = static_cast<int>(pairs.size()) - pairRows;
-    ui->lbPaareHinweis->setText(pairs.empty() ? tr("Keine verwechselbaren Paare mit dieser Farbsehschwäche.")
+    setFittedText(ui->lbPaareHinweis, pairs.empty() ? tr("Keine verwechselbaren Paare mit dieser Farbsehschwäche.")
                                 : more > 0    ? tr("… und %1 weitere Paare.").arg(more)
                                               : QString());
 }
