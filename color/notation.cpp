@@ -105,15 +105,26 @@ std::string cssHsl(TColor c)
 
 std::string cssOklch(TColor c)
 {
-    const Oklch lch = toOklch(c);
-    return readingBack(c, [&](int extra) {
-        const std::string hue = decimalText(lch.h, 1 + extra);
-        return "oklch(" + decimalText(lch.L, 3 + extra) + ' ' + decimalText(lch.C, 3 + extra) + ' '
-            + (hue == decimalText(360, 1 + extra) ? decimalText(0, 1 + extra) : hue) + ')';
-    });
+    return oklchText(c, oklchExtraDecimals(c));
 }
 
 } // namespace
+
+std::string oklchText(TColor color, int extraDecimals)
+{
+    const Oklch lch = toOklch(color);
+    const std::string hue = decimalText(lch.h, 1 + extraDecimals);
+    return "oklch(" + decimalText(lch.L, 3 + extraDecimals) + ' ' + decimalText(lch.C, 3 + extraDecimals) + ' '
+        + (hue == decimalText(360, 1 + extraDecimals) ? decimalText(0, 1 + extraDecimals) : hue) + ')';
+}
+
+int oklchExtraDecimals(TColor color)
+{
+    int extra = 0;
+    while (extra < 6 && colorFromText(oklchText(color, extra)) != color)
+        ++extra;
+    return extra;
+}
 
 std::string ColorToString(TColor color)
 {

@@ -73,6 +73,11 @@ std::string ColorToString(TColor color);
 
 std::string ColorNotation(TColor color, int notation);
 
+// "oklch(0.681 0.170 50.4)" with `extraDecimals` more than those three and one, and how many more
+// `color` needs to read back; a list of colours written alike takes the most any of them needs.
+std::string oklchText(TColor color, int extraDecimals);
+int oklchExtraDecimals(TColor color);
+
 // The RGB colour an identifier like "clRed" names, in either case; none for system colours.
 std::optional<TColor> namedColor(std::string_view identifier);
 

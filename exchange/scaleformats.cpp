@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace Tintara {
 
 namespace {
@@ -77,9 +79,14 @@ QByteArray scaleDesignTokens(const QString& name, const std::vector<ScaleStep>& 
 QByteArray scaleTailwindTheme(const QString& name, const std::vector<ScaleStep>& steps)
 {
     const QString id = scaleIdentifier(name);
+    // One precision for the whole theme: the fewest decimals with which every step reads back.
+    int extra = 0;
+    for (const ScaleStep& step : steps) {
+        if (step.color)
+            extra = std::max(extra, oklchExtraDecimals(*step.color));
+    }
     return (QStringLiteral("@theme {\n") + stepLines(steps, [&](const QString& key, TColor color) {
-                return QStringLiteral("  --color-%1-%2: %3;\n")
-                    .arg(id, key, QString::fromStdString(ColorNotation(color, NotationCssOklch)));
+                return QStringLiteral("  --color-%1-%2: %3;\n").arg(id, key, QString::fromStdString(oklchText(color, extra)));
             }) + QStringLiteral("}\n"))
         .toUtf8();
 }
