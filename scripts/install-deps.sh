@@ -1,8 +1,14 @@
 #!/bin/sh
-# Installs what building, running and testing Tintara Studio need, where it is missing.
+# Installs what Tintara Studio needs, where it is missing: with "run", what building and running the
+# program need; without it, also what its tests, fuzzers and benchmarks need.
 set -e
-packages="build-essential cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
-libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev fp-utils xvfb xauth xdotool xclip x11-utils trayer python3-xlib clang libclang-rt-14-dev imagemagick tesseract-ocr tesseract-ocr-eng fonts-liberation2 libjpeg-turbo-progs appstream desktop-file-utils dbus-daemon locales util-linux"
+run="build-essential cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-image-formats-plugins
+qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libjpeg-dev fp-utils fonts-liberation2"
+tests="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool xclip x11-utils trayer python3-xlib clang
+libclang-rt-14-dev imagemagick tesseract-ocr tesseract-ocr-eng libjpeg-turbo-progs appstream desktop-file-utils
+dbus-daemon locales util-linux"
+packages=$run
+[ "$1" = run ] || packages="$run $tests"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing="$missing $package"
@@ -14,6 +20,7 @@ if [ -n "$missing" ]; then
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
 fi
+[ "$1" = run ] && exit 0
 # The suite runs a second time in the German locale our users have.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
     echo "Generating the locale de_DE.UTF-8"

@@ -1,7 +1,7 @@
 #!/bin/sh
-# Installs what is missing, builds, and starts Tintara Studio.
+# Installs what building and running need, where it is missing, builds the program alone, and starts it.
 set -e
 cd "$(dirname "$0")/.."
-sh scripts/install-deps.sh
-sh scripts/build.sh
+sh scripts/install-deps.sh run
+sh scripts/build.sh program
 exec ./build/tintara "$@"
