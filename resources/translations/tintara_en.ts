@@ -32,16 +32,8 @@
         <translation>Unknown format “%1”: txt, gpl, cssvars or tokens.</translation>
     </message>
     <message>
-        <source>Gibt die Farbe in jeder Schreibweise aus, die Tintara Studio kopiert (jede CSS-Schreibweise wird gelesen).</source>
-        <translation>Prints the color in every notation Tintara Studio copies (any CSS notation is read).</translation>
-    </message>
-    <message>
         <source>farbe</source>
         <translation>color</translation>
-    </message>
-    <message>
-        <source>Mit --convert nur diese Schreibweise, z. B. html oder &quot;css oklch()&quot;.</source>
-        <translation>With --convert, only this notation, e.g. html or &quot;css oklch()&quot;.</translation>
     </message>
     <message>
         <source>Kontrast von Schrift- und Hintergrundfarbe (zweites Argument) nach WCAG 2.2 und APCA.</source>
@@ -172,10 +164,6 @@
         <translation>The color scheme &quot;%1&quot; cannot be read.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; ist kein Farbschema von Tintara Studio.</source>
-        <translation>&quot;%1&quot; is not a Tintara Studio color scheme.</translation>
-    </message>
-    <message>
         <source>Unbekanntes Exportformat &quot;%1&quot;.</source>
         <translation>Unknown export format &quot;%1&quot;.</translation>
     </message>
@@ -262,6 +250,18 @@ Without options the window opens, with a color scheme file as the first argument
     <message>
         <source>Es fehlt --export FORMAT.</source>
         <translation>--export FORMAT is missing.</translation>
+    </message>
+    <message>
+        <source>„%1“ hat kein deckendes Pixel, also keine Farben.</source>
+        <translation>“%1” has no opaque pixel, so no colors.</translation>
+    </message>
+    <message>
+        <source>Gibt die Farbe in jeder Schreibweise aus, die Tintara Studio kopiert. Gelesen werden diese Schreibweisen und aus CSS #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), oklch() und die Farbnamen; eine Deckkraft unter 1 bleibt unberücksichtigt.</source>
+        <translation>Prints the color in every notation Tintara Studio copies. It reads these notations and, of CSS, #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), oklch() and the color names; an opacity below 1 is left out.</translation>
+    </message>
+    <message>
+        <source>Mit --convert nur diese Schreibweise: ein Name des Menüs „Farbwert kopieren“ (deutsch oder englisch) oder html, hex, rgb, cmyk, hsl, oklch.</source>
+        <translation>With --convert, only this notation: a name of the “Copy color value” menu (German or English) or html, hex, rgb, cmyk, hsl, oklch.</translation>
     </message>
 </context>
 <context>
@@ -390,6 +390,14 @@ Large text: %5</translation>
         <comment>decimal separator</comment>
         <translation>.</translation>
     </message>
+    <message>
+        <source>Sechs Hexziffern; eingefügt oder abgelegt auch jede Schreibweise, die Tintara Studio kopiert, und aus CSS #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), oklch() und die Farbnamen. Eine Deckkraft unter 1 bleibt unberücksichtigt: Tintara Studio nimmt nur deckende Farben.</source>
+        <translation>Six hex digits; pasted or dropped, also every notation Tintara Studio copies and, of CSS, #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), oklch() and the color names. An opacity below 1 is left out: Tintara Studio takes opaque colors only.</translation>
+    </message>
+    <message>
+        <source>Die Deckkraft %1 % von „%2“ bleibt unberücksichtigt: Tintara Studio nimmt nur deckende Farben.</source>
+        <translation>The opacity %1 % of “%2” is left out: Tintara Studio takes opaque colors only.</translation>
+    </message>
 </context>
 <context>
     <name>ExportFormats</name>
@@ -427,7 +435,7 @@ Large text: %5</translation>
     </message>
     <message>
         <source>Phase5-Palette</source>
-        <translation>Phase5 palette</translation>
+        <translation>Palette strip (Phase5)</translation>
     </message>
     <message>
         <source>GIMP-Palette</source>
@@ -548,6 +556,14 @@ Large text: %5</translation>
         <source>Bilder</source>
         <translation>Pictures</translation>
     </message>
+    <message>
+        <source>„%1“ ist eine Vektorgrafik (SVG); Tintara Studio liest die Farben von Pixelbildern wie PNG, JPEG, WebP oder TIFF.</source>
+        <translation>“%1” is a vector graphic (SVG); Tintara Studio reads the colors of pixel pictures such as PNG, JPEG, WebP or TIFF.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist ein Bild im Format %2, für das hier kein Bildleser installiert ist.</source>
+        <translation>“%1” is a picture in the %2 format, for which no image reader is installed here.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -586,6 +602,21 @@ Do you want to replace it?</translation>
     <message>
         <source>&quot;%1&quot; ist größer als 1 MiB und damit kein Farbschema von Tintara Studio.</source>
         <translation>&quot;%1&quot; is larger than 1 MiB and so not a Tintara Studio color scheme.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist kein Farbschema von Tintara Studio.</source>
+        <translation>&quot;%1&quot; is not a Tintara Studio color scheme.</translation>
+    </message>
+</context>
+<context>
+    <name>StreamRead</name>
+    <message>
+        <source>Nach %1 Sekunden ist noch nichts angekommen; schreibt ein Programm hinein?</source>
+        <translation>Nothing has arrived after %1 seconds; is a program writing into it?</translation>
+    </message>
+    <message>
+        <source>Es kommt mehr als %1 MiB an; so viel liest Tintara Studio nicht.</source>
+        <translation>More than %1 MiB arrives; Tintara Studio does not read that much.</translation>
     </message>
 </context>
 <context>
@@ -832,7 +863,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Konverter Tintara &gt; Tintara Studio</source>
-        <translation>Converter Tintara &gt; Tintara Studio</translation>
+        <translation>Convert Tintara schemes to Tintara Studio</translation>
     </message>
     <message>
         <source>In Taskbar minimieren (F10)</source>
@@ -1201,7 +1232,7 @@ Do you want to replace it?</translation>
     <name>Tintara::Z_Paletteninfo</name>
     <message>
         <source>Informationen wurden übernommen. Zur dauerhaften Hinterlegung bitte Palette speichern.</source>
-        <translation>The information was taken. To keep it, please save the palette.</translation>
+        <translation>The information was taken. To keep it, please save the color scheme.</translation>
     </message>
 </context>
 <context>
@@ -1970,7 +2001,7 @@ information</translation>
     </message>
     <message>
         <source>Willkommen auf meiner</source>
-        <translation>Welcome to my</translation>
+        <translation>Welcome to my page</translation>
     </message>
     <message>
         <source>Lorem ipsum dolor sit amet, consectetur adipiscing elit, sed do eiusmod tempor incididunt ut labore et dolore magna aliqua. Ut enim ad minim veniam, quis nostrud exercitation ullamco laboris nisi ut aliquip ex ea commodo consequat. Duis aute irure dolor in reprehenderit in voluptate velit esse cillum dolore eu fugiat nulla pariatur.</source>
