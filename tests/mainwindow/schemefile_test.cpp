@@ -2,6 +2,7 @@
 #include "mainwindow/recentschemes.h"
 #include "platform/inifile.h"
 #include "support/files.h"
+#include "support/hostilepictures.h"
 #include "windowfixture.h"
 
 #include <QDir>
@@ -111,6 +112,74 @@ TEST_F(SchemeFileTest, FilesThatCannotBeReadWholeAreRefusedAndChangeNothing)
     EXPECT_EQ(window->schemeSlots(), before);
     EXPECT_TRUE(window->schemeSaveDialog().options.fileName.isEmpty());
     EXPECT_TRUE(partOf<RecentSchemes>(*window).files().isEmpty());
+}
+
+// A photo, UTF-16 text or random bytes opened as a scheme is refused as the command line refuses it,
+// and Ctrl+S then asks for a name instead of writing INI text over the file.
+TEST_F(SchemeFileTest, AFileThatIsNoSchemeIsRefusedAndSavingNeverWritesOverIt)
+{
+    QByteArray noise;
+    for (int n = 0; n < 50000; ++n)
+        noise += char((n * 7919 + 13) % 251);
+    QByteArray utf16;
+    for (const QChar c : QStringLiteral("[Palette]\r\nFarbe1=255\r\nFarbeGes1=1\r\n"))
+        utf16 += char(c.unicode()) + QByteArray(1, '\0');
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } files[] = {
+        {"foto.jpg", Testing::encoded(Testing::fourAreas(), "JPG")},
+        {"utf16.tsf", QByteArray("\xFF\xFE", 2) + utf16},
+        {"rauschen.tsf", noise},
+        {"leer.tsf", {}},
+    };
+    partOf<SchemeSwatches>(*window).setSlot(1, RGB(9, 9, 9), 1);
+    const SchemeSlots before = window->schemeSlots();
+    for (const auto& file : files) {
+        writeFile(path(file.name), file.bytes);
+        desktop.messages.errors.clear();
+        desktop.fileDialogs.results = {path(file.name)};
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        EXPECT_EQ(desktop.messages.errors,
+                  QStringList{"\"" + QDir::toNativeSeparators(path(file.name)) + "\" ist kein Farbschema von Tintara Studio."})
+            << file.name;
+        EXPECT_EQ(window->schemeSlots(), before) << file.name;
+        EXPECT_TRUE(partOf<RecentSchemes>(*window).files().isEmpty()) << file.name;
+        const std::size_t dialogs = desktop.fileDialogs.shown.size();
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier); // asks for a name; cancelled
+        EXPECT_EQ(desktop.fileDialogs.shown.size(), dialogs + 1) << file.name;
+        EXPECT_EQ(readFile(path(file.name)), file.bytes) << file.name;
+    }
+    // Named at start, the photo is refused alike, once the window is on the screen.
+    desktop.messages.errors.clear();
+    start({{}, {path("foto.jpg")}});
+    QCoreApplication::processEvents();
+    ASSERT_EQ(desktop.messages.errors.size(), 1);
+    EXPECT_TRUE(desktop.messages.errors[0].contains("kein Farbschema"));
+    desktop.fileDialogs.results.clear();
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(readFile(path("foto.jpg")), files[0].bytes);
+    // A scheme with odd contents is still a scheme.
+    writeFile(path("seltsam.tsf"), "[Palette]\r\nFarbe1=99999999999\r\nFarbeGes1=1\r\nUnbekannt=3\r\n[Fremd]\r\nx=1\r\n");
+    desktop.messages.errors.clear();
+    openFrom(path("seltsam.tsf"));
+    EXPECT_TRUE(desktop.messages.errors.isEmpty());
+    EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(1), 1);
+    EXPECT_EQ(partOf<RecentSchemes>(*window).files().value(0), path("seltsam.tsf"));
+}
+
+// The message for a scheme named at start that cannot be read stands over the window, not over nothing.
+TEST_F(SchemeFileTest, AMessageAboutTheSchemeNamedAtStartWaitsForTheWindow)
+{
+    window.reset();
+    writeFile(path("gross.tsf"), "[Palette]\r\n" + QByteArray(IniFile::readLimit + 1, ';'));
+    TForm1 shownLater(desktop.platform(), {{}, {path("gross.tsf")}});
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(desktop.messages.errors.isEmpty()) << "no box before the window is there";
+    shownLater.show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(desktop.messages.errors.size(), 1);
+    EXPECT_TRUE(desktop.messages.errors[0].contains("größer als 1 MiB"));
 }
 
 TEST_F(SchemeFileTest, DialogsRememberTheirNames)
