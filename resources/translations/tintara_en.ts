@@ -1574,7 +1574,7 @@ information</translation>
     </message>
     <message>
         <source>Wert (%)</source>
-        <translation>Value (%)</translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Ergebnis</source>

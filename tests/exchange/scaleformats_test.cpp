@@ -1,7 +1,11 @@
 #include "exchange/paletteformats.h"
 #include "exchange/scaleformats.h"
 
+#include "color/colortext.h"
+
 #include <gtest/gtest.h>
+
+#include <QRegularExpression>
 
 #include <set>
 
@@ -40,6 +44,27 @@ TEST(ScaleFormats, EachWriterByteForByte)
               "  }\n}\n");
     EXPECT_EQ(scaleIdentifier("  "), "primary");
     EXPECT_EQ(scaleIdentifier("Grün / 2"), "Grün-2");
+}
+
+// A theme is written with one precision: the fewest decimals with which every step reads back. The
+// 800 of this blue needs a fourth decimal, so every line has four (hue two).
+TEST(ScaleFormats, ATailwindThemeHasOnePrecisionThatReadsBackEveryStep)
+{
+    const std::vector<ScaleStep> steps = tonalScale(RGB(0x25, 0x63, 0xEB));
+    const QStringList lines = QString::fromUtf8(scaleTailwindTheme("primary", steps)).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), int(steps.size()) + 2);
+    const QRegularExpression oklch(QStringLiteral("oklch\\((\\d\\.(\\d+)) (\\d\\.(\\d+)) (\\d+\\.(\\d+))\\)"));
+    std::set<std::vector<qsizetype>> precisions;
+    for (std::size_t n = 0; n < steps.size(); ++n) {
+        const QRegularExpressionMatch match = oklch.match(lines[int(n) + 1]);
+        ASSERT_TRUE(match.hasMatch()) << lines[int(n) + 1].toStdString();
+        precisions.insert({match.capturedLength(2), match.capturedLength(4), match.capturedLength(6)});
+        EXPECT_EQ(colorFromText(match.captured(0).toStdString()), steps[n].color) << match.captured(0).toStdString();
+    }
+    EXPECT_EQ(precisions, (std::set<std::vector<qsizetype>>{{4, 4, 2}}));
+    // Where three decimals read back for every step, three it is.
+    const std::vector<ScaleStep> pair = {{"1", RGB(0xEF, 0xF6, 0xFF)}, {"2", RGB(0x25, 0x63, 0xEB)}};
+    EXPECT_TRUE(scaleTailwindTheme("p", pair).contains("oklch(0.546 0.215 262.9)"));
 }
 
 // What the program writes, its own readers read back: the token file (whose reader goes by the

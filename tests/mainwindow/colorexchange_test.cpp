@@ -1,6 +1,7 @@
 #include "windowfixture.h"
 
 #include "color/mix.h"
+#include "mainwindow/htmlfieldpaste.h"
 #include "pages/pagehost.h"
 
 #include <QDropEvent>
@@ -10,6 +11,7 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
@@ -141,4 +143,40 @@ TEST_F(ColorExchangeTest, ColourTextPastedOrDroppedIntoTheHtmlFieldBecomesTheAct
     EXPECT_EQ(htmlField()->text(), "#000000");
     ASSERT_EQ(desktop.messages.messages.size(), 1);
     EXPECT_TRUE(desktop.messages.messages[0].contains("transparent"));
+}
+
+// The field's hint says what it reads; an opacity it leaves out is said at once, pasted or dropped.
+TEST_F(ColorExchangeTest, AnOpacityLeftOutOfAPastedOrDroppedColourIsSaid)
+{
+    EXPECT_TRUE(htmlField()->toolTip().contains("#rrggbbaa, rgb(), rgba(), hsl(), hsla(), oklch()"));
+    EXPECT_TRUE(htmlField()->toolTip().contains("nur deckende Farben"));
+    htmlField()->setFocus();
+    const struct {
+        const char* text;
+        TColor active;
+        const char* note; // empty: no note
+    } cases[] = {
+        {"#FF000080", RGB(255, 0, 0), "Die Deckkraft 50,2 % von „#FF000080“"},
+        {"#00f8", RGB(0, 0, 255), "Die Deckkraft 53,3 %"},
+        {"rgba(0, 128, 0, 0.25)", RGB(0, 128, 0), "Die Deckkraft 25 %"},
+        {"hsl(0 0% 100% / 10%)", clWhite, "Die Deckkraft 10 %"},
+        {"oklch(0 0 0 / none)", clBlack, "Die Deckkraft 0 %"},
+        {"#123456FF", RGB(0x12, 0x34, 0x56), ""},
+        {"rgb(1 2 3 / 1)", RGB(1, 2, 3), ""},
+    };
+    for (const bool drop : {false, true}) {
+        for (const auto& c : cases) {
+            QSignalSpy said(&partOf<HtmlFieldPaste>(*window), &HtmlFieldPaste::opacityLeftOut);
+            if (drop) {
+                dropFromOutside(htmlField(), textData(c.text));
+            } else {
+                desktop.clipboard.content = c.text;
+                QTest::keyClick(htmlField(), Qt::Key_V, Qt::ControlModifier);
+            }
+            EXPECT_EQ(window->activeColor(), c.active) << c.text;
+            ASSERT_EQ(said.size(), *c.note ? 1 : 0) << c.text;
+            if (*c.note)
+                EXPECT_TRUE(QToolTip::text().startsWith(QString::fromUtf8(c.note))) << c.text << ": " << QToolTip::text().toStdString();
+        }
+    }
 }

@@ -224,6 +224,31 @@ TEST_F(LanguageTest, NoCaptionIsCutInEitherLanguage)
     EXPECT_TRUE(english.isEmpty()) << "in English: " << english.join(u'\n').toStdString();
 }
 
+// The lines the pages compose (pairs hard to tell apart, with slot names as long as users give them)
+// fit their place in both languages; a shortened one carries the whole line in its tool tip.
+TEST_F(LanguageTest, EveryComposedLineFitsItsPlaceInEitherLanguage)
+{
+    window->addToFreeSlots([] { return QString(); },
+                           {RGB(204, 0, 0), RGB(0, 128, 0), RGB(150, 100, 0), RGB(0, 0, 160), RGB(90, 90, 200)});
+    window->setInfoTexts({"Hintergrund der Seitenleiste 1", "Hintergrund der Seitenleiste 2",
+                          "Hintergrund der Seitenleiste 3", "Hintergrund der Seitenleiste 4",
+                          "Hintergrund der Seitenleiste 5"});
+    visitEveryPage();
+    window->Toolbar(Command::Farbsehschwaeche);
+    control<QComboBox>("cbSchwaeche")->setCurrentIndex(1); // deuteranopia: several pairs
+    ASSERT_FALSE(control<QLabel>("lbPaar1")->isHidden());
+    for (const Language language : {Language::German, Language::English}) {
+        installLanguage(language);
+        QCoreApplication::processEvents();
+        const QStringList cut = cutCaptions(*window);
+        EXPECT_TRUE(cut.isEmpty()) << cut.join(u'\n').toStdString();
+        const auto* line = control<QLabel>("lbPaar1");
+        EXPECT_TRUE(line->text().contains(u'…')) << "the long names give way: " << line->text().toStdString();
+        EXPECT_TRUE(line->toolTip().contains("Hintergrund der Seitenleiste 1")) << line->toolTip().toStdString();
+        EXPECT_TRUE(line->text().endsWith(line->toolTip().section(',', -1))) << "the distances stay readable";
+    }
+}
+
 namespace {
 
 // Every file the program writes from one scheme: each export (pictures also as JPEG), each scale

@@ -135,6 +135,21 @@ TEST_F(ModuleTest, ContrastShowsTheWcagRatioAndADraggableShadeThatPasses)
     EXPECT_EQ(control<QLabel>("lbResultHell")->text(), "137") << "255 - 118: the specified results follow as before";
 }
 
+// Light blue-grey on a pale page: white passes, and is the page's suggestion, not near-black (ratio and
+// Lc of colorjs.io and apca-w3).
+TEST_F(ModuleTest, ThePagesSuggestionIsTheNearestPassingShadeWhiteIncluded)
+{
+    show("ToolButton32");
+    useSlot(1, RGB(0x67, 0x78, 0x8F));
+    useSlot(2, RGB(0xF0, 0xF5, 0xFF));
+    drag(swatch("Palette1"), swatch("shVorder"));
+    drag(swatch("Palette2"), swatch("shHinter"));
+    ASSERT_FALSE(swatch("shWcagVorschlagHinter")->isHidden());
+    EXPECT_EQ(swatch("shWcagVorschlagHinter")->color(), clWhite);
+    QTest::mouseClick(swatch("shWcagVorschlagHinter"), Qt::LeftButton);
+    EXPECT_EQ(control<QLabel>("lbWcag")->text().toStdString(), "Kontrastverhältnis (WCAG 2.2): 4,50:1 – AA · APCA Lc 71,3");
+}
+
 // Both ways out of a failing pair, taken by a click or by a drag, are undone by Ctrl+Z one at a time.
 TEST_F(ModuleTest, BothSuggestionsAreTakenByClickOrDragAndUndoneOneByOne)
 {

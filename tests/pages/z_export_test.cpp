@@ -179,6 +179,24 @@ TEST_F(ExportTest, PaletteStripResetsThePictureFormat)
     EXPECT_EQ(preview().size(), QSize(325, 345));
 }
 
+// Choosing the strip resets the format; a drop on a slot while the page is shown redraws the strip
+// and keeps the JPEG the user chose afterwards, and saving writes a JPEG.
+TEST_F(ExportTest, ADropWhileTheStripIsShownKeepsTheChosenJpeg)
+{
+    chooseFormat(4);
+    auto* pictureFormat = control<QComboBox>("cbAusgabeFormat");
+    pictureFormat->setFocus();
+    QTest::keyClick(pictureFormat, Qt::Key_Down); // "JPEG (*.jpg)", as the keyboard chooses it
+    ASSERT_EQ(pictureFormat->currentIndex(), 1);
+    swatch("Vorschlag1")->setColor(RGB(0, 128, 0));
+    drag(swatch("Vorschlag1"), swatch("Palette2"));
+    EXPECT_EQ(pictureFormat->currentIndex(), 1);
+    saveAs(folder.filePath("leiste"));
+    EXPECT_EQ(desktop.fileDialogs.shown.back().options.filter, "JPG-Grafik|*.jpg");
+    EXPECT_EQ(readFile(folder.filePath("leiste.jpg")).mid(6, 4), "JFIF");
+    EXPECT_FALSE(QFile::exists(folder.filePath("leiste.bmp")));
+}
+
 TEST_F(ExportTest, RefusedWriteReportsAndLeavesNoFile)
 {
     const QString path = folder.filePath("fehlt/farben.css");

@@ -185,6 +185,30 @@ TEST(Contrast, WcagLineVerdictLampAndSuggestion)
     }
 }
 
+// The suggestion is the smallest change in OKLab that passes, the first passing shade on each side
+// compared; the figures from a separate computation of the same steps (ratios as colorjs.io gives them).
+TEST(Contrast, TheSuggestionIsTheSmallestChangeThatPassesOnEitherSide)
+{
+    const struct {
+        TColor text, background;
+        std::optional<TColor> textShade, backgroundShade;
+    } cases[] = {
+        // 4.12:1; of the background only white (its last step lighter, 4.51:1) or #050506 (98 % darker)
+        // pass: white is by far the smaller change.
+        {RGB(0x67, 0x78, 0x8F), RGB(0xF0, 0xF5, 0xFF), RGB(0x61, 0x71, 0x87), RGB(0xFF, 0xFF, 0xFF)},
+        // On mid grey, green passes darker only as black (its last step) and lighter at 98 %, the nearer.
+        {RGB(0, 205, 0), RGB(117, 117, 117), RGB(249, 254, 249), RGB(0x44, 0x44, 0x44)},
+    };
+    for (const auto& c : cases) {
+        const WcagLine line = wcagLine(c.text, c.background);
+        EXPECT_EQ(line.suggestion, c.textShade) << std::hex << c.text;
+        EXPECT_EQ(line.backgroundSuggestion, c.backgroundShade) << std::hex << c.background;
+    }
+    EXPECT_EQ(nearestPassingShade(RGB(0, 205, 0), RGB(117, 117, 117), 4.5), RGB(249, 254, 249));
+    EXPECT_LT(contrastRatio(ShadeColor(RGB(0, 205, 0), -99), RGB(117, 117, 117)), 4.5) << "black is the last step";
+    EXPECT_GE(contrastRatio(clBlack, RGB(117, 117, 117)), 4.5);
+}
+
 // Lc figures from colorjs.io's contrastAPCA; the levels of APCA's simple mode.
 TEST(Contrast, ApcaLevelsLampsAndHowTheyRead)
 {
