@@ -101,6 +101,22 @@ TEST_F(PicturePageTest, PicturesComeFromTheOpenDialogAndFromADropAndAClickPicksA
     EXPECT_EQ(window->schemeSlots().used[4], 0);
 }
 
+// Photos and wallpapers ship as WebP and TIFF; the open dialog offers them and the page reads them.
+TEST_F(PicturePageTest, WebpAndTiffPicturesAreOfferedAndRead)
+{
+    for (const char* format : {"webp", "tiff"}) {
+        const QString path = folder.filePath(QStringLiteral("vier.") + format);
+        ASSERT_TRUE(Testing::fourAreas().save(path, format, 100)) << format; // 100: lossless
+        desktop.fileDialogs.results = {path};
+        control<QAbstractButton>("btBildOeffnen")->click();
+        EXPECT_TRUE(desktop.fileDialogs.shown.back().options.filter.contains(QStringLiteral("*.") + format)) << format;
+        EXPECT_EQ(colourLine(1), "40 %  #C81E28") << format;
+        EXPECT_EQ(colourLine(2), "30 %  #145AC8") << format;
+    }
+    EXPECT_TRUE(desktop.messages.errors.isEmpty());
+    EXPECT_FALSE(desktop.fileDialogs.shown.back().options.filter.contains("*.svg"));
+}
+
 TEST_F(PicturePageTest, HostilePicturesAreRefusedWithAMessageAndChangeNothing)
 {
     desktop.clipboard.picture = Testing::fourAreas();

@@ -70,12 +70,19 @@ inline std::vector<HostilePicture> hostilePictures()
 {
     const QByteArray png = encoded(fourAreas(), "PNG");
     const QByteArray jpeg = encoded(fourAreas(), "JPG");
+    const QByteArray gif = encoded(fourAreas(), "GIF");
+    const QByteArray bmp = encoded(fourAreas(), "BMP");
     return {
         {"not a picture", "[Palette]\r\nFarbe1=255\r\n"},
         {"empty", {}},
         {"truncated png", png.left(png.size() / 2)},
         {"truncated jpeg", jpeg.left(jpeg.size() * 2 / 3)},
         {"png claiming 30000 x 30000", pngClaiming(30000)},
+        // Their readers fill a cut-off picture's rest with black and call it read.
+        {"truncated gif", gif.left(gif.size() / 2)},
+        {"truncated bmp", bmp.left(bmp.size() / 3)},
+        // Vector pictures have no cost a header could bound.
+        {"svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9\" height=\"9\"><rect width=\"9\" height=\"9\"/></svg>"},
     };
 }
 
