@@ -1,11 +1,14 @@
 #include "exchange/paletteformats.h"
 
+#include "platform/textcodec.h"
+
 #include "exchange/colorwriting.h"
 #include "exchange/palettenames.h"
 #include "rules/exportrules.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -172,7 +175,7 @@ PaletteRead readGimpPalette(const QByteArray& bytes)
         const int b = parts.value(2).toInt(&ok[2]);
         if (!ok[0] || !ok[1] || !ok[2] || r < 0 || r > 255 || g < 0 || g > 255 || b < 0 || b > 255)
             return failed(PaletteFormats::tr(
-                "Die GIMP-Palette enthält eine Zeile, die keine Farbe ist: „%1“").arg(line));
+                "Die GIMP-Palette enthält eine Zeile, die keine Farbe ist: „%1“").arg(excerpt(line)));
         read.entries.push_back({RGB(r, g, b), parts.mid(3).join(u' ')});
     }
     return read;
@@ -317,6 +320,18 @@ PaletteRead readPaletteFile(const QString& path, const QByteArray& bytes)
     if (suffix == QLatin1String("json"))
         return readDesignTokens(bytes);
     return readColourCodes(bytes);
+}
+
+PaletteRead readPaletteFromDisk(const QString& path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return failed(PaletteFormats::tr("Die Datei kann nicht gelesen werden: %1").arg(file.errorString()));
+    // Read one byte past the limit: a device or a growing file has no size to trust.
+    const QByteArray bytes = file.read(largestPaletteFile + 1);
+    if (bytes.size() > largestPaletteFile)
+        return failed(PaletteFormats::tr("Die Datei ist größer als 1 MiB und damit keine Palette."));
+    return readPaletteFile(path, bytes);
 }
 
 } // namespace Tintara

@@ -46,4 +46,10 @@ PaletteRead readColourCodes(const QByteArray& bytes);
 // By the file's extension: .gpl, .ase, .json, anything else as text with colour codes.
 PaletteRead readPaletteFile(const QString& path, const QByteArray& bytes);
 
+// Palettes are a few kilobytes; a larger file is refused before it is read, so that a hostile one
+// cannot hold up the window or fill the memory.
+inline constexpr qint64 largestPaletteFile = 1 << 20;
+// The palette file at `path`, read whole and refused above largestPaletteFile.
+PaletteRead readPaletteFromDisk(const QString& path);
+
 } // namespace Tintara

@@ -10,7 +10,7 @@
 #include "ui_z_konverter.h"
 
 #include <QDir>
-#include <QFile>
+#include <QGuiApplication>
 #include <QFileInfo>
 
 namespace Tintara {
@@ -39,12 +39,23 @@ void Z_Konverter::btnKonvDateiOeffnen()
     if (dialog.execute()) {
         const QString path = dialog.options.fileName;
         if (QFileInfo(path).suffix().compare(QLatin1String("ini"), Qt::CaseInsensitive) == 0)
-            showColours(readOldScheme(IniFile(path)));
+            showOldScheme(path);
         else
             importPalette(path);
     }
     dialog.options.filter = lent.filter;
     dialog.options.defaultExt = lent.defaultExt;
+}
+
+// An old scheme without its section shows 48 empty places, as ever, and now says why.
+void Z_Konverter::showOldScheme(const QString& path)
+{
+    const IniFile ini(path);
+    showColours(readOldScheme(ini));
+    if (!ini.sectionExists(QStringLiteral("CFarben")))
+        m_host.platform().messages.showError(
+            tr("\"%1\" ist kein Tintara-Farbschema: der Abschnitt [CFarben] fehlt, es gibt keine Farben zu zeigen.")
+                .arg(QDir::toNativeSeparators(path)));
 }
 
 // 0 marks a place without a colour.
@@ -59,12 +70,9 @@ void Z_Konverter::showColours(const std::array<std::optional<TColor>, 48>& color
 // The first 48 colours of the file, in order; a file that cannot be read changes nothing.
 void Z_Konverter::importPalette(const QString& path)
 {
-    QFile file(path);
-    PaletteRead read;
-    if (!file.open(QIODevice::ReadOnly))
-        read.error = tr("Die Datei kann nicht gelesen werden: %1").arg(file.errorString());
-    else
-        read = readPaletteFile(path, file.readAll());
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const PaletteRead read = readPaletteFromDisk(path);
+    QGuiApplication::restoreOverrideCursor();
     if (!read.error.isEmpty()) {
         m_host.platform().messages.showError(
             tr("\"%1\" wurde nicht übernommen. %2").arg(QDir::toNativeSeparators(path), read.error));

@@ -30,6 +30,7 @@ private:
     void btnKonvDateiOeffnen();
     void showColours(const std::array<std::optional<TColor>, 48>& colors);
     void importPalette(const QString& path);
+    void showOldScheme(const QString& path);
 
     PageHost& m_host;
     std::unique_ptr<Ui::Z_Konverter> ui;
