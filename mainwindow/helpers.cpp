@@ -76,9 +76,10 @@ void TForm1::createHelpers()
     m_paste =
         std::make_unique<HtmlFieldPaste>(ui->edHTML, m_platform.clipboard, [this] { return activeColor(); }, this);
     connect(m_paste.get(), &HtmlFieldPaste::colorPasted, this, &TForm1::setActiveColor);
-    connect(m_paste.get(), &HtmlFieldPaste::transparencyRefused, this, [this] {
-        m_platform.messages.showMessage(transparencyRefusal());
-    });
+    // Queued: a refused drop is finished first, so that the program it came from does not wait for the box.
+    connect(
+        m_paste.get(), &HtmlFieldPaste::transparencyRefused, this,
+        [this] { m_platform.messages.showMessage(transparencyRefusal()); }, Qt::QueuedConnection);
     connect(m_menu.get(), &ContextMenu::pastedIntoHtmlField, m_paste.get(), &HtmlFieldPaste::paste);
 
     m_picker = std::make_unique<ScreenPicker>(*this, ui->Zoom, ui->cbZoom, ui->Farbanzeige, m_platform.screen);

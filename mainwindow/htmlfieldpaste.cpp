@@ -44,8 +44,10 @@ void HtmlFieldPaste::take(std::optional<TColor> color, const QString& text)
 {
     if (color) {
         Q_EMIT colorPasted(*color);
-        if (const auto note = opacityNote(text))
+        if (const auto note = opacityNote(text)) {
             QToolTip::showText(m_field->mapToGlobal(QPoint(0, m_field->height())), *note, m_field);
+            Q_EMIT opacityLeftOut(*note);
+        }
         return;
     }
     const QSignalBlocker blocker(m_field);

@@ -29,6 +29,9 @@ Q_SIGNALS:
     void colorPasted(TColor color);
     // "transparent" is refused like any text that is no colour, but the user is told why.
     void transparencyRefused();
+    // A colour was taken without the opacity below 1 its text gave; `note` says so, and the field
+    // shows it as a tool tip.
+    void opacityLeftOut(const QString& note);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

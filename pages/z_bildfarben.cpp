@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QMimeData>
+#include <QTimer>
 
 namespace Tintara {
 
@@ -115,7 +116,9 @@ void Z_Bildfarben::dropEvent(QDropEvent* event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    openPicture(path);
+    // The other program waits until the drop is done: read the picture (and say why it is refused)
+    // once it has been let go.
+    QTimer::singleShot(0, this, [this, path] { openPicture(path); });
 }
 
 void Z_Bildfarben::showPicture(const QImage& picture)

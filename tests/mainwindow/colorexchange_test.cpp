@@ -33,6 +33,7 @@ protected:
             return false;
         QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &drop);
+        QCoreApplication::processEvents(); // what the drop has to say comes after it
         return drop.isAccepted();
     }
 
@@ -175,8 +176,10 @@ TEST_F(ColorExchangeTest, AnOpacityLeftOutOfAPastedOrDroppedColourIsSaid)
             }
             EXPECT_EQ(window->activeColor(), c.active) << c.text;
             ASSERT_EQ(said.size(), *c.note ? 1 : 0) << c.text;
-            if (*c.note)
-                EXPECT_TRUE(QToolTip::text().startsWith(QString::fromUtf8(c.note))) << c.text << ": " << QToolTip::text().toStdString();
+            if (*c.note) {
+                EXPECT_TRUE(QToolTip::text().startsWith(QString::fromUtf8(c.note)))
+                    << c.text << ": " << QToolTip::text().toStdString();
+            }
         }
     }
 }

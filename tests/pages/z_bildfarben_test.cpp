@@ -36,12 +36,16 @@ protected:
         QApplication::sendEvent(page, &enter);
         if (!enter.isAccepted())
             return false;
+        const qsizetype errorsBefore = desktop.messages.errors.size();
         QDropEvent drop({100, 100}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(page, &drop);
+        dropFinishedBeforeAnyMessage = desktop.messages.errors.size() == errorsBefore;
+        QCoreApplication::processEvents(); // the page reads the picture once the drop is done
         return drop.isAccepted();
     }
 
     QTemporaryDir folder;
+    bool dropFinishedBeforeAnyMessage = false;
 };
 
 } // namespace
@@ -138,4 +142,9 @@ TEST_F(PicturePageTest, HostilePicturesAreRefusedWithAMessageAndChangeNothing)
         EXPECT_EQ(colourLine(1), "40 %  #C81E28") << name;
     }
     EXPECT_TRUE(desktop.messages.errors.last().contains("Ordner"));
+    // Dropped, a refused picture is said only once the drop is finished: the program it came from
+    // does not wait for the box.
+    ASSERT_TRUE(dropFile(offered.front().second));
+    EXPECT_TRUE(dropFinishedBeforeAnyMessage);
+    EXPECT_TRUE(desktop.messages.errors.last().contains("kein Bild"));
 }
