@@ -4,25 +4,48 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace Tintara {
 
 namespace {
 
-template <class File>
-bool wroteAll(File& file, const QByteArray& bytes)
+// The system's reason where a write stopped short: Qt leaves a short write without an error of its
+// own, and would say "Unknown error" of a full disk.
+QString reasonOf(const QFileDevice& file, int error)
 {
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size();
+    if (error != 0)
+        return QString::fromLocal8Bit(std::strerror(error));
+    return file.errorString();
+}
+
+template <class File>
+bool wroteAll(File& file, const QByteArray& bytes, int* error)
+{
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        *error = errno;
+        return false;
+    }
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        *error = errno;
+        return false;
+    }
+    return true;
 }
 
 bool writeInto(const QString& path, const QByteArray& bytes, QString* reason)
 {
     QFile file(path);
-    const bool written = wroteAll(file, bytes) && file.flush();
+    int error = 0;
+    const bool written = wroteAll(file, bytes, &error) && file.flush();
     file.close();
     if (written && file.error() == QFileDevice::NoError)
         return true;
     if (reason)
-        *reason = file.errorString();
+        *reason = reasonOf(file, error);
     return false;
 }
 
@@ -34,10 +57,15 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     if (target.exists() && !target.isFile() && !target.isDir())
         return writeInto(path, bytes, reason);
     QSaveFile file(path);
-    if (wroteAll(file, bytes) && file.commit())
-        return true;
+    int error = 0;
+    if (wroteAll(file, bytes, &error)) {
+        errno = 0;
+        if (file.commit())
+            return true;
+        error = errno;
+    }
     if (reason)
-        *reason = file.errorString();
+        *reason = reasonOf(file, error);
     file.cancelWriting();
     return false;
 }

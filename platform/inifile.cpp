@@ -236,9 +236,11 @@ std::optional<QString> IniFile::save() const
             return refused;
         bytes += rest;
     }
-    if (writeFileAtomically(m_path, bytes))
+    QString reason;
+    if (writeFileAtomically(m_path, bytes, &reason))
         return std::nullopt;
-    return refused;
+    // The reason, where the system gives one, after the program's own words.
+    return reason.isEmpty() ? refused : refused + QStringLiteral(": ") + reason;
 }
 
 } // namespace Tintara

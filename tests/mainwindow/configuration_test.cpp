@@ -177,7 +177,7 @@ TEST_F(ConfigTest, RefusedWriteShowsTheMessageAndKeepsTheFile)
         window->close();
     }
     EXPECT_EQ(desktop.messages.errors.size(), 1);
-    EXPECT_TRUE(desktop.messages.errors.value(0).endsWith("tintara.ini kann nicht geschrieben werden"));
+    EXPECT_TRUE(desktop.messages.errors.value(0).contains("tintara.ini kann nicht geschrieben werden: "));
     EXPECT_EQ(readFile(iniPath()), "[Eigenes]\r\nWert=1\r\n");
 }
 

@@ -9,6 +9,9 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <cstring>
+
 using namespace Tintara;
 using Tintara::Testing::readFile;
 using Tintara::Testing::WindowTest;
@@ -202,7 +205,8 @@ TEST_F(SchemeFileTest, RefusedWriteKeepsThePreviousFileAndSaysSo)
         saveTo(path("voll.tsf"));
     }
     EXPECT_EQ(desktop.messages.errors,
-              QStringList{"In " + QDir::toNativeSeparators(path("voll.tsf")) + " kann nicht geschrieben werden"});
+              QStringList{"In " + QDir::toNativeSeparators(path("voll.tsf")) + " kann nicht geschrieben werden: "
+                          + QString::fromLocal8Bit(std::strerror(EFBIG))});
     EXPECT_EQ(readFile(path("voll.tsf")), "[Palette]\r\nFarbe1=1\r\n");
 }
 

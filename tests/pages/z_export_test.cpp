@@ -8,6 +8,9 @@
 #include <QScrollArea>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <cstring>
+
 #include <cstdio>
 #include <jpeglib.h>
 
@@ -216,7 +219,10 @@ TEST_F(ExportTest, ExportOntoAFullDiskLeavesNoPartialFile)
         const Testing::FileSizeLimit fullDisk(4096);
         saveAs(path);
     }
-    ASSERT_EQ(desktop.messages.errors.size(), 1);
+    // The system's reason, not "Unbekannter Fehler".
+    EXPECT_EQ(desktop.messages.errors, QStringList{"Datei \"" + QDir::toNativeSeparators(path)
+                                                   + "\" kann nicht erstellt werden. "
+                                                   + QString::fromLocal8Bit(std::strerror(EFBIG))});
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{});
 }

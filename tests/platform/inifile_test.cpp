@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <cstring>
+
 
 using namespace Tintara;
 
@@ -171,7 +174,9 @@ TEST(IniFile, RefusedWriteLeavesTheOldFileAndReports)
     }
 
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(*error, "In " + QDir::toNativeSeparators(path) + " kann nicht geschrieben werden");
+    // The specified words, then the system's reason: the file would grow past what may be written.
+    EXPECT_EQ(*error, "In " + QDir::toNativeSeparators(path) + " kann nicht geschrieben werden: "
+                          + QString::fromLocal8Bit(std::strerror(EFBIG)));
     EXPECT_EQ(readAll(path), "[Palette]\r\nFarbe1=1\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"scheme.tsf"}); // no leftovers
 }
@@ -184,6 +189,7 @@ TEST(IniFile, WriteIntoAMissingFolderReportsAndCreatesNothing)
     ini.writeInteger("Palette", "Farbe1", 2);
     const auto error = ini.save();
     ASSERT_TRUE(error.has_value());
-    EXPECT_TRUE(error->startsWith("In ") && error->endsWith(" kann nicht geschrieben werden"));
+    EXPECT_EQ(*error, "In " + QDir::toNativeSeparators(path) + " kann nicht geschrieben werden: "
+                          + QString::fromLocal8Bit(std::strerror(ENOENT)));
     EXPECT_FALSE(QFile::exists(path));
 }
