@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QToolButton>
@@ -169,8 +170,15 @@ void TForm1::openHelpFile()
                               helpPath(pages + QStringLiteral("/index.html"),
                                        QStringLiteral("doc/tintara/%1/index.html").arg(installedPages))};
     candidates.removeAll(QString());
-    if (!candidates.isEmpty())
-        m_platform.shell.openFirst(candidates);
+    if (candidates.isEmpty()) {
+        m_platform.messages.showError(tr("Die Hilfe ist nicht installiert: %1 wurde nicht gefunden.").arg(chm));
+        return;
+    }
+    const QString shown = QDir::toNativeSeparators(candidates.constFirst());
+    m_platform.shell.openFirst(candidates, [this, shown] {
+        m_platform.messages.showError(tr("Die Hilfe kann nicht geöffnet werden: kein Programm zeigt CHM-Dateien oder "
+                                         "Webseiten an. Die Hilfe liegt in %1.").arg(shown));
+    });
 }
 
 } // namespace Tintara

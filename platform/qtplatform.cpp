@@ -167,14 +167,16 @@ namespace {
 // xdg-open starts even where nothing will show the file; the MIME registry knows beforehand. The
 // registry is asked in the background, and where it does not answer within three seconds, or
 // there is no xdg-mime to ask, the desktop gets its chance.
-void openFirstRegistered(QStringList paths)
+void openFirstRegistered(QStringList paths, const std::function<void()>& noneOpened)
 {
-    if (paths.isEmpty())
+    if (paths.isEmpty()) {
+        noneOpened();
         return;
+    }
     const QString path = paths.takeFirst();
-    const auto open = [path, paths] {
+    const auto open = [path, paths, noneOpened] {
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-            openFirstRegistered(paths); // nothing could be started for it
+            openFirstRegistered(paths, noneOpened); // nothing could be started for it
     };
     const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
     if (query.isEmpty()) {
@@ -183,10 +185,10 @@ void openFirstRegistered(QStringList paths)
     }
     auto* process = new QProcess(QCoreApplication::instance());
     auto* deadline = new QTimer(process);
-    QObject::connect(process, &QProcess::finished, process, [process, open, paths] {
+    QObject::connect(process, &QProcess::finished, process, [process, open, paths, noneOpened] {
         process->deleteLater();
         if (process->readAllStandardOutput().trimmed().isEmpty())
-            openFirstRegistered(paths);
+            openFirstRegistered(paths, noneOpened);
         else
             open();
     });
@@ -208,9 +210,9 @@ void openFirstRegistered(QStringList paths)
 
 } // namespace
 
-void QtShell::openFirst(const QStringList& paths)
+void QtShell::openFirst(const QStringList& paths, const std::function<void()>& noneOpened)
 {
-    openFirstRegistered(paths);
+    openFirstRegistered(paths, noneOpened);
 }
 
 void ClockRandomSource::randomize()

@@ -53,7 +53,7 @@ public:
 class QtShell : public Shell
 {
 public:
-    void openFirst(const QStringList& paths) override;
+    void openFirst(const QStringList& paths, const std::function<void()>& noneOpened) override;
 };
 
 class QtDragOut : public DragOut

@@ -525,6 +525,14 @@ Large text: %5</translation>
         <source>Die Datei enthält keine Farbcodes wie #RRGGBB.</source>
         <translation>The file holds no color codes such as #RRGGBB.</translation>
     </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden: %1</source>
+        <translation>The file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist größer als 1 MiB und damit keine Palette.</source>
+        <translation>The file is larger than 1 MiB and so no palette.</translation>
+    </message>
 </context>
 <context>
     <name>PictureColors</name>
@@ -1095,6 +1103,14 @@ Do you want to replace it?</translation>
         <source>Wollen Sie Orbelin Tintara Studio wirklich beenden?</source>
         <translation>Do you really want to quit Orbelin Tintara Studio?</translation>
     </message>
+    <message>
+        <source>Die Hilfe ist nicht installiert: %1 wurde nicht gefunden.</source>
+        <translation>The help is not installed: %1 was not found.</translation>
+    </message>
+    <message>
+        <source>Die Hilfe kann nicht geöffnet werden: kein Programm zeigt CHM-Dateien oder Webseiten an. Die Hilfe liegt in %1.</source>
+        <translation>The help cannot be opened: no program shows CHM files or web pages. The help is in %1.</translation>
+    </message>
 </context>
 <context>
     <name>Tintara::TrayMode</name>
@@ -1220,12 +1236,12 @@ Do you want to replace it?</translation>
         <translation>All supported files|*.ini;*.gpl;*.ase;*.json;*.css;*.txt|Tintara color scheme|*.ini|GIMP palette|*.gpl|Adobe Swatch Exchange|*.ase|Design Tokens|*.json|Text with color codes|*.css;*.txt</translation>
     </message>
     <message>
-        <source>Die Datei kann nicht gelesen werden: %1</source>
-        <translation>The file cannot be read: %1</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; wurde nicht übernommen. %2</source>
         <translation>&quot;%1&quot; was not taken. %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist kein Tintara-Farbschema: der Abschnitt [CFarben] fehlt, es gibt keine Farben zu zeigen.</source>
+        <translation>&quot;%1&quot; is not a Tintara color scheme: it has no [CFarben] section, so there are no colors to show.</translation>
     </message>
 </context>
 <context>

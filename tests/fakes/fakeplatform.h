@@ -102,13 +102,14 @@ public:
 class FakeShell : public Shell
 {
 public:
-    void openFirst(const QStringList& paths) override
+    void openFirst(const QStringList& paths, const std::function<void()>& noneOpened) override
     {
         for (const QString& path : paths) {
             opened << path;
             if (!refused.contains(path))
                 return;
         }
+        noneOpened();
     }
     QStringList opened;
     QStringList refused; // no program registered for these

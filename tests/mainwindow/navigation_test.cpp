@@ -285,7 +285,7 @@ TEST_F(WindowTest, ClosingTheWindowAsksNothing)
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(WindowTest, HelpOpensTheFileBesideTheProgramAndIsSilentWithoutIt)
+TEST_F(WindowTest, HelpOpensTheFileBesideTheProgramAndSaysSoWithoutIt)
 {
     const QString path = QApplication::applicationDirPath() + "/tintara.chm";
     ASSERT_FALSE(QFile::exists(path)) << "the test folder must not hold a help file";
@@ -294,7 +294,7 @@ TEST_F(WindowTest, HelpOpensTheFileBesideTheProgramAndIsSilentWithoutIt)
     const Testing::ScopedEnvironment dataDirs("XDG_DATA_DIRS", noData.path().toUtf8());
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_TRUE(desktop.shell.opened.isEmpty());
-    EXPECT_TRUE(desktop.messages.errors.isEmpty() && desktop.messages.messages.isEmpty());
+    EXPECT_EQ(desktop.messages.errors, QStringList{"Die Hilfe ist nicht installiert: tintara.chm wurde nicht gefunden."});
 
     QFile help(path);
     ASSERT_TRUE(help.open(QIODevice::WriteOnly));
@@ -327,6 +327,14 @@ TEST_F(WindowTest, HelpFallsBackToTheHtmlPagesWhereNoViewerTakesTheChm)
     desktop.shell.refused = QStringList{chm};
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(desktop.shell.opened, (QStringList{chm, html}));
+    EXPECT_TRUE(desktop.messages.errors.isEmpty());
+
+    // No program for either: F1 says so and where the help is, instead of doing nothing.
+    desktop.shell.refused = QStringList{chm, html};
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    ASSERT_EQ(desktop.messages.errors.size(), 1);
+    EXPECT_TRUE(desktop.messages.errors[0].startsWith("Die Hilfe kann nicht geöffnet werden"));
+    EXPECT_TRUE(desktop.messages.errors[0].contains(QDir::toNativeSeparators(chm)));
 }
 
 TEST_F(WindowTest, SwatchGridsExistByName)
