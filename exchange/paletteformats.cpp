@@ -168,7 +168,7 @@ PaletteRead readGimpPalette(const QByteArray& bytes)
         if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(QLatin1String("Name:"))
             || line.startsWith(QLatin1String("Columns:")))
             continue;
-        const QStringList parts = line.split(QRegularExpression(QStringLiteral("\\s+")));
+        const QStringList parts = line.simplified().split(u' ');
         bool ok[3] = {false, false, false};
         const int r = parts.value(0).toInt(&ok[0]);
         const int g = parts.value(1).toInt(&ok[1]);

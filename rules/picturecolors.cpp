@@ -25,8 +25,6 @@ constexpr int analysedSide = 256;
 constexpr int decodedSide = 2048;
 // 100 megapixels as 32-bit pixels, and some room for the reader's own buffers.
 constexpr int allocationLimitMiB = 512;
-// A picture from a pipe is held whole before it is read.
-constexpr qint64 largestStreamBytes = qint64(64) << 20;
 
 // A complete JPEG ends with its end-of-image marker; Qt's reader shows a cut-off one half grey.
 bool jpegComplete(const QByteArray& end)
@@ -104,6 +102,11 @@ PictureRead readPicture(QIODevice& device, const QString& name)
 {
     QImageReader::setAllocationLimit(allocationLimitMiB);
     const QString shown = QDir::toNativeSeparators(name);
+    if (device.size() > largestPictureBytes)
+        return {{}, PictureColors::tr("„%1“ ist mit %2 MiB zu groß; Tintara Studio liest Bilder bis %3 MiB.")
+                        .arg(shown)
+                        .arg(device.size() >> 20)
+                        .arg(largestPictureBytes >> 20)};
     const QByteArray head = device.peek(32);
     QImageReader reader(&device);
     // Vector pictures have no cost bound a header could tell: thousands of shapes take minutes.
@@ -156,7 +159,7 @@ PictureRead readPictureFile(const QString& path)
     }
     // A pipe or a FIFO: read whole first, since its end cannot be looked at.
     QString error;
-    QByteArray bytes = readStream(path, largestStreamBytes, &error);
+    QByteArray bytes = readStream(path, largestPictureBytes, &error);
     if (!error.isEmpty())
         return {{}, PictureColors::tr("„%1“ kann nicht gelesen werden: %2").arg(shown, error)};
     QBuffer buffer(&bytes);

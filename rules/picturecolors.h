@@ -15,8 +15,11 @@ struct PictureRead {
     QString error;
 };
 
-// Pictures whose header claims more pixels than this are refused before anything is decoded.
+// Pictures whose header claims more pixels than this are refused before anything is decoded; so
+// are files larger than largestPictureBytes, whose decoding alone would hold up the window (a
+// 32 MiB picture of noise takes under a second here).
 inline constexpr qint64 largestPicturePixels = 100'000'000;
+inline constexpr qint64 largestPictureBytes = qint64(32) << 20;
 
 // Reads a picture through Qt's image readers, refusing what is no picture, truncated, or claims
 // too many pixels; a large picture whose reader can is decoded at a reduced size. `name` names it

@@ -572,6 +572,10 @@ Large text: %5</translation>
         <source>„%1“ ist ein Bild im Format %2, für das hier kein Bildleser installiert ist.</source>
         <translation>“%1” is a picture in the %2 format, for which no image reader is installed here.</translation>
     </message>
+    <message>
+        <source>„%1“ ist mit %2 MiB zu groß; Tintara Studio liest Bilder bis %3 MiB.</source>
+        <translation>“%1” is too large at %2 MiB; Tintara Studio reads pictures up to %3 MiB.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -91,6 +91,8 @@ expect 1 '' 'noch nichts angekommen' -- --extract "$WORK/rohr"
 printf '<svg xmlns="http://www.w3.org/2000/svg" width="9" height="9"><rect width="9" height="9" fill="red"/></svg>' \
     > "$WORK/bild.svg"
 expect 1 '' 'Vektorgrafik (SVG)' -- --extract "$WORK/bild.svg"
+{ cat "$WORK/bild.png"; head -c $((33 << 20)) /dev/zero; } > "$WORK/riesig.png"
+expect 1 '' 'Tintara Studio liest Bilder bis 32 MiB' -- --extract "$WORK/riesig.png"
 convert -size 10x10 xc:none "$WORK/leer.png"
 expect 1 '' 'kein deckendes Pixel' -- --extract "$WORK/leer.png"
 # What did not reach standard output is a failure, also for --help and --version.

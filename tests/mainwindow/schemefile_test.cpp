@@ -314,3 +314,36 @@ TEST_F(SchemeFileTest, ConverterImportsThePaletteFilesOfOtherPrograms)
     EXPECT_TRUE(desktop.messages.errors[1].endsWith("Die Datei enthält keine Design Tokens mit Farben."));
     EXPECT_TRUE(desktop.messages.errors[2].endsWith("Die Datei enthält keine Farbcodes wie #RRGGBB."));
 }
+
+// Hostile palette files: a megabyte line is quoted as a short excerpt, a file over 1 MiB is refused
+// before it is read, and an old scheme of random bytes says why the grid is empty.
+TEST_F(SchemeFileTest, ConverterRefusesHostilePaletteFilesWithAShortMessage)
+{
+    visitEveryPage();
+    const auto open = [&](const QString& file) {
+        desktop.messages.errors.clear();
+        desktop.fileDialogs.results.push_back(path(file));
+        control<QAbstractButton>("btnKonvDateiOeffnen")->click();
+        return desktop.messages.errors.value(0);
+    };
+    writeFile(path("lang.gpl"), "GIMP Palette\n" + QByteArray(largestPaletteFile - 100, 'x') + "\n");
+    const QString longLine = open("lang.gpl");
+    EXPECT_TRUE(longLine.endsWith("eine Zeile, die keine Farbe ist: „xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…“"))
+        << longLine.left(200).toStdString();
+    QByteArray many = "GIMP Palette\n";
+    while (many.size() <= largestPaletteFile)
+        many += "  1   2   3\tFarbe\n";
+    writeFile(path("riesig.gpl"), many);
+    EXPECT_TRUE(open("riesig.gpl").endsWith("Die Datei ist größer als 1 MiB und damit keine Palette."));
+    const QByteArray justBelow = many.left(largestPaletteFile);
+    writeFile(path("fast.gpl"), justBelow.left(justBelow.lastIndexOf('\n') + 1));
+    EXPECT_EQ(open("fast.gpl"), QString()) << "up to 1 MiB is read";
+    EXPECT_EQ(swatch("PFA48")->color(), RGB(1, 2, 3));
+
+    QByteArray noise;
+    for (int n = 0; n < 4096; ++n)
+        noise += char((n * 131 + 7) % 256);
+    writeFile(path("rauschen.ini"), noise);
+    EXPECT_TRUE(open("rauschen.ini").contains("der Abschnitt [CFarben] fehlt"));
+    EXPECT_EQ(swatch("PFA1")->penStyle(), TColorShape::PenStyle::Clear) << "48 empty places, as ever";
+}
