@@ -6,9 +6,9 @@
 #include "color/decimal.h"
 #include "color/notation.h"
 #include "color/wcag.h"
-#include "platform/language.h"
-#include "platform/textcodec.h"
 #include "exchange/scaleformats.h"
+#include "platform/textcodec.h"
+#include "rules/commandvalues.h"
 #include "rules/editorinput.h"
 #include "rules/picturecolors.h"
 
@@ -16,9 +16,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
-
-#include <cmath>
 
 namespace Tintara {
 
@@ -56,11 +53,6 @@ QStringList notesOf(std::initializer_list<ReadColor> colors)
     return notes;
 }
 
-QString folded(const QString& name)
-{
-    return name.simplified().remove(u' ').toCaseFolded();
-}
-
 QString levelText(WcagLevel level)
 {
     switch (level) {
@@ -83,22 +75,6 @@ VerbResult failed(const QString& message)
     return {1, {}, message, {}};
 }
 
-// "1.15,1.3 2": numbers with a decimal point, separated by commas or blanks.
-std::optional<std::vector<double>> targetList(const QString& text)
-{
-    std::vector<double> targets;
-    for (const QString& part : text.split(QRegularExpression(QStringLiteral("[,\\s]+")), Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const double value = part.toDouble(&ok);
-        if (!ok || !std::isfinite(value) || value <= 0)
-            return std::nullopt;
-        targets.push_back(value);
-    }
-    if (targets.empty())
-        return std::nullopt;
-    return targets;
-}
-
 // `--scale COLOR [--name NAME] [--format F] [--against COLOR [--targets LIST] [--metric M]]`.
 VerbResult scaleOfColor(const QCommandLineParser& parser)
 {
@@ -108,16 +84,17 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
     if (!format)
         return misuse(CommandLine::tr(
             "Unbekanntes Format „%1“: cssvars, tokens, tailwind, gpl oder txt.").arg(formatName));
-    const QString metric = parser.value(QStringLiteral("metric"));
-    if (parser.isSet(QStringLiteral("metric")) && metric != QLatin1String("wcag") && metric != QLatin1String("apca"))
+    const auto apca = parser.isSet(QStringLiteral("metric")) ? apcaMetric(parser.value(QStringLiteral("metric")))
+                                                             : std::optional(false);
+    if (!apca)
         return misuse(CommandLine::tr("--metric nimmt wcag oder apca."));
     const bool against = parser.isSet(QStringLiteral("against"));
     if (!against && (parser.isSet(QStringLiteral("targets")) || parser.isSet(QStringLiteral("metric"))))
         return misuse(CommandLine::tr("--targets und --metric gelten nur mit --against."));
-    const ContrastMeasure measure = metric == QLatin1String("apca") ? ContrastMeasure::Apca : ContrastMeasure::Wcag;
+    const ContrastMeasure measure = *apca ? ContrastMeasure::Apca : ContrastMeasure::Wcag;
     std::vector<double> targets = measure == ContrastMeasure::Wcag ? defaultContrastTargets : defaultApcaTargets;
     if (parser.isSet(QStringLiteral("targets"))) {
-        const auto list = targetList(parser.value(QStringLiteral("targets")));
+        const auto list = contrastTargetList(parser.value(QStringLiteral("targets")));
         if (!list)
             return misuse(CommandLine::tr(
                 "--targets nimmt Zahlen mit Dezimalpunkt, durch Kommas getrennt, etwa 1.5,3,4.5."));
@@ -144,9 +121,9 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
 // `--extract PICTURE [--count N] [--format txt|gpl|cssvars|tokens]`.
 VerbResult coloursOfPicture(const QCommandLineParser& parser)
 {
-    bool ok = true;
-    const int count = parser.isSet(QStringLiteral("count")) ? parser.value(QStringLiteral("count")).toInt(&ok) : 8;
-    if (!ok || count < 2 || count > 16)
+    const auto count = parser.isSet(QStringLiteral("count")) ? colourCount(parser.value(QStringLiteral("count")))
+                                                             : std::optional(8);
+    if (!count)
         return misuse(CommandLine::tr("--count nimmt eine Zahl von 2 bis 16."));
     const QString formatName = parser.isSet(QStringLiteral("format")) ? parser.value(QStringLiteral("format"))
                                                                       : QStringLiteral("txt");
@@ -157,7 +134,7 @@ VerbResult coloursOfPicture(const QCommandLineParser& parser)
     const PictureRead read = readPictureFile(path);
     if (!read.error.isEmpty())
         return failed(read.error);
-    const std::vector<DominantColor> colours = pictureColors(read.image, count);
+    const std::vector<DominantColor> colours = pictureColors(read.image, *count);
     if (colours.empty())
         return failed(CommandLine::tr("„%1“ hat kein deckendes Pixel, also keine Farben.")
                           .arg(QDir::toNativeSeparators(path)));
@@ -255,25 +232,6 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser)
     if (rest.size() != 1)
         return misuse(CommandLine::tr("--contrast nimmt genau zwei Farben: Schrift und Hintergrund."));
     return contrastOfColors(parser.value(QStringLiteral("contrast")), rest.constFirst());
-}
-
-std::optional<int> notationNamed(const QString& name)
-{
-    const QString asked = folded(name);
-    for (const NotationRow& row : notationTable) {
-        const QString format = folded(QString::fromUtf8(row.formatName));
-        // "css oklch()" also as a script would write it: "oklch".
-        QString shortForm = format;
-        if (shortForm.startsWith(QLatin1StringView("css")) && shortForm.endsWith(QLatin1StringView("()")))
-            shortForm = shortForm.mid(3).chopped(2);
-        for (const QString& known : {folded(QString::fromUtf8(row.menuText)),
-                                     folded(QCoreApplication::translate("Notation", row.menuText)),
-                                     folded(englishText("Notation", row.menuText)), format, shortForm}) {
-            if (asked == known)
-                return row.notation;
-        }
-    }
-    return std::nullopt;
 }
 
 VerbResult convertColor(const QString& text, const std::optional<QString>& to)

@@ -30,11 +30,6 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser);
 // or copy-format name, compared without regard to case and blanks).
 VerbResult convertColor(const QString& text, const std::optional<QString>& to);
 
-// The notation `--to` names: a name of the "Farbwert kopieren" menu or of the copy-format list, in
-// German or English, or a short form a script writes ("html", "hex", "rgb", "cmyk", "hsl", "oklch");
-// compared without regard to case and blanks.
-std::optional<int> notationNamed(const QString& name);
-
 // `--contrast TEXT BACKGROUND`: the WCAG 2.2 ratio with its verdicts and the APCA Lc, with a
 // decimal point in every locale.
 VerbResult contrastOfColors(const QString& text, const QString& background);

@@ -1,24 +1,13 @@
 #include "mainwindow/recentschemes.h"
 
 #include "controls/languagechange.h"
-#include "platform/inifile.h"
+#include "rules/recentfiles.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 
 namespace Tintara {
-
-namespace {
-
-const QString section = QStringLiteral("Zuletzt geoeffnet");
-
-QString key(int n)
-{
-    return QStringLiteral("Datei%1").arg(n);
-}
-
-} // namespace
 
 RecentSchemes::RecentSchemes(QMenu* parentMenu)
     : QObject(parentMenu), m_menu(parentMenu->addMenu(QString()))
@@ -53,20 +42,13 @@ void RecentSchemes::clear()
 
 void RecentSchemes::readFrom(const IniFile& ini)
 {
-    m_files.clear();
-    for (int n = 1; n <= maximum; ++n) {
-        const QString file = ini.readString(section, key(n), QString());
-        if (!file.isEmpty() && !m_files.contains(file))
-            m_files << file;
-    }
+    m_files = readRecentFiles(ini, maximum);
     fillMenu();
 }
 
 void RecentSchemes::writeTo(IniFile& ini) const
 {
-    ini.eraseSection(section);
-    for (int n = 1; n <= m_files.size(); ++n)
-        ini.writeString(section, key(n), m_files[n - 1]);
+    writeRecentFiles(ini, m_files);
 }
 
 // A file that is gone stays listed, greyed out: it may be on a drive that comes back.
