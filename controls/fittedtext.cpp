@@ -15,15 +15,22 @@ void setFittedText(QLabel* label, const QString& text)
     label->setToolTip(fits ? QString() : text);
 }
 
-QString fittedLine(const QLabel* label, const QString& part, const std::function<QString(const QString&)>& compose)
+QString fittedLine(const QLabel* label, const QStringList& parts,
+                   const std::function<QString(const QStringList&)>& compose)
 {
     const QFontMetrics metrics = label->fontMetrics();
-    const QString whole = compose(part);
-    const int over = metrics.horizontalAdvance(whole) - label->contentsRect().width();
-    if (over <= 0)
-        return whole;
-    const int partRoom = std::max(0, metrics.horizontalAdvance(part) - over);
-    return compose(metrics.elidedText(part, Qt::ElideRight, partRoom));
+    const int room = label->contentsRect().width();
+    int widest = 0;
+    for (const QString& part : parts)
+        widest = std::max(widest, metrics.horizontalAdvance(part));
+    QString line = compose(parts);
+    for (int width = widest; width >= 0 && metrics.horizontalAdvance(line) > room; width -= 4) {
+        QStringList shortened;
+        for (const QString& part : parts)
+            shortened << metrics.elidedText(part, Qt::ElideRight, width);
+        line = compose(shortened);
+    }
+    return line;
 }
 
 } // namespace Tintara

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -12,8 +13,10 @@ namespace Tintara {
 // the whole of it is the label's tool tip, so nothing runs past the window's edge unseen.
 void setFittedText(QLabel* label, const QString& text);
 
-// `compose(part)` with `part` shortened with "…" as far as needed for the line to fit `label`:
-// the fixed rest of a line (numbers, a verdict) stays readable while a long name gives way.
-QString fittedLine(const QLabel* label, const QString& part, const std::function<QString(const QString&)>& compose);
+// `compose(parts)` with the parts shortened with "…", all to the same width, as far as needed for
+// the line to fit `label`: the fixed rest of a line (numbers, a verdict) stays readable while long
+// names give way, each keeping its start.
+QString fittedLine(const QLabel* label, const QStringList& parts,
+                   const std::function<QString(const QStringList&)>& compose);
 
 } // namespace Tintara

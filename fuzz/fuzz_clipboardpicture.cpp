@@ -1,11 +1,11 @@
 // A picture pasted from the clipboard arrives as a decoded image of any size and pixel format:
 // its colours are at most those asked for, largest first, their shares adding up to the whole.
+#include "colourshares.h"
 #include "rules/picturecolors.h"
 
 #include <QImage>
 
 #include <array>
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -32,13 +32,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t at = 0; size > 4 && at < pixels; at += size - 4)
         std::memcpy(image.bits() + at, data + 4, std::min(size - 4, pixels - at));
     const std::vector<Tintara::DominantColor> colours = Tintara::pictureColors(image, count);
-    double total = 0;
-    for (std::size_t n = 0; n < colours.size(); ++n) {
-        total += colours[n].share;
-        if (n > 0 && colours[n].share > colours[n - 1].share)
-            __builtin_trap();
-    }
-    if (static_cast<int>(colours.size()) > count || (!colours.empty() && std::abs(total - 1) > 1e-9))
-        __builtin_trap();
+    checkColourShares(colours, count);
     return 0;
 }

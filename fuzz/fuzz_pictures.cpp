@@ -1,11 +1,11 @@
 // Reading a picture and finding its dominant colours: whatever the bytes, a refused picture gives
 // a reason and no image, and an accepted one gives at most the colours asked for, largest first,
 // their shares adding up to the whole.
+#include "colourshares.h"
 #include "rules/picturecolors.h"
 
 #include <QBuffer>
 
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -21,13 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const int count = 2 + static_cast<int>(size % 15);
     const std::vector<Tintara::DominantColor> colours = Tintara::pictureColors(read.image, count);
-    double total = 0;
-    for (std::size_t n = 0; n < colours.size(); ++n) {
-        total += colours[n].share;
-        if (n > 0 && colours[n].share > colours[n - 1].share)
-            __builtin_trap();
-    }
-    if (static_cast<int>(colours.size()) > count || (!colours.empty() && std::abs(total - 1) > 1e-9))
-        __builtin_trap();
+    checkColourShares(colours, count);
     return 0;
 }

@@ -103,17 +103,16 @@ void Z_Farbsehschwaeche::showPairs(const Matrix3& m)
         findChild<TColorShape*>(prefix + QLatin1String("B"))->setColor(b);
         findChild<TColorShape*>(prefix + QLatin1String("SimA"))->setColor(simulateDeficiency(a, m));
         findChild<TColorShape*>(prefix + QLatin1String("SimB"))->setColor(simulateDeficiency(b, m));
-        const QString names = slotPairName(pair.first, scheme.infos[pair.first - 1], pair.second,
-                                           scheme.infos[pair.second - 1]);
-        const auto line = [&](const QString& shownNames) {
+        const QStringList infos = {scheme.infos[pair.first - 1], scheme.infos[pair.second - 1]};
+        const auto line = [&](const QStringList& shownInfos) {
             return tr("%1: Unterschied %2 normal, %3 mit der Farbsehschwäche")
-                .arg(shownNames, shownNumber(decimalCommaText(pair.normal, 1)),
-                     shownNumber(decimalCommaText(pair.seen, 1)));
+                .arg(slotPairName(pair.first, shownInfos[0], pair.second, shownInfos[1]),
+                     shownNumber(decimalCommaText(pair.normal, 1)), shownNumber(decimalCommaText(pair.seen, 1)));
         };
         // Long slot names give way; the distances stay readable, the whole line is the tool tip.
-        setFittedText(label, fittedLine(label, names, line));
-        if (label->text() != line(names))
-            label->setToolTip(line(names));
+        setFittedText(label, fittedLine(label, infos, line));
+        if (label->text() != line(infos))
+            label->setToolTip(line(infos));
     }
     const int more = static_cast<int>(pairs.size()) - pairRows;
     setFittedText(ui->lbPaareHinweis, pairs.empty() ? tr("Keine verwechselbaren Paare mit dieser Farbsehschwäche.")

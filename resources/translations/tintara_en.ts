@@ -1165,7 +1165,7 @@ Do you want to replace it?</translation>
     <name>Tintara::Z_Farbsehschwaeche</name>
     <message>
         <source>%1: Unterschied %2 normal, %3 mit der Farbsehschwäche</source>
-        <translation>%1: difference %2 normal, %3 with the color vision deficiency</translation>
+        <translation>%1: difference %2 normal, %3 with the deficiency</translation>
     </message>
     <message>
         <source>Keine verwechselbaren Paare mit dieser Farbsehschwäche.</source>

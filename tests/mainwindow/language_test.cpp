@@ -243,7 +243,7 @@ TEST_F(LanguageTest, EveryComposedLineFitsItsPlaceInEitherLanguage)
         const QStringList cut = cutCaptions(*window);
         EXPECT_TRUE(cut.isEmpty()) << cut.join(u'\n').toStdString();
         const auto* line = control<QLabel>("lbPaar1");
-        EXPECT_TRUE(line->text().contains(u'…')) << "the long names give way: " << line->text().toStdString();
+        EXPECT_NE(line->text(), line->toolTip()) << "the long names give way: " << line->text().toStdString();
         EXPECT_TRUE(line->toolTip().contains("Hintergrund der Seitenleiste 1")) << line->toolTip().toStdString();
         EXPECT_TRUE(line->text().endsWith(line->toolTip().section(',', -1))) << "the distances stay readable";
     }
