@@ -14,6 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QStringList files = Tintara::readRecentFiles(ini, 8);
     if (files.size() > 8 || QStringList(files).removeDuplicates() != 0)
         __builtin_trap();
+    if (size > 512)
+        return 0; // writing back rebuilds the index per key: small files only, so that large ones are read at speed
     Tintara::writeRecentFiles(ini, files);
     if (Tintara::readRecentFiles(ini, 8) != files)
         __builtin_trap(); // what was read must save back unchanged

@@ -20,13 +20,13 @@ inifile | schemefile | configuration | recentfiles | largefile)
 oldscheme)
     { printf '[CFarben]\r\n'; lines 48 'CFarbe%d=%d\r\n'; lines 800 'Rest%d=%d\r\n'; } > "$out/large.ini" ;;
 palettefiles)
-    { printf 'GIMP Palette\nName: gross\nColumns: 16\n#\n'; colours 1200 '%3d %3d %3d\tFarbe %d\n'; } > "$out/large.gpl"
-    { printf '{"farben": {'; lines 400 '"f%d": {"$type": "color", "$value": "#%02x%02x%02x"}, '; printf '"z": {"$value": "#000000"}}}'; } \
+    { printf 'GIMP Palette\nName: gross\nColumns: 16\n#\n'; colours 400 '%3d %3d %3d\tFarbe %d\n'; } > "$out/large.gpl"
+    { printf '{"farben": {'; lines 150 '"f%d": {"$type": "color", "$value": "#%02x%02x%02x"}, '; printf '"z": {"$value": "#000000"}}}'; } \
         > "$out/large.json"
-    lines 1000 '.k%d { color: #%02X%02X%02X; }\n' > "$out/large.css" ;;
+    lines 300 '.k%d { color: #%02X%02X%02X; }\n' > "$out/large.css" ;;
 pictures)
-    # A photo-like picture in each format, some tens of kilobytes.
-    convert -size 96x72 plasma:fractal -seed 3 "$out/plasma.png"
+    # A photo-like picture in each format, a few kilobytes.
+    convert -size 48x36 plasma:fractal -seed 3 "$out/plasma.png"
     for format in jpg gif bmp webp tif; do convert "$out/plasma.png" "$out/plasma.$format"; done ;;
 commandvalues)
     printf '1.15,1.3 2,3,4.5,7\n16\nCSS oklch()\napca\nBrand Blue / 2\n' > "$out/values" ;;

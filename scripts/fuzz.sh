@@ -12,7 +12,7 @@ trap 'rm -rf "$work"' EXIT
 for target in inifile schemefile oldscheme configuration htmltocolor inputfilters palettefiles pictures \
               largefile clipboardpicture colormime recentfiles commandvalues; do
     case $target in
-    inifile | schemefile | oldscheme | configuration | palettefiles | pictures | recentfiles) max_len=65536 ;;
+    inifile | schemefile | oldscheme | configuration | palettefiles | pictures | recentfiles | largefile) max_len=65536 ;;
     *) max_len=4096 ;;
     esac
     mkdir -p "$work/$target"
