@@ -10,9 +10,8 @@
 
 #include "ui_tform1.h"
 
-#include <QTimer>
-
 #include <QAction>
+#include <QTimer>
 
 namespace Tintara {
 

@@ -1,5 +1,7 @@
 #include "rules/picturecolors.h"
 
+#include "platform/streamread.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -8,8 +10,6 @@
 #include <QImageReader>
 #include <QStringList>
 #include <QtEndian>
-
-#include "platform/streamread.h"
 
 namespace Tintara {
 
@@ -72,8 +72,8 @@ QString pictureKind(const QByteArray& head)
     const auto at = [&](int offset, const char* magic) { return head.mid(offset, qstrlen(magic)) == magic; };
     if (at(0, "RIFF") && at(8, "WEBP"))
         return QStringLiteral("WebP");
-    if (at(0, "II*") || at(0, "MM"))
-        return head.size() >= 4 && (head[3] == '*' || head[2] == '*') ? QStringLiteral("TIFF") : QString();
+    if (at(0, "II*") || (at(0, "MM") && head.size() >= 4 && head[3] == '*'))
+        return QStringLiteral("TIFF");
     if (at(4, "ftypavif") || at(4, "ftypavis"))
         return QStringLiteral("AVIF");
     if (at(4, "ftypheic") || at(4, "ftypheix") || at(4, "ftypmif1") || at(4, "ftypmsf1"))
@@ -152,7 +152,8 @@ PictureRead readPictureFile(const QString& path)
     if (QFileInfo(path).isDir())
         return {{}, PictureColors::tr("„%1“ ist ein Ordner, kein Bild.").arg(shown)};
     QFile file(path);
-    if (QFileInfo(path).isFile()) {
+    // A missing file is opened to be told why; a pipe, a FIFO or a device is read as a stream.
+    if (QFileInfo(path).isFile() || !QFileInfo::exists(path)) {
         if (!file.open(QIODevice::ReadOnly))
             return {{}, PictureColors::tr("„%1“ kann nicht geöffnet werden: %2").arg(shown, file.errorString())};
         return readPicture(file, QFileInfo(path).fileName());
