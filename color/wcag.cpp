@@ -68,28 +68,27 @@ bool meetsNonTextContrast(double ratio)
 
 std::optional<TColor> nearestPassingShade(TColor text, TColor background, double minimum)
 {
-    // The first passing shade on each side; a step count says little (the last percent towards
-    // white may be a smaller change than 98 % towards black), so the smaller change in OKLab wins.
+    const auto firstPassing = [&](int direction) -> std::optional<TColor> {
+        for (int step = 1; step <= 100; ++step) {
+            if (const TColor shade = ShadeColor(text, direction * step); contrastRatio(shade, background) >= minimum)
+                return shade;
+        }
+        return std::nullopt;
+    };
+    // A step count says little (the last percent towards white may be a smaller change than 98 %
+    // towards black), so of the first passing shade on each side the smaller change in OKLab wins.
     const Oklab original = toOklab(text);
     const auto change = [&](TColor shade) {
         const Oklab lab = toOklab(shade);
         return std::hypot(lab.L - original.L, lab.a - original.a, lab.b - original.b);
     };
-    std::optional<TColor> best;
-    for (const int direction : {-1, 1}) {
-        for (int step = 1; step <= 100; ++step) {
-            const TColor shade = ShadeColor(text, direction * step);
-            if (contrastRatio(shade, background) < minimum)
-                continue;
-            const bool nearer = !best || change(shade) < change(*best) - 1e-12;
-            const bool asNearButStronger = best && std::abs(change(shade) - change(*best)) <= 1e-12
-                && contrastRatio(shade, background) > contrastRatio(*best, background);
-            if (nearer || asNearButStronger)
-                best = shade;
-            break;
-        }
-    }
-    return best;
+    const std::optional<TColor> darker = firstPassing(-1), lighter = firstPassing(1);
+    if (!darker || !lighter)
+        return darker ? darker : lighter;
+    const double difference = change(*darker) - change(*lighter);
+    if (std::abs(difference) > 1e-12)
+        return difference < 0 ? darker : lighter;
+    return contrastRatio(*darker, background) >= contrastRatio(*lighter, background) ? darker : lighter;
 }
 
 double cutContrastRatio(double ratio)

@@ -327,7 +327,7 @@ PaletteRead readPaletteFromDisk(const QString& path)
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return failed(PaletteFormats::tr("Die Datei kann nicht gelesen werden: %1").arg(file.errorString()));
-    // Read one byte past the limit: a device or a growing file has no size to trust.
+    // One byte past the limit is read: a file that grows while it is read has no size to trust.
     const QByteArray bytes = file.read(largestPaletteFile + 1);
     if (bytes.size() > largestPaletteFile)
         return failed(PaletteFormats::tr("Die Datei ist größer als 1 MiB und damit keine Palette."));
