@@ -1,9 +1,11 @@
 #include "color/colorscale.h"
 #include "color/dominantcolors.h"
 #include "color/colortext.h"
+#include "color/cvd.h"
 #include "color/gamutmap.h"
 #include "color/hsv.h"
 #include "color/notation.h"
+#include "support/exactdeficiency.h"
 
 #include <benchmark/benchmark.h>
 
@@ -90,7 +92,7 @@ static void NotationsOfOneColour(benchmark::State& state)
 BENCHMARK(NotationsOfOneColour);
 
 // Every one of the 16.7 million colours through each copied notation and back; the counter
-// "wrong" must stay 0 (the test suite checks every 7th colour).
+// "wrong" must stay 0 (the test suite checks every 97th colour).
 static void EveryNotationReadsBackForAllColours(benchmark::State& state)
 {
     const int notation = static_cast<int>(state.range(0));
@@ -102,3 +104,22 @@ static void EveryNotationReadsBackForAllColours(benchmark::State& state)
     state.counters["wrong"] = static_cast<double>(wrong);
 }
 BENCHMARK(EveryNotationReadsBackForAllColours)->DenseRange(0, NotationCount - 1)->Unit(benchmark::kSecond)->Iterations(1);
+
+// Every colour as seen with each deficiency against the exact computation; the counter "wrong"
+// must stay 0 (the test suite checks every 97th colour).
+static void EveryColourAsSeenIsRoundedExactly(benchmark::State& state)
+{
+    const Matrix3 m = deficiencyMatrix(static_cast<Deficiency>(state.range(0)), 1.0);
+    long wrong = 0;
+    for (auto _ : state) {
+        for (TColor c = 0; c <= 0xFFFFFF; ++c)
+            wrong += simulateDeficiency(c, m) != Testing::exactlySeen(c, m);
+    }
+    state.counters["wrong"] = static_cast<double>(wrong);
+}
+BENCHMARK(EveryColourAsSeenIsRoundedExactly)
+    ->Arg(static_cast<int>(Deficiency::Protanopia))
+    ->Arg(static_cast<int>(Deficiency::Deuteranopia))
+    ->Arg(static_cast<int>(Deficiency::Tritanopia))
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);

@@ -66,7 +66,6 @@ public:
     void setApplicationShown(bool shown);
 
     void showBalloon(const QString& title, const QString& text, unsigned timeoutMs, BalloonKind kind);
-    const NotifyIconData& notifyRecord() const { return m_record; }
     bool newShell() const { return m_area.shellVersion() > 0x4FFFF; }
 
     // Handles one callback message from the notification area.

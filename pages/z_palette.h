@@ -24,7 +24,6 @@ public:
     explicit Z_Palette(QWidget* parent = nullptr);
     ~Z_Palette() override;
 
-    const std::array<TColorShape*, 4>& mixingFields() const { return m_fields; }
     // A clear mixing field takes the first colour as it is; later ones are laid over it.
     void DragDropPalette(TColorShape* field, TColorShape* source);
     void mixIn(TColorShape* field, TColor color);

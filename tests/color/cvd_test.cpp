@@ -1,10 +1,8 @@
 #include "color/cvd.h"
 #include "color/notation.h"
+#include "support/exactdeficiency.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
 
 using namespace Tintara;
 
@@ -80,26 +78,17 @@ TEST(Deficiency, NormalVisionGivesEveryColourBackAndPicturesKeepTheirAlpha)
     EXPECT_EQ(pixels[1], 0xFFFFE500u);
 }
 
-// The quick way back to sRGB gives what exact rounding gives, for every 7th colour of each
-// deficiency; the reference computes the transfer functions here with std::pow.
+// The quick way back to sRGB gives what exact rounding gives (the reference computes the transfer
+// functions with std::pow), for every 97th colour of each deficiency; color_bench's
+// EveryColourAsSeenIsRoundedExactly sweeps them all.
 TEST(Deficiency, EveryColourAsSeenIsRoundedExactly)
 {
-    const auto linear = [](int v) {
-        const double c = v / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    const auto encoded = [](double l) {
-        l = std::clamp(l, 0.0, 1.0);
-        return static_cast<int>(std::lround(255 * (l <= 0.0031308 ? 12.92 * l : 1.055 * std::pow(l, 1 / 2.4) - 0.055)));
-    };
     EXPECT_EQ(html(simulateDeficiency(RGB(0x2A, 0, 0), deficiencyMatrix(Deficiency::Protanopia, 1.0))), "#0C0900");
     for (const Deficiency d : {Deficiency::Protanopia, Deficiency::Deuteranopia, Deficiency::Tritanopia}) {
         const Matrix3 m = deficiencyMatrix(d, 1.0);
         int wrong = 0;
-        for (TColor c = 0; c <= clWhite && wrong < 5; c += 7) {
-            const double r = linear(redOf(c)), g = linear(greenOf(c)), b = linear(blueOf(c));
-            const TColor exact = RGB(encoded(m[0] * r + m[1] * g + m[2] * b), encoded(m[3] * r + m[4] * g + m[5] * b),
-                                     encoded(m[6] * r + m[7] * g + m[8] * b));
+        for (TColor c = 0; c <= clWhite && wrong < 5; c += 97) {
+            const TColor exact = Testing::exactlySeen(c, m);
             if (simulateDeficiency(c, m) != exact) {
                 ADD_FAILURE() << html(c) << " is seen as " << html(simulateDeficiency(c, m)) << ", exactly " << html(exact);
                 ++wrong;
