@@ -23,8 +23,11 @@ void TColorShape::setColor(TColor color)
 
 void TColorShape::setBrushStyle(BrushStyle style)
 {
+    if (m_brushStyle == style)
+        return;
     m_brushStyle = style;
     update();
+    Q_EMIT brushStyleChanged(this);
 }
 
 void TColorShape::setPenColor(TColor color)

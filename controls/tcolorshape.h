@@ -72,6 +72,8 @@ Q_SIGNALS:
     void colorChanged(Tintara::TColorShape* sender);
     // A drag swatch pressed and released on itself, without going anywhere: a click.
     void clicked(Tintara::TColorShape* sender);
+    // Filled or empty: a mixing field is emptied on the trash and filled by a drop.
+    void brushStyleChanged(Tintara::TColorShape* sender);
     void mouseEnter(Tintara::TColorShape* sender);
     void mouseLeave(Tintara::TColorShape* sender);
     void ctl3DChanged(Tintara::TColorShape* sender);

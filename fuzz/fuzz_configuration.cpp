@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     Tintara::writeConfiguration(ini, config);
     const Tintara::Configuration again = Tintara::readConfiguration(ini);
-    if (again.options != config.options || again.modus != config.modus || again.scheme.colors != config.scheme.colors)
+    if (again.pages != config.pages || again.modus != config.modus || again.scheme.colors != config.scheme.colors)
         __builtin_trap(); // what was loaded must save back unchanged
     return 0;
 }

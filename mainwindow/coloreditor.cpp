@@ -42,9 +42,16 @@ public:
 
 } // namespace
 
-ColorEditor::ColorEditor(const EditorControls& controls, const Platform& platform, QObject* parent)
-    : QObject(parent), m_controls(controls), m_platform(platform)
+ColorEditor::ColorEditor(const EditorControls& controls, DocumentModel& model, const Platform& platform,
+                         QObject* parent)
+    : QObject(parent), m_controls(controls), m_model(model), m_platform(platform)
 {
+    // Made before every other observer of the model: the controls show a change before the rest
+    // of the window hears of it.
+    connect(&m_model, &DocumentModel::shownColorChanged, this,
+            [this] { m_controls.Farbanzeige->setColor(m_model.shownColor()); });
+    connect(&m_model, &DocumentModel::activeColorChanged, this, &ColorEditor::activeColorChanged);
+    m_controls.Farbanzeige->setColor(m_model.shownColor());
     auto* wheelTakesFocus = new WheelTakesFocus(this);
     for (QScrollBar* bar : {m_controls.sbRot, m_controls.sbGruen, m_controls.sbBlau, m_controls.sbH, m_controls.sbS,
                            m_controls.sbV, m_controls.sbHell}) {
@@ -72,47 +79,41 @@ ColorEditor::ColorEditor(const EditorControls& controls, const Platform& platfor
     connect(m_controls.edHTML, &QLineEdit::textChanged, this, &ColorEditor::FarbwertAnzeigeChange);
 }
 
-TColor ColorEditor::activeColor() const
+void ColorEditor::commit(TColor color, const QObject* source, DocumentModel::Base base)
 {
-    return m_controls.Farbanzeige->color();
+    m_committing = true;
+    m_model.setActiveColor(color, source, base);
+    m_committing = false;
 }
 
-void ColorEditor::setActiveColor(TColor color)
+void ColorEditor::activeColorChanged()
 {
-    m_controls.Farbanzeige->setColor(color);
-    m_brightnessBase = color;
+    if (m_committing)
+        return;
     {
         const QSignalBlocker blocker(m_controls.sbHell);
         m_controls.sbHell->setValue(0);
     }
-    ScrollbarAnpassung(color);
-    m_changeSource = nullptr;
+    ScrollbarAnpassung(activeColor());
 }
 
 void ColorEditor::showStartColor()
 {
-    setActiveColor(activeColor());
+    m_model.setActiveColor(activeColor());
     m_lastRandomColor = activeColor();
 }
 
 void ColorEditor::setActiveColorFrom(TColor color, const QObject* source)
 {
-    m_changeSource = source;
-    m_controls.Farbanzeige->setColor(color);
-    m_brightnessBase = color;
     ScrollbarAnpassung(color);
+    commit(color, source);
 }
 
 // A picked colour comes to the editor as if its sliders had been moved.
 void ColorEditor::takePickedColor(TColor color)
 {
-    m_controls.Farbanzeige->setColor(color); // the magnifier shows it already; a picture's pixel not yet
-    m_controls.sbRot->setValue(redOf(color));
-    m_controls.sbGruen->setValue(greenOf(color));
-    m_controls.sbBlau->setValue(blueOf(color));
-    m_brightnessBase = color;
     ScrollbarAnpassung(color);
-    m_changeSource = nullptr;
+    commit(color, nullptr);
 }
 
 void ColorEditor::ScrollbarAnpassung(TColor color)
@@ -127,7 +128,7 @@ void ColorEditor::ScrollbarAnpassung(TColor color)
         };
         showRgbBars(color);
         showRgbFields();
-        m_controls.edHTML->setText(htmlText(activeColor()));
+        m_controls.edHTML->setText(htmlText(color));
         showHsv(RGBnachHSV(color));
     }
     // While the user drags the brightness bar its position stays.
@@ -135,7 +136,6 @@ void ColorEditor::ScrollbarAnpassung(TColor color)
         const QSignalBlocker blocker(m_controls.sbHell);
         m_controls.sbHell->setValue(0);
     }
-    Q_EMIT activeColorChanged();
 }
 
 void ColorEditor::showRgbBars(TColor color)
@@ -197,7 +197,6 @@ void ColorEditor::ScrollbarWechsel()
     if (m_inScrollbarWechsel)
         return;
     m_inScrollbarWechsel = true;
-    m_changeSource = QApplication::focusWidget();
     const SourceKind kind = sourceKind();
     const bool hsv = kind == SourceKind::HsvFields || kind == SourceKind::HsvBars;
     const bool rgb = kind == SourceKind::RgbFields || kind == SourceKind::RgbBars;
@@ -211,60 +210,57 @@ void ColorEditor::ScrollbarWechsel()
         fieldValue(m_controls.edS, m_controls.sbS);
         fieldValue(m_controls.edV, m_controls.sbV);
     }
+    std::optional<TColor> color;
     if (hsv) {
         if (kind == SourceKind::HsvBars) {
             m_controls.edH->setText(QString::number(m_controls.sbH->value()));
             m_controls.edS->setText(QString::number(m_controls.sbS->value()));
             m_controls.edV->setText(QString::number(m_controls.sbV->value()));
         }
-        const TColor color = HSVnachRGB(m_controls.sbH->value(), m_controls.sbS->value(), m_controls.sbV->value());
-        m_controls.Farbanzeige->setColor(color);
-        m_brightnessBase = color;
+        color = HSVnachRGB(m_controls.sbH->value(), m_controls.sbS->value(), m_controls.sbV->value());
         // The HSV bars keep the user's positions.
-        showRgbBars(color);
+        showRgbBars(*color);
     } else if (rgb) {
-        const TColor color = RGB(m_controls.sbRot->value(), m_controls.sbGruen->value(), m_controls.sbBlau->value());
-        m_controls.Farbanzeige->setColor(color);
-        m_brightnessBase = color;
-        showHsv(RGBnachHSV(color));
+        color = RGB(m_controls.sbRot->value(), m_controls.sbGruen->value(), m_controls.sbBlau->value());
+        showHsv(RGBnachHSV(*color));
     }
     if (hsv || kind == SourceKind::RgbBars)
         showRgbFields();
-    m_controls.edHTML->setText(htmlText(activeColor()));
-    Q_EMIT activeColorChanged();
+    m_controls.edHTML->setText(htmlText(color.value_or(activeColor())));
     if (!m_controls.sbHell->hasFocus()) {
         const QSignalBlocker blocker(m_controls.sbHell);
         m_controls.sbHell->setValue(0);
     }
+    // A bar moved with no group in focus (by a program, not a person) changes no colour.
+    if (color)
+        commit(*color, QApplication::focusWidget());
     m_inScrollbarWechsel = false;
 }
 
 void ColorEditor::FarbwertAnzeigeChange()
 {
     if (m_controls.edHTML->hasFocus()) {
-        m_changeSource = m_controls.edHTML;
         const QString text = m_controls.edHTML->text();
         if (isCompleteHtmlText(text)) {
             const TColor color = HTMLToColor(text.toStdString(), activeColor());
-            m_controls.Farbanzeige->setColor(color);
             ScrollbarAnpassung(color);
+            commit(color, m_controls.edHTML);
         }
         // A complete value is selected, so that the next key starts a new one.
         const QString now = m_controls.edHTML->text();
         if ((now.size() == 7 && now.startsWith(u'#')) || (now.size() == 6 && !now.startsWith(u'#')))
             m_controls.edHTML->selectAll();
     }
-    m_brightnessBase = activeColor();
+    m_model.takeBrightnessBase();
 }
 
 void ColorEditor::sbHellChange()
 {
     if (!m_controls.sbHell->hasFocus())
         return;
-    m_changeSource = m_controls.sbHell;
-    const TColor color = ShadeColor(m_brightnessBase, m_controls.sbHell->value());
-    m_controls.Farbanzeige->setColor(color);
+    const TColor color = ShadeColor(brightnessBase(), m_controls.sbHell->value());
     ScrollbarAnpassung(color);
+    commit(color, m_controls.sbHell, DocumentModel::Base::Stays);
 }
 
 int ColorEditor::channelLimit(const QLineEdit* field) const
@@ -295,7 +291,6 @@ void ColorEditor::EditFuellen(QLineEdit* field)
 
 void ColorEditor::Anzeigemodus(DisplayMode mode)
 {
-    m_displayMode = mode;
     const std::array<std::vector<QWidget*>, 3> groups = {{
         {m_controls.sbRot, m_controls.sbGruen, m_controls.sbBlau, m_controls.edRot, m_controls.edGruen,
          m_controls.edBlau, m_controls.shRot, m_controls.shGruen, m_controls.shBlau},
@@ -311,7 +306,7 @@ void ColorEditor::Anzeigemodus(DisplayMode mode)
         }
     }
     m_controls.sbHell->setEnabled(mode != DisplayMode::Picker);
-    Q_EMIT displayModeChanged(mode);
+    m_model.setDisplayMode(mode);
 }
 
 void ColorEditor::runColorDialog()
@@ -319,10 +314,8 @@ void ColorEditor::runColorDialog()
     m_dialogColor = activeColor();
     if (const auto chosen = m_platform.colorDialog.execute(m_dialogColor)) {
         m_dialogColor = *chosen;
-        m_controls.Farbanzeige->setColor(*chosen);
         ScrollbarAnpassung(*chosen);
-        m_brightnessBase = *chosen;
-        m_changeSource = nullptr;
+        commit(*chosen, nullptr);
     }
 }
 
@@ -336,7 +329,7 @@ void ColorEditor::RandomColor()
     const int blue = m_platform.random.random(256);
     const int green = m_platform.random.random(256);
     const int red = m_platform.random.random(256);
-    setActiveColor(RGB(red, green, blue));
+    m_model.setActiveColor(RGB(red, green, blue));
     m_lastRandomColor = activeColor();
 }
 

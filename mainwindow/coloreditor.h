@@ -1,6 +1,7 @@
 #pragma once
 
 #include "color/hsv.h"
+#include "model/documentmodel.h"
 
 #include <QObject>
 
@@ -29,42 +30,33 @@ struct EditorControls {
 };
 
 // The editor on the left of the window: RGB and HSV bars and fields, the HTML field, the brightness
-// bar and the active colour display, kept in step whichever of them the user works in.
+// bar and the active colour display, kept in step whichever of them the user works in. It shows the
+// model's active colour and writes the user's changes to it.
 class ColorEditor : public QObject
 {
     Q_OBJECT
 
 public:
-    // Which group of controls edits the colour; stored in tintara.ini as its number.
-    enum class DisplayMode { Rgb = 0, Hsv = 1, Picker = 2, Oklch = 3 };
+    using DisplayMode = DocumentModel::DisplayMode;
 
-    ColorEditor(const EditorControls& controls, const Platform& platform, QObject* parent);
+    ColorEditor(const EditorControls& controls, DocumentModel& model, const Platform& platform, QObject* parent);
 
-    TColor activeColor() const;
-    // Makes `color` the active colour, as every command that sets it does.
-    void setActiveColor(TColor color);
+    TColor activeColor() const { return m_model.activeColor(); }
     // The colour the program starts with, in every control; the first random draw asks nothing.
     void showStartColor();
     // A colour set by an editor beside this one; `source` is the control the user works in.
     void setActiveColorFrom(TColor color, const QObject* source);
     // A colour picked from the screen, as if the RGB bars had been moved to it.
     void takePickedColor(TColor color);
-    // The update routine: every control of the editor from `color`, which the display already shows.
+    // The update routine: every control of the editor from `color`.
     void ScrollbarAnpassung(TColor color);
-    // The control of the last change to the active colour, while the user works in it; none for a
-    // change made in one go (a drop, a pick, the dialog, a random colour).
-    const QObject* changeSource() const { return m_changeSource; }
-    // The colour the brightness bar shades.
-    TColor brightnessBase() const { return m_brightnessBase; }
-    DisplayMode displayMode() const { return m_displayMode; }
+    const QObject* changeSource() const { return m_model.changeSource(); }
+    TColor brightnessBase() const { return m_model.brightnessBase(); }
+    DisplayMode displayMode() const { return m_model.displayMode(); }
     void Anzeigemodus(DisplayMode mode);
     void runColorDialog();
     // Asks first unless the active colour is still the last random one.
     void RandomColor();
-
-Q_SIGNALS:
-    void activeColorChanged();
-    void displayModeChanged(DisplayMode mode);
 
 private:
     void ScrollbarWechsel();
@@ -80,15 +72,18 @@ private:
     void showRgbBars(TColor color);
     void showRgbFields();
     void showHsv(const Hsv& hsv);
+    // A change made in these controls, which show it already, goes to the model.
+    void commit(TColor color, const QObject* source, DocumentModel::Base base = DocumentModel::Base::Follows);
+    // A change made elsewhere: every control shows it.
+    void activeColorChanged();
 
     const EditorControls m_controls;
+    DocumentModel& m_model;
     const Platform& m_platform;
-    TColor m_brightnessBase = 0;
     TColor m_dialogColor = clBlack;
     bool m_inScrollbarWechsel = false;
-    DisplayMode m_displayMode = DisplayMode::Hsv;
+    bool m_committing = false;
     TColor m_lastRandomColor = 0;
-    const QObject* m_changeSource = nullptr;
 };
 
 } // namespace Tintara

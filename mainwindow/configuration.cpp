@@ -8,6 +8,7 @@
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/recentschemes.h"
 #include "mainwindow/valuepanel.h"
+#include "model/documentmodel.h"
 #include "rules/configformat.h"
 #include "pages/z_abstufungen.h"
 #include "pages/z_farbverlauf.h"
@@ -82,26 +83,17 @@ void TForm1::Konfigurationspeichern()
     if (m_options.configurationPath.isEmpty())
         return;
     Configuration c;
-    c.farbanzeige = activeColor();
-    c.helligkeit = page<Z_Helligkeit>().startColour();
-    c.verlaufStart = page<Z_Farbverlauf>().startColour();
-    c.verlaufEnde = page<Z_Farbverlauf>().endColour();
-    c.oklabGradient = page<Z_Farbverlauf>().mixesInOklab();
+    c.farbanzeige = m_model->activeColor();
+    c.pages = m_model->pageSettings();
     c.clipbrd = m_menu->history();
     c.backgrnd = m_background->storedBackground();
     c.backgrndS = m_background->customFlag();
-    page<Z_Palette>().saveTo(c);
     c.scheme = m_scheme->snapshot();
-    c.oklchMode = m_editor->displayMode() == ColorEditor::DisplayMode::Oklch;
-    c.modus = c.oklchMode ? 0 : static_cast<int>(m_editor->displayMode());
+    c.oklchMode = m_model->displayMode() == DocumentModel::DisplayMode::Oklch;
+    c.modus = c.oklchMode ? 0 : static_cast<int>(m_model->displayMode());
     c.links = x();
     c.oben = y();
-    c.vorschlag = page<Z_Vorschlag>().rule();
-    c.abstufungen = page<Z_Abstufungen>().direction();
-    c.tray = page<Z_Optionen>().copyFormat();
     c.zoomfaktor = ui->cbZoom->currentIndex();
-    c.rahmen = page<Z_Vorschlag>().frames();
-    c.options = page<Z_Optionen>().options();
     c.sprache = m_language->kept() == Language::English ? QStringLiteral("en") : QStringLiteral("de");
 
     IniFile ini(m_options.configurationPath);
@@ -130,40 +122,42 @@ void TForm1::Konfigurationladen()
 
 void TForm1::restoreConfiguration(const Configuration& c)
 {
-    page<Z_Optionen>().setOptions(c.options);
+    const OptionSwitches& options = c.pages.options;
+    m_model->setPageSettings(restoredPageSettings(c.pages));
+    page<Z_Optionen>().setOptions(options);
     m_startConfiguration = std::make_unique<Configuration>(c);
 
-    if (c.options.restores(Option::ActiveColour))
-        ui->Farbanzeige->setColor(c.farbanzeige);
-    if (c.options.restores(Option::WindowPosition)
+    if (options.restores(Option::ActiveColour))
+        m_model->setActiveColor(c.farbanzeige);
+    if (options.restores(Option::WindowPosition)
         && titleBarReachable(QPoint(c.links, c.oben), width(), screenAreas()))
         move(c.links, c.oben); // as stored, also when only part of it is on a screen
     else
         centreOnScreen();
-    if (c.options.restores(Option::DisplayMode))
+    if (options.restores(Option::DisplayMode))
         m_editor->Anzeigemodus(c.oklchMode     ? ColorEditor::DisplayMode::Oklch
                                : c.modus == 0 ? ColorEditor::DisplayMode::Rgb
                                : c.modus == 1 ? ColorEditor::DisplayMode::Hsv
                                               : ColorEditor::DisplayMode::Picker);
-    if (c.options.restores(Option::FinderRule))
-        page<Z_Vorschlag>().restoreRule(c.vorschlag);
-    if (c.options.restores(Option::CopyFormat))
-        page<Z_Optionen>().selectCopyFormat(c.tray);
-    if (c.options.restores(Option::MagnifierZoom))
+    if (options.restores(Option::FinderRule))
+        page<Z_Vorschlag>().restoreRule(c.pages.vorschlag);
+    if (options.restores(Option::CopyFormat))
+        page<Z_Optionen>().selectCopyFormat(c.pages.tray);
+    if (options.restores(Option::MagnifierZoom))
         selectStored(ui->cbZoom, c.zoomfaktor);
-    if (c.options.restores(Option::Scheme)) {
+    if (options.restores(Option::Scheme)) {
         for (int n = 1; n <= 16; ++n) {
             m_scheme->setSlot(n, c.scheme.colors[n - 1], c.scheme.used[n - 1]);
-            if (c.options.restores(Option::InfoTexts))
+            if (options.restores(Option::InfoTexts))
                 m_scheme->setSlotInfo(n, c.scheme.infos[n - 1]);
         }
     }
-    if (c.options.restores(Option::FinderFrames))
-        page<Z_Vorschlag>().restoreFrames(c.rahmen);
-    if (c.options.restores(Option::ClipboardColours)) {
+    if (options.restores(Option::FinderFrames))
+        page<Z_Vorschlag>().restoreFrames(c.pages.rahmen);
+    if (options.restores(Option::ClipboardColours)) {
         m_menu->restoreHistory(c.clipbrd);
     }
-    if (c.options.restores(Option::Background))
+    if (options.restores(Option::Background))
         m_background->restore(c.backgrndS, c.backgrnd);
     for (const CommandRow& row : commandTable) {
         if (m_pages[static_cast<std::size_t>(row.command)])
@@ -177,26 +171,27 @@ void TForm1::restorePage(Command command)
 {
     if (!m_startConfiguration)
         return;
-    const Configuration& c = *m_startConfiguration;
+    const PageSettings& c = m_startConfiguration->pages;
+    const OptionSwitches& options = c.options;
     switch (command) {
     case Command::Helligkeitsverlauf:
-        if (c.options.restores(Option::BrightnessStart))
+        if (options.restores(Option::BrightnessStart))
             page<Z_Helligkeit>().setStartColour(c.helligkeit);
         break;
     case Command::Farbverlauf:
-        if (c.options.restores(Option::GradientColours)) {
+        if (options.restores(Option::GradientColours)) {
             page<Z_Farbverlauf>().setEnds(c.verlaufStart, c.verlaufEnde);
             page<Z_Farbverlauf>().setMixingInOklab(c.oklabGradient);
         }
         break;
     case Command::Abstufungen:
-        if (c.options.restores(Option::GradationChoice))
+        if (options.restores(Option::GradationChoice))
             page<Z_Abstufungen>().restoreDirection(c.abstufungen);
         break;
     case Command::Palette:
-        if (c.options.restores(Option::MixerOpacity))
+        if (options.restores(Option::MixerOpacity))
             page<Z_Palette>().restoreOpacity(c);
-        if (c.options.restores(Option::MixingFields))
+        if (options.restores(Option::MixingFields))
             page<Z_Palette>().restoreFields(c);
         break;
     default: break; // the others keep no settings, or are made at start

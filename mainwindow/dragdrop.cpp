@@ -29,10 +29,12 @@ void TForm1::dropColor(TColorShape* target, TColor color, int used)
         moduleFollowUps(target);
         return;
     }
-    target->setColor(color);
     if (target == ui->Farbanzeige) {
-        setActiveColor(color);
-    } else if (target == ui->shZwischenspeicher) {
+        setActiveColor(color); // the display shows the model's colour
+        return;
+    }
+    target->setColor(color);
+    if (target == ui->shZwischenspeicher) {
         m_menu->markBufferFilled();
         m_platform.clipboard.setText(
             QString::fromStdString(ColorNotation(color, page<Z_Optionen>().copyFormat())));

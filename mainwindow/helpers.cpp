@@ -39,9 +39,9 @@ void TForm1::createHelpers()
                                         ui->sbHell, ui->edRot,   ui->edGruen, ui->edBlau, ui->edH,   ui->edS,
                                         ui->edV,    ui->edHTML,  ui->Farbanzeige, ui->shRot, ui->shGruen, ui->shBlau,
                                         ui->shH,    ui->shS,     ui->shV,     ui->Zoom,  ui->Bevel14, ui->cbZoom};
-    m_editor = std::make_unique<ColorEditor>(editorControls, m_platform, this);
-    m_oklch = std::make_unique<OklchEditor>(*ui->Panel2, *m_editor);
-    connect(m_editor.get(), &ColorEditor::activeColorChanged, &m_events, &PageEvents::activeColorChanged);
+    m_editor = std::make_unique<ColorEditor>(editorControls, *m_model, m_platform, this);
+    m_oklch = std::make_unique<OklchEditor>(*ui->Panel2, *m_editor, *m_model);
+    connect(m_model.get(), &DocumentModel::activeColorChanged, &m_events, &PageEvents::activeColorChanged);
 
     const auto isEmptySlot = [this](const TColorShape* swatch) { return m_scheme->isEmptySlot(swatch); };
     const auto copyFormat = [this] { return page<Z_Optionen>().copyFormat(); };
@@ -82,7 +82,7 @@ void TForm1::createHelpers()
         [this] { m_platform.messages.showMessage(transparencyRefusal()); }, Qt::QueuedConnection);
     connect(m_menu.get(), &ContextMenu::pastedIntoHtmlField, m_paste.get(), &HtmlFieldPaste::paste);
 
-    m_picker = std::make_unique<ScreenPicker>(*this, ui->Zoom, ui->cbZoom, ui->Farbanzeige, m_platform.screen);
+    m_picker = std::make_unique<ScreenPicker>(*this, ui->Zoom, ui->cbZoom, *m_model, m_platform.screen);
     connect(m_picker.get(), &ScreenPicker::picked, m_editor.get(), &ColorEditor::takePickedColor);
     connect(m_picker.get(), &ScreenPicker::desktopPickerMissing, this, [this] {
         m_platform.messages.showError(tr(

@@ -39,7 +39,7 @@ constexpr ChannelLook looks[] = {
 
 } // namespace
 
-OklchEditor::OklchEditor(QWidget& panel, ColorEditor& editor)
+OklchEditor::OklchEditor(QWidget& panel, ColorEditor& editor, const DocumentModel& model)
     : m_editor(editor)
 {
     for (std::size_t n = 0; n < m_channels.size(); ++n) {
@@ -68,8 +68,8 @@ OklchEditor::OklchEditor(QWidget& panel, ColorEditor& editor)
         // Leaving a field or pressing Enter shows its value as the others are shown.
         connect(channel.field, &QLineEdit::editingFinished, this, [this] { showValues(nullptr); });
     }
-    connect(&m_editor, &ColorEditor::activeColorChanged, this, &OklchEditor::activeColorChanged);
-    connect(&m_editor, &ColorEditor::displayModeChanged, this, &OklchEditor::showMode);
+    connect(&model, &DocumentModel::activeColorChanged, this, &OklchEditor::activeColorChanged);
+    connect(&model, &DocumentModel::displayModeChanged, this, &OklchEditor::showMode);
     m_requested = toOklch(m_editor.activeColor());
     showMode(m_editor.displayMode());
     whenLanguageChanges(&panel, [this] { showValues(nullptr); }); // the decimal separator of the language

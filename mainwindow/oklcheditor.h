@@ -24,7 +24,7 @@ class OklchEditor : public QObject
     Q_OBJECT
 
 public:
-    OklchEditor(QWidget& panel, ColorEditor& editor);
+    OklchEditor(QWidget& panel, ColorEditor& editor, const DocumentModel& model);
 
     // The bars and fields, whose release or leaving ends an undo step.
     QList<QWidget*> controls() const;

@@ -39,10 +39,10 @@ void TForm1::createSchemeHistory()
         },
         [this] { return activeColor(); },
         [this](TColor color) { setActiveColor(color); },
-        [this] { return m_editor->changeSource(); },
+        [this] { return m_model->changeSource(); },
     };
     m_history = std::make_unique<SchemeHistory>(std::move(access), this);
-    connect(m_editor.get(), &ColorEditor::activeColorChanged, m_history.get(), &SchemeHistory::activeColorChanged);
+    connect(m_model.get(), &DocumentModel::activeColorChanged, m_history.get(), &SchemeHistory::activeColorChanged);
     m_history->endStepsOn({ui->sbRot, ui->sbGruen, ui->sbBlau, ui->sbH, ui->sbS, ui->sbV, ui->sbHell, ui->edRot,
                            ui->edGruen, ui->edBlau, ui->edH, ui->edS, ui->edV, ui->edHTML});
     m_history->endStepsOn(m_oklch->controls());

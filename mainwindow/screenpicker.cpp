@@ -1,8 +1,8 @@
 #include "mainwindow/screenpicker.h"
 
 #include "controls/eventhook.h"
-#include "controls/tcolorshape.h"
 #include "controls/tmagnifier.h"
+#include "model/documentmodel.h"
 #include "platform/screen.h"
 
 #include <QComboBox>
@@ -21,13 +21,13 @@ std::optional<int> zoomLevelFor(int index)
     return levels[index];
 }
 
-ScreenPicker::ScreenPicker(QWidget& window, TMagnifier* magnifier, QComboBox* zoomList, TColorShape* display,
+ScreenPicker::ScreenPicker(QWidget& window, TMagnifier* magnifier, QComboBox* zoomList, DocumentModel& model,
                            Screen& screen)
     : QObject(&window)
     , m_window(window)
     , m_magnifier(magnifier)
     , m_zoomList(zoomList)
-    , m_display(display)
+    , m_model(model)
     , m_screen(screen)
 {
     magnifier->installEventFilter(this);
@@ -54,7 +54,7 @@ bool ScreenPicker::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove:
         if (!m_picking || watched != &m_window)
             return false;
-        m_display->setColor(m_screen.pixel(static_cast<QMouseEvent*>(event)->globalPosition().toPoint()));
+        m_model.setPickPreview(m_screen.pixel(static_cast<QMouseEvent*>(event)->globalPosition().toPoint()));
         return true;
     // Only the release that ends picking; a click elsewhere in the window is no pick.
     case QEvent::MouseButtonRelease:
@@ -102,7 +102,6 @@ void ScreenPicker::desktopPicked(const DesktopPick& pick)
 {
     stopWaitingForDesktop();
     if (pick.color) {
-        m_display->setColor(*pick.color);
         Q_EMIT picked(*pick.color);
     } else if (pick.outcome == DesktopPick::Outcome::Unavailable) {
         Q_EMIT desktopPickerMissing();
@@ -114,7 +113,7 @@ void ScreenPicker::ZoomMouseUp()
     m_magnifier->setActive(false);
     m_window.releaseMouse();
     m_picking = false;
-    Q_EMIT picked(m_display->color());
+    Q_EMIT picked(m_model.shownColor());
 }
 
 } // namespace Tintara

@@ -14,7 +14,7 @@ class QWidget;
 namespace Tintara {
 
 class Screen;
-class TColorShape;
+class DocumentModel;
 class TMagnifier;
 
 // The magnifier's zoom level for an item of the zoom list, if the item is one.
@@ -29,7 +29,7 @@ class ScreenPicker : public QObject
     Q_OBJECT
 
 public:
-    ScreenPicker(QWidget& window, TMagnifier* magnifier, QComboBox* zoomList, TColorShape* display,
+    ScreenPicker(QWidget& window, TMagnifier* magnifier, QComboBox* zoomList, DocumentModel& model,
                  Screen& screen);
     bool isPicking() const { return m_picking; }
 
@@ -53,7 +53,7 @@ private:
     QWidget& m_window;
     TMagnifier* m_magnifier;
     QComboBox* m_zoomList;
-    TColorShape* m_display;
+    DocumentModel& m_model;
     Screen& m_screen;
     bool m_picking = false;
     bool m_waitingForDesktop = false;

@@ -62,6 +62,7 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
     setFont(captionFont());
 
     ui->setupUi(this);
+    m_model = std::make_unique<DocumentModel>(ui->Farbanzeige->color());
     createPages();
 
     // A fixed window: the client area is exactly 716 x 490 below the menu bar, no maximise box.
@@ -117,6 +118,8 @@ ModulePage& TForm1::modulePage(Command command)
         page = commandRow(command).createPage(*this);
         ui->PageControl1->addWidget(page);
         restorePage(command);
+        storePageSettings(*page);
+        connect(page, &ModulePage::settingsChanged, this, [this, page] { storePageSettings(*page); });
         // A part made before the page watches it now; a part made later finds it on its own.
         if (m_background)
             m_background->pageAdded(*page);
@@ -132,6 +135,13 @@ ModulePage& TForm1::modulePage(Command command)
     return *page;
 }
 
+void TForm1::storePageSettings(const ModulePage& page)
+{
+    PageSettings settings = m_model->pageSettings();
+    page.writeSettings(settings);
+    m_model->setPageSettings(settings);
+}
+
 void TForm1::paintFixedPictures()
 {
     const qreal scale = devicePixelRatioF();
@@ -144,12 +154,12 @@ void TForm1::paintFixedPictures()
 
 TColor TForm1::activeColor() const
 {
-    return m_editor->activeColor();
+    return m_model->activeColor();
 }
 
 void TForm1::setActiveColor(TColor color)
 {
-    m_editor->setActiveColor(color);
+    m_model->setActiveColor(color);
 }
 
 void TForm1::Programmende()

@@ -21,6 +21,7 @@ class TForm1;
 namespace Tintara {
 
 class ColorDrops;
+class DocumentModel;
 class ColorEditor;
 class ModulePage;
 class ContextMenu;
@@ -59,6 +60,8 @@ public:
     void Toolbar(Command command);
 
     ColorEditor& editor() const { return *m_editor; }
+    // What the user works on; the controls show it.
+    DocumentModel& model() const { return *m_model; }
     TColor activeColor() const override;
     // Makes `color` the active colour, as every command that sets it does.
     void setActiveColor(TColor color);
@@ -121,6 +124,8 @@ private:
     void Konfigurationladen();
     void restoreConfiguration(const Configuration& config);
     void restorePage(Command command);
+    // The settings `page` keeps, into the model.
+    void storePageSettings(const ModulePage& page);
     void finishLoading();
     void Konfigurationspeichern();
     void centreOnScreen();
@@ -137,6 +142,7 @@ private:
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<const Configuration> m_startConfiguration; // what the pages made late restore
 
+    std::unique_ptr<DocumentModel> m_model; // outlives every part and page that observes it
     std::array<QAction*, commandCount> m_actions{};
     std::array<ModulePage*, commandCount> m_pages{}; // made when first needed
     // The parts, each a class of its own, made in this order. They are destroyed in the reverse

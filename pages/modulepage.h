@@ -11,6 +11,7 @@
 namespace Tintara {
 
 class PageHost;
+struct PageSettings;
 
 // A page of the module area: its own form, its own handlers, its own share of the background.
 class ModulePage : public QWidget
@@ -24,6 +25,12 @@ public:
     virtual QList<QWidget*> backgroundCaptions() const { return {}; }
     // Runs each time the page becomes the visible one.
     virtual void pageShown() {}
+    // The settings of tintara.ini the page keeps, written into `settings`; most pages keep none.
+    virtual void writeSettings(PageSettings& settings) const { Q_UNUSED(settings); }
+
+Q_SIGNALS:
+    // A setting the page keeps changed.
+    void settingsChanged();
 
 protected:
     // Whether the page is the one the module area shows now.

@@ -3,6 +3,7 @@
 #include "controls/tcolorshape.h"
 #include "pages/pagehost.h"
 #include "pages/swatchgrid.h"
+#include "rules/configformat.h"
 #include "rules/modulerules.h"
 
 #include "ui_z_abstufungen.h"
@@ -19,6 +20,7 @@ Z_Abstufungen::Z_Abstufungen(const PageHost& host, QWidget* parent)
     setUpForm(*ui);
     m_grid = createSwatchGrid(this, "Abstuf");
     connect(ui->cbAbstufung, &QComboBox::currentIndexChanged, this, &Z_Abstufungen::Helligkeitsabstufungen);
+    connect(ui->cbAbstufung, &QComboBox::currentIndexChanged, this, &ModulePage::settingsChanged);
     connect(&host.events(), &PageEvents::schemeChanged, this, &Z_Abstufungen::schemeChanged);
     connect(&host.events(), &PageEvents::schemeLoaded, this, &Z_Abstufungen::Helligkeitsabstufungen);
 }
@@ -30,11 +32,19 @@ int Z_Abstufungen::direction() const
     return ui->cbAbstufung->currentIndex();
 }
 
+void Z_Abstufungen::writeSettings(PageSettings& settings) const
+{
+    settings.abstufungen = direction();
+}
+
 // An index that names no item leaves the list without a selection.
 void Z_Abstufungen::restoreDirection(int index)
 {
-    const QSignalBlocker blocker(ui->cbAbstufung);
-    ui->cbAbstufung->setCurrentIndex(index >= 0 && index < ui->cbAbstufung->count() ? index : -1);
+    {
+        const QSignalBlocker blocker(ui->cbAbstufung);
+        ui->cbAbstufung->setCurrentIndex(index >= 0 && index < ui->cbAbstufung->count() ? index : -1);
+    }
+    Q_EMIT settingsChanged(); // the choice is kept, though no change handler ran
 }
 
 QList<QWidget*> Z_Abstufungen::backgroundCaptions() const

@@ -25,6 +25,7 @@ public:
 
     // The chosen direction; restoring one from the configuration recomputes nothing.
     int direction() const;
+    void writeSettings(PageSettings& settings) const override;
     void restoreDirection(int index);
 
     void Helligkeitsabstufungen();

@@ -4,6 +4,7 @@
 #include "controls/tcolorshape.h"
 #include "pages/numberentry.h"
 #include "pages/swatchgrid.h"
+#include "rules/configformat.h"
 #include "rules/modulerules.h"
 
 #include "ui_z_farbverlauf.h"
@@ -24,11 +25,13 @@ Z_Farbverlauf::Z_Farbverlauf(QWidget* parent)
             sbFarbmischerChange();
             Farbverlauferstellung();
         });
+        connect(end, &TColorShape::colorChanged, this, &ModulePage::settingsChanged);
     }
     connect(ui->cbOklab, &QCheckBox::toggled, this, [this] {
         sbFarbmischerChange();
         Farbverlauferstellung();
     });
+    connect(ui->cbOklab, &QCheckBox::toggled, this, &ModulePage::settingsChanged);
     ui->sbFarbmischer->setValue(127);
     Farbverlauferstellung();
 }
@@ -59,6 +62,13 @@ bool Z_Farbverlauf::mixesInOklab() const
 void Z_Farbverlauf::setMixingInOklab(bool on)
 {
     ui->cbOklab->setChecked(on);
+}
+
+void Z_Farbverlauf::writeSettings(PageSettings& settings) const
+{
+    settings.verlaufStart = startColour();
+    settings.verlaufEnde = endColour();
+    settings.oklabGradient = mixesInOklab();
 }
 
 MixSpace Z_Farbverlauf::mixSpace() const

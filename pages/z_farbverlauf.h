@@ -27,6 +27,7 @@ public:
     TColor endColour() const;
     void setEnds(TColor start, TColor end);
     bool mixesInOklab() const;
+    void writeSettings(PageSettings& settings) const override;
     void setMixingInOklab(bool on);
     QList<QWidget*> backgroundCaptions() const override;
 

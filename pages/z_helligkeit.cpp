@@ -3,6 +3,7 @@
 #include "controls/tcolorshape.h"
 #include "pages/numberentry.h"
 #include "pages/swatchgrid.h"
+#include "rules/configformat.h"
 #include "rules/modulerules.h"
 
 #include "ui_z_helligkeit.h"
@@ -19,6 +20,7 @@ Z_Helligkeit::Z_Helligkeit(QWidget* parent)
     connect(ui->sbHelligkeit, &QScrollBar::valueChanged, this, &Z_Helligkeit::sbHelligkeitChange);
     // A start colour dropped or pasted is a new start.
     connect(ui->shHelligkeitStart, &TColorShape::colorChanged, this, &Z_Helligkeit::newBrightnessStart);
+    connect(ui->shHelligkeitStart, &TColorShape::colorChanged, this, &ModulePage::settingsChanged);
     ui->sbHelligkeit->setValue(0); // the layout holds 1: the result and its field show the start
     Helligkeitverlauf();
 }
@@ -33,6 +35,11 @@ TColor Z_Helligkeit::startColour() const
 void Z_Helligkeit::setStartColour(TColor colour)
 {
     ui->shHelligkeitStart->setColor(colour);
+}
+
+void Z_Helligkeit::writeSettings(PageSettings& settings) const
+{
+    settings.helligkeit = startColour();
 }
 
 QList<QWidget*> Z_Helligkeit::backgroundCaptions() const

@@ -24,6 +24,7 @@ public:
     ~Z_Helligkeit() override;
 
     TColor startColour() const;
+    void writeSettings(PageSettings& settings) const override;
     // A new start colour: the slider back to 0, the result and all 200 shades anew.
     void setStartColour(TColor colour);
     QList<QWidget*> backgroundCaptions() const override;

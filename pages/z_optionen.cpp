@@ -2,6 +2,7 @@
 
 #include "color/notation.h"
 #include "pages/pagehost.h"
+#include "rules/configformat.h"
 
 #include "ui_z_optionen.h"
 
@@ -20,6 +21,9 @@ Z_Optionen::Z_Optionen(PageHost& host, QWidget* parent)
     for (const NotationRow& row : notationTable)
         ui->cbTrayFormat->addItem(QString::fromUtf8(row.formatName));
     connect(ui->cbTrayFormat, &QComboBox::currentIndexChanged, this, &Z_Optionen::copyFormatChanged);
+    connect(ui->cbTrayFormat, &QComboBox::currentIndexChanged, this, &ModulePage::settingsChanged);
+    for (QCheckBox* box : m_switches)
+        connect(box, &QCheckBox::toggled, this, &ModulePage::settingsChanged);
     connect(ui->BitBtn1, &QPushButton::clicked, this, [&host] { host.runCommand(Command::Konverter); });
 }
 
@@ -44,6 +48,12 @@ OptionSwitches Z_Optionen::options() const
     return options;
 }
 
+void Z_Optionen::writeSettings(PageSettings& settings) const
+{
+    settings.options = options();
+    settings.tray = copyFormat();
+}
+
 int Z_Optionen::copyFormat() const
 {
     return ui->cbTrayFormat->currentIndex();
@@ -51,8 +61,11 @@ int Z_Optionen::copyFormat() const
 
 void Z_Optionen::selectCopyFormat(int index)
 {
-    const QSignalBlocker blocker(ui->cbTrayFormat);
-    ui->cbTrayFormat->setCurrentIndex(index >= 0 && index < ui->cbTrayFormat->count() ? index : -1);
+    {
+        const QSignalBlocker blocker(ui->cbTrayFormat);
+        ui->cbTrayFormat->setCurrentIndex(index >= 0 && index < ui->cbTrayFormat->count() ? index : -1);
+    }
+    Q_EMIT settingsChanged(); // the choice is kept, though no change handler ran
 }
 
 } // namespace Tintara

@@ -14,6 +14,11 @@ Z_Palette::Z_Palette(QWidget* parent)
 {
     setUpForm(*ui);
     m_fields = {ui->shPal9, ui->shPal10, ui->shPal11, ui->shPal12};
+    for (TColorShape* field : m_fields) {
+        connect(field, &TColorShape::colorChanged, this, &ModulePage::settingsChanged);
+        connect(field, &TColorShape::brushStyleChanged, this, &ModulePage::settingsChanged);
+    }
+    connect(ui->cbPalettenmischer, &QScrollBar::valueChanged, this, &ModulePage::settingsChanged);
     FarbpaletteFuellen();
 }
 
@@ -48,7 +53,7 @@ void Z_Palette::mixIn(TColorShape* field, TColor color)
     field->setBrushStyle(TColorShape::BrushStyle::Solid);
 }
 
-void Z_Palette::saveTo(Configuration& config) const
+void Z_Palette::writeSettings(PageSettings& config) const
 {
     for (int i = 0; i < 4; ++i) {
         config.pal[i] = m_fields[i]->color();
@@ -57,13 +62,13 @@ void Z_Palette::saveTo(Configuration& config) const
     config.deckkraft = ui->cbPalettenmischer->value();
 }
 
-void Z_Palette::restoreOpacity(const Configuration& config)
+void Z_Palette::restoreOpacity(const PageSettings& config)
 {
     ui->cbPalettenmischer->setValue(config.deckkraft); // the bar clamps it to 0..255
 }
 
 // A field is filled only where its flag is exactly 1.
-void Z_Palette::restoreFields(const Configuration& config)
+void Z_Palette::restoreFields(const PageSettings& config)
 {
     for (int i = 0; i < 4; ++i) {
         m_fields[i]->setColor(config.pal[i]);

@@ -12,7 +12,7 @@ class Z_Palette;
 
 namespace Tintara {
 
-struct Configuration;
+struct PageSettings;
 class TColorShape;
 
 // Eight base colours and four mixing fields that lay colours over each other by opacity.
@@ -28,9 +28,9 @@ public:
     void DragDropPalette(TColorShape* field, TColorShape* source);
     void mixIn(TColorShape* field, TColor color);
 
-    void saveTo(Configuration& config) const;
-    void restoreOpacity(const Configuration& config);
-    void restoreFields(const Configuration& config);
+    void writeSettings(PageSettings& config) const override;
+    void restoreOpacity(const PageSettings& config);
+    void restoreFields(const PageSettings& config);
     QList<QWidget*> backgroundCaptions() const override;
 
 private:

@@ -3,6 +3,7 @@
 #include "controls/ramp.h"
 #include "controls/tcolorshape.h"
 #include "pages/pagehost.h"
+#include "rules/configformat.h"
 #include "rules/finderring.h"
 
 #include "ui_z_vorschlag.h"
@@ -23,6 +24,8 @@ Z_Vorschlag::Z_Vorschlag(const PageHost& host, QWidget* parent)
     connect(ui->cbVorschlag, &QComboBox::currentIndexChanged, this, &Z_Vorschlag::cbVorschlagChange);
     connect(ui->sbHellDunkel, &QScrollBar::valueChanged, this, &Z_Vorschlag::HellDunkel);
     connect(ui->cbRahmen, &QCheckBox::clicked, this, &Z_Vorschlag::cbRahmenClick);
+    connect(ui->cbVorschlag, &QComboBox::currentIndexChanged, this, &ModulePage::settingsChanged);
+    connect(ui->cbRahmen, &QCheckBox::toggled, this, &ModulePage::settingsChanged);
     connect(&host.events(), &PageEvents::activeColorChanged, this, &Z_Vorschlag::activeColorChanged);
 }
 
@@ -50,11 +53,20 @@ bool Z_Vorschlag::frames() const
     return ui->cbRahmen->isChecked();
 }
 
+void Z_Vorschlag::writeSettings(PageSettings& settings) const
+{
+    settings.vorschlag = rule();
+    settings.rahmen = frames();
+}
+
 // An index that names no item leaves the list without a selection.
 void Z_Vorschlag::restoreRule(int index)
 {
-    const QSignalBlocker blocker(ui->cbVorschlag);
-    ui->cbVorschlag->setCurrentIndex(index >= 0 && index < ui->cbVorschlag->count() ? index : -1);
+    {
+        const QSignalBlocker blocker(ui->cbVorschlag);
+        ui->cbVorschlag->setCurrentIndex(index >= 0 && index < ui->cbVorschlag->count() ? index : -1);
+    }
+    Q_EMIT settingsChanged(); // the choice is kept, though no change handler ran
 }
 
 void Z_Vorschlag::restoreFrames(bool on)

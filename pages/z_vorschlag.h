@@ -31,6 +31,7 @@ public:
     std::array<TColor, 16> schemeColours() const;
 
     int rule() const;
+    void writeSettings(PageSettings& settings) const override;
     bool frames() const;
     // Restored from the configuration: the rule without recomputing, the frames applied.
     void restoreRule(int index);

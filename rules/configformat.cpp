@@ -23,31 +23,31 @@ template <typename Config, typename Visitor>
 void forEachKey(Config& c, Visitor&& visit)
 {
     visit(farben, QStringLiteral("Farbanzeige"), c.farbanzeige);
-    visit(farben, QStringLiteral("Helligkeit"), c.helligkeit);
-    visit(farben, QStringLiteral("VerlaufStart"), c.verlaufStart);
-    visit(farben, QStringLiteral("VerlaufEnde"), c.verlaufEnde);
+    visit(farben, QStringLiteral("Helligkeit"), c.pages.helligkeit);
+    visit(farben, QStringLiteral("VerlaufStart"), c.pages.verlaufStart);
+    visit(farben, QStringLiteral("VerlaufEnde"), c.pages.verlaufEnde);
     visit.scheme(c.scheme);
     visit(modus, QStringLiteral("Modus"), c.modus);
     visit(modus, QStringLiteral("Links"), c.links);
     visit(modus, QStringLiteral("Oben"), c.oben);
-    visit(modus, QStringLiteral("Vorschlag"), c.vorschlag);
-    visit(modus, QStringLiteral("Abstufungen"), c.abstufungen);
-    visit(modus, QStringLiteral("Tray"), c.tray);
-    visit(modus, QStringLiteral("Deckkraft"), c.deckkraft);
+    visit(modus, QStringLiteral("Vorschlag"), c.pages.vorschlag);
+    visit(modus, QStringLiteral("Abstufungen"), c.pages.abstufungen);
+    visit(modus, QStringLiteral("Tray"), c.pages.tray);
+    visit(modus, QStringLiteral("Deckkraft"), c.pages.deckkraft);
     visit(modus, QStringLiteral("Zoomfaktor"), c.zoomfaktor);
-    visit(modus, QStringLiteral("Rahmen"), c.rahmen);
+    visit(modus, QStringLiteral("Rahmen"), c.pages.rahmen);
     for (int i = 0; i < 5; ++i)
         visit(farben, numbered("Clipbrd", i + 1), c.clipbrd[i]);
     visit(farben, QStringLiteral("Backgrnd"), c.backgrnd);
     visit(farben, QStringLiteral("BackgrndS"), c.backgrndS);
     for (int i = 0; i < 4; ++i)
-        visit(farben, numbered("Pal", i + 1), c.pal[i]);
+        visit(farben, numbered("Pal", i + 1), c.pages.pal[i]);
     for (int i = 0; i < 4; ++i)
-        visit(farben, numbered("Pal", i + 1, "Ges"), c.palGes[i]);
+        visit(farben, numbered("Pal", i + 1, "Ges"), c.pages.palGes[i]);
     for (int n = 0; n < optionCount; ++n)
-        visit(optionen, numbered("Opt", n), c.options[static_cast<Option>(n)]);
+        visit(optionen, numbered("Opt", n), c.pages.options[static_cast<Option>(n)]);
     visit(erweiterungen, QStringLiteral("Oklch"), c.oklchMode);
-    visit(erweiterungen, QStringLiteral("OklabVerlauf"), c.oklabGradient);
+    visit(erweiterungen, QStringLiteral("OklabVerlauf"), c.pages.oklabGradient);
     visit(oberflaeche, QStringLiteral("Sprache"), c.sprache);
 }
 
@@ -95,6 +95,46 @@ struct Writer {
 };
 
 } // namespace
+
+PageSettings freshPageSettings()
+{
+    PageSettings fresh;
+    fresh.helligkeit = 0x008000;
+    fresh.verlaufStart = 0x800000;
+    fresh.verlaufEnde = 0x008000;
+    fresh.pal = {clWhite, clWhite, clWhite, clWhite};
+    fresh.deckkraft = 30;
+    return fresh;
+}
+
+PageSettings restoredPageSettings(const PageSettings& stored)
+{
+    PageSettings settings = freshPageSettings();
+    const OptionSwitches& options = stored.options;
+    settings.options = options;
+    if (options.restores(Option::BrightnessStart))
+        settings.helligkeit = stored.helligkeit;
+    if (options.restores(Option::GradientColours)) {
+        settings.verlaufStart = stored.verlaufStart;
+        settings.verlaufEnde = stored.verlaufEnde;
+        settings.oklabGradient = stored.oklabGradient;
+    }
+    if (options.restores(Option::MixingFields)) {
+        settings.pal = stored.pal;
+        settings.palGes = stored.palGes;
+    }
+    if (options.restores(Option::MixerOpacity))
+        settings.deckkraft = stored.deckkraft;
+    if (options.restores(Option::FinderRule))
+        settings.vorschlag = stored.vorschlag;
+    if (options.restores(Option::FinderFrames))
+        settings.rahmen = stored.rahmen;
+    if (options.restores(Option::GradationChoice))
+        settings.abstufungen = stored.abstufungen;
+    if (options.restores(Option::CopyFormat))
+        settings.tray = stored.tray;
+    return settings;
+}
 
 Configuration readConfiguration(const IniFile& ini)
 {

@@ -24,31 +24,43 @@ struct OptionSwitches {
     bool operator==(const OptionSwitches&) const = default;
 };
 
-// Everything tintara.ini keeps, with the defaults of a missing file.
-struct Configuration {
-    TColor farbanzeige = 0;
+// What the module pages keep in tintara.ini, with the defaults of a missing file.
+struct PageSettings {
     TColor helligkeit = 0;
     TColor verlaufStart = 0;
     TColor verlaufEnde = 0;
-    std::array<TColor, 5> clipbrd{clBtnFace, clBtnFace, clBtnFace, clBtnFace, clBtnFace};
-    TColor backgrnd = clBtnFace;
-    int backgrndS = 0;
     std::array<TColor, 4> pal{clBtnFace, clBtnFace, clBtnFace, clBtnFace};
     std::array<int, 4> palGes{};
-    SchemeSlots scheme;
-    int modus = 0;
-    int links = 0;
-    int oben = 0;
     int vorschlag = 0;
     int abstufungen = 0;
     int tray = 0;
     int deckkraft = 0;
-    int zoomfaktor = 0;
     bool rahmen = true;
     OptionSwitches options;
+    bool oklabGradient = false; // the gradient page mixes in OKLab; kept in a section of its own
+    bool operator==(const PageSettings&) const = default;
+};
+
+// What a page shows when it is made and nothing is restored into it.
+PageSettings freshPageSettings();
+// What the pages show once made at the start with the settings `stored`: each setting its switch
+// restores, the fresh value for the others; the switches themselves are always taken.
+PageSettings restoredPageSettings(const PageSettings& stored);
+
+// Everything tintara.ini keeps, with the defaults of a missing file.
+struct Configuration {
+    TColor farbanzeige = 0;
+    std::array<TColor, 5> clipbrd{clBtnFace, clBtnFace, clBtnFace, clBtnFace, clBtnFace};
+    TColor backgrnd = clBtnFace;
+    int backgrndS = 0;
+    SchemeSlots scheme;
+    int modus = 0;
+    int links = 0;
+    int oben = 0;
+    int zoomfaktor = 0;
+    PageSettings pages;
     // Kept in a section of their own after the program's sections.
-    bool oklchMode = false;     // the editor shows OKLCH; [Modus] Modus then says RGB
-    bool oklabGradient = false; // the gradient page mixes in OKLab
+    bool oklchMode = false; // the editor shows OKLCH; [Modus] Modus then says RGB
     QString sprache = QStringLiteral("de"); // the interface's language, "de" or "en"
 };
 

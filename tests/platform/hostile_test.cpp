@@ -39,7 +39,7 @@ TEST(HostileFiles, LoadWithoutHarmAndGiveDefaults)
         for (int n = 2; n < 16; ++n)
             EXPECT_EQ(scheme.used[n], 0) << file.name;
         EXPECT_LE(scheme.infos[0].size(), IniFile::maxValueLength) << file.name;
-        EXPECT_TRUE(config.options[Option::ExitWithoutQuestion]) << file.name;
+        EXPECT_TRUE(config.pages.options[Option::ExitWithoutQuestion]) << file.name;
     }
 }
 
