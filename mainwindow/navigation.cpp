@@ -58,7 +58,7 @@ void TForm1::connectNavigation()
     m_language = std::make_unique<LanguageMenu>(ui->mmHilfe);
     connect(ui->PageControl1, &QStackedWidget::currentChanged, this, [this] {
         if (auto* page = qobject_cast<ModulePage*>(ui->PageControl1->currentWidget()))
-            page->pageShown();
+            page->becameVisible();
     });
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <type_traits>
+#include <utility>
 
 namespace Tintara {
 
@@ -23,8 +24,18 @@ public:
 
     // Captions that stand on the module background and take a text colour readable on it.
     virtual QList<QWidget*> backgroundCaptions() const { return {}; }
-    // Runs each time the page becomes the visible one.
-    virtual void pageShown() {}
+    // The window tells the page each time it becomes the visible one.
+    void becameVisible()
+    {
+        catchUp();
+        pageShown();
+    }
+    // What the page left for when it is shown, done now: for a reader of a page not on view.
+    void catchUp()
+    {
+        if (const auto update = std::exchange(m_updateWhenShown, nullptr))
+            update();
+    }
     // The settings of tintara.ini the page keeps, written into `settings`; most pages keep none.
     virtual void writeSettings(PageSettings& settings) const { Q_UNUSED(settings); }
 
@@ -33,8 +44,19 @@ Q_SIGNALS:
     void settingsChanged();
 
 protected:
+    // Runs each time the page becomes the visible one.
+    virtual void pageShown() {}
     // Whether the page is the one the module area shows now.
     bool isCurrentPage() const;
+    // A page not on view does no work: `update` runs now where the page is shown, else once when
+    // it is next shown (the latest of those asked for meanwhile).
+    void updateWhenShown(std::function<void()> update)
+    {
+        if (isCurrentPage())
+            update();
+        else
+            m_updateWhenShown = std::move(update);
+    }
     // Builds the page's form and has it read its texts again whenever the language changes.
     template <class Form> void setUpForm(Form& form)
     {
@@ -48,6 +70,7 @@ protected:
 
 private:
     std::function<void()> m_retranslate;
+    std::function<void()> m_updateWhenShown;
 };
 
 // Makes a page for the window; a page that needs nothing of the window takes no host.

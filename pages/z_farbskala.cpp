@@ -48,7 +48,8 @@ Z_Farbskala::Z_Farbskala(PageHost& host, QWidget* parent)
     showTexts(); // the scale follows once the base takes the active colour
     ui->shBasis->setShowHint(true);
 
-    connect(&host.events(), &PageEvents::activeColorChanged, this, &Z_Farbskala::activeColorChanged);
+    connect(&host.events(), &PageEvents::activeColorChanged, this,
+            [this] { updateWhenShown([this] { activeColorChanged(); }); });
     connect(ui->shBasis, &TColorShape::colorChanged, this, &Z_Farbskala::baseChanged);
     connect(ui->shSkalaHintergrund, &TColorShape::colorChanged, this, &Z_Farbskala::showScale);
     connect(ui->rbKontrastziele, &QRadioButton::toggled, this, &Z_Farbskala::showScale);

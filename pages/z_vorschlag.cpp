@@ -26,13 +26,15 @@ Z_Vorschlag::Z_Vorschlag(const PageHost& host, QWidget* parent)
     connect(ui->cbRahmen, &QCheckBox::clicked, this, &Z_Vorschlag::cbRahmenClick);
     connect(ui->cbVorschlag, &QComboBox::currentIndexChanged, this, &ModulePage::settingsChanged);
     connect(ui->cbRahmen, &QCheckBox::toggled, this, &ModulePage::settingsChanged);
-    connect(&host.events(), &PageEvents::activeColorChanged, this, &Z_Vorschlag::activeColorChanged);
+    connect(&host.events(), &PageEvents::activeColorChanged, this,
+            [this] { updateWhenShown([this] { activeColorChanged(); }); });
 }
 
 Z_Vorschlag::~Z_Vorschlag() = default;
 
-std::array<TColor, 16> Z_Vorschlag::schemeColours() const
+std::array<TColor, 16> Z_Vorschlag::schemeColours()
 {
+    catchUp();
     std::array<TColor, 16> colours{};
     for (int k = 0; k < 12; ++k)
         colours[k] = m_proposals[k]->color();

@@ -28,7 +28,7 @@ public:
     // The HSV triple the ring was last built from.
     Hsv currentHsv() const { return m_currentHsv; }
     // The twelve proposals, the centre, its darker and lighter shade and its inverse.
-    std::array<TColor, 16> schemeColours() const;
+    std::array<TColor, 16> schemeColours();
 
     int rule() const;
     void writeSettings(PageSettings& settings) const override;

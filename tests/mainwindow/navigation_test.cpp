@@ -379,7 +379,9 @@ TEST_F(WindowTest, PagesMadeWhenFirstShownLookAsIfMadeAtStart)
         }
         return shown;
     };
+    // Every page made, shown and left, the finder too; then changed under while hidden.
     visitEveryPage();
+    window->Toolbar(Command::Bildfarben);
     change();
     const QList<QImage> madeAtStart = pictures();
     start();
