@@ -20,7 +20,7 @@ void TForm1::connectScheme()
     m_scheme = std::make_unique<SchemeSwatches>(std::array<TColorShape*, 16>{
         ui->Palette1, ui->Palette2, ui->Palette3, ui->Palette4, ui->Palette5, ui->Palette6, ui->Palette7, ui->Palette8,
         ui->Palette9, ui->Palette10, ui->Palette11, ui->Palette12, ui->Palette13, ui->Palette14, ui->Palette15,
-        ui->Palette16}, this);
+        ui->Palette16}, *m_model, this);
     m_files = std::make_unique<SchemeFiles>(*m_scheme, m_platform, this);
     connect(m_files.get(), &SchemeFiles::cleared, &m_events, &PageEvents::schemeChanged);
     connect(m_files.get(), &SchemeFiles::loaded, &m_events, &PageEvents::schemeLoaded);
@@ -30,19 +30,11 @@ void TForm1::connectScheme()
 // Undo and redo, and the recently opened files.
 void TForm1::createSchemeHistory()
 {
-    SchemeHistory::Access access{
-        [this] { return m_scheme->state(); },
-        [this](const SchemeState& state) {
-            m_scheme->restore(state);
-            Q_EMIT m_events.schemeLoaded(); // the info page rereads its texts
-            Q_EMIT m_events.schemeChanged();
-        },
-        [this] { return activeColor(); },
-        [this](TColor color) { setActiveColor(color); },
-        [this] { return m_model->changeSource(); },
-    };
-    m_history = std::make_unique<SchemeHistory>(std::move(access), this);
-    connect(m_model.get(), &DocumentModel::activeColorChanged, m_history.get(), &SchemeHistory::activeColorChanged);
+    m_history = std::make_unique<SchemeHistory>(*m_model, this);
+    connect(m_history.get(), &SchemeHistory::schemeRestored, this, [this] {
+        Q_EMIT m_events.schemeLoaded(); // the info page rereads its texts
+        Q_EMIT m_events.schemeChanged();
+    });
     m_history->endStepsOn({ui->sbRot, ui->sbGruen, ui->sbBlau, ui->sbH, ui->sbS, ui->sbV, ui->sbHell, ui->edRot,
                            ui->edGruen, ui->edBlau, ui->edH, ui->edS, ui->edV, ui->edHTML});
     m_history->endStepsOn(m_oklch->controls());

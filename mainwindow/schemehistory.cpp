@@ -109,10 +109,11 @@ private:
 
 } // namespace
 
-SchemeHistory::SchemeHistory(Access access, QObject* parent)
-    : QObject(parent), m_access(std::move(access)), m_stack(new QUndoStack(this))
+SchemeHistory::SchemeHistory(DocumentModel& model, QObject* parent)
+    : QObject(parent), m_model(model), m_stack(new QUndoStack(this))
 {
-    m_active = m_access.activeColor();
+    m_active = m_model.activeColor();
+    connect(&m_model, &DocumentModel::activeColorChanged, this, &SchemeHistory::activeColorChanged);
 }
 
 SchemeHistory::~SchemeHistory() = default;
@@ -120,12 +121,15 @@ SchemeHistory::~SchemeHistory() = default;
 void SchemeHistory::record(const StepName& name, const std::function<void()>& change)
 {
     takeActiveColorStep();
-    const SchemeState before = m_access.scheme();
+    const SchemeState before = m_model.scheme();
     change();
-    SchemeState after = m_access.scheme();
+    SchemeState after = m_model.scheme();
     if (after != before && !m_applying)
         m_stack->push(new SchemeStep(name, before, std::move(after), [this](const SchemeState& scheme) {
-            applying([&] { m_access.restoreScheme(scheme); });
+            applying([&] {
+                m_model.restoreScheme(scheme);
+                Q_EMIT schemeRestored();
+            });
         }));
 }
 
@@ -151,12 +155,12 @@ void SchemeHistory::takeActiveColorStep()
 {
     if (!std::exchange(m_pending, false))
         return;
-    const TColor now = m_access.activeColor();
+    const TColor now = m_model.activeColor();
     if (now == m_active)
         return;
     const TColor before = std::exchange(m_active, now);
-    m_stack->push(new ActiveColorStep(before, now, m_access.changeSource(), !std::exchange(m_stepEnded, false),
-                                      [this](TColor color) { applying([&] { m_access.restoreActiveColor(color); }); }));
+    m_stack->push(new ActiveColorStep(before, now, m_model.changeSource(), !std::exchange(m_stepEnded, false),
+                                      [this](TColor color) { applying([&] { m_model.setActiveColor(color); }); }));
 }
 
 void SchemeHistory::applying(const std::function<void()>& restore)
@@ -164,7 +168,7 @@ void SchemeHistory::applying(const std::function<void()>& restore)
     m_applying = true;
     restore();
     m_applying = false;
-    m_active = m_access.activeColor();
+    m_active = m_model.activeColor();
     m_pending = false;
     m_stepEnded = true;
 }
@@ -187,7 +191,7 @@ bool SchemeHistory::eventFilter(QObject*, QEvent* event)
 void SchemeHistory::clear()
 {
     m_stack->clear();
-    m_active = m_access.activeColor();
+    m_active = m_model.activeColor();
     m_pending = false;
     m_stepEnded = true;
 }

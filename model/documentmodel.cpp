@@ -24,6 +24,52 @@ void DocumentModel::setPickPreview(TColor color)
     Q_EMIT shownColorChanged();
 }
 
+void DocumentModel::setSlot(int slot, TColor color, int used)
+{
+    m_scheme.scheme.colors[slot - 1] = color;
+    m_scheme.scheme.used[slot - 1] = used;
+    m_scheme.draggable[slot - 1] = used == 1;
+    Q_EMIT schemeChanged();
+}
+
+void DocumentModel::setSlotInfo(int slot, const QString& text)
+{
+    m_scheme.scheme.infos[slot - 1] = text;
+    if (!text.isEmpty())
+        m_infoShown[slot - 1] = true;
+    Q_EMIT schemeChanged();
+}
+
+void DocumentModel::setInfoTexts(const std::array<QString, 16>& texts)
+{
+    m_scheme.scheme.infos = texts;
+    for (std::size_t n = 0; n < texts.size(); ++n)
+        m_infoShown[n] = !texts[n].isEmpty();
+    Q_EMIT schemeChanged();
+}
+
+void DocumentModel::loadScheme(const SchemeSlots& scheme)
+{
+    for (std::size_t n = 0; n < 16; ++n) {
+        m_scheme.scheme.colors[n] = scheme.colors[n];
+        m_scheme.scheme.used[n] = scheme.used[n];
+        if (scheme.used[n] == 1)
+            m_scheme.draggable[n] = true;
+        m_scheme.scheme.infos[n] = scheme.infos[n];
+        if (!scheme.infos[n].isEmpty())
+            m_infoShown[n] = true;
+    }
+    Q_EMIT schemeChanged();
+}
+
+void DocumentModel::restoreScheme(const SchemeState& state)
+{
+    m_scheme = state;
+    for (std::size_t n = 0; n < 16; ++n)
+        m_infoShown[n] = !state.scheme.infos[n].isEmpty();
+    Q_EMIT schemeChanged();
+}
+
 void DocumentModel::setDisplayMode(DisplayMode mode)
 {
     m_displayMode = mode;

@@ -8,10 +8,18 @@
 
 namespace Tintara {
 
+// What undo keeps of the slots: the scheme and each slot's drag mode, which a load leaves
+// automatic on a slot that was used before and is empty now.
+struct SchemeState {
+    SchemeSlots scheme;
+    std::array<bool, 16> draggable{};
+    bool operator==(const SchemeState&) const = default;
+};
+
 // What the user works on, kept apart from the controls that show it: the active colour with the
 // base the brightness bar shades and the control the last change came from, the colour under the
-// pointer while a pick is under way, the editor's display mode and the settings the module pages
-// keep. Every change goes through a setter, and each setter tells its observers once.
+// pointer while a pick is under way, the scheme's sixteen slots, the editor's display mode and the
+// settings the module pages keep. Every change goes through a setter, and each setter tells its observers once.
 class DocumentModel : public QObject
 {
     Q_OBJECT
@@ -40,6 +48,22 @@ public:
     TColor shownColor() const { return m_pickPreview.value_or(m_active); }
     void setPickPreview(TColor color);
 
+    // The scheme; slot n is 1..16.
+    const SchemeState& scheme() const { return m_scheme; }
+    int usedFlag(int slot) const { return m_scheme.scheme.used[slot - 1]; }
+    // Whether the slot shows its info text as a tooltip.
+    bool showsInfo(int slot) const { return m_infoShown[slot - 1]; }
+    // A used slot can be dragged; an empty one cannot.
+    void setSlot(int slot, TColor color, int used);
+    // An empty text keeps the tooltip switch as it was.
+    void setSlotInfo(int slot, const QString& text);
+    // A text switches the slot's tooltip on, none switches it off.
+    void setInfoTexts(const std::array<QString, 16>& texts);
+    // A loaded scheme makes its used slots draggable and leaves the others as they were.
+    void loadScheme(const SchemeSlots& scheme);
+    // Exactly `state`, as an undo step gives it back.
+    void restoreScheme(const SchemeState& state);
+
     DisplayMode displayMode() const { return m_displayMode; }
     void setDisplayMode(DisplayMode mode);
 
@@ -53,6 +77,8 @@ Q_SIGNALS:
     // What the colour display shows changed: the active colour, or the colour under the pointer.
     void shownColorChanged();
     void displayModeChanged(DisplayMode mode);
+    // A slot's colour, used flag, drag mode or info text changed.
+    void schemeChanged();
     void pageSettingsChanged();
 
 private:
@@ -60,6 +86,8 @@ private:
     TColor m_base;
     const QObject* m_source = nullptr;
     std::optional<TColor> m_pickPreview;
+    SchemeState m_scheme;
+    std::array<bool, 16> m_infoShown{};
     DisplayMode m_displayMode = DisplayMode::Hsv;
     PageSettings m_pageSettings;
 };

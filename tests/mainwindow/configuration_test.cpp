@@ -107,7 +107,7 @@ TEST_F(ConfigTest, StateSurvivesARestart)
     visitEveryPage();
     window->setActiveColor(RGB(10, 20, 30));
     partOf<SchemeSwatches>(*window).setSlot(2, RGB(200, 0, 0), 1);
-    swatch("Palette2")->setHint("Rot");
+    partOf<SchemeSwatches>(*window).setSlotInfo(2, "Rot");
     control<QComboBox>("cbVorschlag")->setCurrentIndex(3);
     control<QComboBox>("cbTrayFormat")->setCurrentIndex(2);
     control<QScrollBar>("cbPalettenmischer")->setValue(77);

@@ -116,7 +116,7 @@ TEST_F(DragTest, OtherTargetsOnlyTakeTheColour)
 TEST_F(DragTest, WasteBinEmptiesUsedSlotsAndClearsMixingFields)
 {
     useSlot(7, RGB(1, 1, 1));
-    swatch("Palette7")->setHint("Text");
+    partOf<SchemeSwatches>(*window).setSlotInfo(7, "Text");
     drag(swatch("Palette7"), trash());
     EXPECT_EQ(partOf<SchemeSwatches>(*window).usedFlag(7), 0);
     EXPECT_EQ(swatch("Palette7")->color(), clBtnFace);

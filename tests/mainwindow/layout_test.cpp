@@ -5,6 +5,7 @@
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
+using Tintara::Testing::partOf;
 
 TEST_F(WindowTest, ContrastResultsStandWhereTheLampsAre)
 {
@@ -51,7 +52,7 @@ TEST_F(WindowTest, ALongLoadedInfoTextTakesNoFurtherCharacters)
 {
     visitEveryPage();
     const QString loaded(35, u'a');
-    swatch("Palette1")->setHint(loaded);
+    partOf<SchemeSwatches>(*window).setSlotInfo(1, loaded);
     control<QAbstractButton>("PalettenInfosLesen")->click();
     auto* field = control<QLineEdit>("edPalInfo1");
     EXPECT_EQ(field->text(), loaded);

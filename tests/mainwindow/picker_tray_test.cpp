@@ -93,7 +93,7 @@ protected:
 TEST_F(TrayModeTest, F10HidesTheWindowAndBuildsTheMenu)
 {
     partOf<SchemeSwatches>(*window).setSlot(2, RGB(255, 0, 0), 1);
-    swatch("Palette3")->setHint("Link blau");
+    partOf<SchemeSwatches>(*window).setSlotInfo(3, "Link blau");
     QTest::keyClick(window.get(), Qt::Key_F10);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(partOf<TrayMode>(*window).icon()->active());

@@ -109,7 +109,7 @@ TEST_F(WindowTest, InfoFieldsTakeThirtyTypedCharactersButShowLongerTextsWhole)
     QTest::keyClicks(field, QString(35, u'x'));
     EXPECT_EQ(field->text().size(), 30);
 
-    swatch("Palette5")->setHint(QString(40, u'y'));
+    partOf<SchemeSwatches>(*window).setSlotInfo(5, QString(40, u'y'));
     control<QAbstractButton>("PalettenInfosLesen")->click();
     EXPECT_EQ(field->text().size(), 40);
 }

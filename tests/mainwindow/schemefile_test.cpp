@@ -44,7 +44,7 @@ protected:
 TEST_F(SchemeFileTest, NewFileHasTheClassicLayout)
 {
     partOf<SchemeSwatches>(*window).setSlot(1, RGB(255, 0, 0), 1);
-    swatch("Palette16")->setHint("Link blau");
+    partOf<SchemeSwatches>(*window).setSlotInfo(16, "Link blau");
     saveTo(path("neu"));
     const QByteArray file = readFile(path("neu.tsf"));
     EXPECT_TRUE(file.startsWith("[Palette]\r\nFarbe1=255\r\nFarbeGes1=1\r\nFarbe2=-16777201\r\nFarbeGes2=0\r\n"));
@@ -199,7 +199,7 @@ TEST_F(SchemeFileTest, DialogsRememberTheirNames)
 TEST_F(SchemeFileTest, RefusedWriteKeepsThePreviousFileAndSaysSo)
 {
     writeFile(path("voll.tsf"), "[Palette]\r\nFarbe1=1\r\n");
-    swatch("Palette1")->setHint(QString(3000, u'y'));
+    partOf<SchemeSwatches>(*window).setSlotInfo(1, QString(3000, u'y'));
     {
         const Testing::FileSizeLimit fullDisk(512);
         saveTo(path("voll.tsf"));

@@ -29,7 +29,7 @@ protected:
         WindowTest::SetUp();
         partOf<SchemeSwatches>(*window).setSlot(1, RGB(255, 0, 0), 1);
         partOf<SchemeSwatches>(*window).setSlot(3, RGB(0, 0, 255), 1);
-        swatch("Palette3")->setHint("Link blau");
+        partOf<SchemeSwatches>(*window).setSlotInfo(3, "Link blau");
         control<QAbstractButton>("ToolButton30")->click();
     }
     void chooseFormat(int format) { control<QComboBox>("cbExportFormat")->setCurrentIndex(format); }
