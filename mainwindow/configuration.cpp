@@ -3,6 +3,7 @@
 #include "mainwindow/schemeswatches.h"
 #include "controls/tcolorshape.h"
 #include "mainwindow/coloreditor.h"
+#include "mainwindow/commandtable.h"
 #include "mainwindow/contextmenu.h"
 #include "mainwindow/languagemenu.h"
 #include "mainwindow/modulebackground.h"
@@ -10,17 +11,10 @@
 #include "mainwindow/valuepanel.h"
 #include "model/documentmodel.h"
 #include "rules/configformat.h"
-#include "pages/z_abstufungen.h"
-#include "pages/z_farbverlauf.h"
-#include "pages/z_helligkeit.h"
 #include "pages/z_optionen.h"
-#include "pages/z_palette.h"
 #include "pages/z_vorschlag.h"
-#include "pages/z_paletteninfo.h"
 #include "rules/navigationrules.h"
 #include "platform/inifile.h"
-
-#include "mainwindow/commandtable.h"
 
 #include "ui_tform1.h"
 
@@ -159,43 +153,18 @@ void TForm1::restoreConfiguration(const Configuration& c)
     }
     if (options.restores(Option::Background))
         m_background->restore(c.backgrndS, c.backgrnd);
-    for (const CommandRow& row : commandTable) {
-        if (m_pages[static_cast<std::size_t>(row.command)])
-            restorePage(row.command);
+    for (ModulePage* page : m_pages) {
+        if (page)
+            restorePage(*page);
     }
 }
 
 // A page that keeps settings of its own takes them from the configuration read at start, also
 // when it is made later; until then nothing could have changed them.
-void TForm1::restorePage(Command command)
+void TForm1::restorePage(ModulePage& page)
 {
-    if (!m_startConfiguration)
-        return;
-    const PageSettings& c = m_startConfiguration->pages;
-    const OptionSwitches& options = c.options;
-    switch (command) {
-    case Command::Helligkeitsverlauf:
-        if (options.restores(Option::BrightnessStart))
-            page<Z_Helligkeit>().setStartColour(c.helligkeit);
-        break;
-    case Command::Farbverlauf:
-        if (options.restores(Option::GradientColours)) {
-            page<Z_Farbverlauf>().setEnds(c.verlaufStart, c.verlaufEnde);
-            page<Z_Farbverlauf>().setMixingInOklab(c.oklabGradient);
-        }
-        break;
-    case Command::Abstufungen:
-        if (options.restores(Option::GradationChoice))
-            page<Z_Abstufungen>().restoreDirection(c.abstufungen);
-        break;
-    case Command::Palette:
-        if (options.restores(Option::MixerOpacity))
-            page<Z_Palette>().restoreOpacity(c);
-        if (options.restores(Option::MixingFields))
-            page<Z_Palette>().restoreFields(c);
-        break;
-    default: break; // the others keep no settings, or are made at start
-    }
+    if (m_startConfiguration)
+        page.restoreSettings(m_startConfiguration->pages);
 }
 
 void TForm1::finishLoading()

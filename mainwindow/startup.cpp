@@ -117,7 +117,7 @@ ModulePage& TForm1::modulePage(Command command)
     if (!page) {
         page = commandRow(command).createPage(*this);
         ui->PageControl1->addWidget(page);
-        restorePage(command);
+        restorePage(*page);
         storePageSettings(*page);
         connect(page, &ModulePage::settingsChanged, this, [this, page] { storePageSettings(*page); });
         // A part made before the page watches it now; a part made later finds it on its own.

@@ -123,7 +123,7 @@ private:
 
     void Konfigurationladen();
     void restoreConfiguration(const Configuration& config);
-    void restorePage(Command command);
+    void restorePage(ModulePage& page);
     // The settings `page` keeps, into the model.
     void storePageSettings(const ModulePage& page);
     void finishLoading();

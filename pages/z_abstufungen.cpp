@@ -37,6 +37,12 @@ void Z_Abstufungen::writeSettings(PageSettings& settings) const
     settings.abstufungen = direction();
 }
 
+void Z_Abstufungen::restoreSettings(const PageSettings& stored)
+{
+    if (stored.options.restores(Option::GradationChoice))
+        restoreDirection(stored.abstufungen);
+}
+
 // An index that names no item leaves the list without a selection.
 void Z_Abstufungen::restoreDirection(int index)
 {

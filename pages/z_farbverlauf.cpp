@@ -71,6 +71,14 @@ void Z_Farbverlauf::writeSettings(PageSettings& settings) const
     settings.oklabGradient = mixesInOklab();
 }
 
+void Z_Farbverlauf::restoreSettings(const PageSettings& stored)
+{
+    if (stored.options.restores(Option::GradientColours)) {
+        setEnds(stored.verlaufStart, stored.verlaufEnde);
+        setMixingInOklab(stored.oklabGradient);
+    }
+}
+
 MixSpace Z_Farbverlauf::mixSpace() const
 {
     return mixesInOklab() ? MixSpace::Oklab : MixSpace::Rgb;

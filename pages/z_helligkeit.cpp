@@ -42,6 +42,12 @@ void Z_Helligkeit::writeSettings(PageSettings& settings) const
     settings.helligkeit = startColour();
 }
 
+void Z_Helligkeit::restoreSettings(const PageSettings& stored)
+{
+    if (stored.options.restores(Option::BrightnessStart))
+        setStartColour(stored.helligkeit);
+}
+
 QList<QWidget*> Z_Helligkeit::backgroundCaptions() const
 {
     return {ui->Label2, ui->Label25, ui->Label26, ui->Label27, ui->Label28};

@@ -29,8 +29,7 @@ public:
     void mixIn(TColorShape* field, TColor color);
 
     void writeSettings(PageSettings& config) const override;
-    void restoreOpacity(const PageSettings& config);
-    void restoreFields(const PageSettings& config);
+    void restoreSettings(const PageSettings& config) override;
     QList<QWidget*> backgroundCaptions() const override;
 
 private:
