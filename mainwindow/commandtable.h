@@ -21,6 +21,9 @@
 #include "rules/navigationrules.h"
 
 #include <QKeySequence>
+#include <QStringList>
+
+class QToolButton;
 
 #include <algorithm>
 #include <array>
@@ -30,10 +33,10 @@ namespace Tintara {
 // Makes the module page a row shows, for the window that hosts it.
 using PageFactory = ModulePage* (*)(PageHost& host);
 
-// One row per command: the object names of its tool button (with its icon) and of its action (the form's menu
-// entry where it has one, else an action the window makes), its function key, its other keys, what
-// it does to the module background and, for a page, how the page is made. The window builds its
-// actions, its pages and its key handling from this table alone.
+// One row per command: the object names of its tool button (with its icon) and of its action (the form's
+// menu entry, or an action the window makes where `windowAction` says so), its function key, its other
+// keys, what it does to the module background and, for a page, how the page is made. The window
+// builds its actions, its pages and its key handling from this table alone.
 struct CommandRow {
     Command command;
     const char* button = nullptr;    // nullptr: no tool button
@@ -44,6 +47,7 @@ struct CommandRow {
     PageFactory createPage = nullptr;
     QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
     std::array<QKeyCombination, 2> keys{};
+    bool windowAction = false; // the form has no menu entry for it
 };
 
 // The commands in the order of `Command`. A new page is its class and one row here.
@@ -84,13 +88,14 @@ inline constexpr std::array<CommandRow, commandCount> commandTable = {{
     {Command::Speichern, "ToolButton12", ":/icons/save.svg", "mmSpeichern"},
     // Ctrl+S saves in place, as in every editor; the menu entry and the tool button keep the dialog.
     {Command::SpeichernOhneDialog, nullptr, nullptr, "actSpeichernOhneDialog",
-     0, BackgroundUse::Leaves, {}, QKeySequence::Save},
+     0, BackgroundUse::Leaves, {}, QKeySequence::Save, {}, true},
     {Command::Uebernehmen, "ToolButton14", ":/icons/take-over.svg", "mmUebernehmen"},
-    {Command::Rueckgaengig, nullptr, nullptr, "mmRueckgaengig", 0, BackgroundUse::Leaves, {}, QKeySequence::Undo},
+    {Command::Rueckgaengig, nullptr, nullptr, "mmRueckgaengig", 0, BackgroundUse::Leaves, {}, QKeySequence::Undo, {},
+     true},
     {Command::Wiederherstellen, nullptr, nullptr, "mmWiederherstellen",
      0, BackgroundUse::Leaves, {}, QKeySequence::UnknownKey,
      {QKeyCombination(Qt::ControlModifier, Qt::Key_Y),
-      QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)}},
+      QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)}, true},
     {Command::Zufallsfarbe, "ToolButton4", ":/icons/random.svg", "mmZufallsfarbe"},
     {Command::Farbauswahl, "ToolButton21", ":/icons/colordialog.svg", "mmFarbauswahl"},
     {Command::Rgb, "ToolButton18", ":/icons/rgb.svg", "mmRGB", 2},
@@ -115,6 +120,12 @@ constexpr bool rowsInCommandOrder()
     return true;
 }
 static_assert(rowsInCommandOrder(), "every command needs its row, in the order of Command");
+
+// The tool button of `row` in `form`; none where the row has none or the form lacks it.
+QToolButton* toolButtonOf(const QObject& form, const CommandRow& row);
+// A row that names a tool button or menu entry `form` does not have, said plainly; none where every
+// row finds its controls.
+QStringList missingFormControls(const QObject& form);
 
 constexpr const CommandRow& commandRow(Command command)
 {

@@ -23,9 +23,12 @@
 
 namespace Tintara {
 
-// One action per command, in the menu and on the tool button alike; the table names both.
+// One action per command, in the menu and on the tool button alike; the table names both. A row
+// whose button or menu entry the form lacks is said on the console, and its command still works.
 void TForm1::createActions()
 {
+    for (const QString& missing : missingFormControls(*this))
+        qWarning("%s", qPrintable(missing));
     for (const CommandRow& row : commandTable) {
         const QString name = QLatin1String(row.action);
         auto* action = findChild<QAction*>(name);
@@ -34,8 +37,7 @@ void TForm1::createActions()
             action->setObjectName(name);
             addAction(action); // its keys work anywhere in the window
         }
-        if (row.button) {
-            auto* button = findChild<QToolButton*>(QLatin1String(row.button));
+        if (QToolButton* button = toolButtonOf(*this, row)) {
             action->setIcon(deferredIcon(QLatin1String(row.icon)));
             action->setToolTip(button->toolTip());
             action->setIconVisibleInMenu(false); // the menus show their texts only
@@ -91,7 +93,24 @@ void TForm1::Toolbar(Command command)
     case Command::Hilfe: openHelpFile(); break;
     case Command::Tray: m_tray->InTrayMinimieren(); break;
     case Command::Beenden: Programmende(); break;
-    default: break; // the pages, shown above
+    // Shown above. Every command is named here: the compiler refuses one without its case.
+    case Command::Farbfinder:
+    case Command::Helligkeitsverlauf:
+    case Command::Farbverlauf:
+    case Command::Abstufungen:
+    case Command::Palette:
+    case Command::Websicher:
+    case Command::Testbilder:
+    case Command::Kontrast:
+    case Command::Testwebseiten:
+    case Command::Export:
+    case Command::Optionen:
+    case Command::Farbinformationen:
+    case Command::Konverter:
+    case Command::Kontrastmatrix:
+    case Command::Farbsehschwaeche:
+    case Command::Farbskala:
+    case Command::Bildfarben: break;
     }
 }
 
@@ -112,9 +131,8 @@ void TForm1::FormKeyDown(int n)
 void TForm1::takeButtonToolTips()
 {
     for (const CommandRow& row : commandTable) {
-        if (row.button)
-            m_actions[static_cast<std::size_t>(row.command)]->setToolTip(
-                findChild<QToolButton*>(QLatin1String(row.button))->toolTip());
+        if (const QToolButton* button = toolButtonOf(*this, row))
+            m_actions[static_cast<std::size_t>(row.command)]->setToolTip(button->toolTip());
     }
 }
 

@@ -391,3 +391,19 @@ TEST_F(WindowTest, PagesMadeWhenFirstShownLookAsIfMadeAtStart)
     for (qsizetype n = 0; n < madeLate.size(); ++n)
         EXPECT_TRUE(madeLate[n] == madeAtStart[n]) << "page " << n;
 }
+
+// Every row finds its tool button and its menu entry in the form; a form that lacks them is told
+// row by row, and an action the window makes is not missed.
+TEST_F(WindowTest, EveryCommandRowFindsItsControlsInTheForm)
+{
+    EXPECT_EQ(missingFormControls(*window), QStringList{});
+    const QWidget bare;
+    const QStringList missing = missingFormControls(bare);
+    EXPECT_TRUE(missing.contains(R"(The command row "mmFarbfinder" names the tool button "ToolButton1", which the )"
+                                 R"(form does not have.)"))
+        << missing.join('\n').toStdString();
+    EXPECT_TRUE(missing.contains(R"(The command row "mmBeenden" names a menu entry the form does not have; a row )"
+                                 R"(whose action the window makes says windowAction.)"));
+    EXPECT_FALSE(missing.join('\n').contains("actSpeichernOhneDialog")) << "the window makes that one";
+    EXPECT_EQ(missing.size(), 25 + commandCount - 3) << "25 tool buttons, every menu entry but the three made";
+}
