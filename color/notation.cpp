@@ -148,26 +148,51 @@ std::optional<TColor> namedColor(std::string_view identifier)
     return std::nullopt;
 }
 
+// Every notation the program copies reads back through the one reader of colour texts.
+constexpr std::array<NotationRow, NotationCount> notationTable = {{
+    {NotationHtml, QT_TRANSLATE_NOOP("Notation", "HTML-Hexwert"), "HTML",
+     [](TColor c) { return '#' + hexRgb(c); }, colorFromText},
+    {NotationHex, QT_TRANSLATE_NOOP("Notation", "Hexwert"), "Hex", [](TColor c) { return hexRgb(c); }, colorFromText},
+    {NotationRgb, QT_TRANSLATE_NOOP("Notation", "RGB-Wert"), "RGB", [](TColor c) { return joined(c, ','); },
+     colorFromText},
+    {NotationDelphi, QT_TRANSLATE_NOOP("Notation", "Delphi-Farbwert"), "Delphi", ColorToString, colorFromText},
+    {NotationCpp, QT_TRANSLATE_NOOP("Notation", "C++-Farbwert"), "C++", [](TColor c) { return "0x" + hexBgr(c); },
+     colorFromText},
+    // The language's own hex literal.
+    {NotationVisualBasic, QT_TRANSLATE_NOOP("Notation", "Visual Basic-Farbwert"), "Visual Basic",
+     [](TColor c) { return "&H" + hexBgr(c); }, colorFromText},
+    {NotationVisualBasicNet, QT_TRANSLATE_NOOP("Notation", "Visual Studio .NET-Farbwert"), "Visual Basic.Net",
+     [](TColor c) { return joined(c, ';'); }, colorFromText},
+    {NotationCmyk, QT_TRANSLATE_NOOP("Notation", "CMYK-Farbwert"), "CMYK",
+     [](TColor c) { return RGBnachCMYK(redOf(c), greenOf(c), blueOf(c)); }, colorFromText},
+    {NotationCssRgb, "CSS rgb()", "CSS rgb()",
+     [](TColor c) {
+         const TColor rgb = ColorToRGB(c);
+         return "rgb(" + std::to_string(redOf(rgb)) + ' ' + std::to_string(greenOf(rgb)) + ' '
+             + std::to_string(blueOf(rgb)) + ')';
+     },
+     colorFromText},
+    {NotationCssHsl, "CSS hsl()", "CSS hsl()", [](TColor c) { return cssHsl(ColorToRGB(c)); }, colorFromText},
+    {NotationCssOklch, "CSS oklch()", "CSS oklch()", [](TColor c) { return cssOklch(ColorToRGB(c)); },
+     colorFromText},
+}};
+
+constexpr bool everyNotationHasItsRow()
+{
+    for (std::size_t n = 0; n < notationTable.size(); ++n) {
+        const NotationRow& row = notationTable[n];
+        if (static_cast<std::size_t>(row.notation) != n || !row.menuText || !row.formatName || !row.format || !row.read)
+            return false;
+    }
+    return true;
+}
+static_assert(everyNotationHasItsRow(),
+              "every notation needs its row in notationTable, in the order of the enum, with its texts, writer and reader");
+
 std::string ColorNotation(TColor color, int notation)
 {
-    switch (notation) {
-    case NotationHtml: return '#' + hexRgb(color);
-    case NotationHex: return hexRgb(color);
-    case NotationRgb: return joined(color, ',');
-    case NotationDelphi: return ColorToString(color);
-    case NotationCpp: return "0x" + hexBgr(color);
-    case NotationVisualBasic: return "&H" + hexBgr(color); // the language's own hex literal
-    case NotationVisualBasicNet: return joined(color, ';');
-    case NotationCmyk: return RGBnachCMYK(redOf(color), greenOf(color), blueOf(color));
-    case NotationCssRgb: {
-        const TColor rgb = ColorToRGB(color);
-        return "rgb(" + std::to_string(redOf(rgb)) + ' ' + std::to_string(greenOf(rgb)) + ' '
-            + std::to_string(blueOf(rgb)) + ')';
-    }
-    case NotationCssHsl: return cssHsl(ColorToRGB(color));
-    case NotationCssOklch: return cssOklch(ColorToRGB(color));
-    default: return {};
-    }
+    return notation >= 0 && notation < NotationCount ? notationTable[static_cast<std::size_t>(notation)].format(color)
+                                                     : std::string();
 }
 
 ValuePanelTexts valuePanelTexts(TColor color)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "color/colortext.h"
 #include "color/tcolor.h"
 
 #include <array>
@@ -32,41 +33,19 @@ enum Notation : int {
 #define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
-// Where each notation is offered, one row per notation in its order: the copy item of the context
-// menu's "Farbwert kopieren" (object name and text), and the name the copy-format list of the
-// options page, quick copy and tray mode show. A notation added to the enum needs its row here, or
-// the program does not compile.
+// Each notation, one row per notation in its order: its text in the context menu's "Farbwert
+// kopieren", the name the copy-format list of the options page, quick copy and tray mode show, how
+// a colour is written in it and how such a text is read back. A notation added to the enum needs
+// its row with both, or the program does not compile.
 struct NotationRow {
     Notation notation;
-    const char* menuItem;
     const char* menuText;
     const char* formatName;
+    std::string (*format)(TColor color);
+    std::optional<TColor> (*read)(std::string_view text);
 };
 
-inline constexpr std::array<NotationRow, NotationCount> notationTable = {{
-    {NotationHtml, "puHTML", QT_TRANSLATE_NOOP("Notation", "HTML-Hexwert"), "HTML"},
-    {NotationHex, "puHex", QT_TRANSLATE_NOOP("Notation", "Hexwert"), "Hex"},
-    {NotationRgb, "puRGB", QT_TRANSLATE_NOOP("Notation", "RGB-Wert"), "RGB"},
-    {NotationDelphi, "puDelphi", QT_TRANSLATE_NOOP("Notation", "Delphi-Farbwert"), "Delphi"},
-    {NotationCpp, "puCpp", QT_TRANSLATE_NOOP("Notation", "C++-Farbwert"), "C++"},
-    {NotationVisualBasic, "puVB", QT_TRANSLATE_NOOP("Notation", "Visual Basic-Farbwert"), "Visual Basic"},
-    {NotationVisualBasicNet, "puVSN", QT_TRANSLATE_NOOP("Notation", "Visual Studio .NET-Farbwert"),
-     "Visual Basic.Net"},
-    {NotationCmyk, "puCMYK", QT_TRANSLATE_NOOP("Notation", "CMYK-Farbwert"), "CMYK"},
-    {NotationCssRgb, "puCssRgb", "CSS rgb()", "CSS rgb()"},
-    {NotationCssHsl, "puCssHsl", "CSS hsl()", "CSS hsl()"},
-    {NotationCssOklch, "puCssOklch", "CSS oklch()", "CSS oklch()"},
-}};
-
-constexpr bool everyNotationHasItsRow()
-{
-    for (int n = 0; n < NotationCount; ++n) {
-        if (notationTable[static_cast<std::size_t>(n)].notation != n || !notationTable[static_cast<std::size_t>(n)].menuItem)
-            return false;
-    }
-    return true;
-}
-static_assert(everyNotationHasItsRow(), "every notation needs its row in notationTable, in the order of the enum");
+extern const std::array<NotationRow, NotationCount> notationTable;
 
 // "$" and eight hex digits, or the identifier of a named or system colour ("clRed", "clBtnFace").
 std::string ColorToString(TColor color);

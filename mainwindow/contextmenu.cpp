@@ -60,7 +60,7 @@ ContextMenu::ContextMenu(QWidget& window, QLineEdit* htmlField, const std::array
     m_puFarbwerte->setObjectName(QStringLiteral("puFarbwerte"));
     m_puFarbwerte->setEnabled(false);
     for (const NotationRow& row : notationTable)
-        m_notationActions[row.notation] = addItem(m_puFarbwerte, row.menuItem);
+        m_notationActions[row.notation] = addItem(m_puFarbwerte, notationMenuItems[row.notation]);
     m_popup->addSeparator();
     m_puHintergrund = addItem(m_popup, "puHintergrund");
     m_puHintergrundStandard = addItem(m_popup, "puHintergrundStandard");

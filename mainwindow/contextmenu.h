@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -16,6 +17,13 @@ namespace Tintara {
 
 class TColorShape;
 struct Platform;
+
+// The object names of the copy items of "Farbwert kopieren", one per notation in its order.
+inline constexpr std::array<const char*, NotationCount> notationMenuItems = {
+    "puHTML", "puHex", "puRGB", "puDelphi", "puCpp", "puVB", "puVSN", "puCMYK", "puCssRgb", "puCssHsl", "puCssOklch",
+};
+static_assert(std::find(notationMenuItems.begin(), notationMenuItems.end(), nullptr) == notationMenuItems.end(),
+              "every notation needs the object name of its copy item");
 
 // The window's one context menu. It opens on every control of the window: swatches give their
 // colour (copy, background), editable ones take the newest colour of the history, the HTML field

@@ -97,18 +97,18 @@ TEST(ColorFromText, ReadsCssColour4)
     EXPECT_FALSE(namesTransparency("rebeccapurple"));
 }
 
-// Every notation the program copies reads back to exactly the colour copied, over every 7th of
-// the 16.7 million colours (all of them in the benchmark).
-// A sample of every 97th colour; color_bench's EveryNotationReadsBackForAllColours sweeps them all.
+// Every notation the program copies reads back through its row's reader to exactly the colour
+// copied. A sample of every 97th colour; color_bench's EveryNotationReadsBackForAllColours sweeps
+// them all.
 TEST(ColorFromText, EveryCopiedNotationReadsBackExactly)
 {
     std::vector<std::future<void>> notations;
-    for (int notation = 0; notation < NotationCount; ++notation) {
-        notations.push_back(std::async(std::launch::async, [notation] {
+    for (const NotationRow& row : notationTable) {
+        notations.push_back(std::async(std::launch::async, [&row] {
             int wrong = 0;
             for (TColor color = 0; color <= clWhite && wrong < 5; color += 97) {
-                const std::string text = ColorNotation(color, notation);
-                if (colorFromText(text) != color) {
+                const std::string text = row.format(color);
+                if (row.read(text) != color) {
                     ADD_FAILURE() << text << " does not read back as colour " << color;
                     ++wrong;
                 }

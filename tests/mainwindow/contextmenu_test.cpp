@@ -138,7 +138,7 @@ TEST_F(MenuTest, EveryNotationIsOfferedWhereverACopyFormatIsChosen)
     ASSERT_EQ(submenu.size(), NotationCount);
     swatch("Vorschlag1")->setColor(RGB(0x3A, 0x7B, 0xD5));
     for (const NotationRow& row : notationTable) {
-        EXPECT_EQ(submenu[row.notation]->objectName(), row.menuItem);
+        EXPECT_EQ(submenu[row.notation]->objectName(), notationMenuItems[row.notation]);
         EXPECT_EQ(formats->itemText(row.notation), QString::fromUtf8(row.formatName));
         formats->setCurrentIndex(row.notation);
         EXPECT_TRUE(item("puFarbwert")->text().endsWith(QString("(%1)").arg(QString::fromUtf8(row.formatName))));
