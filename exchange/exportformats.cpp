@@ -40,16 +40,29 @@ bool isBinaryExport(const ExportFormat& format)
     return format.palette ? *format.palette == PaletteFormat::AdobeSwatch : isPicture(format.content);
 }
 
+QByteArray writeTextExport(const ExportFormat&, const SchemeSlots& scheme, const ExportChoice& choice, const QString&,
+                           bool, QString*)
+{
+    return exportTextFile(exportText(exportMode(choice), scheme, choice));
+}
+
+QByteArray writePictureExport(const ExportFormat&, const SchemeSlots& scheme, const ExportChoice& choice,
+                              const QString&, bool jpeg, QString* reason)
+{
+    const QImage picture = exportPicture(exportMode(choice), scheme, choice, captionFont());
+    return jpeg ? encodeJpeg(picture, 100, reason) : encodeBmp(picture, reason);
+}
+
+QByteArray writePaletteExport(const ExportFormat& format, const SchemeSlots& scheme, const ExportChoice&,
+                              const QString& title, bool, QString*)
+{
+    return paletteFile(*format.palette, scheme, title);
+}
+
 QByteArray exportFile(const ExportFormat& format, const SchemeSlots& scheme, const ExportChoice& choice,
                       const QString& title, bool jpeg, QString* reason)
 {
-    if (format.palette)
-        return paletteFile(*format.palette, scheme, title);
-    const int mode = exportMode(choice);
-    if (!isPicture(format.content))
-        return exportTextFile(exportText(mode, scheme, choice));
-    const QImage picture = exportPicture(mode, scheme, choice, captionFont());
-    return jpeg ? encodeJpeg(picture, 100, reason) : encodeBmp(picture, reason);
+    return format.write(format, scheme, choice, title, jpeg, reason);
 }
 
 } // namespace Tintara

@@ -21,6 +21,20 @@ enum ExportOption : unsigned {
     NameOption = 1 << 6,       // pictures: the colour names
 };
 
+struct ExportFormat;
+
+// Writes the file's bytes for `scheme`; empty with `reason` set where a picture cannot be encoded.
+using ExportWriter = QByteArray (*)(const ExportFormat& format, const SchemeSlots& scheme, const ExportChoice& choice,
+                                    const QString& title, bool jpeg, QString* reason);
+// The writers the rows name: the style sheet or listing with CR LF line ends, the picture as BMP or
+// JPEG, the palette file of another program named `title`.
+QByteArray writeTextExport(const ExportFormat& format, const SchemeSlots& scheme, const ExportChoice& choice,
+                           const QString& title, bool jpeg, QString* reason);
+QByteArray writePictureExport(const ExportFormat& format, const SchemeSlots& scheme, const ExportChoice& choice,
+                              const QString& title, bool jpeg, QString* reason);
+QByteArray writePaletteExport(const ExportFormat& format, const SchemeSlots& scheme, const ExportChoice& choice,
+                              const QString& title, bool jpeg, QString* reason);
+
 // One row per item of the export page's format list, in its order; the command line offers the
 // same rows. Pictures are one row per picture; their file type (BMP or JPEG) is chosen apart.
 struct ExportFormat {
@@ -32,6 +46,7 @@ struct ExportFormat {
     // The save dialog's filter name and extension; pictures take the file type's.
     const char* filterName;
     const char* extension;
+    ExportWriter write;
     ExportContent content;                // what the page's own formats make
     std::optional<PaletteFormat> palette; // a palette file of another program instead
     unsigned options = 0;                 // the ExportOptions that apply
@@ -40,29 +55,44 @@ struct ExportFormat {
 
 inline constexpr unsigned pictureOptions = InfoOption | HtmlOption | RgbOption | NameOption;
 
-inline constexpr std::array<ExportFormat, 9> exportFormats = {{
+inline constexpr auto exportFormats = std::to_array<ExportFormat>({
     {QT_TRANSLATE_NOOP("ExportFormats", "Stylesheet"), "css", nullptr,
-     QT_TRANSLATE_NOOP("ExportFormats", "Style-Sheet"), "css", ExportContent::StyleSheet, std::nullopt,
+     QT_TRANSLATE_NOOP("ExportFormats", "Style-Sheet"), "css", writeTextExport, ExportContent::StyleSheet, std::nullopt,
      TextColorOption | BackgroundOption | DefinitionOption | InfoOption},
     {QT_TRANSLATE_NOOP("ExportFormats", "Spezifikationen"), "txt", nullptr,
-     QT_TRANSLATE_NOOP("ExportFormats", "Textdatei"), "txt", ExportContent::Listing, std::nullopt,
+     QT_TRANSLATE_NOOP("ExportFormats", "Textdatei"), "txt", writeTextExport, ExportContent::Listing, std::nullopt,
      InfoOption | HtmlOption | RgbOption},
     {QT_TRANSLATE_NOOP("ExportFormats", "Referenzgrafik"), nullptr, "1",
-     QT_TRANSLATE_NOOP("ExportFormats", "Bitmapgrafik"), "bmp", ExportContent::ReferencePicture, std::nullopt,
+     QT_TRANSLATE_NOOP("ExportFormats", "Bitmapgrafik"), "bmp", writePictureExport, ExportContent::ReferencePicture, std::nullopt,
      pictureOptions, true},
     {QT_TRANSLATE_NOOP("ExportFormats", "Referenzgrafik 2"), nullptr, "2",
-     QT_TRANSLATE_NOOP("ExportFormats", "Bitmapgrafik"), "bmp", ExportContent::ReferencePicture2, std::nullopt,
+     QT_TRANSLATE_NOOP("ExportFormats", "Bitmapgrafik"), "bmp", writePictureExport, ExportContent::ReferencePicture2, std::nullopt,
      pictureOptions, true},
     {QT_TRANSLATE_NOOP("ExportFormats", "Phase5-Palette"), nullptr, "strip",
-     QT_TRANSLATE_NOOP("ExportFormats", "Bitmapgrafik"), "bmp", ExportContent::PaletteStrip, std::nullopt,
+     QT_TRANSLATE_NOOP("ExportFormats", "Bitmapgrafik"), "bmp", writePictureExport, ExportContent::PaletteStrip, std::nullopt,
      pictureOptions},
     {QT_TRANSLATE_NOOP("ExportFormats", "GIMP-Palette"), "gpl", nullptr,
-     QT_TRANSLATE_NOOP("ExportFormats", "GIMP-Palette"), "gpl", {}, PaletteFormat::Gimp},
-    {"Adobe Swatch Exchange", "ase", nullptr, "Adobe Swatch Exchange", "ase", {}, PaletteFormat::AdobeSwatch},
+     QT_TRANSLATE_NOOP("ExportFormats", "GIMP-Palette"), "gpl", writePaletteExport, {}, PaletteFormat::Gimp},
+    {"Adobe Swatch Exchange", "ase", nullptr, "Adobe Swatch Exchange", "ase", writePaletteExport, {}, PaletteFormat::AdobeSwatch},
     {QT_TRANSLATE_NOOP("ExportFormats", "CSS-Variablen"), "cssvars", nullptr,
-     QT_TRANSLATE_NOOP("ExportFormats", "CSS-Variablen"), "css", {}, PaletteFormat::CssVariables},
-    {"Design Tokens", "tokens", nullptr, "Design Tokens", "json", {}, PaletteFormat::DesignTokens},
-}};
+     QT_TRANSLATE_NOOP("ExportFormats", "CSS-Variablen"), "css", writePaletteExport, {}, PaletteFormat::CssVariables},
+    {"Design Tokens", "tokens", nullptr, "Design Tokens", "json", writePaletteExport, {}, PaletteFormat::DesignTokens},
+});
+
+// Each row has its writer, and the writer its content: a palette row names its format, a picture
+// row a picture.
+constexpr bool everyExportFormatHasItsWriter()
+{
+    for (const ExportFormat& format : exportFormats) {
+        const bool fits = format.write == writePaletteExport ? format.palette.has_value()
+                        : format.write == writePictureExport ? isPicture(format.content)
+                                                             : format.write == writeTextExport && !isPicture(format.content);
+        if (!fits)
+            return false;
+    }
+    return true;
+}
+static_assert(everyExportFormatHasItsWriter(), "every export format needs its writer, fitting its content");
 
 // The row of the list item `index`; nullptr for none.
 const ExportFormat* exportFormatAt(int index);
@@ -76,8 +106,7 @@ std::pair<QString, QString> exportFileFilter(const ExportFormat& format, bool jp
 // Whether the file holds bytes that are not text (and so never go to the standard output).
 bool isBinaryExport(const ExportFormat& format);
 
-// The file's bytes: the style sheet or listing with CR LF line ends, the picture as BMP or JPEG,
-// or the palette file named `title`. Empty with `reason` set where a picture cannot be encoded.
+// The file's bytes, as the row's writer makes them.
 QByteArray exportFile(const ExportFormat& format, const SchemeSlots& scheme, const ExportChoice& choice,
                       const QString& title, bool jpeg, QString* reason);
 

@@ -141,9 +141,9 @@ QByteArray paletteFile(PaletteFormat format, const SchemeSlots& scheme, const QS
     case PaletteFormat::Gimp: return gimpPalette(scheme, title);
     case PaletteFormat::AdobeSwatch: return adobeSwatchExchange(scheme);
     case PaletteFormat::CssVariables: return cssVariables(scheme);
-    case PaletteFormat::DesignTokens: break;
+    case PaletteFormat::DesignTokens: return designTokens(scheme);
     }
-    return designTokens(scheme);
+    return {}; // not reached: the switch names every format
 }
 
 QString palettePreview(PaletteFormat format, const SchemeSlots& scheme, const QString& title)

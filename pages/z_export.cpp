@@ -74,11 +74,23 @@ void Z_Export::cbExportFormatChange()
     const bool palette = format.palette.has_value();
     ui->PageControl2->setVisible(!palette); // palette files have no options
     if (!palette)
-        ui->PageControl2->setCurrentIndex(static_cast<int>(format.content)); // its tabs in that order
+        ui->PageControl2->setCurrentWidget(optionsTab(format.content));
     const bool picture = isPicture(format.content) && !palette;
     ui->Memo1->setVisible(!picture);
     ui->ScrollBox1->setVisible(picture);
     ExportWahl();
+}
+
+QWidget* Z_Export::optionsTab(ExportContent content) const
+{
+    switch (content) {
+    case ExportContent::StyleSheet: return ui->ZZ_CSS;
+    case ExportContent::Listing: return ui->ZZ_Text;
+    case ExportContent::ReferencePicture: return ui->ZZ_Grafik;
+    case ExportContent::ReferencePicture2: return ui->ZZ_Grafik2;
+    case ExportContent::PaletteStrip: return ui->ZZ_Phase5;
+    }
+    return nullptr; // not reached: the switch names every content
 }
 
 void Z_Export::languageChanged()

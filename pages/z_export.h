@@ -12,6 +12,7 @@ namespace Tintara {
 
 class PageHost;
 struct ExportChoice;
+enum class ExportContent;
 struct ExportFormat;
 
 // The scheme as a style sheet, a colour listing, two reference pictures or a palette strip.
@@ -30,6 +31,8 @@ protected:
 
 private:
     const ExportFormat& chosenFormat() const;
+    // The tab of options for what a format of the page makes.
+    QWidget* optionsTab(ExportContent content) const;
     ExportChoice exportChoice() const;
     void cbExportFormatChange();
     void ExportWahl();
