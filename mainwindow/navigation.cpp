@@ -54,9 +54,21 @@ void TForm1::createActions()
     }
 }
 
+// A menu entry names its function key after its text, as the command table gives it.
+void TForm1::showFunctionKeys()
+{
+    for (const CommandRow& row : commandTable) {
+        if (row.functionKey > 0) {
+            QAction* action = m_actions[static_cast<std::size_t>(row.command)];
+            action->setText(withFunctionKey(action->text(), row.functionKey));
+        }
+    }
+}
+
 void TForm1::connectNavigation()
 {
     createActions();
+    showFunctionKeys();
     m_language = std::make_unique<LanguageMenu>(ui->mmHilfe);
     connect(ui->PageControl1, &QStackedWidget::currentChanged, this, [this] {
         if (auto* page = qobject_cast<ModulePage*>(ui->PageControl1->currentWidget()))
@@ -140,7 +152,8 @@ void TForm1::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        takeButtonToolTips();
+        takeButtonToolTips(); // first: a changed text makes the buttons take their actions' tool tips
+        showFunctionKeys();
     }
     QMainWindow::changeEvent(event);
 }

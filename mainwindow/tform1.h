@@ -102,6 +102,7 @@ private:
         return static_cast<Page&>(modulePage(pageCommand<Page>()));
     }
     void createActions();
+    void showFunctionKeys();
     void paintFixedPictures();
     void connectNavigation();
     void connectScheme();

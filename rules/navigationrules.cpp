@@ -21,4 +21,9 @@ bool titleBarReachable(QPoint topLeft, int width, const QList<QRect>& screens)
     return std::any_of(screens.begin(), screens.end(), [&](const QRect& screen) { return screen.intersects(title); });
 }
 
+QString withFunctionKey(const QString& text, int key)
+{
+    return QStringLiteral("%1 (F%2)").arg(text).arg(key);
+}
+
 } // namespace Tintara

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QRect>
+#include <QString>
 
 namespace Tintara {
 
@@ -21,5 +22,8 @@ BackgroundRule backgroundRule(BackgroundUse use, int customFlag);
 // Whether a window whose frame starts at `topLeft` and is `width` wide keeps part of its title bar
 // on one of `screens`, so that the user can still reach and move it.
 bool titleBarReachable(QPoint topLeft, int width, const QList<QRect>& screens);
+
+// A menu entry's text with its function key F`key` after it: "RGB (F2)".
+QString withFunctionKey(const QString& text, int key);
 
 } // namespace Tintara

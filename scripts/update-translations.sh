@@ -7,5 +7,5 @@ cd "$(dirname "$0")/.."
 lupdate=${1:-/usr/lib/qt6/bin/lupdate}
 ts=${2:-resources/translations/tintara_en.ts}
 "$lupdate" -silent -no-obsolete -locations none -extensions cpp,h,ui -I . \
-    main.cpp cli color controls exchange mainwindow pages platform rules resources/tform1.ui resources/pages \
+    main.cpp cli color controls exchange mainwindow model pages platform rules resources/tform1.ui resources/pages \
     -ts "$ts"

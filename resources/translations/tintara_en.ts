@@ -842,22 +842,6 @@ Do you want to replace it?</translation>
         <translation>Help</translation>
     </message>
     <message>
-        <source>RGB (F2)</source>
-        <translation>RGB (F2)</translation>
-    </message>
-    <message>
-        <source>OKLCH (F12)</source>
-        <translation>OKLCH (F12)</translation>
-    </message>
-    <message>
-        <source>HSV (F3)</source>
-        <translation>HSV (F3)</translation>
-    </message>
-    <message>
-        <source>Farbpicker (F4)</source>
-        <translation>Color picker (F4)</translation>
-    </message>
-    <message>
         <source>Zufallsfarbe generieren</source>
         <translation>Random color</translation>
     </message>
@@ -870,40 +854,12 @@ Do you want to replace it?</translation>
         <translation>Export</translation>
     </message>
     <message>
-        <source>Optionen (F11)</source>
-        <translation>Options (F11)</translation>
-    </message>
-    <message>
         <source>Konverter Tintara &gt; Tintara Studio</source>
         <translation>Convert Tintara schemes to Tintara Studio</translation>
     </message>
     <message>
-        <source>In Taskbar minimieren (F10)</source>
-        <translation>Minimize to the taskbar (F10)</translation>
-    </message>
-    <message>
         <source>Beenden</source>
         <translation>Exit</translation>
-    </message>
-    <message>
-        <source>Farbfinder (F5)</source>
-        <translation>Color finder (F5)</translation>
-    </message>
-    <message>
-        <source>Helligkeitsverlauf (F6)</source>
-        <translation>Brightness gradient (F6)</translation>
-    </message>
-    <message>
-        <source>Farbverlauf (F7)</source>
-        <translation>Gradient (F7)</translation>
-    </message>
-    <message>
-        <source>Helligkeitsverlauf Farbschema (F8)</source>
-        <translation>Scheme shades (F8)</translation>
-    </message>
-    <message>
-        <source>Palette (F9)</source>
-        <translation>Palette (F9)</translation>
     </message>
     <message>
         <source>Websichere Farben</source>
@@ -946,8 +902,32 @@ Do you want to replace it?</translation>
         <translation>Take the finder&apos;s colors into the scheme</translation>
     </message>
     <message>
-        <source>Hilfe (F1)</source>
-        <translation>Help (F1)</translation>
+        <source>RGB</source>
+        <translation>RGB</translation>
+    </message>
+    <message>
+        <source>OKLCH</source>
+        <translation>OKLCH</translation>
+    </message>
+    <message>
+        <source>HSV</source>
+        <translation>HSV</translation>
+    </message>
+    <message>
+        <source>Farbpicker</source>
+        <translation>Color picker</translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>In Taskbar minimieren</source>
+        <translation>Minimize to the taskbar</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
     </message>
 </context>
 <context>
