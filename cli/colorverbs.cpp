@@ -1,4 +1,5 @@
 #include "cli/colorverbs.h"
+#include "cli/spokenlist.h"
 
 #include "color/apca.h"
 #include "color/colorscale.h"
@@ -75,6 +76,22 @@ VerbResult failed(const QString& message)
     return {1, {}, message, {}};
 }
 
+// The names --format takes for a scale, or for the colours of a picture, which have no Tailwind theme.
+QStringList scaleFormatNames(bool tailwind)
+{
+    QStringList names;
+    for (const ScaleFormatRow& row : scaleFormats) {
+        if (tailwind || row.format != ScaleFormat::Tailwind)
+            names << QLatin1String(row.commandLineName);
+    }
+    return names;
+}
+
+QString unknownFormat(const QString& name, bool tailwind)
+{
+    return CommandLine::tr("Unbekanntes Format „%1“: %2.").arg(name, spokenList(scaleFormatNames(tailwind)));
+}
+
 // `--scale COLOR [--name NAME] [--format F] [--against COLOR [--targets LIST] [--metric M]]`.
 VerbResult scaleOfColor(const QCommandLineParser& parser)
 {
@@ -82,8 +99,7 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
                                                                       : QStringLiteral("txt");
     const auto format = scaleFormatNamed(formatName);
     if (!format)
-        return misuse(CommandLine::tr(
-            "Unbekanntes Format „%1“: cssvars, tokens, tailwind, gpl oder txt.").arg(formatName));
+        return misuse(unknownFormat(formatName, true));
     const auto apca = parser.isSet(QStringLiteral("metric")) ? apcaMetric(parser.value(QStringLiteral("metric")))
                                                              : std::optional(false);
     if (!apca)
@@ -129,7 +145,7 @@ VerbResult coloursOfPicture(const QCommandLineParser& parser)
                                                                       : QStringLiteral("txt");
     const auto format = scaleFormatNamed(formatName);
     if (!format || *format == ScaleFormat::Tailwind)
-        return misuse(CommandLine::tr("Unbekanntes Format „%1“: txt, gpl, cssvars oder tokens.").arg(formatName));
+        return misuse(unknownFormat(formatName, false));
     const QString path = parser.value(QStringLiteral("extract"));
     const PictureRead read = readPictureFile(path);
     if (!read.error.isEmpty())
@@ -172,8 +188,11 @@ void addColorVerbOptions(QCommandLineParser& parser)
     parser.addOption({QStringLiteral("name"), CommandLine::tr("Name der Farbskala in den Dateien (Standard: primary)."),
                       QStringLiteral("name")});
     parser.addOption({QStringLiteral("format"),
-                      CommandLine::tr("Format der Farbskala: cssvars, tokens, tailwind, gpl oder txt (Standard); bei "
-                                     "--extract txt, gpl, cssvars oder tokens."),
+                      CommandLine::tr("Format der Farbskala: %1; bei --extract %2.").arg([] {
+                          QStringList names = scaleFormatNames(true);
+                          names.replace(names.indexOf(QStringLiteral("txt")), markedAsDefault(QStringLiteral("txt")));
+                          return spokenList(names);
+                      }(), spokenList(scaleFormatNames(false))),
                       QStringLiteral("format")});
     parser.addOption({QStringLiteral("against"), CommandLine::tr("Hintergrundfarbe der Kontrastziele."),
                       CommandLine::tr("farbe")});

@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 
 #include "cli/colorverbs.h"
+#include "cli/spokenlist.h"
 
 #include "exchange/exportformats.h"
 #include "platform/atomicwrite.h"
@@ -26,7 +27,8 @@ struct CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
-// The export page's check boxes as flags, each with the option of the formats it applies to.
+// The export page's check boxes as flags, each with the option of the formats it applies to; a
+// description with "%1" names those formats there.
 struct Flag {
     QLatin1StringView name;
     const char* description;
@@ -44,18 +46,45 @@ const Flag flags[] = {
     {QLatin1StringView("definition"), QT_TRANSLATE_NOOP("CommandLine", "Style-Sheet mit Definition"), DefinitionOption,
      [](ExportChoice& c) { c.definition = true; }},
     {QLatin1StringView("no-info"),
-     QT_TRANSLATE_NOOP("CommandLine", "ohne Farbinformationen (css, txt, bmp, jpg)"), InfoOption,
+     QT_TRANSLATE_NOOP("CommandLine", "ohne Farbinformationen (%1)"), InfoOption,
      [](ExportChoice& c) { c.cssInfo = c.textInfo = c.pictureInfo = false; }},
-    {QLatin1StringView("no-html"), QT_TRANSLATE_NOOP("CommandLine", "ohne HTML-Werte (txt, bmp, jpg)"), HtmlOption,
+    {QLatin1StringView("no-html"), QT_TRANSLATE_NOOP("CommandLine", "ohne HTML-Werte (%1)"), HtmlOption,
      [](ExportChoice& c) { c.html = c.pictureHtml = false; }},
-    {QLatin1StringView("no-rgb"), QT_TRANSLATE_NOOP("CommandLine", "ohne RGB-Werte (txt, bmp, jpg)"), RgbOption,
+    {QLatin1StringView("no-rgb"), QT_TRANSLATE_NOOP("CommandLine", "ohne RGB-Werte (%1)"), RgbOption,
      [](ExportChoice& c) { c.rgb = c.pictureRgb = false; }},
-    {QLatin1StringView("no-name"), QT_TRANSLATE_NOOP("CommandLine", "Grafik ohne Farbnamen (bmp, jpg)"), NameOption,
+    {QLatin1StringView("no-name"), QT_TRANSLATE_NOOP("CommandLine", "Grafik ohne Farbnamen (%1)"), NameOption,
      [](ExportChoice& c) { c.pictureName = false; }},
 };
 
 // Pictures are named by their file type; --picture chooses which.
 const QLatin1StringView pictureTypes[] = {QLatin1StringView("bmp"), QLatin1StringView("jpg")};
+
+// The names --export takes, in the order of the export page's list; with `option`, those of the
+// formats it applies to.
+QStringList exportNames(unsigned option = ~0u)
+{
+    QStringList names;
+    for (const ExportFormat& format : exportFormats) {
+        if (option != ~0u && !(format.options & option))
+            continue;
+        if (format.commandLineName)
+            names << QLatin1String(format.commandLineName);
+        else if (!names.contains(pictureTypes[0]))
+            names << pictureTypes[0] << pictureTypes[1];
+    }
+    return names;
+}
+
+// What --picture takes, the first by default.
+QStringList pictureNames()
+{
+    QStringList names;
+    for (const ExportFormat& format : exportFormats) {
+        if (format.pictureName)
+            names << QLatin1String(format.pictureName);
+    }
+    return names;
+}
 
 // The row `--export name` and `--picture picture` choose; nullptr where none fits.
 const ExportFormat* exportFormatNamed(const QString& name, const QString& picture)
@@ -125,7 +154,7 @@ std::optional<Failure> Exporter::run(const QCommandLineParser& parser)
     const QString picture = pictureChosen ? parser.value(QStringLiteral("picture")) : QStringLiteral("1");
     const ExportFormat* format = exportFormatNamed(name, picture);
     if (!format || (pictureChosen && !format->pictureName))
-        return Failure{2, CommandLine::tr("--picture 1, 2 oder strip gilt nur für bmp und jpg.")};
+        return Failure{2, CommandLine::tr("--picture %1 gilt nur für bmp und jpg.").arg(spokenList(pictureNames()))};
     choice.content = format->content;
     const bool jpeg = name == QLatin1StringView("jpg");
     if (jpeg && !format->jpeg)
@@ -206,16 +235,24 @@ int runCommandLine(const QStringList& arguments, QIODevice& out, QIODevice& err)
                                      CommandLine::tr("Zeigt die Version."));
     parser.addOptions({help, version});
     parser.addOption({QStringLiteral("export"),
-                      CommandLine::tr("Exportiert das Farbschema: css, txt, bmp, jpg, gpl, ase, cssvars oder tokens."),
+                      CommandLine::tr("Exportiert das Farbschema: %1.").arg(spokenList(exportNames())),
                       QStringLiteral("format")});
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
                       CommandLine::tr("Schreibt in diese Datei; Textformate ohne -o gehen auf die Standardausgabe."),
                       CommandLine::tr("datei")});
     parser.addOption({QStringLiteral("picture"),
-                      CommandLine::tr("Grafik für bmp und jpg: 1 (Standard), 2 oder strip."),
+                      CommandLine::tr("Grafik für bmp und jpg: %1.").arg([] {
+                          QStringList names = pictureNames();
+                          names.first() = markedAsDefault(names.first());
+                          return spokenList(names);
+                      }()),
                       CommandLine::tr("art")});
-    for (const Flag& flag : flags)
-        parser.addOption({QString(flag.name), CommandLine::tr(flag.description)});
+    for (const Flag& flag : flags) {
+        const QString description = CommandLine::tr(flag.description);
+        parser.addOption({QString(flag.name), description.contains(QLatin1String("%1"))
+                                                  ? description.arg(exportNames(flag.option).join(QStringLiteral(", ")))
+                                                  : description});
+    }
     addColorVerbOptions(parser);
     parser.addPositionalArgument(CommandLine::tr("farbschema.tsf"),
                                  CommandLine::tr(

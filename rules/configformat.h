@@ -15,8 +15,13 @@ inline constexpr int optionCount = static_cast<int>(Option::ExitWithoutQuestion)
 
 // Every switch is on until the file says otherwise.
 struct OptionSwitches {
-    std::array<bool, optionCount> on{true, true, true, true, true, true, true, true, true,
-                                     true, true, true, true, true, true, true, true, true};
+    static constexpr std::array<bool, optionCount> allOn()
+    {
+        std::array<bool, optionCount> on{};
+        on.fill(true);
+        return on;
+    }
+    std::array<bool, optionCount> on = allOn();
     bool operator[](Option o) const { return on[static_cast<std::size_t>(o)]; }
     bool& operator[](Option o) { return on[static_cast<std::size_t>(o)]; }
     // What the switch `o` restores at start comes back only while the master switch is on too.

@@ -8,10 +8,6 @@
         <translation>“%1” is not a color Tintara Studio can read.</translation>
     </message>
     <message>
-        <source>Unbekanntes Format „%1“: cssvars, tokens, tailwind, gpl oder txt.</source>
-        <translation>Unknown format “%1”: cssvars, tokens, tailwind, gpl or txt.</translation>
-    </message>
-    <message>
         <source>--metric nimmt wcag oder apca.</source>
         <translation>--metric takes wcag or apca.</translation>
     </message>
@@ -26,10 +22,6 @@
     <message>
         <source>--count nimmt eine Zahl von 2 bis 16.</source>
         <translation>--count takes a number from 2 to 16.</translation>
-    </message>
-    <message>
-        <source>Unbekanntes Format „%1“: txt, gpl, cssvars oder tokens.</source>
-        <translation>Unknown format “%1”: txt, gpl, cssvars or tokens.</translation>
     </message>
     <message>
         <source>farbe</source>
@@ -50,10 +42,6 @@
     <message>
         <source>Name der Farbskala in den Dateien (Standard: primary).</source>
         <translation>Name of the color scale in the files (default: primary).</translation>
-    </message>
-    <message>
-        <source>Format der Farbskala: cssvars, tokens, tailwind, gpl oder txt (Standard); bei --extract txt, gpl, cssvars oder tokens.</source>
-        <translation>Format of the color scale: cssvars, tokens, tailwind, gpl or txt (default); with --extract txt, gpl, cssvars or tokens.</translation>
     </message>
     <message>
         <source>Hintergrundfarbe der Kontrastziele.</source>
@@ -144,22 +132,6 @@
         <translation>Style sheet with definition</translation>
     </message>
     <message>
-        <source>ohne Farbinformationen (css, txt, bmp, jpg)</source>
-        <translation>without color information (css, txt, bmp, jpg)</translation>
-    </message>
-    <message>
-        <source>ohne HTML-Werte (txt, bmp, jpg)</source>
-        <translation>without HTML values (txt, bmp, jpg)</translation>
-    </message>
-    <message>
-        <source>ohne RGB-Werte (txt, bmp, jpg)</source>
-        <translation>without RGB values (txt, bmp, jpg)</translation>
-    </message>
-    <message>
-        <source>Grafik ohne Farbnamen (bmp, jpg)</source>
-        <translation>picture without color names (bmp, jpg)</translation>
-    </message>
-    <message>
         <source>Das Farbschema &quot;%1&quot; kann nicht gelesen werden.</source>
         <translation>The color scheme &quot;%1&quot; cannot be read.</translation>
     </message>
@@ -174,10 +146,6 @@
     <message>
         <source>--%1 gilt nicht für das Format %2.</source>
         <translation>--%1 does not apply to the format %2.</translation>
-    </message>
-    <message>
-        <source>--picture 1, 2 oder strip gilt nur für bmp und jpg.</source>
-        <translation>--picture 1, 2 or strip applies only to bmp and jpg.</translation>
     </message>
     <message>
         <source>Die Palettenleiste gibt es nur als bmp.</source>
@@ -214,20 +182,12 @@ Without options the window opens, with a color scheme file as the first argument
         <translation>Shows the version.</translation>
     </message>
     <message>
-        <source>Exportiert das Farbschema: css, txt, bmp, jpg, gpl, ase, cssvars oder tokens.</source>
-        <translation>Exports the color scheme: css, txt, bmp, jpg, gpl, ase, cssvars or tokens.</translation>
-    </message>
-    <message>
         <source>Schreibt in diese Datei; Textformate ohne -o gehen auf die Standardausgabe.</source>
         <translation>Writes to this file; text formats without -o go to the standard output.</translation>
     </message>
     <message>
         <source>datei</source>
         <translation>file</translation>
-    </message>
-    <message>
-        <source>Grafik für bmp und jpg: 1 (Standard), 2 oder strip.</source>
-        <translation>Picture for bmp and jpg: 1 (default), 2 or strip.</translation>
     </message>
     <message>
         <source>art</source>
@@ -262,6 +222,50 @@ Without options the window opens, with a color scheme file as the first argument
     <message>
         <source>Mit --convert nur diese Schreibweise: ein Name des Menüs „Farbwert kopieren“ (deutsch oder englisch) oder html, hex, rgb, cmyk, hsl, oklch.</source>
         <translation>With --convert, only this notation: a name of the “Copy color value” menu (German or English) or html, hex, rgb, cmyk, hsl, oklch.</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Format „%1“: %2.</source>
+        <translation>Unknown format “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Format der Farbskala: %1; bei --extract %2.</source>
+        <translation>Format of the color scale: %1; with --extract %2.</translation>
+    </message>
+    <message>
+        <source>ohne Farbinformationen (%1)</source>
+        <translation>without color information (%1)</translation>
+    </message>
+    <message>
+        <source>ohne HTML-Werte (%1)</source>
+        <translation>without HTML values (%1)</translation>
+    </message>
+    <message>
+        <source>ohne RGB-Werte (%1)</source>
+        <translation>without RGB values (%1)</translation>
+    </message>
+    <message>
+        <source>Grafik ohne Farbnamen (%1)</source>
+        <translation>picture without color names (%1)</translation>
+    </message>
+    <message>
+        <source>--picture %1 gilt nur für bmp und jpg.</source>
+        <translation>--picture %1 applies only to bmp and jpg.</translation>
+    </message>
+    <message>
+        <source>Exportiert das Farbschema: %1.</source>
+        <translation>Exports the color scheme: %1.</translation>
+    </message>
+    <message>
+        <source>Grafik für bmp und jpg: %1.</source>
+        <translation>Picture for bmp and jpg: %1.</translation>
+    </message>
+    <message>
+        <source>%1 oder %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>%1 (Standard)</source>
+        <translation>%1 (default)</translation>
     </message>
 </context>
 <context>
