@@ -1,10 +1,8 @@
 #include "mainwindow/tform1.h"
 
 #include "mainwindow/schemeswatches.h"
-#include "controls/tcolorshape.h"
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/commandtable.h"
-#include "mainwindow/contextmenu.h"
 #include "mainwindow/languagemenu.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/recentschemes.h"
@@ -76,22 +74,8 @@ void TForm1::Konfigurationspeichern()
 {
     if (m_options.configurationPath.isEmpty())
         return;
-    Configuration c;
-    c.farbanzeige = m_model->activeColor();
-    c.pages = m_model->pageSettings();
-    c.clipbrd = m_menu->history();
-    c.backgrnd = m_background->storedBackground();
-    c.backgrndS = m_background->customFlag();
-    c.scheme = m_scheme->snapshot();
-    c.oklchMode = m_model->displayMode() == DocumentModel::DisplayMode::Oklch;
-    c.modus = c.oklchMode ? 0 : static_cast<int>(m_model->displayMode());
-    c.links = x();
-    c.oben = y();
-    c.zoomfaktor = ui->cbZoom->currentIndex();
-    c.sprache = m_language->kept() == Language::English ? QStringLiteral("en") : QStringLiteral("de");
-
     IniFile ini(m_options.configurationPath);
-    writeConfiguration(ini, c);
+    writeConfiguration(ini, m_model->configuration(pos()));
     m_recent->writeTo(ini); // after the specified sections, which stay as they are
     if (const auto error = ini.save())
         m_platform.messages.showError(*error);
@@ -137,8 +121,10 @@ void TForm1::restoreConfiguration(const Configuration& c)
         page<Z_Vorschlag>().restoreRule(c.pages.vorschlag);
     if (options.restores(Option::CopyFormat))
         page<Z_Optionen>().selectCopyFormat(c.pages.tray);
-    if (options.restores(Option::MagnifierZoom))
+    if (options.restores(Option::MagnifierZoom)) {
         selectStored(ui->cbZoom, c.zoomfaktor);
+        m_model->setZoomIndex(ui->cbZoom->currentIndex());
+    }
     if (options.restores(Option::Scheme)) {
         for (int n = 1; n <= 16; ++n) {
             m_scheme->setSlot(n, c.scheme.colors[n - 1], c.scheme.used[n - 1]);
@@ -148,9 +134,8 @@ void TForm1::restoreConfiguration(const Configuration& c)
     }
     if (options.restores(Option::FinderFrames))
         page<Z_Vorschlag>().restoreFrames(c.pages.rahmen);
-    if (options.restores(Option::ClipboardColours)) {
-        m_menu->restoreHistory(c.clipbrd);
-    }
+    if (options.restores(Option::ClipboardColours))
+        m_model->setColourHistory(c.clipbrd);
     if (options.restores(Option::Background))
         m_background->restore(c.backgrndS, c.backgrnd);
     for (ModulePage* page : m_pages) {

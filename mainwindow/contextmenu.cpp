@@ -1,5 +1,7 @@
 #include "mainwindow/contextmenu.h"
 
+#include "model/documentmodel.h"
+
 #include "color/notation.h"
 #include "controls/languagechange.h"
 #include "controls/tcolorshape.h"
@@ -38,15 +40,30 @@ void ContextMenu::watch(QWidget& area)
 }
 
 ContextMenu::ContextMenu(QWidget& window, QLineEdit* htmlField, const std::array<TColorShape*, 5>& buffers,
-                         const Platform& platform, std::function<int()> copyFormat, EmptySlotCheck isEmptySlot)
+                         DocumentModel& model, const Platform& platform, std::function<int()> copyFormat,
+                         EmptySlotCheck isEmptySlot)
     : QObject(&window)
     , m_platform(platform)
     , m_htmlField(htmlField)
     , m_copyFormat(std::move(copyFormat))
     , m_isEmptySlot(std::move(isEmptySlot))
     , m_buffers(buffers)
+    , m_model(model)
 {
     watchControls(window);
+    std::array<TColor, 5> fromForm{};
+    for (std::size_t i = 0; i < fromForm.size(); ++i) {
+        fromForm[i] = m_buffers[i]->color();
+        connect(m_buffers[i], &TColorShape::colorChanged, this, [this, i] {
+            if (m_showingHistory)
+                return;
+            std::array<TColor, 5> colours = m_model.colourHistory();
+            colours[i] = m_buffers[i]->color();
+            m_model.setColourHistory(colours);
+        });
+    }
+    m_model.setColourHistory(fromForm);
+    connect(&m_model, &DocumentModel::colourHistoryChanged, this, &ContextMenu::showHistory);
 
     m_popup = new QMenu(&window);
     m_popup->setObjectName(QStringLiteral("Popupmenue"));
@@ -170,24 +187,22 @@ void ContextMenu::showCopyFormat(int index)
 
 void ContextMenu::pushBuffer(TColor color)
 {
-    for (int i = 4; i > 0; --i)
-        m_buffers[i]->setColor(m_buffers[i - 1]->color());
-    m_buffers[0]->setColor(color);
+    std::array<TColor, 5> colours = m_model.colourHistory();
+    std::rotate(colours.rbegin(), colours.rbegin() + 1, colours.rend());
+    colours[0] = color;
+    m_model.setColourHistory(colours);
     m_bufferFilled = 1;
 }
 
-std::array<TColor, 5> ContextMenu::history() const
+void ContextMenu::showHistory()
 {
-    std::array<TColor, 5> colors{};
-    for (int i = 0; i < 5; ++i)
-        colors[i] = m_buffers[i]->color();
-    return colors;
-}
-
-void ContextMenu::restoreHistory(const std::array<TColor, 5>& colors)
-{
-    for (int i = 0; i < 5; ++i)
-        m_buffers[i]->setColor(colors[i]);
+    m_showingHistory = true;
+    const std::array<TColor, 5>& colours = m_model.colourHistory();
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        if (m_buffers[i]->color() != colours[i])
+            m_buffers[i]->setColor(colours[i]);
+    }
+    m_showingHistory = false;
 }
 
 } // namespace Tintara

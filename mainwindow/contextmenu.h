@@ -15,6 +15,7 @@ class QWidget;
 
 namespace Tintara {
 
+class DocumentModel;
 class TColorShape;
 struct Platform;
 
@@ -35,9 +36,11 @@ class ContextMenu : public QObject
 public:
     // A slot without a colour gives none; the window knows which swatches those are.
     using EmptySlotCheck = std::function<bool(const TColorShape*)>;
-    // `buffers` show the five-colour history, newest first.
+    // `buffers` show the model's five-colour history, newest first; a colour dropped on one goes
+    // into the history there.
     ContextMenu(QWidget& window, QLineEdit* htmlField, const std::array<TColorShape*, 5>& buffers,
-                const Platform& platform, std::function<int()> copyFormat, EmptySlotCheck isEmptySlot);
+                DocumentModel& model, const Platform& platform, std::function<int()> copyFormat,
+                EmptySlotCheck isEmptySlot);
 
     // Opens on `area` and its controls too, a page made later.
     void watch(QWidget& area);
@@ -48,8 +51,6 @@ public:
     // The history's newest colour was set in this run, so it may be pasted.
     int bufferFilled() const { return m_bufferFilled; }
     void markBufferFilled() { m_bufferFilled = 1; }
-    std::array<TColor, 5> history() const;
-    void restoreHistory(const std::array<TColor, 5>& colors);
 
 Q_SIGNALS:
     void backgroundChosen(TColor color);
@@ -69,6 +70,7 @@ private:
     MenuContext menuContextFor(QObject* control) const;
     void PopupmenuePopup(MenuContext context);
     void pushBuffer(TColor color);
+    void showHistory();
     void watchControls(const QWidget& area);
 
     const Platform& m_platform;
@@ -76,6 +78,8 @@ private:
     std::function<int()> m_copyFormat;
     EmptySlotCheck m_isEmptySlot;
     std::array<TColorShape*, 5> m_buffers{};
+    DocumentModel& m_model;
+    bool m_showingHistory = false;
     int m_bufferFilled = 0;
     TColorShape* m_target = nullptr; // the swatch the menu was opened on
     TColor m_targetColor = 0;

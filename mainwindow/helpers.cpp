@@ -34,7 +34,8 @@ void TForm1::createHelpers()
         return shown != m_pages.end() && *shown
             && commandTable[std::size_t(shown - m_pages.begin())].background == BackgroundUse::User;
     };
-    m_background = std::make_unique<ModuleBackground>(ui->Panel5, ui->PageControl1, onUserBackgroundPage, this);
+    m_background =
+        std::make_unique<ModuleBackground>(ui->Panel5, ui->PageControl1, *m_model, onUserBackgroundPage, this);
     const EditorControls editorControls{ui->sbRot,  ui->sbGruen, ui->sbBlau, ui->sbH,   ui->sbS,         ui->sbV,
                                         ui->sbHell, ui->edRot,   ui->edGruen, ui->edBlau, ui->edH,   ui->edS,
                                         ui->edV,    ui->edHTML,  ui->Farbanzeige, ui->shRot, ui->shGruen, ui->shBlau,
@@ -48,7 +49,7 @@ void TForm1::createHelpers()
     const std::array<TColorShape*, 5> buffers = {ui->shZwischenspeicher, ui->shZwischenspeicher1,
                                                  ui->shZwischenspeicher2, ui->shZwischenspeicher3,
                                                  ui->shZwischenspeicher4};
-    m_menu = std::make_unique<ContextMenu>(*this, ui->edHTML, buffers, m_platform, copyFormat, isEmptySlot);
+    m_menu = std::make_unique<ContextMenu>(*this, ui->edHTML, buffers, *m_model, m_platform, copyFormat, isEmptySlot);
     connect(m_menu.get(), &ContextMenu::backgroundChosen, m_background.get(), &ModuleBackground::setUserBackground);
     connect(m_menu.get(), &ContextMenu::backgroundReset, m_background.get(), &ModuleBackground::resetToStandard);
     connect(m_menu.get(), &ContextMenu::helpRequested, this, [this] { Toolbar(Command::Hilfe); });

@@ -1,11 +1,13 @@
 #include "mainwindow/languagemenu.h"
 
+#include "model/documentmodel.h"
+
 #include <QActionGroup>
 #include <QMenu>
 
 namespace Tintara {
 
-LanguageMenu::LanguageMenu(QMenu* helpMenu)
+LanguageMenu::LanguageMenu(QMenu* helpMenu, DocumentModel& model) : m_model(model)
 {
     // Each language is named in itself, so that either can be found whichever is shown.
     QMenu* menu = helpMenu->addMenu(QStringLiteral("Sprache / Language"));
@@ -20,22 +22,25 @@ LanguageMenu::LanguageMenu(QMenu* helpMenu)
         menu->addAction(action);
     }
     m_german->setChecked(true);
-    connect(m_german, &QAction::triggered, this, [this] {
-        m_kept = Language::German;
-        show(Language::German);
-    });
-    connect(m_english, &QAction::triggered, this, [this] {
-        m_kept = Language::English;
-        show(Language::English);
-    });
+    for (const auto& [action, language] : {std::pair(m_german, Language::German), std::pair(m_english, Language::English)}) {
+        connect(action, &QAction::triggered, this, [this, language] {
+            keep(language);
+            show(language);
+        });
+    }
 }
 
 LanguageMenu::~LanguageMenu() = default;
 
 void LanguageMenu::start(Language kept, Language shown)
 {
-    m_kept = kept;
+    keep(kept);
     show(shown);
+}
+
+void LanguageMenu::keep(Language language)
+{
+    m_model.setLanguage(languageCode(language));
 }
 
 void LanguageMenu::show(Language language)

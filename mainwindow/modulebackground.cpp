@@ -1,5 +1,6 @@
 #include "mainwindow/modulebackground.h"
 
+#include "model/documentmodel.h"
 #include "pages/modulepage.h"
 #include "platform/systemcolors.h"
 
@@ -7,9 +8,10 @@
 
 namespace Tintara {
 
-ModuleBackground::ModuleBackground(QWidget* panel, QStackedWidget* pages, std::function<bool()> onUserBackgroundPage,
-                                   QObject* parent)
-    : QObject(parent), m_panel(panel), m_pages(pages), m_onUserBackgroundPage(std::move(onUserBackgroundPage))
+ModuleBackground::ModuleBackground(QWidget* panel, QStackedWidget* pages, DocumentModel& model,
+                                   std::function<bool()> onUserBackgroundPage, QObject* parent)
+    : QObject(parent), m_panel(panel), m_pages(pages), m_model(model),
+      m_onUserBackgroundPage(std::move(onUserBackgroundPage))
 {
 }
 
@@ -20,22 +22,22 @@ TColor ModuleBackground::standardBackground()
 
 void ModuleBackground::setUserBackground(TColor color)
 {
-    m_customBackground = 1;
-    m_storedBackground = color;
+    m_model.setCustomBackground(1);
+    m_model.setStoredBackground(color);
     if (m_onUserBackgroundPage())
         HintergrundWechsel(color);
 }
 
 void ModuleBackground::resetToStandard()
 {
-    m_customBackground = 0;
+    m_model.setCustomBackground(0);
     HintergrundWechsel(standardBackground());
 }
 
 void ModuleBackground::follow(BackgroundUse use)
 {
-    switch (backgroundRule(use, m_customBackground)) {
-    case BackgroundRule::Custom: HintergrundWechsel(m_storedBackground); break;
+    switch (backgroundRule(use, m_model.customBackground())) {
+    case BackgroundRule::Custom: HintergrundWechsel(m_model.storedBackground()); break;
     case BackgroundRule::Standard: HintergrundWechsel(standardBackground()); break;
     case BackgroundRule::Unchanged: break;
     }
@@ -43,7 +45,7 @@ void ModuleBackground::follow(BackgroundUse use)
 
 void ModuleBackground::restore(int customFlag, TColor storedBackground)
 {
-    m_customBackground = customFlag;
+    m_model.setCustomBackground(customFlag);
     if (customFlag == 1)
         setUserBackground(storedBackground);
 }
@@ -59,7 +61,7 @@ void ModuleBackground::HintergrundWechsel(TColor color)
 
     m_captionColor = clWindowText;
     if (color != standardBackground()) {
-        m_storedBackground = color;
+        m_model.setStoredBackground(color);
         m_captionColor = BestFontColor(color);
     }
     // Captions that sit directly on the background stay readable on it.

@@ -13,6 +13,7 @@ class QWidget;
 
 namespace Tintara {
 
+class DocumentModel;
 class ModulePage;
 
 // The colour of the module area. A user background chosen from the context menu shows on the
@@ -24,8 +25,8 @@ class ModuleBackground : public QObject
 
 public:
     // `onUserBackgroundPage` tells whether the page on view is one that shows the user's colour.
-    ModuleBackground(QWidget* panel, QStackedWidget* pages, std::function<bool()> onUserBackgroundPage,
-                     QObject* parent);
+    ModuleBackground(QWidget* panel, QStackedWidget* pages, DocumentModel& model,
+                     std::function<bool()> onUserBackgroundPage, QObject* parent);
 
     static TColor standardBackground();
     // The colour the module area shows now.
@@ -39,18 +40,15 @@ public:
     void pageAdded(const ModulePage& page);
     void HintergrundWechsel(TColor color);
 
-    // Stored in tintara.ini: whether the user chose a background, and the last one shown.
-    int customFlag() const { return m_customBackground; }
-    TColor storedBackground() const { return m_storedBackground; }
+    // Kept in the model for tintara.ini: whether the user chose a background, and the last one shown.
     void restore(int customFlag, TColor storedBackground);
 
 private:
     QWidget* m_panel;
     QStackedWidget* m_pages;
+    DocumentModel& m_model;
     std::function<bool()> m_onUserBackgroundPage;
     TColor m_captionColor = clWindowText;
-    int m_customBackground = 0;
-    TColor m_storedBackground = 0;
     std::optional<TColor> m_moduleBackground;
 };
 

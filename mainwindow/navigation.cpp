@@ -69,7 +69,7 @@ void TForm1::connectNavigation()
 {
     createActions();
     showFunctionKeys();
-    m_language = std::make_unique<LanguageMenu>(ui->mmHilfe);
+    m_language = std::make_unique<LanguageMenu>(ui->mmHilfe, *m_model);
     connect(ui->PageControl1, &QStackedWidget::currentChanged, this, [this] {
         if (auto* page = qobject_cast<ModulePage*>(ui->PageControl1->currentWidget()))
             page->becameVisible();

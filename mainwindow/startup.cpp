@@ -16,6 +16,7 @@
 #include "mainwindow/swatchdrag.h"
 #include "mainwindow/traymode.h"
 #include "mainwindow/valuepanel.h"
+#include "model/documentmodel.h"
 #include "controls/ramp.h"
 #include "controls/tcolorshape.h"
 #include "mainwindow/commandtable.h"
@@ -28,6 +29,7 @@
 #include "ui_tform1.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLayout>
@@ -63,6 +65,8 @@ TForm1::TForm1(const Platform& platform, const StartOptions& options, QWidget* p
 
     ui->setupUi(this);
     m_model = std::make_unique<DocumentModel>(ui->Farbanzeige->color());
+    m_model->setZoomIndex(ui->cbZoom->currentIndex());
+    connect(ui->cbZoom, &QComboBox::currentIndexChanged, m_model.get(), &DocumentModel::setZoomIndex);
     createPages();
 
     // A fixed window: the client area is exactly 716 x 490 below the menu bar, no maximise box.

@@ -3,8 +3,9 @@
 namespace Tintara {
 
 DocumentModel::DocumentModel(TColor startColor, QObject* parent)
-    : QObject(parent), m_active(startColor), m_base(startColor)
+    : QObject(parent), m_active(startColor), m_base(startColor), m_pageSettings(freshPageSettings())
 {
+    m_kept.backgrnd = 0; // no background shown yet
 }
 
 void DocumentModel::setActiveColor(TColor color, const QObject* source, Base base)
@@ -74,6 +75,27 @@ void DocumentModel::setDisplayMode(DisplayMode mode)
 {
     m_displayMode = mode;
     Q_EMIT displayModeChanged(mode);
+}
+
+void DocumentModel::setColourHistory(const std::array<TColor, 5>& colours)
+{
+    if (colours == m_kept.clipbrd)
+        return;
+    m_kept.clipbrd = colours;
+    Q_EMIT colourHistoryChanged();
+}
+
+Configuration DocumentModel::configuration(QPoint position) const
+{
+    Configuration c = m_kept;
+    c.farbanzeige = m_active;
+    c.scheme = m_scheme.scheme;
+    c.oklchMode = m_displayMode == DisplayMode::Oklch;
+    c.modus = c.oklchMode ? 0 : static_cast<int>(m_displayMode);
+    c.links = position.x();
+    c.oben = position.y();
+    c.pages = m_pageSettings;
+    return c;
 }
 
 void DocumentModel::setPageSettings(const PageSettings& settings)

@@ -3,6 +3,7 @@
 #include "rules/configformat.h"
 
 #include <QObject>
+#include <QPoint>
 
 #include <optional>
 
@@ -18,8 +19,8 @@ struct SchemeState {
 
 // What the user works on, kept apart from the controls that show it: the active colour with the
 // base the brightness bar shades and the control the last change came from, the colour under the
-// pointer while a pick is under way, the scheme's sixteen slots, the editor's display mode and the
-// settings the module pages keep. Every change goes through a setter, and each setter tells its observers once.
+// pointer while a pick is under way, the scheme's sixteen slots, the copy history, the module
+// background, the editor's display mode and every other setting of tintara.ini. Every change goes through a setter, and each setter tells its observers once.
 class DocumentModel : public QObject
 {
     Q_OBJECT
@@ -67,6 +68,22 @@ public:
     DisplayMode displayMode() const { return m_displayMode; }
     void setDisplayMode(DisplayMode mode);
 
+    // The five colours of the copy history, newest first.
+    const std::array<TColor, 5>& colourHistory() const { return m_kept.clipbrd; }
+    void setColourHistory(const std::array<TColor, 5>& colours);
+    // The module background as tintara.ini keeps it: whether the user chose one, and the last one
+    // shown other than the standard.
+    int customBackground() const { return m_kept.backgrndS; }
+    TColor storedBackground() const { return m_kept.backgrnd; }
+    void setCustomBackground(int flag) { m_kept.backgrndS = flag; }
+    void setStoredBackground(TColor color) { m_kept.backgrnd = color; }
+    // The item of the magnifier's zoom list; -1 for none.
+    void setZoomIndex(int index) { m_kept.zoomfaktor = index; }
+    // The language tintara.ini keeps, "de" or "en".
+    void setLanguage(const QString& language) { m_kept.sprache = language; }
+    // Everything tintara.ini keeps, with the window at `position`.
+    Configuration configuration(QPoint position) const;
+
     // The settings of the pages, as tintara.ini keeps them; a page not made yet has the value it
     // takes when it is made.
     const PageSettings& pageSettings() const { return m_pageSettings; }
@@ -80,6 +97,7 @@ Q_SIGNALS:
     // A slot's colour, used flag, drag mode or info text changed.
     void schemeChanged();
     void pageSettingsChanged();
+    void colourHistoryChanged();
 
 private:
     TColor m_active;
@@ -90,6 +108,7 @@ private:
     std::array<bool, 16> m_infoShown{};
     DisplayMode m_displayMode = DisplayMode::Hsv;
     PageSettings m_pageSettings;
+    Configuration m_kept; // what the other parts of the window keep in tintara.ini
 };
 
 } // namespace Tintara

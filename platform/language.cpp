@@ -28,6 +28,11 @@ const QString englishTranslation = QStringLiteral(":/translations/tintara_en.qm"
 
 } // namespace
 
+QString languageCode(Language language)
+{
+    return language == Language::English ? QStringLiteral("en") : QStringLiteral("de");
+}
+
 std::optional<Language> languageNamed(const QString& code)
 {
     if (code == QLatin1String("de"))

@@ -12,6 +12,8 @@ enum class Language { German, English };
 
 // "de" and "en", as the command line and tintara.ini name them.
 std::optional<Language> languageNamed(const QString& code);
+// The code tintara.ini keeps for `language`: "de" or "en".
+QString languageCode(Language language);
 
 // Installs the texts of `language` for the whole program: its own translation and Qt's (Qt's
 // dialogs speak English without one, German with qtbase_de). Widgets made afterwards show them.
