@@ -98,13 +98,13 @@ void TForm1::Konfigurationladen()
     finishLoading();
 }
 
-void TForm1::restoreConfiguration(const Configuration& c)
+// What a switch that is off leaves is what the window shows now.
+void TForm1::restoreConfiguration(const Configuration& stored)
 {
+    const Configuration c = restoredConfiguration(stored, m_model->configuration(pos()));
     const OptionSwitches& options = c.pages.options;
-    m_model->setPageSettings(restoredPageSettings(c.pages));
-    page<Z_Optionen>().setOptions(options);
-    m_startConfiguration = std::make_unique<Configuration>(c);
-
+    m_model->setPageSettings(c.pages);
+    m_settingsRead = true;
     if (options.restores(Option::ActiveColour))
         m_model->setActiveColor(c.farbanzeige);
     if (options.restores(Option::WindowPosition)
@@ -112,44 +112,34 @@ void TForm1::restoreConfiguration(const Configuration& c)
         move(c.links, c.oben); // as stored, also when only part of it is on a screen
     else
         centreOnScreen();
-    if (options.restores(Option::DisplayMode))
-        m_editor->Anzeigemodus(c.oklchMode     ? ColorEditor::DisplayMode::Oklch
-                               : c.modus == 0 ? ColorEditor::DisplayMode::Rgb
-                               : c.modus == 1 ? ColorEditor::DisplayMode::Hsv
-                                              : ColorEditor::DisplayMode::Picker);
-    if (options.restores(Option::FinderRule))
-        page<Z_Vorschlag>().restoreRule(c.pages.vorschlag);
-    if (options.restores(Option::CopyFormat))
-        page<Z_Optionen>().selectCopyFormat(c.pages.tray);
-    if (options.restores(Option::MagnifierZoom)) {
-        selectStored(ui->cbZoom, c.zoomfaktor);
-        m_model->setZoomIndex(ui->cbZoom->currentIndex());
-    }
+    m_editor->Anzeigemodus(c.oklchMode     ? ColorEditor::DisplayMode::Oklch
+                           : c.modus == 0 ? ColorEditor::DisplayMode::Rgb
+                           : c.modus == 1 ? ColorEditor::DisplayMode::Hsv
+                                          : ColorEditor::DisplayMode::Picker);
+    selectStored(ui->cbZoom, c.zoomfaktor);
+    m_model->setZoomIndex(ui->cbZoom->currentIndex());
     if (options.restores(Option::Scheme)) {
         for (int n = 1; n <= 16; ++n) {
             m_scheme->setSlot(n, c.scheme.colors[n - 1], c.scheme.used[n - 1]);
-            if (options.restores(Option::InfoTexts))
-                m_scheme->setSlotInfo(n, c.scheme.infos[n - 1]);
+            m_scheme->setSlotInfo(n, c.scheme.infos[n - 1]);
         }
     }
-    if (options.restores(Option::FinderFrames))
-        page<Z_Vorschlag>().restoreFrames(c.pages.rahmen);
-    if (options.restores(Option::ClipboardColours))
-        m_model->setColourHistory(c.clipbrd);
-    if (options.restores(Option::Background))
-        m_background->restore(c.backgrndS, c.backgrnd);
+    m_model->setColourHistory(c.clipbrd);
+    m_background->restore(c.backgrndS, c.backgrnd);
     for (ModulePage* page : m_pages) {
         if (page)
             restorePage(*page);
     }
 }
 
-// A page that keeps settings of its own takes them from the configuration read at start, also
-// when it is made later; until then nothing could have changed them.
+// A page that keeps settings of its own takes them from the model once the configuration is read,
+// also when it is made late; until then nothing could have changed them. Before, it shows its own.
 void TForm1::restorePage(ModulePage& page)
 {
-    if (m_startConfiguration)
-        page.restoreSettings(m_startConfiguration->pages);
+    if (m_settingsRead) {
+        const PageSettings settings = m_model->pageSettings(); // the page writes to the model as it takes them
+        page.restoreSettings(settings);
+    }
 }
 
 void TForm1::finishLoading()

@@ -141,9 +141,9 @@ private:
     QStringList m_errorsBeforeShown;
     PageEvents m_events;
     std::unique_ptr<Ui::TForm1> ui;
-    std::unique_ptr<const Configuration> m_startConfiguration; // what the pages made late restore
 
     std::unique_ptr<DocumentModel> m_model; // outlives every part and page that observes it
+    bool m_settingsRead = false;            // the pages' settings in the model come from tintara.ini
     std::array<QAction*, commandCount> m_actions{};
     std::array<ModulePage*, commandCount> m_pages{}; // made when first needed
     // The parts, each a class of its own, made in this order. They are destroyed in the reverse

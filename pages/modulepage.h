@@ -38,8 +38,8 @@ public:
     }
     // The settings of tintara.ini the page keeps, written into `settings`; most pages keep none.
     virtual void writeSettings(PageSettings& settings) const { Q_UNUSED(settings); }
-    // Takes from `stored`, the settings read at start, those its switches restore.
-    virtual void restoreSettings(const PageSettings& stored) { Q_UNUSED(stored); }
+    // Shows `settings`, the model's, as the page is made or the configuration is read.
+    virtual void restoreSettings(const PageSettings& settings) { Q_UNUSED(settings); }
 
 Q_SIGNALS:
     // A setting the page keeps changed.

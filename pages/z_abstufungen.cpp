@@ -37,10 +37,9 @@ void Z_Abstufungen::writeSettings(PageSettings& settings) const
     settings.abstufungen = direction();
 }
 
-void Z_Abstufungen::restoreSettings(const PageSettings& stored)
+void Z_Abstufungen::restoreSettings(const PageSettings& settings)
 {
-    if (stored.options.restores(Option::GradationChoice))
-        restoreDirection(stored.abstufungen);
+    restoreDirection(settings.abstufungen);
 }
 
 // An index that names no item leaves the list without a selection.

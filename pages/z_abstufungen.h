@@ -26,7 +26,7 @@ public:
     // The chosen direction; restoring one from the configuration recomputes nothing.
     int direction() const;
     void writeSettings(PageSettings& settings) const override;
-    void restoreSettings(const PageSettings& stored) override;
+    void restoreSettings(const PageSettings& settings) override;
     void restoreDirection(int index);
 
     void Helligkeitsabstufungen();

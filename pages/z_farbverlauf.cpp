@@ -71,12 +71,10 @@ void Z_Farbverlauf::writeSettings(PageSettings& settings) const
     settings.oklabGradient = mixesInOklab();
 }
 
-void Z_Farbverlauf::restoreSettings(const PageSettings& stored)
+void Z_Farbverlauf::restoreSettings(const PageSettings& settings)
 {
-    if (stored.options.restores(Option::GradientColours)) {
-        setEnds(stored.verlaufStart, stored.verlaufEnde);
-        setMixingInOklab(stored.oklabGradient);
-    }
+    setEnds(settings.verlaufStart, settings.verlaufEnde);
+    setMixingInOklab(settings.oklabGradient);
 }
 
 MixSpace Z_Farbverlauf::mixSpace() const

@@ -28,7 +28,7 @@ public:
     void setEnds(TColor start, TColor end);
     bool mixesInOklab() const;
     void writeSettings(PageSettings& settings) const override;
-    void restoreSettings(const PageSettings& stored) override;
+    void restoreSettings(const PageSettings& settings) override;
     void setMixingInOklab(bool on);
     QList<QWidget*> backgroundCaptions() const override;
 

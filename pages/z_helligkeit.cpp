@@ -42,10 +42,9 @@ void Z_Helligkeit::writeSettings(PageSettings& settings) const
     settings.helligkeit = startColour();
 }
 
-void Z_Helligkeit::restoreSettings(const PageSettings& stored)
+void Z_Helligkeit::restoreSettings(const PageSettings& settings)
 {
-    if (stored.options.restores(Option::BrightnessStart))
-        setStartColour(stored.helligkeit);
+    setStartColour(settings.helligkeit);
 }
 
 QList<QWidget*> Z_Helligkeit::backgroundCaptions() const

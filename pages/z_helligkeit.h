@@ -25,7 +25,7 @@ public:
 
     TColor startColour() const;
     void writeSettings(PageSettings& settings) const override;
-    void restoreSettings(const PageSettings& stored) override;
+    void restoreSettings(const PageSettings& settings) override;
     // A new start colour: the slider back to 0, the result and all 200 shades anew.
     void setStartColour(TColor colour);
     QList<QWidget*> backgroundCaptions() const override;

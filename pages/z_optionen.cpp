@@ -54,6 +54,12 @@ void Z_Optionen::writeSettings(PageSettings& settings) const
     settings.tray = copyFormat();
 }
 
+void Z_Optionen::restoreSettings(const PageSettings& settings)
+{
+    setOptions(settings.options);
+    selectCopyFormat(settings.tray);
+}
+
 int Z_Optionen::copyFormat() const
 {
     return ui->cbTrayFormat->currentIndex();

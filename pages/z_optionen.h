@@ -31,6 +31,7 @@ public:
     // The copy format: an index of the eight notations, -1 for none.
     int copyFormat() const;
     void writeSettings(PageSettings& settings) const override;
+    void restoreSettings(const PageSettings& settings) override;
     // Chosen from code: no change is reported. An index that names no item selects none.
     void selectCopyFormat(int index);
 

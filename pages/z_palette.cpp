@@ -65,10 +65,7 @@ void Z_Palette::writeSettings(PageSettings& config) const
 // A field is filled only where its flag is exactly 1; the bar clamps the opacity to 0..255.
 void Z_Palette::restoreSettings(const PageSettings& config)
 {
-    if (config.options.restores(Option::MixerOpacity))
-        ui->cbPalettenmischer->setValue(config.deckkraft);
-    if (!config.options.restores(Option::MixingFields))
-        return;
+    ui->cbPalettenmischer->setValue(config.deckkraft);
     for (int i = 0; i < 4; ++i) {
         m_fields[i]->setColor(config.pal[i]);
         m_fields[i]->setBrushStyle(config.palGes[i] == 1 ? TColorShape::BrushStyle::Solid

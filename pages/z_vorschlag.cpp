@@ -61,6 +61,12 @@ void Z_Vorschlag::writeSettings(PageSettings& settings) const
     settings.rahmen = frames();
 }
 
+void Z_Vorschlag::restoreSettings(const PageSettings& settings)
+{
+    restoreRule(settings.vorschlag);
+    restoreFrames(settings.rahmen);
+}
+
 // An index that names no item leaves the list without a selection.
 void Z_Vorschlag::restoreRule(int index)
 {

@@ -32,6 +32,7 @@ public:
 
     int rule() const;
     void writeSettings(PageSettings& settings) const override;
+    void restoreSettings(const PageSettings& settings) override;
     bool frames() const;
     // Restored from the configuration: the rule without recomputing, the frames applied.
     void restoreRule(int index);

@@ -2,6 +2,8 @@
 
 #include "platform/inifile.h"
 
+#include <optional>
+
 namespace Tintara {
 
 namespace {
@@ -17,56 +19,61 @@ QString numbered(const char* word, int n, const char* suffix = "")
     return QLatin1String(word) + QString::number(n) + QLatin1String(suffix);
 }
 
-// Every key of tintara.ini, in the order a written file holds them. Reading and writing both walk
-// this one list, so a key cannot be written under one name and read under another.
-template <typename Config, typename Visitor>
-void forEachKey(Config& c, Visitor&& visit)
+// Every key of tintara.ini, in the order a written file holds them, with the switch that restores
+// it at start (none: always taken). Reading, writing and restoring all walk this one list, so a key
+// cannot be written under one name and read under another, nor restored by another switch. It
+// visits the same key of each of `configs` at once.
+template <typename Visitor, typename... Configs>
+void forEachKey(Visitor&& visit, Configs&... c)
 {
-    visit(farben, QStringLiteral("Farbanzeige"), c.farbanzeige);
-    visit(farben, QStringLiteral("Helligkeit"), c.pages.helligkeit);
-    visit(farben, QStringLiteral("VerlaufStart"), c.pages.verlaufStart);
-    visit(farben, QStringLiteral("VerlaufEnde"), c.pages.verlaufEnde);
-    visit.scheme(c.scheme);
-    visit(modus, QStringLiteral("Modus"), c.modus);
-    visit(modus, QStringLiteral("Links"), c.links);
-    visit(modus, QStringLiteral("Oben"), c.oben);
-    visit(modus, QStringLiteral("Vorschlag"), c.pages.vorschlag);
-    visit(modus, QStringLiteral("Abstufungen"), c.pages.abstufungen);
-    visit(modus, QStringLiteral("Tray"), c.pages.tray);
-    visit(modus, QStringLiteral("Deckkraft"), c.pages.deckkraft);
-    visit(modus, QStringLiteral("Zoomfaktor"), c.zoomfaktor);
-    visit(modus, QStringLiteral("Rahmen"), c.pages.rahmen);
+    using enum Option;
+    visit(farben, QStringLiteral("Farbanzeige"), ActiveColour, c.farbanzeige...);
+    visit(farben, QStringLiteral("Helligkeit"), BrightnessStart, c.pages.helligkeit...);
+    visit(farben, QStringLiteral("VerlaufStart"), GradientColours, c.pages.verlaufStart...);
+    visit(farben, QStringLiteral("VerlaufEnde"), GradientColours, c.pages.verlaufEnde...);
+    visit.scheme(c.scheme...);
+    visit(modus, QStringLiteral("Modus"), DisplayMode, c.modus...);
+    visit(modus, QStringLiteral("Links"), WindowPosition, c.links...);
+    visit(modus, QStringLiteral("Oben"), WindowPosition, c.oben...);
+    visit(modus, QStringLiteral("Vorschlag"), FinderRule, c.pages.vorschlag...);
+    visit(modus, QStringLiteral("Abstufungen"), GradationChoice, c.pages.abstufungen...);
+    visit(modus, QStringLiteral("Tray"), CopyFormat, c.pages.tray...);
+    visit(modus, QStringLiteral("Deckkraft"), MixerOpacity, c.pages.deckkraft...);
+    visit(modus, QStringLiteral("Zoomfaktor"), MagnifierZoom, c.zoomfaktor...);
+    visit(modus, QStringLiteral("Rahmen"), FinderFrames, c.pages.rahmen...);
     for (int i = 0; i < 5; ++i)
-        visit(farben, numbered("Clipbrd", i + 1), c.clipbrd[i]);
-    visit(farben, QStringLiteral("Backgrnd"), c.backgrnd);
-    visit(farben, QStringLiteral("BackgrndS"), c.backgrndS);
+        visit(farben, numbered("Clipbrd", i + 1), ClipboardColours, c.clipbrd[i]...);
+    visit(farben, QStringLiteral("Backgrnd"), Background, c.backgrnd...);
+    visit(farben, QStringLiteral("BackgrndS"), Background, c.backgrndS...);
     for (int i = 0; i < 4; ++i)
-        visit(farben, numbered("Pal", i + 1), c.pages.pal[i]);
+        visit(farben, numbered("Pal", i + 1), MixingFields, c.pages.pal[i]...);
     for (int i = 0; i < 4; ++i)
-        visit(farben, numbered("Pal", i + 1, "Ges"), c.pages.palGes[i]);
+        visit(farben, numbered("Pal", i + 1, "Ges"), MixingFields, c.pages.palGes[i]...);
     for (int n = 0; n < optionCount; ++n)
-        visit(optionen, numbered("Opt", n), c.pages.options[static_cast<Option>(n)]);
-    visit(erweiterungen, QStringLiteral("Oklch"), c.oklchMode);
-    visit(erweiterungen, QStringLiteral("OklabVerlauf"), c.pages.oklabGradient);
-    visit(oberflaeche, QStringLiteral("Sprache"), c.sprache);
+        visit(optionen, numbered("Opt", n), std::nullopt, c.pages.options[static_cast<Option>(n)]...);
+    visit(erweiterungen, QStringLiteral("Oklch"), DisplayMode, c.oklchMode...);
+    visit(erweiterungen, QStringLiteral("OklabVerlauf"), GradientColours, c.pages.oklabGradient...);
+    visit(oberflaeche, QStringLiteral("Sprache"), std::nullopt, c.sprache...);
 }
+
+using Switch = std::optional<Option>;
 
 // Colours as signed 32-bit numbers, switches as 1 or 0; a missing or unreadable value keeps the default.
 struct Reader {
     const IniFile& ini;
-    void operator()(const QString& section, const QString& key, TColor& value) const
+    void operator()(const QString& section, const QString& key, Switch, TColor& value) const
     {
         value = static_cast<TColor>(ini.readInteger(section, key, storedColor(value)));
     }
-    void operator()(const QString& section, const QString& key, int& value) const
+    void operator()(const QString& section, const QString& key, Switch, int& value) const
     {
         value = ini.readInteger(section, key, value);
     }
-    void operator()(const QString& section, const QString& key, bool& value) const
+    void operator()(const QString& section, const QString& key, Switch, bool& value) const
     {
         value = ini.readBool(section, key, value);
     }
-    void operator()(const QString& section, const QString& key, QString& value) const
+    void operator()(const QString& section, const QString& key, Switch, QString& value) const
     {
         value = ini.readString(section, key, value);
     }
@@ -75,23 +82,44 @@ struct Reader {
 
 struct Writer {
     IniFile& ini;
-    void operator()(const QString& section, const QString& key, TColor value) const
+    void operator()(const QString& section, const QString& key, Switch, TColor value) const
     {
         ini.writeInteger(section, key, storedColor(value));
     }
-    void operator()(const QString& section, const QString& key, int value) const
+    void operator()(const QString& section, const QString& key, Switch, int value) const
     {
         ini.writeInteger(section, key, value);
     }
-    void operator()(const QString& section, const QString& key, bool value) const
+    void operator()(const QString& section, const QString& key, Switch, bool value) const
     {
         ini.writeBool(section, key, value);
     }
-    void operator()(const QString& section, const QString& key, const QString& value) const
+    void operator()(const QString& section, const QString& key, Switch, const QString& value) const
     {
         ini.writeString(section, key, value);
     }
     void scheme(const SchemeSlots& value) const { writeSchemeSlots(ini, value); }
+};
+
+// Takes the stored value of each key its switch restores; the info texts come back only with
+// the scheme.
+struct Restorer {
+    const OptionSwitches& switches;
+    template <typename Value>
+    void operator()(const QString&, const QString&, Switch option, Value& taken, const Value& stored) const
+    {
+        if (!option || switches.restores(*option))
+            taken = stored;
+    }
+    void scheme(SchemeSlots& taken, const SchemeSlots& stored) const
+    {
+        if (!switches.restores(Option::Scheme))
+            return;
+        taken.colors = stored.colors;
+        taken.used = stored.used;
+        if (switches.restores(Option::InfoTexts))
+            taken.infos = stored.infos;
+    }
 };
 
 } // namespace
@@ -107,39 +135,17 @@ PageSettings freshPageSettings()
     return fresh;
 }
 
-PageSettings restoredPageSettings(const PageSettings& stored)
+Configuration restoredConfiguration(const Configuration& stored, const Configuration& fresh)
 {
-    PageSettings settings = freshPageSettings();
-    const OptionSwitches& options = stored.options;
-    settings.options = options;
-    if (options.restores(Option::BrightnessStart))
-        settings.helligkeit = stored.helligkeit;
-    if (options.restores(Option::GradientColours)) {
-        settings.verlaufStart = stored.verlaufStart;
-        settings.verlaufEnde = stored.verlaufEnde;
-        settings.oklabGradient = stored.oklabGradient;
-    }
-    if (options.restores(Option::MixingFields)) {
-        settings.pal = stored.pal;
-        settings.palGes = stored.palGes;
-    }
-    if (options.restores(Option::MixerOpacity))
-        settings.deckkraft = stored.deckkraft;
-    if (options.restores(Option::FinderRule))
-        settings.vorschlag = stored.vorschlag;
-    if (options.restores(Option::FinderFrames))
-        settings.rahmen = stored.rahmen;
-    if (options.restores(Option::GradationChoice))
-        settings.abstufungen = stored.abstufungen;
-    if (options.restores(Option::CopyFormat))
-        settings.tray = stored.tray;
-    return settings;
+    Configuration taken = fresh;
+    forEachKey(Restorer{stored.pages.options}, taken, stored);
+    return taken;
 }
 
 Configuration readConfiguration(const IniFile& ini)
 {
     Configuration c;
-    forEachKey(c, Reader{ini});
+    forEachKey(Reader{ini}, c);
     return c;
 }
 
@@ -147,7 +153,7 @@ void writeConfiguration(IniFile& ini, const Configuration& c)
 {
     for (const char* section : {"Farben", "Palette", "Hints", "Modus", "Optionen", "Erweiterungen", "Oberflaeche"})
         ini.eraseSection(QLatin1String(section));
-    forEachKey(c, Writer{ini});
+    forEachKey(Writer{ini}, c);
 }
 
 } // namespace Tintara

@@ -48,9 +48,6 @@ struct PageSettings {
 
 // What a page shows when it is made and nothing is restored into it.
 PageSettings freshPageSettings();
-// What the pages show once made at the start with the settings `stored`: each setting its switch
-// restores, the fresh value for the others; the switches themselves are always taken.
-PageSettings restoredPageSettings(const PageSettings& stored);
 
 // Everything tintara.ini keeps, with the defaults of a missing file.
 struct Configuration {
@@ -70,6 +67,9 @@ struct Configuration {
 };
 
 Configuration readConfiguration(const IniFile& ini);
+// What the program takes at start from the file's `stored` settings: each key its switch restores,
+// and `fresh`, what the program shows when nothing is restored, for the others.
+Configuration restoredConfiguration(const Configuration& stored, const Configuration& fresh);
 // Erases the program's five sections and the two of its additions and writes them anew in their
 // fixed order; other sections stay.
 void writeConfiguration(IniFile& ini, const Configuration& config);
