@@ -84,9 +84,9 @@ inline constexpr auto exportFormats = std::to_array<ExportFormat>({
 constexpr bool everyExportFormatHasItsWriter()
 {
     for (const ExportFormat& format : exportFormats) {
-        const bool fits = format.write == writePaletteExport ? format.palette.has_value()
-                        : format.write == writePictureExport ? isPicture(format.content)
-                                                             : format.write == writeTextExport && !isPicture(format.content);
+        const bool fits = format.palette ? format.write == writePaletteExport
+                        : isPicture(format.content) ? format.write == writePictureExport
+                                                    : format.write == writeTextExport;
         if (!fits)
             return false;
     }
