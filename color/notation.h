@@ -4,9 +4,11 @@
 #include "color/tcolor.h"
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace Tintara {
 
@@ -33,6 +35,20 @@ enum Notation : int {
 #define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
+// A function a table row must name: it has no default, so a row that leaves it out, or gives
+// nullptr, does not compile.
+template <typename Function>
+struct RowFunction {
+    constexpr RowFunction(Function* function) : call(function) {}
+    RowFunction(std::nullptr_t) = delete;
+    template <typename... Arguments>
+    auto operator()(Arguments&&... arguments) const
+    {
+        return call(std::forward<Arguments>(arguments)...);
+    }
+    Function* call;
+};
+
 // Each notation, one row per notation in its order: its text in the context menu's "Farbwert
 // kopieren", the name the copy-format list of the options page, quick copy and tray mode show, how
 // a colour is written in it and how such a text is read back. A notation added to the enum needs
@@ -41,8 +57,8 @@ struct NotationRow {
     Notation notation;
     const char* menuText;
     const char* formatName;
-    std::string (*format)(TColor color);
-    std::optional<TColor> (*read)(std::string_view text);
+    RowFunction<std::string(TColor color)> format;
+    RowFunction<std::optional<TColor>(std::string_view text)> read;
 };
 
 extern const std::array<NotationRow, NotationCount> notationTable;

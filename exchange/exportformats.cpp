@@ -59,6 +59,22 @@ QByteArray writePaletteExport(const ExportFormat& format, const SchemeSlots& sch
     return paletteFile(*format.palette, scheme, title);
 }
 
+// Each row has its writer, and the writer fits the row: a palette row names its format, a picture
+// row a picture. Checked here, where the writers are defined: elsewhere a build with the undefined
+// behaviour sanitizer cannot compare their addresses while compiling.
+constexpr bool everyExportFormatHasItsWriter()
+{
+    for (const ExportFormat& format : exportFormats) {
+        const bool fits = format.palette ? format.write == writePaletteExport
+                        : isPicture(format.content) ? format.write == writePictureExport
+                                                    : format.write == writeTextExport;
+        if (!fits)
+            return false;
+    }
+    return true;
+}
+static_assert(everyExportFormatHasItsWriter(), "every export format needs its writer, fitting its content");
+
 QByteArray exportFile(const ExportFormat& format, const SchemeSlots& scheme, const ExportChoice& choice,
                       const QString& title, bool jpeg, QString* reason)
 {

@@ -79,20 +79,6 @@ inline constexpr auto exportFormats = std::to_array<ExportFormat>({
     {"Design Tokens", "tokens", nullptr, "Design Tokens", "json", writePaletteExport, {}, PaletteFormat::DesignTokens},
 });
 
-// Each row has its writer, and the writer its content: a palette row names its format, a picture
-// row a picture.
-constexpr bool everyExportFormatHasItsWriter()
-{
-    for (const ExportFormat& format : exportFormats) {
-        const bool fits = format.palette ? format.write == writePaletteExport
-                        : isPicture(format.content) ? format.write == writePictureExport
-                                                    : format.write == writeTextExport;
-        if (!fits)
-            return false;
-    }
-    return true;
-}
-static_assert(everyExportFormatHasItsWriter(), "every export format needs its writer, fitting its content");
 
 // The row of the list item `index`; nullptr for none.
 const ExportFormat* exportFormatAt(int index);

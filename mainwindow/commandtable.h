@@ -121,16 +121,6 @@ constexpr bool rowsInCommandOrder()
 }
 static_assert(rowsInCommandOrder(), "every command needs its row, in the order of Command");
 
-// The pages come first, each with the factory that makes it; no other command makes one.
-constexpr bool pagesComeFirst()
-{
-    for (const CommandRow& row : commandTable) {
-        if ((row.createPage != nullptr) != (row.command < Command::Neu))
-            return false;
-    }
-    return true;
-}
-static_assert(pagesComeFirst(), "every page command needs its page factory, and only the page commands have one");
 
 // The tool button of `row` in `form`; none where the row has none or the form lacks it.
 QToolButton* toolButtonOf(const QObject& form, const CommandRow& row);

@@ -407,3 +407,10 @@ TEST_F(WindowTest, EveryCommandRowFindsItsControlsInTheForm)
     EXPECT_FALSE(missing.join('\n').contains("actSpeichernOhneDialog")) << "the window makes that one";
     EXPECT_EQ(missing.size(), 25 + commandCount - 3) << "25 tool buttons, every menu entry but the three made";
 }
+
+// The page commands come first, each with the factory that makes its page; no other command makes one.
+TEST(CommandTable, ThePagesComeFirstEachWithItsFactory)
+{
+    for (const CommandRow& row : commandTable)
+        EXPECT_EQ(row.createPage != nullptr, row.command < Command::Neu) << row.action;
+}
