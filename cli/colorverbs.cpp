@@ -181,6 +181,14 @@ void addColorVerbOptions(QCommandLineParser& parser)
                       CommandLine::tr("Kontrast von Schrift- und Hintergrundfarbe (zweites Argument) nach WCAG 2.2 "
                                      "und APCA."),
                       CommandLine::tr("schrift")});
+    parser.addOption({QStringLiteral("min"),
+                      CommandLine::tr("Mit --contrast: Mindestkontrast nach WCAG, ein Verhältnis wie 4.5 oder AA, AAA, "
+                                     "AA-large; darunter endet der Aufruf mit 1."),
+                      CommandLine::tr("wert")});
+    parser.addOption({QStringLiteral("min-apca"),
+                      CommandLine::tr("Mit --contrast: Mindestwert Lc nach APCA, etwa 60; darunter endet der Aufruf "
+                                     "mit 1."),
+                      CommandLine::tr("lc")});
     parser.addOption({QStringLiteral("scale"),
                       CommandLine::tr("Farbskala der Farbe: die Tonleiter 50 bis 950, mit --against die Abstufungen "
                                      "zu Kontrastzielen."),
@@ -228,6 +236,10 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser)
         return misuse(CommandLine::tr("--count gilt nur mit --extract."));
     if (!convert && parser.isSet(QStringLiteral("to")))
         return misuse(CommandLine::tr("--to gilt nur mit --convert."));
+    for (const char* option : {"min", "min-apca"}) {
+        if (!contrast && parser.isSet(QLatin1String(option)))
+            return misuse(CommandLine::tr("--%1 gilt nur mit --contrast.").arg(QLatin1String(option)));
+    }
     if (!convert && !contrast && !scale && !extract)
         return std::nullopt;
     if (convert + contrast + scale + extract + parser.isSet(QStringLiteral("export")) > 1)
@@ -250,7 +262,18 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser)
     }
     if (rest.size() != 1)
         return misuse(CommandLine::tr("--contrast nimmt genau zwei Farben: Schrift und Hintergrund."));
-    return contrastOfColors(parser.value(QStringLiteral("contrast")), rest.constFirst());
+    ContrastGate gate;
+    if (parser.isSet(QStringLiteral("min"))) {
+        gate.ratio = contrastMinimum(parser.value(QStringLiteral("min")));
+        if (!gate.ratio)
+            return misuse(CommandLine::tr("--min nimmt ein Verhältnis von 1 bis 21 oder AA, AAA, AA-large."));
+    }
+    if (parser.isSet(QStringLiteral("min-apca"))) {
+        gate.lc = apcaMinimum(parser.value(QStringLiteral("min-apca")));
+        if (!gate.lc)
+            return misuse(CommandLine::tr("--min-apca nimmt einen Wert Lc von 1 bis 108."));
+    }
+    return contrastOfColors(parser.value(QStringLiteral("contrast")), rest.constFirst(), gate);
 }
 
 VerbResult convertColor(const QString& text, const std::optional<QString>& to)
@@ -271,7 +294,7 @@ VerbResult convertColor(const QString& text, const std::optional<QString>& to)
     return {0, lines.toUtf8(), {}, notesOf({read})};
 }
 
-VerbResult contrastOfColors(const QString& text, const QString& background)
+VerbResult contrastOfColors(const QString& text, const QString& background, const ContrastGate& gate)
 {
     const ReadColor textColor = readColor(text);
     const ReadColor backgroundColor = readColor(background);
@@ -284,8 +307,27 @@ VerbResult contrastOfColors(const QString& text, const QString& background)
                              .arg(QString::fromStdString(decimalText(cutContrastRatio(ratio), 2)), levelText(wcagTextLevel(ratio)),
                                   levelText(wcagLargeTextLevel(ratio)));
     const double lc = apcaContrast(*textColor.color, *backgroundColor.color);
-    return {0, (wcag + QStringLiteral("APCA Lc: ") + QString::fromStdString(decimalText(lc, 1)) + u'\n').toUtf8(), {},
-            notesOf({textColor, backgroundColor})};
+    // The page's two suggestions, for the gate's ratio; a colour that reaches it is its own.
+    const double minimum = gate.ratio.value_or(4.5);
+    const bool passes = cutContrastRatio(ratio) >= minimum;
+    const QString wanted = QString::number(minimum);
+    const auto shadeText = [passes, minimum](TColor colour, TColor other) {
+        const auto shade = passes ? std::optional(colour) : nearestPassingShade(colour, other, minimum);
+        return shade ? QString::fromStdString(ColorNotation(*shade, NotationHtml)) : QStringLiteral("none");
+    };
+    const QString output = wcag + QStringLiteral("APCA Lc: ") + QString::fromStdString(decimalText(lc, 1)) + u'\n'
+        + QStringLiteral("nearest passing text (%1:1): %2\n")
+              .arg(wanted, shadeText(*textColor.color, *backgroundColor.color))
+        + QStringLiteral("nearest passing background (%1:1): %2\n")
+              .arg(wanted, shadeText(*backgroundColor.color, *textColor.color));
+    QStringList failures;
+    if (gate.ratio && !passes)
+        failures << CommandLine::tr("Der Kontrast %1:1 liegt unter dem Mindestwert %2:1.")
+                        .arg(QString::fromStdString(decimalText(cutContrastRatio(ratio), 2)), wanted);
+    if (gate.lc && std::abs(lc) < *gate.lc)
+        failures << CommandLine::tr("Der APCA-Kontrast Lc %1 liegt unter dem Mindestwert %2.")
+                        .arg(QString::fromStdString(decimalText(std::abs(lc), 1)), QString::number(*gate.lc));
+    return {failures.isEmpty() ? 0 : 1, output.toUtf8(), failures.join(u' '), notesOf({textColor, backgroundColor})};
 }
 
 } // namespace Tintara

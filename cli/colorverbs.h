@@ -30,8 +30,15 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser);
 // or copy-format name, compared without regard to case and blanks).
 VerbResult convertColor(const QString& text, const std::optional<QString>& to);
 
-// `--contrast TEXT BACKGROUND`: the WCAG 2.2 ratio with its verdicts and the APCA Lc, with a
-// decimal point in every locale.
-VerbResult contrastOfColors(const QString& text, const QString& background);
+// What `--contrast` must reach: `--min` (a WCAG ratio) and `--min-apca` (an Lc).
+struct ContrastGate {
+    std::optional<double> ratio;
+    std::optional<double> lc;
+};
+
+// `--contrast TEXT BACKGROUND`: the WCAG 2.2 ratio with its verdicts, the APCA Lc, and the nearest
+// shades of the text and of the background that reach the gate's ratio (AA where it names none),
+// with a decimal point in every locale. Exit 1, with the output, where the pair fails the gate.
+VerbResult contrastOfColors(const QString& text, const QString& background, const ContrastGate& gate = {});
 
 } // namespace Tintara

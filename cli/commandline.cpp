@@ -286,13 +286,14 @@ int runCommandLine(const QStringList& arguments, QIODevice& out, QIODevice& err)
         return 0;
     }
     if (const auto verb = runColorVerb(parser)) {
-        if (verb->code != 0)
+        // A verb that fails with an output (a pair below the gate) still writes it.
+        if (verb->code != 0 && verb->output.isEmpty())
             return fail(verb->code, verb->message);
         for (const QString& note : verb->notes)
             err.write(QStringLiteral("tintara: %1\n").arg(note).toUtf8());
         if (const auto failure = Exporter(out).write(parser, verb->output, true))
             return fail(failure->code, failure->message);
-        return 0;
+        return verb->code == 0 ? 0 : fail(verb->code, verb->message);
     }
     if (!parser.isSet(QStringLiteral("export")))
         return fail(2, CommandLine::tr("Es fehlt --export FORMAT."));

@@ -1,4 +1,5 @@
-// The values of the command line's options (--targets, --count, --to, --metric, --name), one a line.
+// The values of the command line's options (--targets, --count, --to, --metric, --name, --min,
+// --min-apca), one a line.
 #include "color/notation.h"
 #include "exchange/scaleformats.h"
 #include "rules/commandvalues.h"
@@ -26,5 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Tintara::apcaMetric(values.value(3));
     if (Tintara::scaleIdentifier(values.value(4)).isEmpty())
         __builtin_trap(); // every name gives a usable identifier
+    if (const auto ratio = Tintara::contrastMinimum(values.value(5)); ratio && !(*ratio >= 1 && *ratio <= 21))
+        __builtin_trap();
+    if (const auto lc = Tintara::apcaMinimum(values.value(6)); lc && !(*lc >= 1 && *lc <= 108))
+        __builtin_trap();
     return 0;
 }

@@ -73,4 +73,32 @@ std::optional<bool> apcaMetric(const QString& text)
     return std::nullopt;
 }
 
+namespace {
+
+std::optional<double> numberFrom(const QString& text, double lowest, double highest)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok); // the C locale: a decimal point, as scripts write
+    return ok && std::isfinite(value) && value >= lowest && value <= highest ? std::optional(value) : std::nullopt;
+}
+
+} // namespace
+
+std::optional<double> contrastMinimum(const QString& text)
+{
+    const QString level = folded(text);
+    if (level == QLatin1String("aa"))
+        return 4.5;
+    if (level == QLatin1String("aaa"))
+        return 7.0;
+    if (level == QLatin1String("aa-large"))
+        return 3.0;
+    return numberFrom(text, 1, 21);
+}
+
+std::optional<double> apcaMinimum(const QString& text)
+{
+    return numberFrom(text, 1, 108);
+}
+
 } // namespace Tintara

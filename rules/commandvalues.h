@@ -24,4 +24,10 @@ std::optional<int> notationNamed(const QString& name);
 // `--metric`: "wcag" or "apca"; true for APCA.
 std::optional<bool> apcaMetric(const QString& text);
 
+// `--min`: a WCAG contrast ratio from 1 to 21 with a decimal point, or a level: "AA" (4.5), "AAA" (7),
+// "AA-large" (3), in either case.
+std::optional<double> contrastMinimum(const QString& text);
+// `--min-apca`: an APCA Lc from 1 to 108 that the pair reaches in either polarity.
+std::optional<double> apcaMinimum(const QString& text);
+
 } // namespace Tintara

@@ -267,6 +267,42 @@ Without options the window opens, with a color scheme file as the first argument
         <source>%1 (Standard)</source>
         <translation>%1 (default)</translation>
     </message>
+    <message>
+        <source>Mit --contrast: Mindestkontrast nach WCAG, ein Verhältnis wie 4.5 oder AA, AAA, AA-large; darunter endet der Aufruf mit 1.</source>
+        <translation>With --contrast: the minimum WCAG contrast, a ratio such as 4.5 or AA, AAA, AA-large; below it the run exits with 1.</translation>
+    </message>
+    <message>
+        <source>wert</source>
+        <translation>value</translation>
+    </message>
+    <message>
+        <source>Mit --contrast: Mindestwert Lc nach APCA, etwa 60; darunter endet der Aufruf mit 1.</source>
+        <translation>With --contrast: the minimum APCA Lc, such as 60; below it the run exits with 1.</translation>
+    </message>
+    <message>
+        <source>lc</source>
+        <translation>lc</translation>
+    </message>
+    <message>
+        <source>--%1 gilt nur mit --contrast.</source>
+        <translation>--%1 applies only with --contrast.</translation>
+    </message>
+    <message>
+        <source>--min nimmt ein Verhältnis von 1 bis 21 oder AA, AAA, AA-large.</source>
+        <translation>--min takes a ratio from 1 to 21 or AA, AAA, AA-large.</translation>
+    </message>
+    <message>
+        <source>--min-apca nimmt einen Wert Lc von 1 bis 108.</source>
+        <translation>--min-apca takes an Lc value from 1 to 108.</translation>
+    </message>
+    <message>
+        <source>Der Kontrast %1:1 liegt unter dem Mindestwert %2:1.</source>
+        <translation>The contrast %1:1 is below the minimum %2:1.</translation>
+    </message>
+    <message>
+        <source>Der APCA-Kontrast Lc %1 liegt unter dem Mindestwert %2.</source>
+        <translation>The APCA contrast Lc %1 is below the minimum %2.</translation>
+    </message>
 </context>
 <context>
     <name>ContrastRules</name>

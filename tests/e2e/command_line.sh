@@ -16,8 +16,12 @@ djpeg "$WORK/bild.jpg" > "$WORK/bild.ppm" || fail "libjpeg cannot read the pictu
 # The colour verbs print numbers for scripts: a decimal point in a German session as anywhere.
 LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 headless --contrast '#767676' white > "$WORK/kontrast.txt" \
     || fail "the contrast verb failed"
-printf 'WCAG 2.2: 4.54:1 AA (large text: AAA)\nAPCA Lc: 71.6\n' | cmp -s - "$WORK/kontrast.txt" \
-    || fail "the contrast verb printed $(cat "$WORK/kontrast.txt")"
+printf 'WCAG 2.2: 4.54:1 AA (large text: AAA)\nAPCA Lc: 71.6\nnearest passing text (4.5:1): #767676\nnearest passing background (4.5:1): #FFFFFF\n' \
+    | cmp -s - "$WORK/kontrast.txt" || fail "the contrast verb printed $(cat "$WORK/kontrast.txt")"
+# As a gate in a build: a pair below the minimum exits 1, also in a German session.
+if LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 headless --contrast '#767676' white --min 4.6 > /dev/null 2>&1; then
+    fail "a pair below --min 4.6 passed the gate"
+fi
 [ "$(LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 headless --convert '#16A34A' --to 'CSS hsl()')" = 'hsl(142.1 76.2% 36.3%)' ] \
     || fail "the convert verb did not print the style sheet notation"
 
