@@ -92,7 +92,7 @@ QString unknownFormat(const QString& name, bool tailwind)
     return CommandLine::tr("Unbekanntes Format „%1“: %2.").arg(name, spokenList(scaleFormatNames(tailwind)));
 }
 
-// `--scale COLOR [--name NAME] [--format F] [--against COLOR [--targets LIST] [--metric M]]`.
+// `--scale COLOR [--name NAME] [--format F] [--at STEP | --against COLOR [--targets LIST] [--metric M]]`.
 VerbResult scaleOfColor(const QCommandLineParser& parser)
 {
     const QString formatName = parser.isSet(QStringLiteral("format")) ? parser.value(QStringLiteral("format"))
@@ -116,6 +116,16 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
                 "--targets nimmt Zahlen mit Dezimalpunkt, durch Kommas getrennt, etwa 1.5,3,4.5."));
         targets = *list;
     }
+    std::optional<std::size_t> pinned;
+    if (parser.isSet(QStringLiteral("at"))) {
+        if (against)
+            return misuse(CommandLine::tr("--at gilt nur für die Tonleiter, nicht mit --against."));
+        bool number = false;
+        const int step = parser.value(QStringLiteral("at")).toInt(&number);
+        pinned = number ? tonalStepIndex(step) : std::nullopt;
+        if (!pinned)
+            return misuse(CommandLine::tr("--at nimmt eine Stufe der Tonleiter: 50, 100, 200 … 900 oder 950."));
+    }
     const ReadColor base = readColor(parser.value(QStringLiteral("scale")));
     if (!base.color)
         return failed(base.refusal);
@@ -128,7 +138,7 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
         steps = contrastShades(*base.color, *background.color, targets, measure);
         notes << notesOf({background});
     } else {
-        steps = tonalScale(*base.color);
+        steps = tonalScale(*base.color, pinned);
     }
     const QString name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name")) : QStringLiteral("primary");
     return {0, scaleFile(*format, name, steps), {}, notes};
@@ -202,6 +212,10 @@ void addColorVerbOptions(QCommandLineParser& parser)
                           return spokenList(names);
                       }(), spokenList(scaleFormatNames(false))),
                       QStringLiteral("format")});
+    parser.addOption({QStringLiteral("at"),
+                      CommandLine::tr("Mit --scale: die Stufe der Tonleiter, die die Farbe selbst ist, etwa 500 "
+                                     "(Standard: nach ihrer Helligkeit)."),
+                      CommandLine::tr("stufe")});
     parser.addOption({QStringLiteral("against"), CommandLine::tr("Hintergrundfarbe der Kontrastziele."),
                       CommandLine::tr("farbe")});
     parser.addOption({QStringLiteral("targets"),
@@ -225,7 +239,7 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser)
     const bool scale = parser.isSet(QStringLiteral("scale"));
     const bool extract = parser.isSet(QStringLiteral("extract"));
     if (!scale) {
-        for (const char* option : {"name", "against", "targets", "metric"}) {
+        for (const char* option : {"name", "against", "targets", "metric", "at"}) {
             if (parser.isSet(QLatin1String(option)))
                 return misuse(CommandLine::tr("--%1 gilt nur mit --scale.").arg(QLatin1String(option)));
         }

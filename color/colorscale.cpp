@@ -12,38 +12,6 @@ namespace Tintara {
 
 namespace {
 
-constexpr std::array<const char*, 11> stepNames = {"50",  "100", "200", "300", "400", "500",
-                                                   "600", "700", "800", "900", "950"};
-constexpr std::array<double, 11> lightnessTargets = {0.97, 0.93, 0.88, 0.81, 0.71, 0.62,
-                                                     0.55, 0.49, 0.42, 0.38, 0.28};
-constexpr double greyChroma = 0.02;
-// How much of the base's chroma the ends keep: pale tints and deep shades are calmer.
-constexpr double lightEndShare = 0.3;
-constexpr double darkEndShare = 0.55;
-
-ScaleStep measured(std::string name, std::optional<TColor> color)
-{
-    ScaleStep step{std::move(name), color};
-    if (color) {
-        step.ratioOnWhite = contrastRatio(*color, clWhite);
-        step.ratioOnBlack = contrastRatio(*color, clBlack);
-        step.lcOnWhite = apcaContrast(*color, clWhite);
-        step.lcOnBlack = apcaContrast(*color, clBlack);
-    }
-    return step;
-}
-
-// The base's chroma at a step's lightness: whole at the base, falling smoothly towards each end.
-double taperedChroma(double chroma, double baseLightness, double lightness)
-{
-    const bool lighter = lightness > baseLightness;
-    const double end = lighter ? lightnessTargets.front() : lightnessTargets.back();
-    const double span = std::abs(end - baseLightness);
-    const double share = lighter ? lightEndShare : darkEndShare;
-    const double x = span > 0 ? std::min(std::abs(lightness - baseLightness) / span, 1.0) : 1.0;
-    return chroma * (1 - (1 - share) * x * x);
-}
-
 double contrastOf(TColor color, TColor background, ContrastMeasure measure)
 {
     return measure == ContrastMeasure::Wcag ? contrastRatio(color, background)
@@ -103,6 +71,18 @@ std::string targetName(double target)
 
 } // namespace
 
+ScaleStep measuredStep(std::string name, std::optional<TColor> color)
+{
+    ScaleStep step{std::move(name), color};
+    if (color) {
+        step.ratioOnWhite = contrastRatio(*color, clWhite);
+        step.ratioOnBlack = contrastRatio(*color, clBlack);
+        step.lcOnWhite = apcaContrast(*color, clWhite);
+        step.lcOnBlack = apcaContrast(*color, clBlack);
+    }
+    return step;
+}
+
 double maximumChroma(double lightness, double hue)
 {
     double low = 0, high = 0.5;
@@ -111,26 +91,6 @@ double maximumChroma(double lightness, double hue)
         (inSrgbGamut(linearFromOklab(oklabFromOklch({lightness, middle, hue}))) ? low : high) = middle;
     }
     return low;
-}
-
-std::vector<ScaleStep> tonalScale(TColor base)
-{
-    const Oklch lch = toOklch(base);
-    const auto nearest = std::min_element(lightnessTargets.begin(), lightnessTargets.end(), [&](double a, double b) {
-        return std::abs(a - lch.L) < std::abs(b - lch.L);
-    });
-    std::vector<ScaleStep> steps;
-    for (std::size_t n = 0; n < stepNames.size(); ++n) {
-        if (&lightnessTargets[n] == &*nearest) {
-            steps.push_back(measured(stepNames[n], ColorToRGB(base)));
-            continue;
-        }
-        const double lightness = lightnessTargets[n];
-        const double wanted = lch.C < greyChroma ? 0.0 : taperedChroma(lch.C, lch.L, lightness);
-        const double chroma = std::min(wanted, maximumChroma(lightness, lch.h));
-        steps.push_back(measured(stepNames[n], clippedColor(linearFromOklab(oklabFromOklch({lightness, chroma, lch.h})))));
-    }
-    return steps;
 }
 
 std::vector<ScaleStep> contrastShades(TColor base, TColor background, const std::vector<double>& targets,
@@ -160,7 +120,7 @@ std::vector<ScaleStep> contrastShades(TColor base, TColor background, const std:
             }
             color = settleInBand(shadeAt(reached), background, target, measure);
         }
-        steps.push_back(measured(targetName(target), color));
+        steps.push_back(measuredStep(targetName(target), color));
     }
     return steps;
 }

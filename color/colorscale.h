@@ -3,6 +3,8 @@
 #include "color/apca.h"
 #include "color/oklab.h"
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,11 +20,22 @@ struct ScaleStep {
     double lcOnWhite = 0, lcOnBlack = 0;
 };
 
-// A design system's scale of a base colour: steps 50, 100, 200 … 900, 950 at the OKLCH lightness
-// targets 0.97 … 0.28, on the base's hue. The step whose target lies nearest the base's lightness
-// is the base itself; the others take the base's chroma, lowered towards both ends and at most what
-// sRGB holds at their lightness and hue. A base with chroma below 0.02 gives neutral greys.
-std::vector<ScaleStep> tonalScale(TColor base);
+// The steps of a tonal scale, from the palest to the deepest.
+inline constexpr std::array<int, 11> tonalSteps = {50, 100, 200, 300, 400, 500, 600, 700, 800, 900, 950};
+// The index of a step in `tonalSteps`, none for a number that is no step.
+std::optional<std::size_t> tonalStepIndex(int step);
+
+// A design system's scale of a base colour: steps 50 … 950, the base one of them exactly. Pinned,
+// the base is the step given; otherwise the step whose usual lightness lies nearest the base's.
+// The other steps follow curves fitted to published design-system palettes: their lightness
+// depends on the base's lightness and on how grey it is (greys reach near-black at 950), their
+// chroma peaks around the middle and falls towards both ends, and their hue drifts towards the
+// ends as the palettes' do (yellows to amber as they darken, blues to violet). Each step is
+// gamut-mapped into sRGB.
+std::vector<ScaleStep> tonalScale(TColor base, std::optional<std::size_t> pinnedStep = std::nullopt);
+
+// A step with its contrast on white and on black measured.
+ScaleStep measuredStep(std::string name, std::optional<TColor> color);
 
 // Contrast-based shades: for each target, the base's hue and chroma (gamut-mapped) at the
 // lightness, away from the background, whose 8-bit colour reaches the target against

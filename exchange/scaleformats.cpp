@@ -55,6 +55,11 @@ QString scaleIdentifier(const QString& name)
     return id.isEmpty() ? QStringLiteral("primary") : id;
 }
 
+QString scaleStepName(const QString& scaleName, const ScaleStep& step)
+{
+    return scaleIdentifier(scaleName) + u'-' + stepKey(step);
+}
+
 QByteArray scaleCssVariables(const QString& name, const std::vector<ScaleStep>& steps)
 {
     const QString id = scaleIdentifier(name);

@@ -49,6 +49,10 @@ std::optional<ScaleFormat> scaleFormatNamed(const QString& commandLineName);
 // The name the page's list and file dialog show, in the interface's language.
 QString scaleFormatName(const ScaleFormatRow& row);
 
+// A step's name as the exports write it, and as the scheme's info text keeps it: "primary-500",
+// "primary-4_5".
+QString scaleStepName(const QString& scaleName, const ScaleStep& step);
+
 // A scale's name as it may stand in a property or token name: letters, digits, "-" and "_";
 // "primary" where nothing is left.
 QString scaleIdentifier(const QString& name);

@@ -90,10 +90,11 @@ void TForm1::recordPageStep(const StepName& name, std::function<void(bool before
     m_history->recordStep(name, std::move(apply));
 }
 
-bool TForm1::addToFreeSlots(const StepName& step, const std::vector<TColor>& colours)
+bool TForm1::addToFreeSlots(const StepName& step, const std::vector<TColor>& colours,
+                            const std::vector<QString>& infos)
 {
     const SchemeSlots scheme = m_scheme->snapshot();
-    const auto filled = withColoursInFreeSlots(scheme, colours);
+    const auto filled = withColoursInFreeSlots(scheme, colours, infos);
     if (!filled) {
         const auto free = std::count(scheme.used.begin(), scheme.used.end(), 0);
         m_platform.messages.showMessage(
@@ -105,8 +106,11 @@ bool TForm1::addToFreeSlots(const StepName& step, const std::vector<TColor>& col
     }
     m_history->record(step, [&] {
         for (int n = 1; n <= 16; ++n) {
-            if (scheme.used[n - 1] == 0 && filled->used[n - 1] == 1)
-                m_scheme->setSlot(n, filled->colors[n - 1], 1);
+            if (scheme.used[n - 1] != 0 || filled->used[n - 1] != 1)
+                continue;
+            m_scheme->setSlot(n, filled->colors[n - 1], 1);
+            if (filled->infos[n - 1] != scheme.infos[n - 1])
+                m_scheme->setSlotInfo(n, filled->infos[n - 1]);
         }
     });
     Q_EMIT m_events.schemeChanged();

@@ -79,7 +79,8 @@ public:
     FileDialog& schemeSaveDialog() override;
     void setInfoTexts(const std::array<QString, 16>& texts) override;
     void recordPageStep(const StepName& name, std::function<void(bool before)> apply) override;
-    bool addToFreeSlots(const StepName& step, const std::vector<TColor>& colours) override;
+    bool addToFreeSlots(const StepName& step, const std::vector<TColor>& colours,
+                        const std::vector<QString>& infos = {}) override;
     void pickColor(TColor color) override;
     void runCommand(Command command) override;
     void showContrastPair(TColor text, TColor background) override;

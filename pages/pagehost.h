@@ -53,9 +53,11 @@ public:
     virtual QPixmap grabTestView(int view) = 0;
     // Makes `color` the active colour as a pick from the screen does: one undoable step.
     virtual void pickColor(TColor color) = 0;
-    // Puts `colours` into the scheme's free slots from the left as one undoable step named `step`;
-    // where fewer slots are free, says so and changes nothing. Whether it put them.
-    virtual bool addToFreeSlots(const StepName& step, const std::vector<TColor>& colours) = 0;
+    // Puts `colours` into the scheme's free slots from the left, with the info texts `infos` where
+    // given, as one undoable step named `step`; where fewer slots are free, says so and changes
+    // nothing. Whether it put them.
+    virtual bool addToFreeSlots(const StepName& step, const std::vector<TColor>& colours,
+                                const std::vector<QString>& infos = {}) = 0;
     // Records a change a page made as one step of the window's undo and redo; `apply` puts the
     // page back to the state before (true) or after (false) it.
     virtual void recordPageStep(const StepName& name, std::function<void(bool before)> apply) = 0;

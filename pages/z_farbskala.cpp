@@ -53,6 +53,7 @@ Z_Farbskala::Z_Farbskala(PageHost& host, QWidget* parent)
     connect(ui->shBasis, &TColorShape::colorChanged, this, &Z_Farbskala::baseChanged);
     connect(ui->shSkalaHintergrund, &TColorShape::colorChanged, this, &Z_Farbskala::showScale);
     connect(ui->rbKontrastziele, &QRadioButton::toggled, this, &Z_Farbskala::showScale);
+    connect(ui->cbBasisStufe, &QComboBox::currentIndexChanged, this, &Z_Farbskala::showScale);
     connect(ui->edZiele, &QLineEdit::editingFinished, this, &Z_Farbskala::targetsEntered);
     connect(ui->cbMass, &QComboBox::currentIndexChanged, this, [this] {
         m_targets = measure() == ContrastMeasure::Wcag ? defaultContrastTargets : defaultApcaTargets;
@@ -82,6 +83,12 @@ void Z_Farbskala::baseChanged()
     if (!m_following)
         m_baseFollows = false;
     showScale();
+}
+
+std::optional<std::size_t> Z_Farbskala::pinnedStep() const
+{
+    const int chosen = ui->cbBasisStufe->currentIndex(); // 0 is "Automatisch"
+    return chosen > 0 ? std::optional(std::size_t(chosen - 1)) : std::nullopt;
 }
 
 ContrastMeasure Z_Farbskala::measure() const
@@ -132,8 +139,11 @@ void Z_Farbskala::showScale()
                              static_cast<QWidget*>(ui->lbZiele), static_cast<QWidget*>(ui->edZiele),
                              static_cast<QWidget*>(ui->cbMass), static_cast<QWidget*>(ui->lbZieleHinweis)})
         control->setVisible(targets);
+    ui->lbBasisStufe->setVisible(!targets);
+    ui->cbBasisStufe->setVisible(!targets);
     const TColor base = ui->shBasis->color();
-    m_steps = targets ? contrastShades(base, ui->shSkalaHintergrund->color(), m_targets, measure()) : tonalScale(base);
+    m_steps = targets ? contrastShades(base, ui->shSkalaHintergrund->color(), m_targets, measure())
+                      : tonalScale(base, pinnedStep());
     for (std::size_t n = 0; n < m_rows.size(); ++n) {
         const bool shown = n < m_steps.size();
         m_rows[n].swatch->setVisible(shown);
@@ -188,11 +198,14 @@ void Z_Farbskala::saveScale()
 void Z_Farbskala::addToScheme()
 {
     std::vector<TColor> colours;
+    std::vector<QString> names;
     for (const ScaleStep& step : m_steps) {
-        if (step.color)
+        if (step.color) {
             colours.push_back(*step.color);
+            names.push_back(scaleStepName(ui->edSkalaName->text(), step));
+        }
     }
-    m_host.addToFreeSlots([] { return tr("Farbskala ins Farbschema"); }, colours);
+    m_host.addToFreeSlots([] { return tr("Farbskala ins Farbschema"); }, colours, names);
 }
 
 } // namespace Tintara

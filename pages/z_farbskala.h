@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -52,6 +53,7 @@ private:
     void baseChanged();
     void targetsEntered();
     ContrastMeasure measure() const;
+    std::optional<std::size_t> pinnedStep() const;
     void showScale();
     const ScaleFormatRow& chosenFormat() const;
     QByteArray scaleFileBytes() const;

@@ -36,17 +36,20 @@ std::array<TColor, 256> colourGradient(TColor start, TColor end, MixSpace space)
     return steps;
 }
 
-std::optional<SchemeSlots> withColoursInFreeSlots(const SchemeSlots& scheme, const std::vector<TColor>& colours)
+std::optional<SchemeSlots> withColoursInFreeSlots(const SchemeSlots& scheme, const std::vector<TColor>& colours,
+                                                  const std::vector<QString>& infos)
 {
     SchemeSlots filled = scheme;
-    auto next = colours.begin();
-    for (std::size_t n = 0; n < filled.used.size() && next != colours.end(); ++n) {
+    std::size_t next = 0;
+    for (std::size_t n = 0; n < filled.used.size() && next < colours.size(); ++n) {
         if (filled.used[n] == 0) {
-            filled.colors[n] = *next++;
+            if (next < infos.size())
+                filled.infos[n] = infos[next];
+            filled.colors[n] = colours[next++];
             filled.used[n] = 1;
         }
     }
-    if (next != colours.end())
+    if (next != colours.size())
         return std::nullopt;
     return filled;
 }

@@ -20,9 +20,11 @@ std::array<TColor, 200> brightnessGradient(TColor start);
 // Verlauf1..Verlauf256 from the start colour to the end colour.
 std::array<TColor, 256> colourGradient(TColor start, TColor end, MixSpace space = MixSpace::Rgb);
 
-// The scheme with `colours` in its free slots (used flag 0), from the left; none where fewer slots
-// are free than there are colours.
-std::optional<SchemeSlots> withColoursInFreeSlots(const SchemeSlots& scheme, const std::vector<TColor>& colours);
+// The scheme with `colours` in its free slots (used flag 0), from the left, each slot given the
+// info text of its colour where `infos` has one; none where fewer slots are free than there are
+// colours.
+std::optional<SchemeSlots> withColoursInFreeSlots(const SchemeSlots& scheme, const std::vector<TColor>& colours,
+                                                  const std::vector<QString>& infos = {});
 
 // WS1..WS216: every channel one of 0, 51, ..., 255; blue changes fastest.
 TColor webSafeColor(int n);

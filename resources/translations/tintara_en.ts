@@ -303,6 +303,22 @@ Without options the window opens, with a color scheme file as the first argument
         <source>Der APCA-Kontrast Lc %1 liegt unter dem Mindestwert %2.</source>
         <translation>The APCA contrast Lc %1 is below the minimum %2.</translation>
     </message>
+    <message>
+        <source>--at gilt nur für die Tonleiter, nicht mit --against.</source>
+        <translation>--at applies only to the tonal scale, not with --against.</translation>
+    </message>
+    <message>
+        <source>--at nimmt eine Stufe der Tonleiter: 50, 100, 200 … 900 oder 950.</source>
+        <translation>--at takes a step of the tonal scale: 50, 100, 200 … 900 or 950.</translation>
+    </message>
+    <message>
+        <source>Mit --scale: die Stufe der Tonleiter, die die Farbe selbst ist, etwa 500 (Standard: nach ihrer Helligkeit).</source>
+        <translation>With --scale: the step of the tonal scale that is the color itself, such as 500 (default: by its lightness).</translation>
+    </message>
+    <message>
+        <source>stufe</source>
+        <translation>step</translation>
+    </message>
 </context>
 <context>
     <name>ContrastRules</name>
@@ -1503,10 +1519,6 @@ information</translation>
         <translation>Tonal scale</translation>
     </message>
     <message>
-        <source>Elf Stufen 50 bis 950 in gleichmäßigen OKLCH-Helligkeiten, im Farbton der Basis</source>
-        <translation>Eleven steps 50 to 950 in even OKLCH lightness, on the base&apos;s hue</translation>
-    </message>
-    <message>
         <source>Kontrastziele</source>
         <translation>Contrast targets</translation>
     </message>
@@ -1565,6 +1577,22 @@ information</translation>
     <message>
         <source>Die Stufen in die freien Plätze des Farbschemas, von links (Strg+Z nimmt es zurück)</source>
         <translation>The steps into the scheme&apos;s free slots, from the left (Ctrl+Z takes them back)</translation>
+    </message>
+    <message>
+        <source>Elf Stufen 50 bis 950, wie Design-Systeme sie bauen: Helligkeit, Buntheit und Farbton der Stufen folgen der Basis</source>
+        <translation>Eleven steps 50 to 950, built as design systems build them: the steps&apos; lightness, chroma and hue follow the base</translation>
+    </message>
+    <message>
+        <source>Stufe der Basis</source>
+        <translation>Step of the base</translation>
+    </message>
+    <message>
+        <source>Die Stufe, die die Basis selbst ist; „Automatisch“ wählt sie nach ihrer Helligkeit</source>
+        <translation>The step that is the base itself; “Automatic” chooses it by its lightness</translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatic</translation>
     </message>
 </context>
 <context>

@@ -46,11 +46,12 @@ TEST(ScaleFormats, EachWriterByteForByte)
     EXPECT_EQ(scaleIdentifier("Grün / 2"), "Grün-2");
 }
 
-// A theme is written with one precision: the fewest decimals with which every step reads back. The
-// 800 of this blue needs a fourth decimal, so every line has four (hue two).
+// A theme is written with one precision: the fewest decimals with which every step reads back.
+// #853913 needs a fourth decimal, so every line has four (hue two).
 TEST(ScaleFormats, ATailwindThemeHasOnePrecisionThatReadsBackEveryStep)
 {
-    const std::vector<ScaleStep> steps = tonalScale(RGB(0x25, 0x63, 0xEB));
+    std::vector<ScaleStep> steps = tonalScale(RGB(0x25, 0x63, 0xEB));
+    steps.push_back({"rust", RGB(0x85, 0x39, 0x13)});
     const QStringList lines = QString::fromUtf8(scaleTailwindTheme("primary", steps)).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), int(steps.size()) + 2);
     const QRegularExpression oklch(QStringLiteral("oklch\\((\\d\\.(\\d+)) (\\d\\.(\\d+)) (\\d+\\.(\\d+))\\)"));
