@@ -1,4 +1,5 @@
 #include "cli/colorverbs.h"
+#include "cli/jsonoutput.h"
 #include "cli/spokenlist.h"
 
 #include "color/apca.h"
@@ -84,7 +85,7 @@ QStringList scaleFormatNames(bool tailwind)
         if (tailwind || row.format != ScaleFormat::Tailwind)
             names << QLatin1String(row.commandLineName);
     }
-    return names;
+    return names << QStringLiteral("json");
 }
 
 QString unknownFormat(const QString& name, bool tailwind)
@@ -97,7 +98,8 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
 {
     const QString formatName = parser.isSet(QStringLiteral("format")) ? parser.value(QStringLiteral("format"))
                                                                       : QStringLiteral("txt");
-    const auto format = scaleFormatNamed(formatName);
+    const bool json = formatName == QLatin1String("json");
+    const auto format = json ? std::optional(ScaleFormat::Text) : scaleFormatNamed(formatName);
     if (!format)
         return misuse(unknownFormat(formatName, true));
     const auto apca = parser.isSet(QStringLiteral("metric")) ? apcaMetric(parser.value(QStringLiteral("metric")))
@@ -116,6 +118,10 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
                 "--targets nimmt Zahlen mit Dezimalpunkt, durch Kommas getrennt, etwa 1.5,3,4.5."));
         targets = *list;
     }
+    QString refusal;
+    const auto tokenValue = tokenValueOption(parser, *format == ScaleFormat::DesignTokens, &refusal);
+    if (!tokenValue)
+        return misuse(refusal);
     std::optional<std::size_t> pinned;
     if (parser.isSet(QStringLiteral("at"))) {
         if (against)
@@ -141,7 +147,14 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
         steps = tonalScale(*base.color, pinned);
     }
     const QString name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name")) : QStringLiteral("primary");
-    return {0, scaleFile(*format, name, steps), {}, notes};
+    if (json) {
+        const ScaleReport report{name, *base.color, pinned ? std::optional(tonalSteps[*pinned]) : std::nullopt,
+                                 against ? std::optional(*readColor(parser.value(QStringLiteral("against"))).color)
+                                         : std::nullopt,
+                                 against ? std::optional(measure) : std::nullopt};
+        return {0, scaleJson(report, steps), {}, notes};
+    }
+    return {0, scaleFile(*format, name, steps, *tokenValue), {}, notes};
 }
 
 // `--extract PICTURE [--count N] [--format txt|gpl|cssvars|tokens]`.
@@ -153,7 +166,8 @@ VerbResult coloursOfPicture(const QCommandLineParser& parser)
         return misuse(CommandLine::tr("--count nimmt eine Zahl von 2 bis 16."));
     const QString formatName = parser.isSet(QStringLiteral("format")) ? parser.value(QStringLiteral("format"))
                                                                       : QStringLiteral("txt");
-    const auto format = scaleFormatNamed(formatName);
+    const bool json = formatName == QLatin1String("json");
+    const auto format = json ? std::optional(ScaleFormat::Text) : scaleFormatNamed(formatName);
     if (!format || *format == ScaleFormat::Tailwind)
         return misuse(unknownFormat(formatName, false));
     const QString path = parser.value(QStringLiteral("extract"));
@@ -164,6 +178,8 @@ VerbResult coloursOfPicture(const QCommandLineParser& parser)
     if (colours.empty())
         return failed(CommandLine::tr("„%1“ hat kein deckendes Pixel, also keine Farben.")
                           .arg(QDir::toNativeSeparators(path)));
+    if (json)
+        return {0, extractJson(QFileInfo(path).fileName(), colours), {}, {}};
     if (*format == ScaleFormat::Text)
         return {0, dominantColorsText(colours), {}, {}};
     // The palette formats name each colour by its rank: --foto-1, --foto-2 …
@@ -174,6 +190,22 @@ VerbResult coloursOfPicture(const QCommandLineParser& parser)
 }
 
 } // namespace
+
+std::optional<TokenValue> tokenValueOption(const QCommandLineParser& parser, bool tokens, QString* refusal)
+{
+    if (!parser.isSet(QStringLiteral("token-value")))
+        return TokenValue::Object;
+    const QString value = parser.value(QStringLiteral("token-value"));
+    if (!tokens)
+        *refusal = CommandLine::tr("--token-value gilt nur mit --export tokens und --format tokens.");
+    else if (value == QLatin1String("hex"))
+        return TokenValue::Hex;
+    else if (value == QLatin1String("object"))
+        return TokenValue::Object;
+    else
+        *refusal = CommandLine::tr("--token-value nimmt object oder hex.");
+    return std::nullopt;
+}
 
 void addColorVerbOptions(QCommandLineParser& parser)
 {
@@ -206,7 +238,9 @@ void addColorVerbOptions(QCommandLineParser& parser)
     parser.addOption({QStringLiteral("name"), CommandLine::tr("Name der Farbskala in den Dateien (Standard: primary)."),
                       QStringLiteral("name")});
     parser.addOption({QStringLiteral("format"),
-                      CommandLine::tr("Format der Farbskala: %1; bei --extract %2.").arg([] {
+                      CommandLine::tr("Ausgabeformat: bei --scale %1; bei --extract %2; bei --convert und --contrast "
+                                     "txt (Standard) oder json. JSON ist ein Objekt mit festen Schlüsseln und Zahlen "
+                                     "als Zahlen, beschrieben im README.").arg([] {
                           QStringList names = scaleFormatNames(true);
                           names.replace(names.indexOf(QStringLiteral("txt")), markedAsDefault(QStringLiteral("txt")));
                           return spokenList(names);
@@ -228,6 +262,10 @@ void addColorVerbOptions(QCommandLineParser& parser)
     parser.addOption({QStringLiteral("count"),
                       CommandLine::tr("Mit --extract: wie viele Farben, 2 bis 16 (Standard 8)."),
                       CommandLine::tr("anzahl")});
+    parser.addOption({QStringLiteral("token-value"),
+                      CommandLine::tr("Mit --export tokens und --scale --format tokens: wie ein Token seine Farbe "
+                                     "gibt, object (Standard, Farbraum und Komponenten) oder hex (\"#2563eb\")."),
+                      CommandLine::tr("form")});
     parser.addOption({QStringLiteral("metric"), CommandLine::tr("Maß der Kontrastziele: wcag (Standard) oder apca."),
                       CommandLine::tr("mass")});
 }
@@ -244,8 +282,12 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser)
                 return misuse(CommandLine::tr("--%1 gilt nur mit --scale.").arg(QLatin1String(option)));
         }
     }
-    if (!scale && !extract && parser.isSet(QStringLiteral("format")))
-        return misuse(CommandLine::tr("--format gilt nur mit --scale und --extract."));
+    const QString formatName = parser.value(QStringLiteral("format"));
+    const bool json = formatName == QLatin1String("json");
+    if (!convert && !contrast && !scale && !extract && parser.isSet(QStringLiteral("format")))
+        return misuse(CommandLine::tr("--format gilt nur mit --convert, --contrast, --scale und --extract."));
+    if ((convert || contrast) && parser.isSet(QStringLiteral("format")) && !json && formatName != QLatin1String("txt"))
+        return misuse(CommandLine::tr("--format nimmt bei --convert und --contrast txt oder json."));
     if (!extract && parser.isSet(QStringLiteral("count")))
         return misuse(CommandLine::tr("--count gilt nur mit --extract."));
     if (!convert && parser.isSet(QStringLiteral("to")))
@@ -254,6 +296,9 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser)
         if (!contrast && parser.isSet(QLatin1String(option)))
             return misuse(CommandLine::tr("--%1 gilt nur mit --contrast.").arg(QLatin1String(option)));
     }
+    QString refusal;
+    if ((convert || contrast || extract) && !tokenValueOption(parser, false, &refusal))
+        return misuse(refusal);
     if (!convert && !contrast && !scale && !extract)
         return std::nullopt;
     if (convert + contrast + scale + extract + parser.isSet(QStringLiteral("export")) > 1)
@@ -267,7 +312,7 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser)
             return misuse(CommandLine::tr("--convert nimmt genau eine Farbe."));
         const bool to = parser.isSet(QStringLiteral("to"));
         return convertColor(parser.value(QStringLiteral("convert")),
-                            to ? std::optional(parser.value(QStringLiteral("to"))) : std::nullopt);
+                            to ? std::optional(parser.value(QStringLiteral("to"))) : std::nullopt, json);
     }
     if (scale) {
         if (!rest.isEmpty())
@@ -287,20 +332,21 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser)
         if (!gate.lc)
             return misuse(CommandLine::tr("--min-apca nimmt einen Wert Lc von 1 bis 108."));
     }
-    return contrastOfColors(parser.value(QStringLiteral("contrast")), rest.constFirst(), gate);
+    return contrastOfColors(parser.value(QStringLiteral("contrast")), rest.constFirst(), gate, json);
 }
 
-VerbResult convertColor(const QString& text, const std::optional<QString>& to)
+VerbResult convertColor(const QString& text, const std::optional<QString>& to, bool json)
 {
     const ReadColor read = readColor(text);
     if (!read.color)
         return failed(read.refusal);
-    if (to) {
-        const auto notation = notationNamed(*to);
-        if (!notation)
-            return misuse(CommandLine::tr("Unbekannte Schreibweise „%1“.").arg(*to));
+    const auto notation = to ? notationNamed(*to) : std::nullopt;
+    if (to && !notation)
+        return misuse(CommandLine::tr("Unbekannte Schreibweise „%1“.").arg(*to));
+    if (json)
+        return {0, convertJson(text, *read.color, notation), {}, notesOf({read})};
+    if (notation)
         return {0, QByteArray(ColorNotation(*read.color, *notation).c_str()) + '\n', {}, notesOf({read})};
-    }
     QString lines;
     for (const NotationRow& row : notationTable)
         lines += QCoreApplication::translate("Notation", row.menuText) + QStringLiteral(": ")
@@ -308,7 +354,7 @@ VerbResult convertColor(const QString& text, const std::optional<QString>& to)
     return {0, lines.toUtf8(), {}, notesOf({read})};
 }
 
-VerbResult contrastOfColors(const QString& text, const QString& background, const ContrastGate& gate)
+VerbResult contrastOfColors(const QString& text, const QString& background, const ContrastGate& gate, bool json)
 {
     const ReadColor textColor = readColor(text);
     const ReadColor backgroundColor = readColor(background);
@@ -325,15 +371,17 @@ VerbResult contrastOfColors(const QString& text, const QString& background, cons
     const double minimum = gate.ratio.value_or(4.5);
     const bool passes = cutContrastRatio(ratio) >= minimum;
     const QString wanted = QString::number(minimum);
-    const auto shadeText = [passes, minimum](TColor colour, TColor other) {
-        const auto shade = passes ? std::optional(colour) : nearestPassingShade(colour, other, minimum);
+    const auto shadeOf = [passes, minimum](TColor colour, TColor other) {
+        return passes ? std::optional(colour) : nearestPassingShade(colour, other, minimum);
+    };
+    const auto passingText = shadeOf(*textColor.color, *backgroundColor.color);
+    const auto passingBackground = shadeOf(*backgroundColor.color, *textColor.color);
+    const auto shadeText = [](const std::optional<TColor>& shade) {
         return shade ? QString::fromStdString(ColorNotation(*shade, NotationHtml)) : QStringLiteral("none");
     };
     const QString output = wcag + QStringLiteral("APCA Lc: ") + QString::fromStdString(decimalText(lc, 1)) + u'\n'
-        + QStringLiteral("nearest passing text (%1:1): %2\n")
-              .arg(wanted, shadeText(*textColor.color, *backgroundColor.color))
-        + QStringLiteral("nearest passing background (%1:1): %2\n")
-              .arg(wanted, shadeText(*backgroundColor.color, *textColor.color));
+        + QStringLiteral("nearest passing text (%1:1): %2\n").arg(wanted, shadeText(passingText))
+        + QStringLiteral("nearest passing background (%1:1): %2\n").arg(wanted, shadeText(passingBackground));
     QStringList failures;
     if (gate.ratio && !passes)
         failures << CommandLine::tr("Der Kontrast %1:1 liegt unter dem Mindestwert %2:1.")
@@ -341,7 +389,10 @@ VerbResult contrastOfColors(const QString& text, const QString& background, cons
     if (gate.lc && std::abs(lc) < *gate.lc)
         failures << CommandLine::tr("Der APCA-Kontrast Lc %1 liegt unter dem Mindestwert %2.")
                         .arg(QString::fromStdString(decimalText(std::abs(lc), 1)), QString::number(*gate.lc));
-    return {failures.isEmpty() ? 0 : 1, output.toUtf8(), failures.join(u' '), notesOf({textColor, backgroundColor})};
+    const QByteArray written = json ? contrastJson({*textColor.color, *backgroundColor.color, cutContrastRatio(ratio), lc,
+                                                    minimum, gate.lc, failures.isEmpty(), passingText, passingBackground})
+                                    : output.toUtf8();
+    return {failures.isEmpty() ? 0 : 1, written, failures.join(u' '), notesOf({textColor, backgroundColor})};
 }
 
 } // namespace Tintara

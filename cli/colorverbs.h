@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/colorwriting.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -20,6 +22,10 @@ struct VerbResult {
     QStringList notes;
 };
 
+// `--token-value object|hex`, object where it is not given; none with `refusal` set where it is
+// given for a file that is no token file (`tokens` false) or names neither form.
+std::optional<TokenValue> tokenValueOption(const QCommandLineParser& parser, bool tokens, QString* refusal);
+
 // --convert, --to, --contrast, --scale and the options of --scale.
 void addColorVerbOptions(QCommandLineParser& parser);
 // The colour verb the arguments ask for, run; none where they ask for none.
@@ -28,7 +34,8 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser);
 // `--convert TEXT [--to NAME]`: the colour in every notation the program copies, one line each as
 // "Name: value" with the names of the "Farbwert kopieren" menu, or only the value of `to` (a menu
 // or copy-format name, compared without regard to case and blanks).
-VerbResult convertColor(const QString& text, const std::optional<QString>& to);
+// With `json`, the object of convertJson.
+VerbResult convertColor(const QString& text, const std::optional<QString>& to, bool json = false);
 
 // What `--contrast` must reach: `--min` (a WCAG ratio) and `--min-apca` (an Lc).
 struct ContrastGate {
@@ -39,6 +46,8 @@ struct ContrastGate {
 // `--contrast TEXT BACKGROUND`: the WCAG 2.2 ratio with its verdicts, the APCA Lc, and the nearest
 // shades of the text and of the background that reach the gate's ratio (AA where it names none),
 // with a decimal point in every locale. Exit 1, with the output, where the pair fails the gate.
-VerbResult contrastOfColors(const QString& text, const QString& background, const ContrastGate& gate = {});
+// With `json`, the object of contrastJson.
+VerbResult contrastOfColors(const QString& text, const QString& background, const ContrastGate& gate = {},
+                            bool json = false);
 
 } // namespace Tintara

@@ -159,6 +159,11 @@ std::optional<Failure> Exporter::run(const QCommandLineParser& parser)
     const bool jpeg = name == QLatin1StringView("jpg");
     if (jpeg && !format->jpeg)
         return Failure{2, CommandLine::tr("Die Palettenleiste gibt es nur als bmp.")};
+    QString refusal;
+    const auto tokenValue = tokenValueOption(parser, format->palette == PaletteFormat::DesignTokens, &refusal);
+    if (!tokenValue)
+        return Failure{2, refusal};
+    choice.tokenHex = *tokenValue == TokenValue::Hex;
     const bool binary = isBinaryExport(*format);
     if (binary && !parser.isSet(QStringLiteral("output")))
         return Failure{2, CommandLine::tr("Das Format %1 braucht eine Ausgabedatei (-o DATEI).").arg(name)};
@@ -262,8 +267,9 @@ int runCommandLine(const QStringList& arguments, QIODevice& out, QIODevice& err)
         err.write(QStringLiteral("tintara: %1\n").arg(message).toUtf8());
         if (code == 2)
             err.write(CommandLine::tr("Aufruf: tintara --export FORMAT FARBSCHEMA.tsf [-o DATEI], --convert FARBE "
-                                     "[--to NAME], --contrast SCHRIFT HINTERGRUND, --scale FARBE [--format F] "
-                                     "[--against FARBE --targets LISTE] oder --extract BILD [--count N]; mehr mit --help.\n")
+                                     "[--to NAME], --contrast SCHRIFT HINTERGRUND [--min WERT], --scale FARBE "
+                                     "[--at STUFE] [--format F] [--against FARBE --targets LISTE] oder --extract BILD "
+                                     "[--count N]; --format json gibt JSON aus; mehr mit --help.\n")
                           .toUtf8());
         return code;
     };

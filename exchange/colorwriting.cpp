@@ -1,5 +1,11 @@
 #include "exchange/colorwriting.h"
 
+#include "color/notation.h"
+
+#include <QSet>
+
+#include <algorithm>
+
 namespace Tintara {
 
 namespace {
@@ -7,6 +13,11 @@ namespace {
 QString component(int channel)
 {
     return QString::number(channel / 255.0, 'g', 4);
+}
+
+QString flatName(const NamedColor& c)
+{
+    return c.group.isEmpty() ? c.name : c.group + u'-' + c.name;
 }
 
 } // namespace
@@ -33,14 +44,16 @@ QString jsonString(const QString& text)
     return quoted + u'"';
 }
 
-QString colorToken(const QString& name, TColor color, const QString& description, int depth)
+QString colorToken(const QString& name, TColor color, const QString& description, int depth, TokenValue value)
 {
     const QString in = QString(2 * depth, u' ');
-    QString token = QStringLiteral("%1%2: {\n%1  \"$type\": \"color\",\n%1  \"$value\": {\n"
-                                   "%1    \"colorSpace\": \"srgb\",\n%1    \"components\": [%3, %4, %5],\n"
-                                   "%1    \"hex\": \"%6\"\n%1  }")
-                        .arg(in, jsonString(name), component(redOf(color)), component(greenOf(color)),
-                             component(blueOf(color)), hex(color));
+    QString token = value == TokenValue::Hex
+        ? QStringLiteral("%1%2: {\n%1  \"$type\": \"color\",\n%1  \"$value\": \"%3\"").arg(in, jsonString(name), hex(color))
+        : QStringLiteral("%1%2: {\n%1  \"$type\": \"color\",\n%1  \"$value\": {\n"
+                         "%1    \"colorSpace\": \"srgb\",\n%1    \"components\": [%3, %4, %5],\n"
+                         "%1    \"hex\": \"%6\"\n%1  }")
+              .arg(in, jsonString(name), component(redOf(color)), component(greenOf(color)),
+                   component(blueOf(color)), hex(color));
     if (!description.isEmpty())
         token += QStringLiteral(",\n%1  \"$description\": %2").arg(in, jsonString(description));
     return token + QStringLiteral("\n") + in + u'}';
@@ -49,6 +62,55 @@ QString colorToken(const QString& name, TColor color, const QString& description
 QString tokenLines(const QStringList& tokens)
 {
     return tokens.join(QStringLiteral(",\n")) + (tokens.isEmpty() ? "" : "\n");
+}
+
+std::optional<std::pair<QString, QString>> groupAndStep(const QString& name)
+{
+    const qsizetype dash = name.lastIndexOf(u'-');
+    if (dash <= 0 || dash == name.size() - 1 || !name.at(dash + 1).isDigit())
+        return std::nullopt;
+    const QString step = name.mid(dash + 1);
+    if (!std::all_of(step.begin(), step.end(), [](QChar c) { return c.isDigit() || c == u'_'; }))
+        return std::nullopt;
+    return std::pair(name.left(dash), step);
+}
+
+QByteArray designTokenFile(const std::vector<NamedColor>& colours, TokenValue value)
+{
+    QSet<QString> ungrouped;
+    for (const NamedColor& c : colours) {
+        if (c.group.isEmpty())
+            ungrouped.insert(c.name);
+    }
+    // Each entry is a flat token or a group with its members, in the order they first appear.
+    std::vector<std::pair<QString, QStringList>> entries;
+    for (const NamedColor& c : colours) {
+        if (c.group.isEmpty() || ungrouped.contains(c.group)) {
+            entries.push_back({{}, {colorToken(flatName(c), c.color, c.description, 1, value)}});
+            continue;
+        }
+        auto group = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.first == c.group; });
+        if (group == entries.end())
+            group = entries.insert(entries.end(), {c.group, {}});
+        group->second << colorToken(c.name, c.color, c.description, 2, value);
+    }
+    QStringList blocks;
+    for (const auto& [group, tokens] : entries) {
+        blocks << (group.isEmpty() ? tokens.constFirst()
+                                   : QStringLiteral("  %1: {\n").arg(jsonString(group)) + tokenLines(tokens) + QStringLiteral("  }"));
+    }
+    return (QStringLiteral("{\n") + tokenLines(blocks) + QStringLiteral("}\n")).toUtf8();
+}
+
+QByteArray tailwindThemeFile(const std::vector<NamedColor>& colours)
+{
+    int extra = 0;
+    for (const NamedColor& c : colours)
+        extra = std::max(extra, oklchExtraDecimals(c.color));
+    QString text = QStringLiteral("@theme {\n");
+    for (const NamedColor& c : colours)
+        text += QStringLiteral("  --color-%1: %2;\n").arg(flatName(c), QString::fromStdString(oklchText(c.color, extra)));
+    return (text + QStringLiteral("}\n")).toUtf8();
 }
 
 } // namespace Tintara

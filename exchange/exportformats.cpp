@@ -53,10 +53,10 @@ QByteArray writePictureExport(const ExportFormat&, const SchemeSlots& scheme, co
     return jpeg ? encodeJpeg(picture, 100, reason) : encodeBmp(picture, reason);
 }
 
-QByteArray writePaletteExport(const ExportFormat& format, const SchemeSlots& scheme, const ExportChoice&,
+QByteArray writePaletteExport(const ExportFormat& format, const SchemeSlots& scheme, const ExportChoice& choice,
                               const QString& title, bool, QString*)
 {
-    return paletteFile(*format.palette, scheme, title);
+    return paletteFile(*format.palette, scheme, title, choice.tokenHex ? TokenValue::Hex : TokenValue::Object);
 }
 
 // Each row has its writer, and the writer fits the row: a palette row names its format, a picture

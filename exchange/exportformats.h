@@ -77,6 +77,8 @@ inline constexpr auto exportFormats = std::to_array<ExportFormat>({
     {QT_TRANSLATE_NOOP("ExportFormats", "CSS-Variablen"), "cssvars", nullptr,
      QT_TRANSLATE_NOOP("ExportFormats", "CSS-Variablen"), "css", writePaletteExport, {}, PaletteFormat::CssVariables},
     {"Design Tokens", "tokens", nullptr, "Design Tokens", "json", writePaletteExport, {}, PaletteFormat::DesignTokens},
+    {QT_TRANSLATE_NOOP("ExportFormats", "Tailwind-Theme"), "tailwind", nullptr,
+     QT_TRANSLATE_NOOP("ExportFormats", "Tailwind-Theme"), "css", writePaletteExport, {}, PaletteFormat::Tailwind},
 });
 
 

@@ -124,32 +124,48 @@ QByteArray cssVariables(const SchemeSlots& scheme)
     return (text + QStringLiteral("}\n")).toUtf8();
 }
 
-QByteArray designTokens(const SchemeSlots& scheme)
+QByteArray designTokens(const SchemeSlots& scheme, TokenValue value)
 {
     const std::vector<UsedSlot> used = usedSlots(scheme);
     // Style Dictionary makes JavaScript identifiers of token names, which cannot start with a digit.
     const QStringList names = readableNames(used, NameStart::Letter);
-    QStringList tokens;
-    for (std::size_t i = 0; i < used.size(); ++i)
-        tokens << colorToken(names[static_cast<int>(i)], used[i].color, used[i].info, 1);
-    return (QStringLiteral("{\n") + tokenLines(tokens) + QStringLiteral("}\n")).toUtf8();
+    std::vector<NamedColor> named;
+    for (std::size_t i = 0; i < used.size(); ++i) {
+        const QString& name = names[static_cast<int>(i)];
+        // Only a name the user gave is grouped; "farbe-3" stands for a slot without one.
+        const auto grouped = used[i].info.trimmed().isEmpty() ? std::nullopt : groupAndStep(name);
+        named.push_back(grouped ? NamedColor{grouped->second, used[i].color, used[i].info, grouped->first}
+                                : NamedColor{name, used[i].color, used[i].info});
+    }
+    return designTokenFile(named, value);
 }
 
-QByteArray paletteFile(PaletteFormat format, const SchemeSlots& scheme, const QString& title)
+QByteArray tailwindTheme(const SchemeSlots& scheme)
+{
+    const std::vector<UsedSlot> used = usedSlots(scheme);
+    const QStringList names = readableNames(used, NameStart::Any);
+    std::vector<NamedColor> named;
+    for (std::size_t i = 0; i < used.size(); ++i)
+        named.push_back({names[static_cast<int>(i)], used[i].color});
+    return tailwindThemeFile(named);
+}
+
+QByteArray paletteFile(PaletteFormat format, const SchemeSlots& scheme, const QString& title, TokenValue value)
 {
     switch (format) {
     case PaletteFormat::Gimp: return gimpPalette(scheme, title);
     case PaletteFormat::AdobeSwatch: return adobeSwatchExchange(scheme);
     case PaletteFormat::CssVariables: return cssVariables(scheme);
-    case PaletteFormat::DesignTokens: return designTokens(scheme);
+    case PaletteFormat::DesignTokens: return designTokens(scheme, value);
+    case PaletteFormat::Tailwind: return tailwindTheme(scheme);
     }
     return {}; // not reached: the switch names every format
 }
 
-QString palettePreview(PaletteFormat format, const SchemeSlots& scheme, const QString& title)
+QString palettePreview(PaletteFormat format, const SchemeSlots& scheme, const QString& title, TokenValue value)
 {
     if (format != PaletteFormat::AdobeSwatch)
-        return QString::fromUtf8(paletteFile(format, scheme, title));
+        return QString::fromUtf8(paletteFile(format, scheme, title, value));
     const PaletteRead read = readAdobeSwatchExchange(adobeSwatchExchange(scheme));
     QString summary = QStringLiteral("Adobe Swatch Exchange 1.0, %1 Farben (RGB, global):\n").arg(read.entries.size());
     for (const PaletteEntry& entry : read.entries)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/colorwriting.h"
+
 #include "rules/schemeformat.h"
 
 #include <QByteArray>
@@ -23,14 +25,19 @@ QByteArray gimpPalette(const SchemeSlots& scheme, const QString& title);
 QByteArray adobeSwatchExchange(const SchemeSlots& scheme);
 // CSS custom properties on :root, named by readable identifiers.
 QByteArray cssVariables(const SchemeSlots& scheme);
-// Design tokens of the W3C community group: one colour token per slot, the info text as description.
-QByteArray designTokens(const SchemeSlots& scheme);
+// Design tokens of the W3C community group: one colour token per slot, the info text as description;
+// slots whose info texts read as "name-step" ("primary-500") are grouped by the name.
+QByteArray designTokens(const SchemeSlots& scheme, TokenValue value = TokenValue::Object);
+// A Tailwind CSS v4 theme: "--color-<name>: oklch(…);" per slot, named by readable identifiers.
+QByteArray tailwindTheme(const SchemeSlots& scheme);
 
 // Palette files of other programs the scheme can be exported to.
-enum class PaletteFormat { Gimp, AdobeSwatch, CssVariables, DesignTokens };
-QByteArray paletteFile(PaletteFormat format, const SchemeSlots& scheme, const QString& title);
+enum class PaletteFormat { Gimp, AdobeSwatch, CssVariables, DesignTokens, Tailwind };
+QByteArray paletteFile(PaletteFormat format, const SchemeSlots& scheme, const QString& title,
+                       TokenValue value = TokenValue::Object);
 // What the export page's preview shows: the file as text, for the binary ASE a readable summary.
-QString palettePreview(PaletteFormat format, const SchemeSlots& scheme, const QString& title);
+QString palettePreview(PaletteFormat format, const SchemeSlots& scheme, const QString& title,
+                       TokenValue value = TokenValue::Object);
 
 // What a palette file held; `error` says in German why it could not be read.
 struct PaletteRead {

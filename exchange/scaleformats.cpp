@@ -1,13 +1,11 @@
 #include "exchange/scaleformats.h"
 
 #include "color/decimal.h"
-#include "color/notation.h"
 #include "color/wcag.h"
 #include "exchange/colorwriting.h"
 
 #include <QCoreApplication>
 
-#include <algorithm>
 
 namespace Tintara {
 
@@ -34,6 +32,17 @@ QString stepLines(const std::vector<ScaleStep>& steps, Line line)
             text += line(stepKey(step), *step.color);
     }
     return text;
+}
+
+// The steps with a colour, each in the scale's group.
+std::vector<NamedColor> namedSteps(const QString& name, const std::vector<ScaleStep>& steps)
+{
+    std::vector<NamedColor> named;
+    for (const ScaleStep& step : steps) {
+        if (step.color)
+            named.push_back({stepKey(step), *step.color, {}, scaleIdentifier(name)});
+    }
+    return named;
 }
 
 QString ratioText(double ratio)
@@ -69,31 +78,14 @@ QByteArray scaleCssVariables(const QString& name, const std::vector<ScaleStep>& 
         .toUtf8();
 }
 
-QByteArray scaleDesignTokens(const QString& name, const std::vector<ScaleStep>& steps)
+QByteArray scaleDesignTokens(const QString& name, const std::vector<ScaleStep>& steps, TokenValue value)
 {
-    QStringList tokens;
-    for (const ScaleStep& step : steps) {
-        if (step.color)
-            tokens << colorToken(stepKey(step), *step.color, {}, 2);
-    }
-    return (QStringLiteral("{\n  %1: {\n").arg(jsonString(scaleIdentifier(name))) + tokenLines(tokens)
-            + QStringLiteral("  }\n}\n"))
-        .toUtf8();
+    return designTokenFile(namedSteps(name, steps), value);
 }
 
 QByteArray scaleTailwindTheme(const QString& name, const std::vector<ScaleStep>& steps)
 {
-    const QString id = scaleIdentifier(name);
-    // One precision for the whole theme: the fewest decimals with which every step reads back.
-    int extra = 0;
-    for (const ScaleStep& step : steps) {
-        if (step.color)
-            extra = std::max(extra, oklchExtraDecimals(*step.color));
-    }
-    return (QStringLiteral("@theme {\n") + stepLines(steps, [&](const QString& key, TColor color) {
-                return QStringLiteral("  --color-%1-%2: %3;\n").arg(id, key, QString::fromStdString(oklchText(color, extra)));
-            }) + QStringLiteral("}\n"))
-        .toUtf8();
+    return tailwindThemeFile(namedSteps(name, steps));
 }
 
 QByteArray scaleGimpPalette(const QString& name, const std::vector<ScaleStep>& steps)
@@ -131,11 +123,11 @@ QByteArray dominantColorsText(const std::vector<DominantColor>& colours)
     return text.toUtf8();
 }
 
-QByteArray scaleFile(ScaleFormat format, const QString& name, const std::vector<ScaleStep>& steps)
+QByteArray scaleFile(ScaleFormat format, const QString& name, const std::vector<ScaleStep>& steps, TokenValue value)
 {
     switch (format) {
     case ScaleFormat::CssVariables: return scaleCssVariables(name, steps);
-    case ScaleFormat::DesignTokens: return scaleDesignTokens(name, steps);
+    case ScaleFormat::DesignTokens: return scaleDesignTokens(name, steps, value);
     case ScaleFormat::Tailwind: return scaleTailwindTheme(name, steps);
     case ScaleFormat::Gimp: return scaleGimpPalette(name, steps);
     case ScaleFormat::Text: break;

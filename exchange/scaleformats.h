@@ -2,6 +2,7 @@
 
 #include "color/colorscale.h"
 #include "color/dominantcolors.h"
+#include "exchange/colorwriting.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,7 +19,8 @@ enum class ScaleFormat { CssVariables, DesignTokens, Tailwind, Gimp, Text };
 // CSS variables on :root: "--primary-500: #2563eb;".
 QByteArray scaleCssVariables(const QString& name, const std::vector<ScaleStep>& steps);
 // Design tokens: a group named after the scale with one colour token per step.
-QByteArray scaleDesignTokens(const QString& name, const std::vector<ScaleStep>& steps);
+QByteArray scaleDesignTokens(const QString& name, const std::vector<ScaleStep>& steps,
+                             TokenValue value = TokenValue::Object);
 // A Tailwind CSS v4 theme block: "--color-primary-500: oklch(…);" with each step's exact OKLCH.
 QByteArray scaleTailwindTheme(const QString& name, const std::vector<ScaleStep>& steps);
 // A GIMP palette named after the scale, one swatch per step.
@@ -29,7 +31,8 @@ QByteArray scaleText(const std::vector<ScaleStep>& steps);
 // A picture's dominant colours, one a line: "#C81E28 40.0" (colour, share in percent).
 QByteArray dominantColorsText(const std::vector<DominantColor>& colours);
 
-QByteArray scaleFile(ScaleFormat format, const QString& name, const std::vector<ScaleStep>& steps);
+QByteArray scaleFile(ScaleFormat format, const QString& name, const std::vector<ScaleStep>& steps,
+                     TokenValue value = TokenValue::Object);
 
 // The formats by the names the command line, the page's list and its file dialog use.
 struct ScaleFormatRow {

@@ -27,6 +27,7 @@ Z_Export::Z_Export(PageHost& host, QWidget* parent)
     connect(ui->btSpeichern, &QPushButton::clicked, this, &Z_Export::btSpeichernClick);
     for (QCheckBox* box : ui->PageControl2->findChildren<QCheckBox*>())
         connect(box, &QCheckBox::clicked, this, &Z_Export::ExportWahl);
+    connect(ui->cbTokenHex, &QCheckBox::clicked, this, &Z_Export::ExportWahl);
     ui->ScrollBox1->setFocusPolicy(Qt::ClickFocus); // a click on the picture focuses the box
     ui->ScrollBox1->setBackgroundRole(QPalette::Base);
     // What is shown is what "Speichern" writes, so it follows the scheme while the page is shown;
@@ -61,6 +62,7 @@ ExportChoice Z_Export::exportChoice() const
     c.pictureHtml = ui->cbGrafikHTML->isChecked();
     c.pictureRgb = ui->cbGrafikRGB->isChecked();
     c.pictureInfo = ui->cbGrafikInfo->isChecked();
+    c.tokenHex = ui->cbTokenHex->isChecked();
     return c;
 }
 
@@ -72,7 +74,8 @@ void Z_Export::cbExportFormatChange()
     ui->cbAusgabeFormat->setEnabled(false);
     const ExportFormat& format = chosenFormat();
     const bool palette = format.palette.has_value();
-    ui->PageControl2->setVisible(!palette); // palette files have no options
+    ui->PageControl2->setVisible(!palette); // palette files have no options but the tokens' value
+    ui->cbTokenHex->setVisible(format.palette == PaletteFormat::DesignTokens);
     if (!palette)
         ui->PageControl2->setCurrentWidget(optionsTab(format.content));
     const bool picture = isPicture(format.content) && !palette;
@@ -116,7 +119,8 @@ void Z_Export::ExportWahl()
 void Z_Export::showExport(PictureFormat pictureFormat)
 {
     if (const auto palette = chosenFormat().palette) {
-        ui->Memo1->setPlainText(palettePreview(*palette, m_host.schemeSlots(), paletteTitle()));
+        ui->Memo1->setPlainText(palettePreview(*palette, m_host.schemeSlots(), paletteTitle(),
+                                               exportChoice().tokenHex ? TokenValue::Hex : TokenValue::Object));
         ui->Memo1->moveCursor(QTextCursor::Start);
         return;
     }

@@ -60,6 +60,11 @@ Z_Farbskala::Z_Farbskala(PageHost& host, QWidget* parent)
         ui->edZiele->setText(contrastTargetText(m_targets));
         showScale();
     });
+    const auto showTokenChoice = [this] {
+        ui->cbSkalaTokenHex->setVisible(chosenFormat().format == ScaleFormat::DesignTokens);
+    };
+    connect(ui->cbSkalaFormat, &QComboBox::currentIndexChanged, this, showTokenChoice);
+    showTokenChoice();
     connect(ui->btSkalaKopieren, &QPushButton::clicked, this, &Z_Farbskala::copyScale);
     connect(ui->btSkalaSpeichern, &QPushButton::clicked, this, &Z_Farbskala::saveScale);
     connect(ui->btInsFarbschema, &QPushButton::clicked, this, &Z_Farbskala::addToScheme);
@@ -173,7 +178,8 @@ const ScaleFormatRow& Z_Farbskala::chosenFormat() const
 
 QByteArray Z_Farbskala::scaleFileBytes() const
 {
-    return scaleFile(chosenFormat().format, ui->edSkalaName->text(), m_steps);
+    return scaleFile(chosenFormat().format, ui->edSkalaName->text(), m_steps,
+                     ui->cbSkalaTokenHex->isChecked() ? TokenValue::Hex : TokenValue::Object);
 }
 
 void Z_Farbskala::copyScale()

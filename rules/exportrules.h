@@ -23,6 +23,7 @@ struct ExportChoice {
     bool textColor = true, background = true, definition = false, cssInfo = true;
     bool html = true, rgb = true, textInfo = true;
     bool pictureName = true, pictureHtml = true, pictureRgb = true, pictureInfo = true;
+    bool tokenHex = false; // design tokens give their colours as hex text
 };
 
 int exportMode(const ExportChoice& choice);

@@ -84,10 +84,6 @@
         <translation>--%1 applies only with --scale.</translation>
     </message>
     <message>
-        <source>--format gilt nur mit --scale und --extract.</source>
-        <translation>--format applies only with --scale and --extract.</translation>
-    </message>
-    <message>
         <source>--count gilt nur mit --extract.</source>
         <translation>--count applies only with --extract.</translation>
     </message>
@@ -202,12 +198,6 @@ Without options the window opens, with a color scheme file as the first argument
         <translation>The color scheme to export; with --contrast the background color.</translation>
     </message>
     <message>
-        <source>Aufruf: tintara --export FORMAT FARBSCHEMA.tsf [-o DATEI], --convert FARBE [--to NAME], --contrast SCHRIFT HINTERGRUND, --scale FARBE [--format F] [--against FARBE --targets LISTE] oder --extract BILD [--count N]; mehr mit --help.
-</source>
-        <translation>Usage: tintara --export FORMAT SCHEME.tsf [-o FILE], --convert COLOR [--to NAME], --contrast TEXT BACKGROUND, --scale COLOR [--format F] [--against COLOR --targets LIST] or --extract PICTURE [--count N]; more with --help.
-</translation>
-    </message>
-    <message>
         <source>Es fehlt --export FORMAT.</source>
         <translation>--export FORMAT is missing.</translation>
     </message>
@@ -226,10 +216,6 @@ Without options the window opens, with a color scheme file as the first argument
     <message>
         <source>Unbekanntes Format „%1“: %2.</source>
         <translation>Unknown format “%1”: %2.</translation>
-    </message>
-    <message>
-        <source>Format der Farbskala: %1; bei --extract %2.</source>
-        <translation>Format of the color scale: %1; with --extract %2.</translation>
     </message>
     <message>
         <source>ohne Farbinformationen (%1)</source>
@@ -318,6 +304,40 @@ Without options the window opens, with a color scheme file as the first argument
     <message>
         <source>stufe</source>
         <translation>step</translation>
+    </message>
+    <message>
+        <source>--token-value gilt nur mit --export tokens und --format tokens.</source>
+        <translation>--token-value applies only with --export tokens and --format tokens.</translation>
+    </message>
+    <message>
+        <source>--token-value nimmt object oder hex.</source>
+        <translation>--token-value takes object or hex.</translation>
+    </message>
+    <message>
+        <source>Ausgabeformat: bei --scale %1; bei --extract %2; bei --convert und --contrast txt (Standard) oder json. JSON ist ein Objekt mit festen Schlüsseln und Zahlen als Zahlen, beschrieben im README.</source>
+        <translation>Output format: with --scale %1; with --extract %2; with --convert and --contrast txt (default) or json. JSON is one object with stable keys and numbers as numbers, described in the README.</translation>
+    </message>
+    <message>
+        <source>Mit --export tokens und --scale --format tokens: wie ein Token seine Farbe gibt, object (Standard, Farbraum und Komponenten) oder hex (&quot;#2563eb&quot;).</source>
+        <translation>With --export tokens and --scale --format tokens: how a token gives its color, object (default, color space and components) or hex (&quot;#2563eb&quot;).</translation>
+    </message>
+    <message>
+        <source>form</source>
+        <translation>form</translation>
+    </message>
+    <message>
+        <source>--format gilt nur mit --convert, --contrast, --scale und --extract.</source>
+        <translation>--format applies only with --convert, --contrast, --scale and --extract.</translation>
+    </message>
+    <message>
+        <source>--format nimmt bei --convert und --contrast txt oder json.</source>
+        <translation>--format takes txt or json with --convert and --contrast.</translation>
+    </message>
+    <message>
+        <source>Aufruf: tintara --export FORMAT FARBSCHEMA.tsf [-o DATEI], --convert FARBE [--to NAME], --contrast SCHRIFT HINTERGRUND [--min WERT], --scale FARBE [--at STUFE] [--format F] [--against FARBE --targets LISTE] oder --extract BILD [--count N]; --format json gibt JSON aus; mehr mit --help.
+</source>
+        <translation>Usage: tintara --export FORMAT SCHEME.tsf [-o FILE], --convert COLOR [--to NAME], --contrast TEXT BACKGROUND [--min VALUE], --scale COLOR [--at STEP] [--format F] [--against COLOR --targets LIST] or --extract PICTURE [--count N]; --format json prints JSON; more with --help.
+</translation>
     </message>
 </context>
 <context>
@@ -500,6 +520,10 @@ Large text: %5</translation>
     <message>
         <source>CSS-Variablen</source>
         <translation>CSS variables</translation>
+    </message>
+    <message>
+        <source>Tailwind-Theme</source>
+        <translation>Tailwind theme</translation>
     </message>
 </context>
 <context>
@@ -1428,6 +1452,14 @@ information</translation>
         <source>Export starten</source>
         <translation>Start export</translation>
     </message>
+    <message>
+        <source>Token-Wert als Hex-Text</source>
+        <translation>Token value as hex text</translation>
+    </message>
+    <message>
+        <source>&quot;$value&quot;: &quot;#2563eb&quot; statt des Objekts mit Farbraum und Komponenten, für Style Dictionary 4 und ältere Werkzeuge</source>
+        <translation>&quot;$value&quot;: &quot;#2563eb&quot; instead of the object with color space and components, for Style Dictionary 4 and older tools</translation>
+    </message>
 </context>
 <context>
     <name>Z_Farbsehschwaeche</name>
@@ -1593,6 +1625,14 @@ information</translation>
     <message>
         <source>Automatisch</source>
         <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Token-Wert als Hex-Text</source>
+        <translation>Token value as hex text</translation>
+    </message>
+    <message>
+        <source>&quot;$value&quot;: &quot;#2563eb&quot; statt des Objekts mit Farbraum und Komponenten, für Style Dictionary 4 und ältere Werkzeuge</source>
+        <translation>&quot;$value&quot;: &quot;#2563eb&quot; instead of the object with color space and components, for Style Dictionary 4 and older tools</translation>
     </message>
 </context>
 <context>
