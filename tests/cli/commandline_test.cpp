@@ -9,10 +9,14 @@
 #include "exchange/paletteformats.h"
 #include "exchange/scaleformats.h"
 #include "platform/inifile.h"
+#include "rules/schemeformat.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
@@ -244,6 +248,71 @@ TEST_F(CommandLineTest, ScalesGoOutInEveryFormatToStandardOutputOrAFile)
     EXPECT_EQ(run({"--scale", "teal", "--against", "#111827", "--metric", "apca"}).out,
               scaleText(contrastShades(RGB(0, 0x80, 0x80), RGB(0x11, 0x18, 0x27), defaultApcaTargets,
                                        ContrastMeasure::Apca)));
+    // Pinned: the base is step 500 itself; tokens as hex text where asked.
+    const Outcome pinned = run({"--scale", "#2563EB", "--at", "500"});
+    EXPECT_EQ(pinned.out, scaleText(tonalScale(RGB(0x25, 0x63, 0xEB), 5)));
+    EXPECT_TRUE(pinned.out.contains("\n500 #2563EB 5.16 4.06\n")) << pinned.out.toStdString();
+    EXPECT_EQ(run({"--scale", "#2563EB", "--format", "tokens", "--token-value", "hex"}).out,
+              scaleDesignTokens("primary", tonal, TokenValue::Hex));
+    EXPECT_EQ(run({"--export", "tokens", path("farben.tsf"), "--token-value", "hex"}).out,
+              designTokens(readSchemeSlots(IniFile(path("farben.tsf"))), TokenValue::Hex));
+}
+
+// --format json: one object a script parses, numbers as numbers with a decimal point in every
+// locale. The figures: culori 4.0 for OKLCH, colorjs.io and apca-w3 for the contrasts.
+TEST_F(CommandLineTest, JsonOutputParsesBackWithStableKeys)
+{
+    const auto json = [](const QStringList& arguments, int code = 0) {
+        const Outcome outcome = run(arguments + QStringList{"--format", "json"});
+        EXPECT_EQ(outcome.code, code) << arguments.join(' ').toStdString() << outcome.err.toStdString();
+        QJsonParseError error;
+        const QJsonObject object = QJsonDocument::fromJson(outcome.out, &error).object();
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << outcome.out.toStdString();
+        return object;
+    };
+    const QJsonObject converted = json({"--convert", "#2563EB"});
+    EXPECT_EQ(converted.keys(), (QStringList{"hex", "input", "notations", "oklch", "rgb"}));
+    EXPECT_EQ(converted["rgb"].toArray(), (QJsonArray{37, 99, 235}));
+    EXPECT_DOUBLE_EQ(converted["oklch"]["l"].toDouble(), 0.5461);
+    EXPECT_DOUBLE_EQ(converted["oklch"]["h"].toDouble(), 262.88);
+    EXPECT_EQ(converted["notations"]["CSS oklch()"].toString(), "oklch(0.546 0.215 262.9)");
+    EXPECT_EQ(converted["notations"].toObject().size(), qsizetype(std::size(notationTable)));
+    EXPECT_EQ(json({"--convert", "red", "--to", "hsl"})["notations"].toObject().keys(), QStringList{"CSS hsl()"});
+
+    const QJsonObject contrast = json({"--contrast", "#767676", "white"});
+    EXPECT_DOUBLE_EQ(contrast["wcag"]["ratio"].toDouble(), 4.54);
+    EXPECT_EQ(contrast["wcag"]["text"].toString(), "AA");
+    EXPECT_EQ(contrast["wcag"]["largeText"].toString(), "AAA");
+    EXPECT_DOUBLE_EQ(contrast["apca"]["lc"].toDouble(), 71.6);
+    EXPECT_TRUE(contrast["passes"].toBool());
+    EXPECT_EQ(contrast["nearestPassingText"].toString(), "#767676");
+    EXPECT_TRUE(contrast["minimum"]["lc"].isNull());
+    const QJsonObject failing = json({"--contrast", "#767676", "white", "--min", "AAA", "--min-apca", "60"}, 1);
+    EXPECT_FALSE(failing["passes"].toBool());
+    EXPECT_DOUBLE_EQ(failing["minimum"]["ratio"].toDouble(), 7);
+    EXPECT_DOUBLE_EQ(failing["minimum"]["lc"].toDouble(), 60);
+    EXPECT_NE(failing["nearestPassingText"].toString(), "#767676");
+
+    const QJsonObject scale = json({"--scale", "#2563EB", "--at", "500"});
+    EXPECT_EQ(scale["kind"].toString(), "tonal");
+    EXPECT_EQ(scale["pinnedStep"].toInt(), 500);
+    const QJsonArray steps = scale["steps"].toArray();
+    ASSERT_EQ(steps.size(), 11);
+    EXPECT_EQ(steps[5]["name"].toString(), "500");
+    EXPECT_EQ(steps[5]["hex"].toString(), "#2563EB");
+    EXPECT_DOUBLE_EQ(steps[5]["wcag"]["onWhite"].toDouble(), 5.16);
+    EXPECT_DOUBLE_EQ(steps[5]["apca"]["onWhite"].toDouble(), 74.9);
+    const QJsonObject targets = json({"--scale", "#2563EB", "--against", "white", "--targets", "4.5,22"});
+    EXPECT_EQ(targets["kind"].toString(), "contrast");
+    EXPECT_EQ(targets["metric"].toString(), "wcag");
+    EXPECT_TRUE(targets["steps"][1]["hex"].isNull()) << "22:1 is out of reach";
+
+    const QString picture = path("vier.png");
+    writeFile(picture, Testing::encoded(Testing::fourAreas(), "PNG"));
+    const QJsonArray colours = json({"--extract", picture})["colors"].toArray();
+    ASSERT_EQ(colours.size(), 4);
+    EXPECT_EQ(colours[0]["hex"].toString(), "#C81E28");
+    EXPECT_DOUBLE_EQ(colours[0]["share"].toDouble(), 0.4);
 }
 
 TEST_F(CommandLineTest, ScaleMisuseExitsTwoAndAColourThatCannotBeReadOne)
@@ -262,6 +331,15 @@ TEST_F(CommandLineTest, ScaleMisuseExitsTwoAndAColourThatCannotBeReadOne)
         {{"--scale", "red", "--to", "html"}, 2},
         {{"--convert", "red", "--name", "x"}, 2},
         {{"--scale", "red", "--export", "css"}, 2},
+        {{"--scale", "red", "--at", "550"}, 2},
+        {{"--scale", "red", "--at", "fünfhundert"}, 2},
+        {{"--scale", "red", "--at", "500", "--against", "white"}, 2},
+        {{"--convert", "red", "--at", "500"}, 2},
+        {{"--scale", "red", "--token-value", "hex"}, 2},
+        {{"--scale", "red", "--format", "tokens", "--token-value", "rgb"}, 2},
+        {{"--convert", "red", "--token-value", "hex"}, 2},
+        {{"--convert", "red", "--format", "gpl"}, 2},
+        {{"--contrast", "red", "white", "--format", "tokens"}, 2},
         {{"--scale", "rot"}, 1},
         {{"--scale", "red", "--against", "transparent"}, 1},
     };

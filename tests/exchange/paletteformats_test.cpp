@@ -1,6 +1,8 @@
 #include "exchange/paletteformats.h"
 #include "exchange/palettenames.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -166,6 +168,60 @@ TEST(PaletteFormats, CssVariablesAndDesignTokens)
     EXPECT_NE(designTokens(link).indexOf("\"farbe-1-link\": {"), -1);
     EXPECT_NE(designTokens(link).indexOf("\"farbe-1-link-2\": {"), -1);
     EXPECT_NE(cssVariables(link).indexOf("--1-link: #000000;"), -1) << "custom properties may start with a digit";
+}
+
+// Info texts like "primary-500" make groups, as a scale put into the scheme names its slots; the
+// names a slot gets without an info text, and a group that is also a token's own name, stay flat.
+TEST(PaletteFormats, DesignTokensGroupNameStepInfoTextsAndGiveHexWhereAsked)
+{
+    SchemeSlots scheme;
+    const auto use = [&](int slot, TColor color, const char* info) {
+        scheme.colors[slot - 1] = color;
+        scheme.used[slot - 1] = 1;
+        scheme.infos[slot - 1] = QString::fromUtf8(info);
+    };
+    use(1, RGB(0x25, 0x63, 0xEB), "primary-500");
+    use(2, RGB(0xEC, 0xF3, 0xFE), "primary-50");
+    use(3, RGB(0xFF, 0, 0), "Akzent Rot");
+    use(4, clBlack, "");
+    use(5, RGB(0x11, 0x22, 0x33), "brand");
+    use(6, RGB(0x44, 0x55, 0x66), "brand-100");
+    const QJsonObject root = QJsonDocument::fromJson(designTokens(scheme)).object();
+    EXPECT_EQ(root.keys(), (QStringList{"akzent-rot", "brand", "brand-100", "farbe-4", "primary"}));
+    EXPECT_EQ(root["primary"].toObject().keys(), (QStringList{"50", "500"}));
+    EXPECT_EQ(root["primary"]["500"]["$value"]["hex"].toString(), "#2563eb");
+    EXPECT_EQ(root["primary"]["500"]["$description"].toString(), "primary-500");
+    EXPECT_EQ(root["brand"]["$value"]["hex"].toString(), "#112233");
+    EXPECT_EQ(root["brand-100"]["$value"]["hex"].toString(), "#445566");
+    const QByteArray written = designTokens(scheme);
+    EXPECT_LT(written.indexOf("\"primary\""), written.indexOf("\"akzent-rot\"")) << "groups stand where they begin";
+
+    const QJsonObject hex = QJsonDocument::fromJson(designTokens(scheme, TokenValue::Hex)).object();
+    EXPECT_EQ(hex["primary"]["500"]["$value"].toString(), "#2563eb");
+    EXPECT_EQ(hex["farbe-4"]["$value"].toString(), "#000000");
+    for (const QByteArray& tokens : {designTokens(scheme), designTokens(scheme, TokenValue::Hex)}) {
+        const PaletteRead read = readDesignTokens(tokens);
+        ASSERT_EQ(read.entries.size(), 6u);
+        EXPECT_EQ(read.entries.back().name, "primary.500");
+        EXPECT_EQ(read.entries.back().color, RGB(0x25, 0x63, 0xEB));
+    }
+}
+
+// Tailwind v4's theme: one line per used slot, one precision for all, the readable names. The
+// figures are culori's (4.0) for the three colours.
+TEST(PaletteFormats, TailwindThemeOfTheScheme)
+{
+    SchemeSlots scheme;
+    scheme.used = {1, 0, 1, 1};
+    scheme.colors = {RGB(0x25, 0x63, 0xEB), RGB(9, 9, 9), RGB(0x85, 0x39, 0x13), clWhite};
+    scheme.infos = {"primary-500", "", "Rost", ""};
+    EXPECT_EQ(tailwindTheme(scheme).toStdString(), "@theme {\n"
+                                                   "  --color-primary-500: oklch(0.5461 0.2152 262.88);\n"
+                                                   "  --color-rost: oklch(0.4416 0.1153 43.73);\n"
+                                                   "  --color-farbe-4: oklch(1.0000 0.0000 0.00);\n"
+                                                   "}\n");
+    EXPECT_EQ(paletteFile(PaletteFormat::Tailwind, scheme, "x"), tailwindTheme(scheme));
+    EXPECT_EQ(tailwindTheme(SchemeSlots{}).toStdString(), "@theme {\n}\n");
 }
 
 TEST(PaletteImport, DesignTokensAndColourCodes)

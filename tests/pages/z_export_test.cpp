@@ -2,6 +2,8 @@
 #include "support/files.h"
 #include "mainwindow/windowfixture.h"
 
+#include "exchange/paletteformats.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QPlainTextEdit>
@@ -243,6 +245,9 @@ TEST_F(ExportTest, PaletteFormatsFollowThePhase5PaletteWithPreviewAndTheirOwnFil
         {7, "CSS-Variablen", "CSS-Variablen|*.css", "farben.css",
          ":root {\n  --farbe-1: #ff0000;\n  --link-blau: #0000ff;\n}\n"},
         {8, "Design Tokens", "Design Tokens|*.json", "farben.json", nullptr},
+        // culori 4.0's figures; #0000FF reads back only with a fourth decimal, so every line has it.
+        {9, "Tailwind-Theme", "Tailwind-Theme|*.css", "farben.css",
+         "@theme {\n  --color-farbe-1: oklch(0.6280 0.2577 29.23);\n  --color-link-blau: oklch(0.4520 0.3132 264.05);\n}\n"},
     };
     for (const auto& f : formats) {
         EXPECT_EQ(control<QComboBox>("cbExportFormat")->itemText(f.item), f.name);
@@ -261,6 +266,15 @@ TEST_F(ExportTest, PaletteFormatsFollowThePhase5PaletteWithPreviewAndTheirOwnFil
         EXPECT_FALSE(bytes.isEmpty()) << f.file;
     }
     EXPECT_TRUE(readFile(folder.filePath("farben.json")).contains("\"link-blau\": {"));
+    // Tokens, and only tokens, may give their colours as hex text, in the preview and the file.
+    auto* hex = control<QAbstractButton>("cbTokenHex");
+    EXPECT_FALSE(hex->isVisible());
+    chooseFormat(8);
+    ASSERT_TRUE(hex->isVisible());
+    QTest::mouseClick(hex, Qt::LeftButton);
+    EXPECT_TRUE(control<QPlainTextEdit>("Memo1")->toPlainText().contains("\"$value\": \"#0000ff\""));
+    saveAs(folder.filePath("farben"));
+    EXPECT_EQ(readFile(folder.filePath("farben.json")), designTokens(window->schemeSlots(), TokenValue::Hex));
     EXPECT_TRUE(readFile(folder.filePath("farben.ase")).startsWith("ASEF"));
     chooseFormat(4);
     EXPECT_TRUE(control("ScrollBox1")->isVisible()) << "the specified formats show as before";

@@ -103,7 +103,13 @@ TEST_F(ScalePageTest, StepsGoIntoTheSchemeByDragOrAllAtOnceAndComeBackWithCtrlZ)
         EXPECT_EQ(filled.colors[freeSlots[n] - 1], swatch(QString("shStufe%1").arg(n + 1))->color()) << n;
     EXPECT_EQ(filled.colors[1], clBlack);
     EXPECT_EQ(filled.used[13], 0);
+    // Each slot filled carries its step's name, for the exports to group by.
+    EXPECT_EQ(filled.infos[0], "primary-50");
+    EXPECT_EQ(filled.infos[5], "primary-300");
+    EXPECT_EQ(filled.infos[12], "primary-950");
+    EXPECT_EQ(filled.infos[1], "") << "a slot that was used keeps its text";
     QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(scheme().infos[0], "");
     EXPECT_EQ(scheme().used[0], 0);
     EXPECT_EQ(scheme().used[12], 0);
     EXPECT_EQ(scheme().colors[1], clBlack);
@@ -132,4 +138,32 @@ TEST_F(ScalePageTest, TheScaleIsCopiedAndSavedInTheChosenFormat)
     control<QAbstractButton>("btSkalaSpeichern")->click();
     EXPECT_EQ(desktop.fileDialogs.shown.back().options.filter, "Design Tokens|*.json");
     EXPECT_EQ(readFile(folder.filePath("skala.json")), scaleDesignTokens("brand", tonalScale(blue)));
+
+    // The hex text as the tokens' value is offered for tokens only.
+    auto* hex = control<QAbstractButton>("cbSkalaTokenHex");
+    EXPECT_TRUE(hex->isVisible());
+    QTest::mouseClick(hex, Qt::LeftButton);
+    control<QAbstractButton>("btSkalaKopieren")->click();
+    EXPECT_EQ(desktop.clipboard.content.toUtf8(), scaleDesignTokens("brand", tonalScale(blue), TokenValue::Hex));
+    control<QComboBox>("cbSkalaFormat")->setCurrentIndex(0);
+    EXPECT_FALSE(hex->isVisible());
+}
+
+// The step the base is: chosen by its lightness, or pinned to any step of the list.
+TEST_F(ScalePageTest, TheBaseIsPinnedToTheChosenStep)
+{
+    auto* step = control<QComboBox>("cbBasisStufe");
+    EXPECT_TRUE(step->isVisible());
+    EXPECT_EQ(step->currentText(), "Automatisch");
+    for (int n = 1; n <= 11; ++n) {
+        step->setCurrentIndex(n);
+        EXPECT_EQ(swatch(QString("shStufe%1").arg(n))->color(), blue) << step->currentText().toStdString();
+        EXPECT_EQ(control<QLabel>(QString("lbStufe%1").arg(n).toLatin1())->text(), step->currentText());
+    }
+    step->setCurrentIndex(6);
+    const std::vector<ScaleStep> pinned = tonalScale(blue, 5);
+    for (std::size_t n = 0; n < pinned.size(); ++n)
+        EXPECT_EQ(swatch(QString("shStufe%1").arg(n + 1))->color(), *pinned[n].color) << "the page shows the rule's steps";
+    QTest::mouseClick(control<QRadioButton>("rbKontrastziele"), Qt::LeftButton);
+    EXPECT_FALSE(step->isVisible()) << "contrast targets have no steps to pin";
 }
