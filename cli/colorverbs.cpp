@@ -143,6 +143,16 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
             return failed(background.refusal);
         steps = contrastShades(*base.color, *background.color, targets, measure);
         notes << notesOf({background});
+        // A colour repeated, or a target APCA does not count, is said rather than passed over.
+        for (const ScaleStep& step : steps) {
+            const QString name = QString::fromStdString(step.name);
+            if (!step.sameAs.empty())
+                notes << CommandLine::tr("Ziel %1 ergibt dieselbe Farbe wie Ziel %2.")
+                             .arg(name, QString::fromStdString(step.sameAs));
+            else if (measure == ContrastMeasure::Apca && name.toDouble() < leastApcaTarget)
+                notes << CommandLine::tr("Ziel %1 liegt unter Lc 15, was APCA nicht als sichtbaren Kontrast zählt.")
+                             .arg(name);
+        }
     } else {
         steps = tonalScale(*base.color, pinned);
     }

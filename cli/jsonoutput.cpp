@@ -87,7 +87,9 @@ QByteArray scaleJson(const ScaleReport& report, const std::vector<ScaleStep>& st
     QJsonArray stepArray;
     for (const ScaleStep& step : steps) {
         QJsonObject entry{{QStringLiteral("name"), QString::fromStdString(step.name)},
-                          {QStringLiteral("hex"), hexValue(step.color)}};
+                          {QStringLiteral("hex"), hexValue(step.color)},
+                          {QStringLiteral("sameAs"), step.sameAs.empty() ? QJsonValue()
+                                                                         : QJsonValue(QString::fromStdString(step.sameAs))}};
         if (step.color) {
             const Oklch lch = toOklch(*step.color);
             entry.insert(QStringLiteral("oklch"), QJsonObject{{QStringLiteral("l"), rounded(lch.L, 4)},

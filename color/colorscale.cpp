@@ -111,7 +111,8 @@ std::vector<ScaleStep> contrastShades(TColor base, TColor background, const std:
     std::vector<ScaleStep> steps;
     for (const double target : targets) {
         std::optional<TColor> color;
-        if (contrastOf(shadeAt(far), background, measure) >= target) {
+        const bool visible = measure == ContrastMeasure::Wcag || target >= leastApcaTarget;
+        if (visible && contrastOf(shadeAt(far), background, measure) >= target) {
             // The lightness nearest the background whose colour reaches the target.
             double near = backgroundLightness, reached = far;
             for (int n = 0; n < 16; ++n) { // finer than one 8-bit step
@@ -120,7 +121,12 @@ std::vector<ScaleStep> contrastShades(TColor base, TColor background, const std:
             }
             color = settleInBand(shadeAt(reached), background, target, measure);
         }
-        steps.push_back(measuredStep(targetName(target), color));
+        ScaleStep step = measuredStep(targetName(target), color);
+        step.measure = measure;
+        const auto same = std::find_if(steps.begin(), steps.end(), [&](const ScaleStep& s) { return color && s.color == color; });
+        if (same != steps.end())
+            step.sameAs = same->name;
+        steps.push_back(std::move(step));
     }
     return steps;
 }

@@ -12,12 +12,15 @@
 namespace Tintara {
 
 // One step of a colour scale, with its contrast on white and on black; no colour where a contrast
-// target cannot be reached.
+// target cannot be reached. `measure` is what the step's figures are read in first: the metric of
+// its contrast target. `sameAs` names the earlier target that gave the same colour.
 struct ScaleStep {
     std::string name;
     std::optional<TColor> color;
     double ratioOnWhite = 0, ratioOnBlack = 0;
     double lcOnWhite = 0, lcOnBlack = 0;
+    ContrastMeasure measure = ContrastMeasure::Wcag;
+    std::string sameAs = {};
 };
 
 // The steps of a tonal scale, from the palest to the deepest.
@@ -40,12 +43,14 @@ ScaleStep measuredStep(std::string name, std::optional<TColor> color);
 // Contrast-based shades: for each target, the base's hue and chroma (gamut-mapped) at the
 // lightness, away from the background, whose 8-bit colour reaches the target against
 // `background` by less than 2 % above it (WCAG) or less than 1 Lc above it (APCA, either
-// polarity). A target not reachable that way has no colour. Steps are named by their targets.
+// polarity). A target not reachable that way has no colour, nor has an APCA target below Lc 15,
+// which APCA counts as no visible contrast. Steps are named by their targets.
 std::vector<ScaleStep> contrastShades(TColor base, TColor background, const std::vector<double>& targets,
                                       ContrastMeasure measure);
 inline const std::vector<double> defaultContrastTargets = {1.15, 1.3, 1.6, 2, 3, 4.5, 6, 7, 10, 13};
 // APCA's levels from non-text to preferred body text.
 inline const std::vector<double> defaultApcaTargets = {15, 30, 45, 60, 75, 90};
+inline constexpr double leastApcaTarget = 15;
 
 // The largest chroma sRGB holds at a lightness and hue, by bisection.
 double maximumChroma(double lightness, double hue);

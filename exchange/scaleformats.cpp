@@ -107,10 +107,16 @@ QByteArray scaleText(const std::vector<ScaleStep>& steps)
     QString text;
     for (const ScaleStep& step : steps) {
         const QString name = QString::fromStdString(step.name);
-        text += step.color ? QStringLiteral("%1 %2 %3 %4\n")
-                                 .arg(name, hex(*step.color).toUpper(), ratioText(step.ratioOnWhite),
-                                      ratioText(step.ratioOnBlack))
-                           : name + QStringLiteral(" - - -\n");
+        if (!step.color) {
+            text += name + QStringLiteral(" - - -\n");
+            continue;
+        }
+        const bool apca = step.measure == ContrastMeasure::Apca;
+        const auto lcText = [](double lc) { return QString::fromStdString(decimalText(lc, 1)); };
+        text += QStringLiteral("%1 %2 %3 %4\n")
+                    .arg(name, hex(*step.color).toUpper(),
+                         apca ? lcText(step.lcOnWhite) : ratioText(step.ratioOnWhite),
+                         apca ? lcText(step.lcOnBlack) : ratioText(step.ratioOnBlack));
     }
     return text.toUtf8();
 }

@@ -25,7 +25,8 @@ QByteArray scaleDesignTokens(const QString& name, const std::vector<ScaleStep>& 
 QByteArray scaleTailwindTheme(const QString& name, const std::vector<ScaleStep>& steps);
 // A GIMP palette named after the scale, one swatch per step.
 QByteArray scaleGimpPalette(const QString& name, const std::vector<ScaleStep>& steps);
-// One step a line: "500 #2563EB 5.17 4.06" (name, colour, WCAG ratio on white, on black).
+// One step a line: "500 #2563EB 5.17 4.06" (name, colour, WCAG ratio on white, on black); for
+// APCA targets the signed Lc on white and on black instead: "60 #5D7FE6 60.4 -47.1".
 QByteArray scaleText(const std::vector<ScaleStep>& steps);
 
 // A picture's dominant colours, one a line: "#C81E28 40.0" (colour, share in percent).

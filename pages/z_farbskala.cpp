@@ -55,9 +55,11 @@ Z_Farbskala::Z_Farbskala(PageHost& host, QWidget* parent)
     connect(ui->rbKontrastziele, &QRadioButton::toggled, this, &Z_Farbskala::showScale);
     connect(ui->cbBasisStufe, &QComboBox::currentIndexChanged, this, &Z_Farbskala::showScale);
     connect(ui->edZiele, &QLineEdit::editingFinished, this, &Z_Farbskala::targetsEntered);
+    // Each metric keeps the targets typed for it.
     connect(ui->cbMass, &QComboBox::currentIndexChanged, this, [this] {
-        m_targets = measure() == ContrastMeasure::Wcag ? defaultContrastTargets : defaultApcaTargets;
-        ui->edZiele->setText(contrastTargetText(m_targets));
+        m_targetsRefused = false;
+        showTargetsHint();
+        ui->edZiele->setText(contrastTargetText(chosenTargets()));
         showScale();
     });
     const auto showTokenChoice = [this] {
@@ -96,6 +98,11 @@ std::optional<std::size_t> Z_Farbskala::pinnedStep() const
     return chosen > 0 ? std::optional(std::size_t(chosen - 1)) : std::nullopt;
 }
 
+std::vector<double>& Z_Farbskala::chosenTargets()
+{
+    return m_targets[measure() == ContrastMeasure::Wcag ? 0 : 1];
+}
+
 ContrastMeasure Z_Farbskala::measure() const
 {
     return ui->cbMass->currentIndex() == 1 ? ContrastMeasure::Apca : ContrastMeasure::Wcag;
@@ -105,10 +112,10 @@ void Z_Farbskala::targetsEntered()
 {
     const auto targets = contrastTargetList(ui->edZiele->text(), measure(), mostSteps);
     if (targets)
-        m_targets = *targets;
+        chosenTargets() = *targets;
     m_targetsRefused = !targets;
     showTargetsHint();
-    ui->edZiele->setText(contrastTargetText(m_targets));
+    ui->edZiele->setText(contrastTargetText(chosenTargets()));
     showScale();
 }
 
@@ -133,7 +140,7 @@ void Z_Farbskala::showTexts()
     for (std::size_t n = 0; n < std::size(scaleFormats); ++n)
         ui->cbSkalaFormat->setItemText(int(n), scaleFormatName(scaleFormats[n]));
     ui->shBasis->setHint(tr("Folgt der aktiven Farbe, bis Sie eine Farbe hierher ziehen"));
-    ui->edZiele->setText(contrastTargetText(m_targets)); // with the decimal separator of the language
+    ui->edZiele->setText(contrastTargetText(chosenTargets())); // with the decimal separator of the language
     showTargetsHint();
 }
 
@@ -147,7 +154,7 @@ void Z_Farbskala::showScale()
     ui->lbBasisStufe->setVisible(!targets);
     ui->cbBasisStufe->setVisible(!targets);
     const TColor base = ui->shBasis->color();
-    m_steps = targets ? contrastShades(base, ui->shSkalaHintergrund->color(), m_targets, measure())
+    m_steps = targets ? contrastShades(base, ui->shSkalaHintergrund->color(), chosenTargets(), measure())
                       : tonalScale(base, pinnedStep());
     for (std::size_t n = 0; n < m_rows.size(); ++n) {
         const bool shown = n < m_steps.size();
@@ -166,8 +173,13 @@ void Z_Farbskala::showScale()
         const std::array<QString, 4> shownTexts = {texts.name, texts.hex, texts.onWhite, texts.onBlack};
         for (std::size_t c = 0; c < shownTexts.size(); ++c)
             m_rows[n].columns[c]->setText(shownTexts[c]);
-        m_rows[n].columns[2]->setToolTip(step.color ? apcaText(step.lcOnWhite) : QString());
-        m_rows[n].columns[3]->setToolTip(step.color ? apcaText(step.lcOnBlack) : QString());
+        // The figure of the other metric, where there is room for one only.
+        const bool apca = step.measure == ContrastMeasure::Apca;
+        const auto other = [&](double ratio, double lc) {
+            return !step.color ? QString() : apca ? wcagRatioText(ratio) : apcaText(lc);
+        };
+        m_rows[n].columns[2]->setToolTip(other(step.ratioOnWhite, step.lcOnWhite));
+        m_rows[n].columns[3]->setToolTip(other(step.ratioOnBlack, step.lcOnBlack));
     }
 }
 

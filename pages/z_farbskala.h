@@ -53,6 +53,8 @@ private:
     void baseChanged();
     void targetsEntered();
     ContrastMeasure measure() const;
+    // The targets of the chosen metric.
+    std::vector<double>& chosenTargets();
     std::optional<std::size_t> pinnedStep() const;
     void showScale();
     const ScaleFormatRow& chosenFormat() const;
@@ -66,7 +68,7 @@ private:
     std::vector<StepRow> m_rows;
     std::vector<ScaleStep> m_steps;
     bool m_targetsRefused = false;
-    std::vector<double> m_targets = defaultContrastTargets;
+    std::array<std::vector<double>, 2> m_targets = {defaultContrastTargets, defaultApcaTargets}; // WCAG, APCA
     FileDialog m_saveDialog;
     bool m_baseFollows = true;
     bool m_following = false;

@@ -111,6 +111,11 @@ WcagLine wcagLine(TColor foreground, TColor background)
     return line;
 }
 
+QString wcagRatioText(double ratio)
+{
+    return QStringLiteral("WCAG %1:1").arg(shownNumber(formatContrastRatio(ratio)));
+}
+
 QString apcaText(double lc)
 {
     return QStringLiteral("APCA Lc ") + shownNumber(decimalCommaText(lc, 1));
@@ -208,21 +213,34 @@ QString shortNumber(double value)
     return shownNumber(text);
 }
 
+// A target's name with the language's decimal separator: "4,5".
+QString targetText(std::string name)
+{
+    std::replace(name.begin(), name.end(), '.', ',');
+    return shownNumber(name);
+}
+
 } // namespace
 
 ScaleStepTexts scaleStepTexts(const ScaleStep& step)
 {
-    std::string commaName = step.name;
-    std::replace(commaName.begin(), commaName.end(), '.', ',');
-    const QString name = shownNumber(commaName);
+    const QString name = targetText(step.name);
     if (!step.color)
         return {name, ContrastRules::tr("nicht erreichbar"), {}, {}};
+    const QString hex = step.sameAs.empty() ? html(*step.color) : ContrastRules::tr("wie Ziel %1").arg(targetText(step.sameAs));
+    const char* white = QT_TRANSLATE_NOOP("ContrastRules", "Weiß");
+    const char* black = QT_TRANSLATE_NOOP("ContrastRules", "Schwarz");
+    if (step.measure == ContrastMeasure::Apca) {
+        const auto on = [](const char* ground, double lc) {
+            return QStringLiteral("%1 Lc %2").arg(ContrastRules::tr(ground), shownNumber(decimalCommaText(lc, 1)));
+        };
+        return {name, hex, on(white, step.lcOnWhite), on(black, step.lcOnBlack)};
+    }
     const auto on = [](const char* ground, double ratio) {
         return QStringLiteral("%1 %2 %3")
             .arg(ContrastRules::tr(ground), shownNumber(formatContrastRatio(ratio)), shortVerdict(ratio));
     };
-    return {name, html(*step.color), on(QT_TRANSLATE_NOOP("ContrastRules", "Weiß"), step.ratioOnWhite),
-            on(QT_TRANSLATE_NOOP("ContrastRules", "Schwarz"), step.ratioOnBlack)};
+    return {name, hex, on(white, step.ratioOnWhite), on(black, step.ratioOnBlack)};
 }
 
 std::optional<std::vector<double>> contrastTargetList(const QString& text, ContrastMeasure measure, int most)

@@ -48,6 +48,8 @@ QString wcagVerdictText(double ratio);
 
 // "APCA Lc 63,1", "APCA Lc -68,5": one decimal, a decimal comma, the sign where it is negative.
 QString apcaText(double lc);
+// "WCAG 4,54:1", the ratio cut to two decimals.
+QString wcagRatioText(double ratio);
 // What text an Lc allows, by APCA's simple levels 90, 75, 60, 45, 30 and 15.
 QString apcaUseText(double lc);
 // Green from Lc 75 (body text), yellow from Lc 60 (other content text), red below; either polarity.
@@ -68,8 +70,9 @@ TColor contrastLamp(const ContrastCell& cell, ContrastMeasure measure);
 QString contrastCellHint(const ContrastCell& cell, ContrastMeasure measure = ContrastMeasure::Wcag);
 
 // A step of a colour scale as the scale page lists it, in columns: its name (a decimal comma in a
-// target), #RRGGBB and its ratios on white and on black with what they meet ("Weiß 5,16:1 AA",
-// "Schwarz 4,06:1 AA groß"), or that it cannot be reached.
+// target), #RRGGBB (or the earlier target of the same colour: "wie Ziel 4,5") and its ratios on
+// white and on black with what they meet ("Weiß 5,16:1 AA", "Schwarz 4,06:1 AA groß"), for an
+// APCA target its signed Lc ("Weiß Lc 60,4", "Schwarz Lc -38,2"); or that it cannot be reached.
 struct ScaleStepTexts {
     QString name, hex, onWhite, onBlack;
 };

@@ -339,6 +339,14 @@ Without options the window opens, with a color scheme file as the first argument
         <translation>Usage: tintara --export FORMAT SCHEME.tsf [-o FILE], --convert COLOR [--to NAME], --contrast TEXT BACKGROUND [--min VALUE], --scale COLOR [--at STEP] [--format F] [--against COLOR --targets LIST] or --extract PICTURE [--count N]; --format json prints JSON; more with --help.
 </translation>
     </message>
+    <message>
+        <source>Ziel %1 ergibt dieselbe Farbe wie Ziel %2.</source>
+        <translation>Target %1 gives the same color as target %2.</translation>
+    </message>
+    <message>
+        <source>Ziel %1 liegt unter Lc 15, was APCA nicht als sichtbaren Kontrast zählt.</source>
+        <translation>Target %1 lies below Lc 15, which APCA does not count as visible contrast.</translation>
+    </message>
 </context>
 <context>
     <name>ContrastRules</name>
@@ -453,6 +461,10 @@ Large text: %5</translation>
     <message>
         <source>Platz %1 und %2</source>
         <translation>Slots %1 and %2</translation>
+    </message>
+    <message>
+        <source>wie Ziel %1</source>
+        <translation>as target %1</translation>
     </message>
 </context>
 <context>

@@ -248,6 +248,12 @@ TEST_F(CommandLineTest, ScalesGoOutInEveryFormatToStandardOutputOrAFile)
     EXPECT_EQ(run({"--scale", "teal", "--against", "#111827", "--metric", "apca"}).out,
               scaleText(contrastShades(RGB(0, 0x80, 0x80), RGB(0x11, 0x18, 0x27), defaultApcaTargets,
                                        ContrastMeasure::Apca)));
+    // APCA targets list Lc values; a repeated colour and a target APCA does not count are said.
+    const Outcome apca = run({"--scale", "#2563EB", "--against", "#777777", "--metric", "apca", "--targets", "10,30,30"});
+    EXPECT_EQ(apca.code, 0);
+    EXPECT_TRUE(apca.out.startsWith("10 - - -\n30 #")) << apca.out.toStdString();
+    EXPECT_TRUE(apca.err.contains("tintara: Ziel 10 liegt unter Lc 15")) << apca.err.toStdString();
+    EXPECT_TRUE(apca.err.contains("tintara: Ziel 30 ergibt dieselbe Farbe wie Ziel 30.\n"));
     // Pinned: the base is step 500 itself; tokens as hex text where asked.
     const Outcome pinned = run({"--scale", "#2563EB", "--at", "500"});
     EXPECT_EQ(pinned.out, scaleText(tonalScale(RGB(0x25, 0x63, 0xEB), 5)));

@@ -183,4 +183,25 @@ TEST(ColorScale, UnreachableTargetsAreReportedNotApproximated)
     const ScaleStep missing = contrastShades(clBlack, clWhite, {25}, ContrastMeasure::Wcag).front();
     EXPECT_EQ(missing.name, "25");
     EXPECT_FALSE(missing.color);
+    // APCA counts less than Lc 15 as no visible contrast, though a colour would reach it.
+    EXPECT_FALSE(reached(clWhite, 14.9, ContrastMeasure::Apca));
+    EXPECT_TRUE(reached(clWhite, 15, ContrastMeasure::Apca));
+}
+
+// A target that gives the colour of an earlier one names it; the steps say which metric they are in.
+TEST(ColorScale, RepeatedColoursNameTheirEarlierTarget)
+{
+    const std::vector<ScaleStep> steps =
+        contrastShades(RGB(0x25, 0x63, 0xEB), clWhite, {3, 4.5, 4.5, 7}, ContrastMeasure::Wcag);
+    ASSERT_EQ(steps.size(), 4u);
+    EXPECT_EQ(steps[2].sameAs, "4.5");
+    EXPECT_EQ(steps[2].color, steps[1].color);
+    for (const std::size_t n : {0u, 1u, 3u})
+        EXPECT_EQ(steps[n].sameAs, "") << n;
+    for (const ScaleStep& step : steps)
+        EXPECT_EQ(step.measure, ContrastMeasure::Wcag);
+    const std::vector<ScaleStep> apca = contrastShades(RGB(0x25, 0x63, 0xEB), clWhite, {45, 60}, ContrastMeasure::Apca);
+    EXPECT_EQ(apca[0].measure, ContrastMeasure::Apca);
+    EXPECT_EQ(apca[1].sameAs, "");
+    EXPECT_EQ(tonalScale(RGB(0x25, 0x63, 0xEB))[3].measure, ContrastMeasure::Wcag);
 }

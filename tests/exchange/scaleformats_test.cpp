@@ -42,8 +42,21 @@ TEST(ScaleFormats, EachWriterByteForByte)
               "    \"4_5\": {\n      \"$type\": \"color\",\n      \"$value\": {\n        \"colorSpace\": \"srgb\",\n"
               "        \"components\": [0.1451, 0.3882, 0.9216],\n        \"hex\": \"#2563eb\"\n      }\n    }\n"
               "  }\n}\n");
+    EXPECT_EQ(scaleDesignTokens("primary", steps, TokenValue::Hex).toStdString(),
+              "{\n  \"primary\": {\n"
+              "    \"50\": {\n      \"$type\": \"color\",\n      \"$value\": \"#eff6ff\"\n    },\n"
+              "    \"4_5\": {\n      \"$type\": \"color\",\n      \"$value\": \"#2563eb\"\n    }\n"
+              "  }\n}\n");
     EXPECT_EQ(scaleIdentifier("  "), "primary");
     EXPECT_EQ(scaleIdentifier("Grün / 2"), "Grün-2");
+
+    // APCA targets list their signed Lc on white and on black instead of the ratios.
+    std::vector<ScaleStep> apca = steps;
+    for (ScaleStep& step : apca)
+        step.measure = ContrastMeasure::Apca;
+    apca[1].lcOnWhite = 74.87;
+    apca[1].lcOnBlack = -26.94;
+    EXPECT_EQ(scaleText(apca).toStdString(), "50 #EFF6FF 0.0 0.0\n4.5 #2563EB 74.9 -26.9\n22 - - -\n");
 }
 
 // A theme is written with one precision: the fewest decimals with which every step reads back.

@@ -1,5 +1,6 @@
 #include "mainwindow/windowfixture.h"
 
+#include "color/notation.h"
 #include "exchange/scaleformats.h"
 #include "support/files.h"
 
@@ -87,6 +88,26 @@ TEST_F(ScalePageTest, ContrastTargetsShowTheirStepsAndAnUnreachableOneEmpty)
     EXPECT_FALSE(control<QLabel>("lbZieleHinweis")->text().isEmpty());
     control<QComboBox>("cbMass")->setCurrentIndex(1);
     EXPECT_EQ(control<QLineEdit>("edZiele")->text(), "15 30 45 60 75 90");
+
+    // With APCA the rows give the signed Lc, the WCAG ratio goes into the tool tip; a target below
+    // Lc 15 and a second target of the same colour are said, not shown as colours again.
+    typeTargets("10 30 30 35"); // black on the grey is Lc 33
+    const std::vector<ScaleStep> apca = contrastShades(blue, RGB(0x77, 0x77, 0x77), {10, 30, 30, 35}, ContrastMeasure::Apca);
+    ASSERT_TRUE(apca[1].color);
+    EXPECT_EQ(control<QLabel>("lbStufe1Hex")->text(), "nicht erreichbar");
+    EXPECT_EQ(control<QLabel>("lbStufe2Hex")->text(), QString::fromStdString(ColorNotation(*apca[1].color, NotationHtml)));
+    EXPECT_EQ(control<QLabel>("lbStufe3Hex")->text(), "wie Ziel 30");
+    EXPECT_EQ(control<QLabel>("lbStufe4Hex")->text(), "nicht erreichbar");
+    const auto lcText = [](double lc) { return QString::number(lc, 'f', 1).replace('.', ','); };
+    EXPECT_EQ(control<QLabel>("lbStufe2Weiss")->text(), "Weiß Lc " + lcText(apca[1].lcOnWhite));
+    EXPECT_EQ(control<QLabel>("lbStufe2Schwarz")->text(), "Schwarz Lc " + lcText(apca[1].lcOnBlack));
+    EXPECT_TRUE(control<QLabel>("lbStufe2Weiss")->toolTip().startsWith("WCAG "));
+    // Each metric keeps what was typed for it.
+    control<QComboBox>("cbMass")->setCurrentIndex(0);
+    EXPECT_EQ(control<QLineEdit>("edZiele")->text(), "3 4,5 7");
+    EXPECT_EQ(control<QLabel>("lbStufe2Weiss")->toolTip().left(8), "APCA Lc ");
+    control<QComboBox>("cbMass")->setCurrentIndex(1);
+    EXPECT_EQ(control<QLineEdit>("edZiele")->text(), "10 30 30 35");
 }
 
 TEST_F(ScalePageTest, StepsGoIntoTheSchemeByDragOrAllAtOnceAndComeBackWithCtrlZ)
