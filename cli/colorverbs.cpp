@@ -180,11 +180,15 @@ VerbResult coloursOfPicture(const QCommandLineParser& parser)
     const auto format = json ? std::optional(ScaleFormat::Text) : scaleFormatNamed(formatName);
     if (!format || *format == ScaleFormat::Tailwind)
         return misuse(unknownFormat(formatName, false));
+    const QString mode = parser.isSet(QStringLiteral("mode")) ? parser.value(QStringLiteral("mode")) : QStringLiteral("dominant");
+    if (mode != QLatin1String("dominant") && mode != QLatin1String("accents"))
+        return misuse(CommandLine::tr("--mode nimmt dominant oder accents."));
     const QString path = parser.value(QStringLiteral("extract"));
     const PictureRead read = readPictureFile(path);
     if (!read.error.isEmpty())
         return failed(read.error);
-    const std::vector<DominantColor> colours = pictureColors(read.image, *count);
+    const std::vector<DominantColor> colours = pictureColors(
+        read.image, *count, mode == QLatin1String("accents") ? ColorEmphasis::Accents : ColorEmphasis::Area);
     if (colours.empty())
         return failed(CommandLine::tr("„%1“ hat kein deckendes Pixel, also keine Farben.")
                           .arg(QDir::toNativeSeparators(path)));
@@ -276,6 +280,10 @@ void addColorVerbOptions(QCommandLineParser& parser)
                       CommandLine::tr("Mit --export tokens und --scale --format tokens: wie ein Token seine Farbe "
                                      "gibt, object (Standard, Farbraum und Komponenten) oder hex (\"#2563eb\")."),
                       CommandLine::tr("form")});
+    parser.addOption({QStringLiteral("mode"),
+                      CommandLine::tr("Mit --extract: dominant (Standard), die Farben der größten Flächen, oder "
+                                     "accents, bei denen bunte Farben mehr zählen, auch kleine."),
+                      CommandLine::tr("art")});
     parser.addOption({QStringLiteral("metric"), CommandLine::tr("Maß der Kontrastziele: wcag (Standard) oder apca."),
                       CommandLine::tr("mass")});
 }
@@ -298,8 +306,10 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser)
         return misuse(CommandLine::tr("--format gilt nur mit --convert, --contrast, --scale und --extract."));
     if ((convert || contrast) && parser.isSet(QStringLiteral("format")) && !json && formatName != QLatin1String("txt"))
         return misuse(CommandLine::tr("--format nimmt bei --convert und --contrast txt oder json."));
-    if (!extract && parser.isSet(QStringLiteral("count")))
-        return misuse(CommandLine::tr("--count gilt nur mit --extract."));
+    for (const char* option : {"count", "mode"}) {
+        if (!extract && parser.isSet(QLatin1String(option)))
+            return misuse(CommandLine::tr("--%1 gilt nur mit --extract.").arg(QLatin1String(option)));
+    }
     if (!convert && parser.isSet(QStringLiteral("to")))
         return misuse(CommandLine::tr("--to gilt nur mit --convert."));
     for (const char* option : {"min", "min-apca"}) {

@@ -3,6 +3,7 @@
 #include "color/oklab.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -16,18 +17,28 @@ constexpr int maximumRounds = 50;
 constexpr double settled = 1e-4;
 constexpr std::uint32_t seed = 0x7a1c0de;
 
-// A distinct colour of the picture, in OKLab, with how many pixels have it.
+// A distinct colour of the picture, in OKLab, with how much it counts and how many pixels have it.
 struct Point {
     Oklab lab;
     double weight;
+    double pixels;
 };
+
+// How much an accent counts beside its area: a strong colour (OKLCH chroma 0.15 and more) a
+// hundred times a grey, growing with the square of the chroma between.
+double accentWeight(const Oklab& lab)
+{
+    constexpr double strong = 0.15, greyShare = 0.01;
+    const double chroma = std::min(std::hypot(lab.a, lab.b) / strong, 1.0);
+    return greyShare + (1 - greyShare) * chroma * chroma;
+}
 
 double distanceSquared(const Oklab& a, const Oklab& b)
 {
     return (a.L - b.L) * (a.L - b.L) + (a.a - b.a) * (a.a - b.a) + (a.b - b.b) * (a.b - b.b);
 }
 
-std::vector<Point> distinctPoints(const std::vector<TColor>& pixels)
+std::vector<Point> distinctPoints(const std::vector<TColor>& pixels, ColorEmphasis emphasis)
 {
     std::unordered_map<TColor, double> counts;
     for (const TColor pixel : pixels)
@@ -36,8 +47,10 @@ std::vector<Point> distinctPoints(const std::vector<TColor>& pixels)
     std::sort(sorted.begin(), sorted.end()); // the map's order is not the same everywhere
     std::vector<Point> points;
     points.reserve(sorted.size());
-    for (const auto& [color, weight] : sorted)
-        points.push_back({toOklab(color), weight});
+    for (const auto& [color, count] : sorted) {
+        const Oklab lab = toOklab(color);
+        points.push_back({lab, emphasis == ColorEmphasis::Accents ? count * accentWeight(lab) : count, count});
+    }
     return points;
 }
 
@@ -76,26 +89,28 @@ std::vector<Oklab> seededCentres(const std::vector<Point>& points, int count)
 
 } // namespace
 
-std::vector<DominantColor> dominantColors(const std::vector<TColor>& pixels, int count)
+std::vector<DominantColor> dominantColors(const std::vector<TColor>& pixels, int count, ColorEmphasis emphasis)
 {
-    const std::vector<Point> points = distinctPoints(pixels);
+    const std::vector<Point> points = distinctPoints(pixels, emphasis);
     if (points.empty() || count < 1)
         return {};
     double total = 0;
     for (const Point& p : points)
-        total += p.weight;
+        total += p.pixels;
     std::vector<Oklab> centres;
-    std::vector<double> weights;
+    std::vector<double> weights, areas;
     if (static_cast<int>(points.size()) <= count) {
         for (const Point& p : points) {
             centres.push_back(p.lab);
             weights.push_back(p.weight);
+            areas.push_back(p.pixels);
         }
     } else {
         centres = seededCentres(points, count);
         for (int round = 0; round < maximumRounds; ++round) {
             std::vector<Oklab> sums(centres.size());
             weights.assign(centres.size(), 0);
+            areas.assign(centres.size(), 0);
             for (const Point& p : points) {
                 std::size_t best = 0;
                 double bestDistance = distanceSquared(p.lab, centres[0]);
@@ -108,6 +123,7 @@ std::vector<DominantColor> dominantColors(const std::vector<TColor>& pixels, int
                 sums[best] = {sums[best].L + p.weight * p.lab.L, sums[best].a + p.weight * p.lab.a,
                               sums[best].b + p.weight * p.lab.b};
                 weights[best] += p.weight;
+                areas[best] += p.pixels;
             }
             double moved = 0;
             for (std::size_t c = 0; c < centres.size(); ++c) {
@@ -121,13 +137,15 @@ std::vector<DominantColor> dominantColors(const std::vector<TColor>& pixels, int
                 break;
         }
     }
-    std::vector<DominantColor> colors;
+    std::vector<std::pair<DominantColor, double>> ranked; // with the weight that orders it
     for (std::size_t c = 0; c < centres.size(); ++c) {
         if (weights[c] > 0)
-            colors.push_back({clippedColor(linearFromOklab(centres[c])), weights[c] / total});
+            ranked.push_back({{clippedColor(linearFromOklab(centres[c])), areas[c] / total}, weights[c]});
     }
-    std::stable_sort(colors.begin(), colors.end(),
-                     [](const DominantColor& a, const DominantColor& b) { return a.share > b.share; });
+    std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::vector<DominantColor> colors;
+    for (const auto& [color, weight] : ranked)
+        colors.push_back(color);
     return colors;
 }
 

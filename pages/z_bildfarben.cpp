@@ -67,6 +67,7 @@ Z_Bildfarben::Z_Bildfarben(PageHost& host, QWidget* parent)
     connect(ui->btBildOeffnen, &QPushButton::clicked, this, &Z_Bildfarben::choosePicture);
     connect(ui->btBildInsFarbschema, &QPushButton::clicked, this, &Z_Bildfarben::addToScheme);
     connect(ui->sbBildAnzahl, &QSpinBox::valueChanged, this, &Z_Bildfarben::showColours);
+    connect(ui->cbBildAuswahl, &QComboBox::currentIndexChanged, this, &Z_Bildfarben::showColours);
     connect(ui->pvBild, &PictureView::pixelClicked, this,
             [this](QPoint pixel) {
                 const QRgb p = ui->pvBild->picture().pixel(pixel);
@@ -130,7 +131,8 @@ void Z_Bildfarben::showPicture(const QImage& picture)
 
 void Z_Bildfarben::showColours()
 {
-    m_colours = pictureColors(ui->pvBild->picture(), ui->sbBildAnzahl->value());
+    m_colours = pictureColors(ui->pvBild->picture(), ui->sbBildAnzahl->value(),
+                              ui->cbBildAuswahl->currentIndex() == 1 ? ColorEmphasis::Accents : ColorEmphasis::Area);
     for (std::size_t n = 0; n < m_rows.size(); ++n) {
         const bool shown = n < m_colours.size();
         m_rows[n].swatch->setVisible(shown);

@@ -168,7 +168,7 @@ PictureRead readPictureFile(const QString& path)
     return readPicture(buffer, QFileInfo(path).fileName());
 }
 
-std::vector<DominantColor> pictureColors(const QImage& image, int count)
+std::vector<DominantColor> pictureColors(const QImage& image, int count, ColorEmphasis emphasis)
 {
     if (image.isNull())
         return {};
@@ -185,7 +185,7 @@ std::vector<DominantColor> pictureColors(const QImage& image, int count)
                 pixels.push_back(RGB(qRed(line[x]), qGreen(line[x]), qBlue(line[x])));
         }
     }
-    return dominantColors(pixels, count);
+    return dominantColors(pixels, count, emphasis);
 }
 
 QString pictureFileFilter()

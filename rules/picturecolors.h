@@ -29,7 +29,7 @@ PictureRead readPictureFile(const QString& path);
 
 // The picture's dominant colours: on a copy whose longer side is at most 256 pixels (smoothly
 // scaled), pixels less than half opaque left out.
-std::vector<DominantColor> pictureColors(const QImage& image, int count);
+std::vector<DominantColor> pictureColors(const QImage& image, int count, ColorEmphasis emphasis = ColorEmphasis::Area);
 
 // "Bilder|*.png;*.jpg;…": the formats Qt's image readers have here, for the open dialog.
 QString pictureFileFilter();

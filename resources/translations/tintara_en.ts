@@ -84,10 +84,6 @@
         <translation>--%1 applies only with --scale.</translation>
     </message>
     <message>
-        <source>--count gilt nur mit --extract.</source>
-        <translation>--count applies only with --extract.</translation>
-    </message>
-    <message>
         <source>--to gilt nur mit --convert.</source>
         <translation>--to applies only with --convert.</translation>
     </message>
@@ -346,6 +342,18 @@ Without options the window opens, with a color scheme file as the first argument
     <message>
         <source>Ziel %1 liegt unter Lc 15, was APCA nicht als sichtbaren Kontrast zählt.</source>
         <translation>Target %1 lies below Lc 15, which APCA does not count as visible contrast.</translation>
+    </message>
+    <message>
+        <source>--mode nimmt dominant oder accents.</source>
+        <translation>--mode takes dominant or accents.</translation>
+    </message>
+    <message>
+        <source>Mit --extract: dominant (Standard), die Farben der größten Flächen, oder accents, bei denen bunte Farben mehr zählen, auch kleine.</source>
+        <translation>With --extract: dominant (default), the colors of the largest areas, or accents, where colorful colors count for more, small ones too.</translation>
+    </message>
+    <message>
+        <source>--%1 gilt nur mit --extract.</source>
+        <translation>--%1 applies only with --extract.</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1406,18 @@ Do you want to replace it?</translation>
     <message>
         <source>Öffnen Sie ein Bild, ziehen Sie eine Bilddatei hierher oder fügen Sie ein Bild aus der Zwischenablage ein (Strg+V).</source>
         <translation>Open a picture, drop a picture file here or paste a picture from the clipboard (Ctrl+V).</translation>
+    </message>
+    <message>
+        <source>Flächen: die Farben, die am meisten Fläche bedecken; Akzente: bunte Farben zählen mehr, so kommen auch kleine bunte Flächen heraus</source>
+        <translation>Areas: the colors that cover the most area; Accents: colorful colors count for more, so small colorful areas come out too</translation>
+    </message>
+    <message>
+        <source>Flächen</source>
+        <translation>Areas</translation>
+    </message>
+    <message>
+        <source>Akzente</source>
+        <translation>Accents</translation>
     </message>
 </context>
 <context>

@@ -370,6 +370,12 @@ TEST_F(CommandLineTest, ExtractPrintsAPicturesColoursLargestFirstOrWritesThemAsA
     EXPECT_TRUE(readFile(path("vier.gpl")).startsWith("GIMP Palette\nName: vier\n"));
     EXPECT_TRUE(run({"--extract", picture, "--format", "cssvars"}).out.contains("  --vier-1: #c81e28;\n"));
     EXPECT_EQ(readDesignTokens(run({"--extract", picture, "--format", "tokens"}).out).entries.size(), 4u);
+    // Accents: a grey moodboard's small orange and magenta come first.
+    const QString board = path("moodboard.png");
+    writeFile(board, Testing::encoded(Testing::greyMoodboard(), "PNG"));
+    EXPECT_FALSE(run({"--extract", board, "--count", "6"}).out.contains("#F0"));
+    const QByteArray accents = run({"--extract", board, "--count", "6", "--mode", "accents"}).out;
+    EXPECT_TRUE(accents.startsWith("#F0781") || accents.startsWith("#DC1E")) << accents.toStdString();
 
     writeFile(path("kaputt.png"), Testing::hostilePictures()[2].bytes);
     const struct {
@@ -380,6 +386,8 @@ TEST_F(CommandLineTest, ExtractPrintsAPicturesColoursLargestFirstOrWritesThemAsA
         {{"--extract", picture, "--count", "17"}, 2},
         {{"--extract", picture, "--count", "acht"}, 2},
         {{"--extract", picture, "--format", "tailwind"}, 2},
+        {{"--extract", picture, "--mode", "bunt"}, 2},
+        {{"--convert", "red", "--mode", "accents"}, 2},
         {{"--extract", picture, picture}, 2},
         {{"--count", "4"}, 2},
         {{"--extract", path("fehlt.png")}, 1},

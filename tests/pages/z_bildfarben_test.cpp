@@ -1,9 +1,11 @@
 #include "mainwindow/windowfixture.h"
 
 #include "pages/pictureview.h"
+#include "rules/picturecolors.h"
 #include "support/files.h"
 #include "support/hostilepictures.h"
 
+#include <QComboBox>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QSpinBox>
@@ -70,6 +72,29 @@ TEST_F(PicturePageTest, APastedPictureShowsItsColoursWithTheirShares)
     QTest::keyClick(view(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(desktop.messages.messages.last(), "Die Zwischenablage enthält kein Bild.");
     EXPECT_EQ(view()->picture().size(), QSize(100, 20)) << "the picture stays";
+}
+
+// "Akzente" shows what the rule gives for accents; "Flächen" again what covers most.
+TEST_F(PicturePageTest, AccentsAreAChoiceBesideTheLargestAreas)
+{
+    desktop.clipboard.picture = Testing::greyMoodboard();
+    QTest::mouseClick(view(), Qt::LeftButton, {}, {5, 5});
+    QTest::keyClick(view(), Qt::Key_V, Qt::ControlModifier);
+    control<QSpinBox>("sbBildAnzahl")->setValue(6);
+    auto* choice = control<QComboBox>("cbBildAuswahl");
+    EXPECT_EQ(choice->currentText(), "Flächen");
+    const auto shown = [&](ColorEmphasis emphasis) {
+        const std::vector<DominantColor> expected = pictureColors(Testing::greyMoodboard(), 6, emphasis);
+        for (std::size_t n = 0; n < expected.size(); ++n)
+            EXPECT_EQ(swatch(QString("shBildfarbe%1").arg(n + 1))->color(), expected[n].color) << n;
+    };
+    shown(ColorEmphasis::Area);
+    QTest::mouseClick(choice, Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(choice->currentText(), "Akzente");
+    shown(ColorEmphasis::Accents);
+    EXPECT_TRUE(colourLine(1).startsWith("2 %  #")) << colourLine(1).toStdString();
 }
 
 TEST_F(PicturePageTest, PicturesComeFromTheOpenDialogAndFromADropAndAClickPicksAPixel)

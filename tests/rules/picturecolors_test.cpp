@@ -1,4 +1,5 @@
 #include "rules/picturecolors.h"
+#include "color/oklab.h"
 #include "support/hostilepictures.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +99,38 @@ TEST(PictureColors, TransparentPixelsAreNotCountedAndAGradientGivesKColours)
             EXPECT_LE(found[n].share, found[n - 1].share);
         }
     }
+}
+
+// The dominant colours of a grey moodboard are its greys; its accents are the small orange and
+// magenta, first, with the area they really cover.
+TEST(PictureColors, AccentsBringOutSmallBrightAreas)
+{
+    const QImage board = Testing::greyMoodboard();
+    const auto isBright = [](const DominantColor& c) { return toOklch(c.color).C > 0.1; };
+    const std::vector<DominantColor> dominant = pictureColors(board, 6);
+    EXPECT_EQ(std::count_if(dominant.begin(), dominant.end(), isBright), 0) << "six greys by area";
+    const std::vector<DominantColor> accents = pictureColors(board, 6, ColorEmphasis::Accents);
+    ASSERT_GE(accents.size(), 2u);
+    const auto near = [](TColor a, TColor b) {
+        const Oklab p = toOklab(a), q = toOklab(b);
+        return std::hypot(p.L - q.L, p.a - q.a, p.b - q.b) < 0.02;
+    };
+    EXPECT_TRUE(near(accents[0].color, RGB(240, 120, 20)) || near(accents[0].color, RGB(220, 30, 170)));
+    EXPECT_TRUE(near(accents[1].color, RGB(240, 120, 20)) || near(accents[1].color, RGB(220, 30, 170)));
+    EXPECT_NE(accents[0].color, accents[1].color);
+    EXPECT_NEAR(accents[0].share, 0.015, 0.002) << "the share is the area";
+    EXPECT_GT(std::count_if(accents.begin(), accents.end(), [&](const DominantColor& c) { return !isBright(c); }), 0)
+        << "the greys are still there, after the accents";
+    // A picture without accents gives the same colours either way.
+    const QImage four = Testing::fourAreas();
+    std::vector<TColor> area, accent;
+    for (const DominantColor& c : pictureColors(four, 4))
+        area.push_back(c.color);
+    for (const DominantColor& c : pictureColors(four, 4, ColorEmphasis::Accents))
+        accent.push_back(c.color);
+    std::sort(area.begin(), area.end());
+    std::sort(accent.begin(), accent.end());
+    EXPECT_EQ(area, accent);
 }
 
 TEST(PictureColors, HostilePicturesAreRefusedWithAReason)

@@ -22,6 +22,19 @@ inline QImage fourAreas(QImage::Format format = QImage::Format_RGB32)
     return image;
 }
 
+// A moodboard: six greys over 97 % of it, a small orange and a small magenta (1.5 % each).
+inline QImage greyMoodboard()
+{
+    QImage image(100, 100, QImage::Format_RGB32);
+    for (int x = 0; x < 100; ++x) {
+        for (int y = 0; y < 100; ++y) {
+            const int grey = 40 + 35 * (x * 6 / 100);
+            image.setPixel(x, y, y >= 97 ? (x < 50 ? qRgb(240, 120, 20) : qRgb(220, 30, 170)) : qRgb(grey, grey, grey + 4));
+        }
+    }
+    return image;
+}
+
 inline QByteArray encoded(const QImage& image, const char* format)
 {
     QByteArray bytes;
