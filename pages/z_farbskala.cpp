@@ -17,7 +17,7 @@ namespace {
 constexpr int firstRowY = 104;
 constexpr int rowHeight = 21;
 // Where the columns of a step's row start, and their object names after "lbStufe<n>".
-constexpr std::array<int, 5> columnX = {72, 112, 184, 338, 518};
+constexpr std::array<int, 5> columnX = {72, 112, 200, 350, 518};
 constexpr std::array<const char*, 4> columnNames = {"", "Hex", "Weiss", "Schwarz"};
 
 } // namespace
