@@ -95,6 +95,20 @@ expect 1 '' 'Vektorgrafik (SVG)' -- --extract "$WORK/bild.svg"
 expect 1 '' 'Tintara Studio liest Bilder bis 32 MiB' -- --extract "$WORK/riesig.png"
 convert -size 10x10 xc:none "$WORK/leer.png"
 expect 1 '' 'kein deckendes Pixel' -- --extract "$WORK/leer.png"
+# --format json as a pipeline reads it with jq, in a German session: numbers with a decimal point.
+if command -v jq >/dev/null 2>&1; then
+    code=0
+    T --contrast '#767676' white --min AAA --format json > "$WORK/gate.json" 2>"$WORK/err" || code=$?
+    [ "$code" = 1 ] || fail "a pair below --min AAA exited $code with --format json"
+    [ "$(jq -r '[.wcag.ratio, .apca.lc, .passes, .minimum.ratio] | @csv' "$WORK/gate.json")" = '4.54,71.6,false,7' ] \
+        || fail "jq read $(cat "$WORK/gate.json")"
+    [ "$(T --scale '#2563EB' --at 500 --format json | jq -r '.steps[] | select(.name == "500") | .hex')" = '#2563EB' ] \
+        || fail "jq found no step 500 of #2563EB"
+    [ "$(T --convert 'rgb(37 99 235)' --format json | jq -c '.rgb')" = '[37,99,235]' ] || fail "jq read no RGB"
+    [ "$(T --extract "$WORK/bild.png" --format json | jq '.colors | length')" -ge 1 ] || fail "jq read no picture colours"
+else
+    echo "jq is not installed: its reading of the JSON is skipped"
+fi
 # What did not reach standard output is a failure, also for --help and --version.
 for option in --help --version; do
     code=0
