@@ -55,17 +55,6 @@ QStringList notesOf(std::initializer_list<ReadColor> colors)
     return notes;
 }
 
-QString levelText(WcagLevel level)
-{
-    switch (level) {
-    case WcagLevel::Aaa: return QStringLiteral("AAA");
-    case WcagLevel::Aa: return QStringLiteral("AA");
-    case WcagLevel::AaLargeTextOnly:
-    case WcagLevel::Fail: break;
-    }
-    return QStringLiteral("fail");
-}
-
 VerbResult misuse(const QString& message)
 {
     return {2, {}, message, {}};
@@ -384,8 +373,8 @@ VerbResult contrastOfColors(const QString& text, const QString& background, cons
     }
     const double ratio = contrastRatio(*textColor.color, *backgroundColor.color);
     const QString wcag = QStringLiteral("WCAG 2.2: %1:1 %2 (large text: %3)\n")
-                             .arg(QString::fromStdString(decimalText(cutContrastRatio(ratio), 2)), levelText(wcagTextLevel(ratio)),
-                                  levelText(wcagLargeTextLevel(ratio)));
+                             .arg(QString::fromStdString(decimalText(cutContrastRatio(ratio), 2)), wcagLevelName(wcagTextLevel(ratio)),
+                                  wcagLevelName(wcagLargeTextLevel(ratio)));
     const double lc = apcaContrast(*textColor.color, *backgroundColor.color);
     // The page's two suggestions, for the gate's ratio; a colour that reaches it is its own.
     const double minimum = gate.ratio.value_or(4.5);

@@ -34,7 +34,9 @@ QByteArray document(const QJsonObject& object)
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
-QString levelName(WcagLevel level)
+} // namespace
+
+QString wcagLevelName(WcagLevel level)
 {
     switch (level) {
     case WcagLevel::Aaa: return QStringLiteral("AAA");
@@ -44,8 +46,6 @@ QString levelName(WcagLevel level)
     }
     return QStringLiteral("fail");
 }
-
-} // namespace
 
 QByteArray convertJson(const QString& input, TColor color, const std::optional<int>& only)
 {
@@ -70,8 +70,8 @@ QByteArray contrastJson(const ContrastReport& report)
         {QStringLiteral("text"), hexValue(report.text)},
         {QStringLiteral("background"), hexValue(report.background)},
         {QStringLiteral("wcag"), QJsonObject{{QStringLiteral("ratio"), report.ratio},
-                                             {QStringLiteral("text"), levelName(wcagTextLevel(report.ratio))},
-                                             {QStringLiteral("largeText"), levelName(wcagLargeTextLevel(report.ratio))}}},
+                                             {QStringLiteral("text"), wcagLevelName(wcagTextLevel(report.ratio))},
+                                             {QStringLiteral("largeText"), wcagLevelName(wcagLargeTextLevel(report.ratio))}}},
         {QStringLiteral("apca"), QJsonObject{{QStringLiteral("lc"), rounded(report.lc, 1)}}},
         {QStringLiteral("minimum"),
          QJsonObject{{QStringLiteral("ratio"), report.minimum},

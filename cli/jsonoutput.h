@@ -16,6 +16,9 @@ namespace Tintara {
 // What `--format json` prints: one object each, keys that stay as they are, numbers as JSON
 // numbers rounded as the text output rounds them, colours as "#RRGGBB", null for what is not.
 
+// What a ratio meets, as both outputs write it: "AAA", "AA" or "fail".
+QString wcagLevelName(WcagLevel level);
+
 // --convert: the colour and every notation (or the one asked for) by its copy-format name.
 QByteArray convertJson(const QString& input, TColor color, const std::optional<int>& only);
 

@@ -13,15 +13,18 @@ using namespace Tintara;
 
 namespace {
 
+void use(SchemeSlots& scheme, int slot, TColor color, const char* info)
+{
+    scheme.colors[slot - 1] = color;
+    scheme.used[slot - 1] = 1;
+    scheme.infos[slot - 1] = QString::fromUtf8(info);
+}
+
 // Used and unused slots, umlauts and blanks, an empty info text and a repeated one.
 SchemeSlots sampleScheme()
 {
     SchemeSlots scheme;
-    const auto use = [&](int slot, TColor color, const char* info) {
-        scheme.colors[slot - 1] = color;
-        scheme.used[slot - 1] = 1;
-        scheme.infos[slot - 1] = QString::fromUtf8(info);
-    };
+    const auto use = [&](int slot, TColor color, const char* info) { ::use(scheme, slot, color, info); };
     use(1, RGB(0xE8, 0x73, 0x1C), "Hintergrund Creme – für Fläche");
     scheme.colors[1] = RGB(1, 2, 3); // slot 2 holds a colour but is not used
     use(3, RGB(0x1C, 0x73, 0xE8), "");
@@ -175,11 +178,7 @@ TEST(PaletteFormats, CssVariablesAndDesignTokens)
 TEST(PaletteFormats, DesignTokensGroupNameStepInfoTextsAndGiveHexWhereAsked)
 {
     SchemeSlots scheme;
-    const auto use = [&](int slot, TColor color, const char* info) {
-        scheme.colors[slot - 1] = color;
-        scheme.used[slot - 1] = 1;
-        scheme.infos[slot - 1] = QString::fromUtf8(info);
-    };
+    const auto use = [&](int slot, TColor color, const char* info) { ::use(scheme, slot, color, info); };
     use(1, RGB(0x25, 0x63, 0xEB), "primary-500");
     use(2, RGB(0xEC, 0xF3, 0xFE), "primary-50");
     use(3, RGB(0xFF, 0, 0), "Akzent Rot");
