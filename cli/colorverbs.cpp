@@ -215,8 +215,9 @@ void addColorVerbOptions(QCommandLineParser& parser)
     parser.addOption({QStringLiteral("convert"),
                       CommandLine::tr("Gibt die Farbe in jeder Schreibweise aus, die Tintara Studio kopiert. Gelesen "
                                      "werden diese Schreibweisen und aus CSS #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), "
-                                     "rgba(), hsl(), hsla(), oklch() und die Farbnamen; eine Deckkraft unter 1 bleibt "
-                                     "unberücksichtigt."),
+                                     "rgba(), hsl(), hsla(), hwb(), lab(), lch(), oklab(), oklch(), color() und die "
+                                     "Farbnamen, eine Farbe außerhalb von sRGB so, wie ein Browser sie auf einem "
+                                     "sRGB-Bildschirm zeigt; eine Deckkraft unter 1 bleibt unberücksichtigt."),
                       CommandLine::tr("farbe")});
     parser.addOption({QStringLiteral("to"),
                       CommandLine::tr("Mit --convert nur diese Schreibweise: ein Name des Menüs „Farbwert kopieren“ "

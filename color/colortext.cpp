@@ -1,6 +1,8 @@
 #include "color/colortext.h"
 
+#include "color/csscolor4.h"
 #include "color/cssnames.h"
+#include "color/cssvalues.h"
 #include "color/notation.h"
 #include "color/gamutmap.h"
 
@@ -8,7 +10,6 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <numbers>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,17 +17,6 @@
 namespace Tintara {
 
 namespace {
-
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::string lowered(std::string_view text)
 {
@@ -76,55 +66,6 @@ std::optional<TColor> storedColor(std::string_view digits)
     return *value;
 }
 
-struct Number {
-    double value;
-    bool percent;
-};
-
-// A number, a percentage, or "none", which CSS Color 4 reads as zero.
-std::optional<Number> number(std::string_view text)
-{
-    Number n{0, false};
-    if (text == "none")
-        return n;
-    if (text.ends_with('%')) {
-        n.percent = true;
-        text.remove_suffix(1);
-    }
-    if (text.starts_with('+'))
-        text.remove_prefix(1);
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n.value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(n.value))
-        return std::nullopt;
-    return n;
-}
-
-// The three parts of "name(a b c)", "name(a, b, c)" or either with "/ alpha" or a fourth part.
-std::optional<std::vector<std::string_view>> functionArguments(std::string_view text, std::string_view name)
-{
-    if (!text.starts_with(name) || !text.ends_with(')'))
-        return std::nullopt;
-    text = trimmed(text.substr(name.size()));
-    if (!text.starts_with('('))
-        return std::nullopt;
-    text = text.substr(1, text.size() - 2);
-    text = text.substr(0, std::min(text.find('/'), text.size()));
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || isBlank(text[i]) || text[i] == ',') {
-            if (i > start)
-                parts.push_back(text.substr(start, i - start));
-            start = i + 1;
-        }
-    }
-    if (parts.size() == 4)
-        parts.pop_back(); // the legacy alpha
-    if (parts.size() != 3)
-        return std::nullopt;
-    return parts;
-}
-
 int channel(double value) { return static_cast<int>(std::lround(std::clamp(value, 0.0, 255.0))); }
 
 std::optional<TColor> cssRgb(const std::vector<std::string_view>& parts)
@@ -137,25 +78,6 @@ std::optional<TColor> cssRgb(const std::vector<std::string_view>& parts)
         values[i] = channel(n->percent ? n->value / 100 * 255 : n->value);
     }
     return RGB(values[0], values[1], values[2]);
-}
-
-// A hue in degrees 0 to 360, written as a plain number or with a CSS angle unit.
-std::optional<double> hueDegrees(std::string_view text)
-{
-    static constexpr std::pair<std::string_view, double> units[] = {
-        {"deg", 1}, {"grad", 0.9}, {"rad", 180 / std::numbers::pi}, {"turn", 360}};
-    double scale = 1;
-    for (const auto& [unit, degrees] : units) {
-        if (text.ends_with(unit)) {
-            text.remove_suffix(unit.size());
-            scale = degrees;
-            break;
-        }
-    }
-    const auto hue = number(text);
-    if (!hue || hue->percent || !std::isfinite(hue->value * scale))
-        return std::nullopt;
-    return std::fmod(std::fmod(hue->value * scale, 360) + 360, 360);
 }
 
 std::optional<TColor> cssHsl(const std::vector<std::string_view>& parts)
@@ -174,7 +96,7 @@ std::optional<TColor> cssHsl(const std::vector<std::string_view>& parts)
     return RGB(channel(f(0)), channel(f(8)), channel(f(4)));
 }
 
-std::optional<TColor> cssOklch(const std::vector<std::string_view>& parts)
+std::optional<Oklch> cssOklchParts(const std::vector<std::string_view>& parts)
 {
     const auto lightness = number(parts[0]), chroma = number(parts[1]);
     const auto hue = hueDegrees(parts[2]);
@@ -182,7 +104,28 @@ std::optional<TColor> cssOklch(const std::vector<std::string_view>& parts)
         return std::nullopt;
     const double L = lightness->percent ? lightness->value / 100 : lightness->value;
     const double C = std::max(0.0, chroma->percent ? chroma->value * 0.004 : chroma->value);
-    return gamutMapped({L, C, *hue}); // as a browser shows a colour outside sRGB
+    return Oklch{L, C, *hue};
+}
+
+std::optional<TColor> cssOklch(const std::vector<std::string_view>& parts)
+{
+    const auto lch = cssOklchParts(parts);
+    return lch ? std::optional(gamutMapped(*lch)) : std::nullopt; // as a browser shows a colour outside sRGB
+}
+
+std::optional<Xyz> cssOklchXyz(const std::vector<std::string_view>& parts)
+{
+    const auto lch = cssOklchParts(parts);
+    return lch ? std::optional(xyzD65FromOklab(oklabFromOklch({std::clamp(lch->L, 0.0, 1.0), lch->C, lch->h})))
+               : std::nullopt;
+}
+
+// A CSS Color 4 function's colour as an sRGB screen shows it.
+template <auto read>
+std::optional<TColor> shown(const std::vector<std::string_view>& parts)
+{
+    const auto color = read(parts);
+    return color ? std::optional(shownInSrgb(*color)) : std::nullopt;
 }
 
 // "r,g,b" and "r;g;b", whole numbers 0 to 255; "c;m;y;k" is the CMYK notation, whose parts
@@ -222,9 +165,13 @@ std::optional<TColor> colorFromText(std::string_view text)
         return storedColor(t.substr(1));
     if (t.starts_with("0x") || t.starts_with("&h"))
         return storedColor(t.substr(2));
+    if (const auto color = cssColorFunction(t)) // sRGB's own components as they are, without rounding off
+        return color->rgb == RgbSpace::Srgb ? shownInSrgb(color->components) : shownInSrgb(xyzOf(*color));
     using Converter = std::optional<TColor> (*)(const std::vector<std::string_view>&);
     static constexpr std::pair<std::string_view, Converter> functions[] = {
-        {"rgba", cssRgb}, {"rgb", cssRgb}, {"hsla", cssHsl}, {"hsl", cssHsl}, {"oklch", cssOklch}};
+        {"rgba", cssRgb},          {"rgb", cssRgb},       {"hsla", cssHsl},      {"hsl", cssHsl},
+        {"oklch", cssOklch},       {"oklab", shown<cssOklab>}, {"lab", shown<cssLab>}, {"lch", shown<cssLch>},
+        {"hwb", shown<cssHwb>}};
     for (const auto& [name, convert] : functions) {
         if (t.starts_with(name)) {
             const auto parts = functionArguments(t, name);
@@ -238,6 +185,27 @@ std::optional<TColor> colorFromText(std::string_view text)
     if (t.size() == 6 && allHexDigits(t))
         return htmlColor(t);
     return channelList(t);
+}
+
+std::optional<Xyz> colorXyzFromText(std::string_view text)
+{
+    const std::string lower = lowered(trimmed(text));
+    const std::string_view t = lower;
+    if (const auto color = cssColorFunction(t))
+        return xyzOf(*color);
+    using Reader = std::optional<Xyz> (*)(const std::vector<std::string_view>&);
+    static constexpr std::pair<std::string_view, Reader> functions[] = {
+        {"oklch", cssOklchXyz}, {"oklab", cssOklab}, {"lab", cssLab}, {"lch", cssLch}};
+    for (const auto& [name, read] : functions) {
+        if (t.starts_with(name)) {
+            const auto parts = functionArguments(t, name);
+            return parts ? read(*parts) : std::nullopt;
+        }
+    }
+    const auto color = colorFromText(text);
+    if (!color)
+        return std::nullopt;
+    return xyzD65FromRgb(RgbSpace::Srgb, {redOf(*color) / 255.0, greenOf(*color) / 255.0, blueOf(*color) / 255.0});
 }
 
 std::optional<double> opacityOf(std::string_view text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "color/colorspaces.h"
 #include "color/tcolor.h"
 
 #include <optional>
@@ -14,6 +15,11 @@ namespace Tintara {
 // is ignored; an oklch() outside sRGB is gamut-mapped as CSS shows it, other colours outside are
 // clipped. None where the text is no colour.
 std::optional<TColor> colorFromText(std::string_view text);
+
+// The colour a text names before it is mapped into sRGB, as CIE XYZ D65: for lab(), lch(),
+// oklab(), oklch() and color() the colour as written, which may lie outside sRGB; for any other
+// notation its sRGB colour. None where the text is no colour.
+std::optional<Xyz> colorXyzFromText(std::string_view text);
 
 // The opacity 0..1 that a colour text gives beside its colour (#rgba, #rrggbbaa, "/ a" or the fourth
 // part of rgba() and hsla()); none where it gives none or is no colour. The program keeps opaque

@@ -21,12 +21,6 @@ double deltaEok(const Oklab& a, const Oklab& b)
     return std::sqrt((a.L - b.L) * (a.L - b.L) + (a.a - b.a) * (a.a - b.a) + (a.b - b.b) * (a.b - b.b));
 }
 
-// How far clipping moves a colour, in OKLab.
-double clipDistance(const Oklab& lab, const LinearRgb& clippedRgb)
-{
-    return deltaEok(oklabFromLinear(clippedRgb), lab);
-}
-
 } // namespace
 
 bool inSrgbGamut(const LinearRgb& c)
@@ -35,8 +29,16 @@ bool inSrgbGamut(const LinearRgb& c)
     return inside(c.r) && inside(c.g) && inside(c.b);
 }
 
-LinearRgb gamutMappedLinear(const Oklch& origin)
+namespace {
+
+// The mapping into any RGB gamut, given the way from OKLab to its linear light and back.
+template <typename ToLinear, typename FromLinear>
+LinearRgb mappedInto(const Oklch& origin, ToLinear toLinear, FromLinear fromLinear)
 {
+    // How far clipping moves a colour, in OKLab.
+    const auto clipDistance = [&](const Oklab& lab, const LinearRgb& clippedRgb) {
+        return deltaEok(fromLinear(clippedRgb), lab);
+    };
     if (!std::isfinite(origin.L) || !std::isfinite(origin.C) || !std::isfinite(origin.h))
         return {0, 0, 0}; // no colour at all; the bisection would never end on an infinite chroma
     if (origin.L >= 1)
@@ -44,7 +46,7 @@ LinearRgb gamutMappedLinear(const Oklch& origin)
     if (origin.L <= 0)
         return {0, 0, 0};
     Oklch current = origin;
-    const LinearRgb exact = linearFromOklab(oklabFromOklch(current));
+    const LinearRgb exact = toLinear(oklabFromOklch(current));
     if (inSrgbGamut(exact))
         return clipped(exact);
     LinearRgb result = clipped(exact);
@@ -57,7 +59,7 @@ LinearRgb gamutMappedLinear(const Oklch& origin)
     while (high - low > epsilon) {
         current.C = (low + high) / 2;
         const Oklab lab = oklabFromOklch(current);
-        const LinearRgb rgb = linearFromOklab(lab);
+        const LinearRgb rgb = toLinear(lab);
         if (lowInGamut && inSrgbGamut(rgb)) {
             low = current.C;
             continue;
@@ -74,6 +76,20 @@ LinearRgb gamutMappedLinear(const Oklch& origin)
         }
     }
     return result;
+}
+
+} // namespace
+
+LinearRgb gamutMappedLinear(const Oklch& origin)
+{
+    return mappedInto(origin, [](const Oklab& lab) { return linearFromOklab(lab); },
+                      [](const LinearRgb& rgb) { return oklabFromLinear(rgb); });
+}
+
+LinearRgb gamutMappedLinear(const Oklch& origin, const std::function<LinearRgb(const Oklab&)>& toLinear,
+                            const std::function<Oklab(const LinearRgb&)>& fromLinear)
+{
+    return mappedInto(origin, toLinear, fromLinear);
 }
 
 TColor gamutMapped(const Oklch& color)

@@ -2,6 +2,8 @@
 
 #include "color/oklab.h"
 
+#include <functional>
+
 namespace Tintara {
 
 // Whether a linear-light colour lies inside sRGB; a hair beyond an edge still counts as inside,
@@ -13,6 +15,10 @@ bool inSrgbGamut(const LinearRgb& rgb);
 // noticeable difference (0.02 in OKLab), then the colour is clipped. Lightness 1 and above is
 // white, 0 and below black; a value that is no finite number gives black.
 LinearRgb gamutMappedLinear(const Oklch& color);
+// The same into another RGB gamut, whose linear light `toLinear` gives for an OKLab colour and
+// `fromLinear` takes back.
+LinearRgb gamutMappedLinear(const Oklch& color, const std::function<LinearRgb(const Oklab&)>& toLinear,
+                            const std::function<Oklab(const LinearRgb&)>& fromLinear);
 TColor gamutMapped(const Oklch& color);
 
 } // namespace Tintara

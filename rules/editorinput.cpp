@@ -30,8 +30,9 @@ QString htmlFieldHint()
 {
     return EditorInput::tr(
         "Sechs Hexziffern; eingefügt oder abgelegt auch jede Schreibweise, die Tintara Studio kopiert, und aus CSS "
-        "#rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), oklch() und die Farbnamen. Eine Deckkraft "
-        "unter 1 bleibt unberücksichtigt: Tintara Studio nimmt nur deckende Farben.");
+        "#rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), hwb(), lab(), lch(), oklab(), oklch(), "
+        "color() und die Farbnamen; eine Farbe außerhalb von sRGB so, wie ein Browser sie auf einem sRGB-Bildschirm "
+        "zeigt. Eine Deckkraft unter 1 bleibt unberücksichtigt: Tintara Studio nimmt nur deckende Farben.");
 }
 
 std::optional<QString> opacityNote(const QString& text)

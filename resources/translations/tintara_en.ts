@@ -202,10 +202,6 @@ Without options the window opens, with a color scheme file as the first argument
         <translation>“%1” has no opaque pixel, so no colors.</translation>
     </message>
     <message>
-        <source>Gibt die Farbe in jeder Schreibweise aus, die Tintara Studio kopiert. Gelesen werden diese Schreibweisen und aus CSS #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), oklch() und die Farbnamen; eine Deckkraft unter 1 bleibt unberücksichtigt.</source>
-        <translation>Prints the color in every notation Tintara Studio copies. It reads these notations and, of CSS, #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), oklch() and the color names; an opacity below 1 is left out.</translation>
-    </message>
-    <message>
         <source>Mit --convert nur diese Schreibweise: ein Name des Menüs „Farbwert kopieren“ (deutsch oder englisch) oder html, hex, rgb, cmyk, hsl, oklch.</source>
         <translation>With --convert, only this notation: a name of the “Copy color value” menu (German or English) or html, hex, rgb, cmyk, hsl, oklch.</translation>
     </message>
@@ -355,6 +351,10 @@ Without options the window opens, with a color scheme file as the first argument
         <source>--%1 gilt nur mit --extract.</source>
         <translation>--%1 applies only with --extract.</translation>
     </message>
+    <message>
+        <source>Gibt die Farbe in jeder Schreibweise aus, die Tintara Studio kopiert. Gelesen werden diese Schreibweisen und aus CSS #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), hwb(), lab(), lch(), oklab(), oklch(), color() und die Farbnamen, eine Farbe außerhalb von sRGB so, wie ein Browser sie auf einem sRGB-Bildschirm zeigt; eine Deckkraft unter 1 bleibt unberücksichtigt.</source>
+        <translation>Prints the color in every notation Tintara Studio copies. It reads these notations and, from CSS, #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), hwb(), lab(), lch(), oklab(), oklch(), color() and the color names, a color outside sRGB as a browser shows it on an sRGB screen; an opacity below 1 is left out.</translation>
+    </message>
 </context>
 <context>
     <name>ContrastRules</name>
@@ -487,12 +487,12 @@ Large text: %5</translation>
         <translation>.</translation>
     </message>
     <message>
-        <source>Sechs Hexziffern; eingefügt oder abgelegt auch jede Schreibweise, die Tintara Studio kopiert, und aus CSS #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), oklch() und die Farbnamen. Eine Deckkraft unter 1 bleibt unberücksichtigt: Tintara Studio nimmt nur deckende Farben.</source>
-        <translation>Six hex digits; pasted or dropped, also every notation Tintara Studio copies and, of CSS, #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), oklch() and the color names. An opacity below 1 is left out: Tintara Studio takes opaque colors only.</translation>
-    </message>
-    <message>
         <source>Die Deckkraft %1 % von „%2“ bleibt unberücksichtigt: Tintara Studio nimmt nur deckende Farben.</source>
         <translation>The opacity %1 % of “%2” is left out: Tintara Studio takes opaque colors only.</translation>
+    </message>
+    <message>
+        <source>Sechs Hexziffern; eingefügt oder abgelegt auch jede Schreibweise, die Tintara Studio kopiert, und aus CSS #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), hwb(), lab(), lch(), oklab(), oklch(), color() und die Farbnamen; eine Farbe außerhalb von sRGB so, wie ein Browser sie auf einem sRGB-Bildschirm zeigt. Eine Deckkraft unter 1 bleibt unberücksichtigt: Tintara Studio nimmt nur deckende Farben.</source>
+        <translation>Six hex digits; pasted or dropped also every notation Tintara Studio copies and, from CSS, #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), hwb(), lab(), lch(), oklab(), oklch(), color() and the color names; a color outside sRGB as a browser shows it on an sRGB screen. An opacity below 1 is left out: Tintara Studio takes opaque colors only.</translation>
     </message>
 </context>
 <context>

@@ -55,7 +55,7 @@ T --help | grep -qF 'Shows this help.' || fail "--help does not follow tintara.i
 rm "$WORK/tintara.ini"
 
 # --help says which forms are read; an opacity below 1 is left out, and said so on standard error.
-T --help | tr -s ' \n' ' ' | grep -qF '#rrggbbaa, rgb(), rgba(), hsl(), hsla(), oklch()' || fail "--help does not list the forms it reads"
+T --help | tr -s ' \n' ' ' | grep -qF '#rrggbbaa, rgb(), rgba(), hsl(), hsla(), hwb(), lab(), lch(), oklab(), oklch(), color()' || fail "--help does not list the forms it reads"
 ! T --help | grep -qi 'jede CSS' || fail "--help still claims every CSS form"
 expect 0 '#FF0000' 'Die Deckkraft 50,2 % von „#FF000080“ bleibt unberücksichtigt' -- --convert '#FF000080' --to html
 expect 0 '#010203' 'The opacity 25 % of “rgb(1 2 3 / 25%)” is left out' -- --language en --convert 'rgb(1 2 3 / 25%)' --to html
@@ -109,6 +109,10 @@ if command -v jq >/dev/null 2>&1; then
 else
     echo "jq is not installed: its reading of the JSON is skipped"
 fi
+# CSS Color 4's other forms, outside sRGB as a browser on an sRGB screen shows them (colorjs.io's figures).
+expect 0 '#BF5702' '' -- --convert 'lab(50% 40 59)' --to html
+expect 0 '#FF0B0C' '' -- --convert 'color(display-p3 1 0 0)' --to html
+expect 0 '#FF0B0C' 'Deckkraft' -- --convert 'color(display-p3 1 0 0 / 0.5)' --to html
 # What did not reach standard output is a failure, also for --help and --version.
 for option in --help --version; do
     code=0

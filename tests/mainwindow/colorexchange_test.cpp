@@ -120,7 +120,9 @@ TEST_F(ColorExchangeTest, ColourTextPastedOrDroppedIntoTheHtmlFieldBecomesTheAct
         {"Hallo", clWhite}, // no colour: the field shows the active colour again
         {"12,0,0", RGB(12, 0, 0)}, // six characters of the program's own RGB notation
         {"RebeccaPurple", RGB(0x66, 0x33, 0x99)},
-        {"transparent", RGB(0x66, 0x33, 0x99)}, // refused, and the user is told why
+        {"color(display-p3 1 0 0)", RGB(0xFF, 0x0B, 0x0C)}, // beyond sRGB: as a browser shows it (colorjs.io)
+        {"lab(50% 40 59)", RGB(0xBF, 0x57, 0x02)},
+        {"transparent", RGB(0xBF, 0x57, 0x02)}, // refused, and the user is told why
     };
     window->setActiveColor(clBlack);
     htmlField()->setFocus();
@@ -149,7 +151,7 @@ TEST_F(ColorExchangeTest, ColourTextPastedOrDroppedIntoTheHtmlFieldBecomesTheAct
 // The field's hint says what it reads; an opacity it leaves out is said at once, pasted or dropped.
 TEST_F(ColorExchangeTest, AnOpacityLeftOutOfAPastedOrDroppedColourIsSaid)
 {
-    EXPECT_TRUE(htmlField()->toolTip().contains("#rrggbbaa, rgb(), rgba(), hsl(), hsla(), oklch()"));
+    EXPECT_TRUE(htmlField()->toolTip().contains("#rrggbbaa, rgb(), rgba(), hsl(), hsla(), hwb(), lab(), lch(), oklab(), oklch(), color()"));
     EXPECT_TRUE(htmlField()->toolTip().contains("nur deckende Farben"));
     htmlField()->setFocus();
     const struct {
