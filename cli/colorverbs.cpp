@@ -353,14 +353,18 @@ VerbResult convertColor(const QString& text, const std::optional<QString>& to, b
     const auto notation = to ? notationNamed(*to) : std::nullopt;
     if (to && !notation)
         return misuse(CommandLine::tr("Unbekannte Schreibweise „%1“.").arg(*to));
+    // The colour as written, which may lie beyond sRGB, beside the colour an sRGB screen shows.
+    const Xyz wide = *colorXyzFromText(text.toStdString());
     if (json)
-        return {0, convertJson(text, *read.color, notation), {}, notesOf({read})};
+        return {0, convertJson(text, *read.color, wide, notation), {}, notesOf({read})};
     if (notation)
-        return {0, QByteArray(ColorNotation(*read.color, *notation).c_str()) + '\n', {}, notesOf({read})};
+        return {0, QByteArray(wideColorNotation(*read.color, wide, *notation).c_str()) + '\n', {}, notesOf({read})};
     QString lines;
     for (const NotationRow& row : notationTable)
         lines += QCoreApplication::translate("Notation", row.menuText) + QStringLiteral(": ")
-            + QString::fromStdString(ColorNotation(*read.color, row.notation)) + u'\n';
+            + QString::fromStdString(wideColorNotation(*read.color, wide, row.notation)) + u'\n';
+    const auto yesNo = [](bool inside) { return inside ? QStringLiteral("yes") : QStringLiteral("no"); };
+    lines += QStringLiteral("in sRGB: %1\nin Display P3: %2\n").arg(yesNo(insideSrgb(wide)), yesNo(insideDisplayP3(wide)));
     return {0, lines.toUtf8(), {}, notesOf({read})};
 }
 

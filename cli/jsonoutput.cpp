@@ -47,13 +47,15 @@ QString wcagLevelName(WcagLevel level)
     return QStringLiteral("fail");
 }
 
-QByteArray convertJson(const QString& input, TColor color, const std::optional<int>& only)
+QByteArray convertJson(const QString& input, TColor color, const Xyz& wide, const std::optional<int>& only)
 {
     QJsonObject notations;
     for (const NotationRow& row : notationTable) {
         if (!only || *only == row.notation)
-            notations.insert(QLatin1String(row.formatName), QString::fromStdString(ColorNotation(color, row.notation)));
+            notations.insert(QLatin1String(row.formatName),
+                             QString::fromStdString(wideColorNotation(color, wide, row.notation)));
     }
+    const std::array<double, 3> p3 = rgbFromXyzD65(RgbSpace::DisplayP3, wide);
     const Oklch lch = toOklch(color);
     return document({{QStringLiteral("input"), input},
                      {QStringLiteral("hex"), hexValue(color)},
@@ -61,7 +63,10 @@ QByteArray convertJson(const QString& input, TColor color, const std::optional<i
                      {QStringLiteral("oklch"), QJsonObject{{QStringLiteral("l"), rounded(lch.L, 4)},
                                                            {QStringLiteral("c"), rounded(lch.C, 4)},
                                                            {QStringLiteral("h"), rounded(lch.h, 2)}}},
-                     {QStringLiteral("notations"), notations}});
+                     {QStringLiteral("notations"), notations},
+                     {QStringLiteral("inSrgb"), insideSrgb(wide)},
+                     {QStringLiteral("inDisplayP3"), insideDisplayP3(wide)},
+                     {QStringLiteral("displayP3"), QJsonArray{rounded(p3[0], 6), rounded(p3[1], 6), rounded(p3[2], 6)}}});
 }
 
 QByteArray contrastJson(const ContrastReport& report)

@@ -19,8 +19,10 @@ namespace Tintara {
 // What a ratio meets, as both outputs write it: "AAA", "AA" or "fail".
 QString wcagLevelName(WcagLevel level);
 
-// --convert: the colour and every notation (or the one asked for) by its copy-format name.
-QByteArray convertJson(const QString& input, TColor color, const std::optional<int>& only);
+// --convert: the colour an sRGB screen shows, every notation (or the one asked for) by its
+// copy-format name, whether the colour as written lies inside sRGB and Display P3, and its
+// Display P3 components.
+QByteArray convertJson(const QString& input, TColor color, const Xyz& wide, const std::optional<int>& only);
 
 struct ContrastReport {
     TColor text = 0, background = 0;

@@ -126,6 +126,88 @@ int oklchExtraDecimals(TColor color)
     return extra;
 }
 
+namespace {
+
+std::string displayP3Written(const std::array<double, 3>& p3, int decimals)
+{
+    return "color(display-p3 " + decimalText(p3[0], decimals) + ' ' + decimalText(p3[1], decimals) + ' '
+        + decimalText(p3[2], decimals) + ')';
+}
+
+std::array<double, 3> displayP3Of(const Xyz& xyz)
+{
+    return rgbFromXyzD65(RgbSpace::DisplayP3, xyz);
+}
+
+Xyz xyzOfColor(TColor color)
+{
+    return xyzD65FromRgb(RgbSpace::Srgb, {redOf(color) / 255.0, greenOf(color) / 255.0, blueOf(color) / 255.0});
+}
+
+} // namespace
+
+std::string displayP3Text(TColor color)
+{
+    const TColor rgb = ColorToRGB(color);
+    std::array<double, 3> p3 = displayP3Of(xyzOfColor(rgb));
+    for (double& v : p3)
+        v = std::clamp(v, 0.0, 1.0); // sRGB lies inside Display P3: only the conversion's noise is cut
+    int decimals = 3;
+    while (decimals < 8 && colorFromText(displayP3Written(p3, decimals)) != rgb)
+        ++decimals;
+    return displayP3Written(p3, decimals);
+}
+
+// A wide colour's text with the fewest decimals (from three up to six) whose colour, read back,
+// lies within half a step of a 10-bit Display P3 screen of the colour itself.
+template <typename Written>
+std::string fewestDecimals(const Xyz& xyz, Written written)
+{
+    const std::array<double, 3> p3 = displayP3Of(xyz);
+    const auto readsBack = [&](const std::string& text) {
+        const auto back = colorXyzFromText(text);
+        if (!back)
+            return false;
+        const std::array<double, 3> q = displayP3Of(*back);
+        return std::abs(q[0] - p3[0]) < 0.5 / 1023 && std::abs(q[1] - p3[1]) < 0.5 / 1023 && std::abs(q[2] - p3[2]) < 0.5 / 1023;
+    };
+    int decimals = 3;
+    while (decimals < 6 && !readsBack(written(decimals)))
+        ++decimals;
+    return written(decimals);
+}
+
+std::string displayP3Text(const Xyz& xyz)
+{
+    const std::array<double, 3> p3 = displayP3Of(xyz);
+    return fewestDecimals(xyz, [&](int decimals) { return displayP3Written(p3, decimals); });
+}
+
+bool insideSrgb(const Xyz& xyz)
+{
+    return inRgbGamut(rgbFromXyzD65(RgbSpace::Srgb, xyz));
+}
+
+bool insideDisplayP3(const Xyz& xyz)
+{
+    return inRgbGamut(rgbFromXyzD65(RgbSpace::DisplayP3, xyz));
+}
+
+std::string wideColorNotation(TColor shown, const Xyz& wide, int notation)
+{
+    if (insideSrgb(wide))
+        return ColorNotation(shown, notation);
+    if (notation == NotationCssDisplayP3)
+        return displayP3Text(wide);
+    if (notation != NotationCssOklch)
+        return ColorNotation(shown, notation);
+    const Oklch lch = oklchFromOklab(oklabFromXyzD65(wide));
+    return fewestDecimals(wide, [&](int decimals) {
+        return "oklch(" + decimalText(lch.L, decimals) + ' ' + decimalText(lch.C, decimals) + ' '
+            + decimalText(lch.h, decimals - 2) + ')';
+    });
+}
+
 std::string ColorToString(TColor color)
 {
     for (const NamedColor& named : namedColors) {
@@ -165,6 +247,7 @@ std::string cssRgbNotation(TColor c)
 }
 std::string cssHslNotation(TColor c) { return cssHsl(ColorToRGB(c)); }
 std::string cssOklchNotation(TColor c) { return cssOklch(ColorToRGB(c)); }
+std::string displayP3TextOf(TColor c) { return displayP3Text(c); }
 
 } // namespace
 
@@ -183,6 +266,7 @@ constexpr std::array<NotationRow, NotationCount> notationTable = {{
     {NotationCssRgb, "CSS rgb()", "CSS rgb()", cssRgbNotation, colorFromText},
     {NotationCssHsl, "CSS hsl()", "CSS hsl()", cssHslNotation, colorFromText},
     {NotationCssOklch, "CSS oklch()", "CSS oklch()", cssOklchNotation, colorFromText},
+    {NotationCssDisplayP3, "CSS color(display-p3)", "CSS color(display-p3)", displayP3TextOf, colorFromText},
 }};
 
 constexpr bool everyNotationHasItsRow()

@@ -27,6 +27,7 @@ enum Notation : int {
     NotationCssHsl,   // hsl(26 82% 51%): whole numbers, decimals only where needed
     NotationCssOklch, // oklch(0.681 0.170 50.4): lightness and chroma to three decimals, hue to one,
                       // more only where a colour needs them to read back
+    NotationCssDisplayP3, // color(display-p3 0.917 0.200 0.139): three decimals, more where needed
     NotationCount
 };
 
@@ -72,6 +73,18 @@ std::string ColorNotation(TColor color, int notation);
 // `color` needs to read back; a list of colours written alike takes the most any of them needs.
 std::string oklchText(TColor color, int extraDecimals);
 int oklchExtraDecimals(TColor color);
+// A colour in Display P3 with the fewest decimals (three at least) that give it back exactly: an
+// 8-bit sRGB colour as it reads back, a colour written as CIE XYZ D65 (which may lie beyond sRGB)
+// to within a millionth.
+std::string displayP3Text(TColor color);
+std::string displayP3Text(const Xyz& xyz);
+
+// A colour's notation where the colour may lie beyond sRGB (`wide`, shown as `shown`): the
+// specified notations and the others of an sRGB colour write `shown`; "CSS oklch()" and "CSS
+// color(display-p3)" write the wide colour itself where it lies beyond sRGB.
+std::string wideColorNotation(TColor shown, const Xyz& wide, int notation);
+bool insideSrgb(const Xyz& xyz);
+bool insideDisplayP3(const Xyz& xyz);
 
 // The RGB colour an identifier like "clRed" names, in either case; none for system colours.
 std::optional<TColor> namedColor(std::string_view identifier);

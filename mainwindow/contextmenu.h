@@ -22,6 +22,7 @@ struct Platform;
 // The object names of the copy items of "Farbwert kopieren", one per notation in its order.
 inline constexpr std::array<const char*, NotationCount> notationMenuItems = {
     "puHTML", "puHex", "puRGB", "puDelphi", "puCpp", "puVB", "puVSN", "puCMYK", "puCssRgb", "puCssHsl", "puCssOklch",
+    "puCssDisplayP3",
 };
 static_assert(std::find(notationMenuItems.begin(), notationMenuItems.end(), nullptr) == notationMenuItems.end(),
               "every notation needs the object name of its copy item");

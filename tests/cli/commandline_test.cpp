@@ -117,7 +117,9 @@ TEST_F(CommandLineTest, ConvertPrintsEveryNotationThatReadsBack)
         const Outcome all = run({"--convert", html});
         ASSERT_EQ(all.code, 0);
         const QStringList lines = QString::fromUtf8(all.out).split('\n', Qt::SkipEmptyParts);
-        ASSERT_EQ(lines.size(), NotationCount);
+        ASSERT_EQ(lines.size(), NotationCount + 2);
+        EXPECT_EQ(lines[NotationCount], "in sRGB: yes");
+        EXPECT_EQ(lines[NotationCount + 1], "in Display P3: yes");
         for (const NotationRow& row : notationTable) {
             const QString line = lines[row.notation];
             const QString name = QString::fromUtf8(row.menuText) + ": ";
@@ -264,6 +266,26 @@ TEST_F(CommandLineTest, ScalesGoOutInEveryFormatToStandardOutputOrAFile)
               designTokens(readSchemeSlots(IniFile(path("farben.tsf"))), TokenValue::Hex));
 }
 
+// A colour beyond sRGB: the specified notations write what an sRGB screen shows, oklch() and
+// color(display-p3) the colour as written, and the lines say where it lies (colorjs.io's figures).
+TEST_F(CommandLineTest, ConvertKeepsAColourBeyondSrgbWhereItsNotationCan)
+{
+    const Outcome p3 = run({"--convert", "color(display-p3 1 0 0)"});
+    EXPECT_EQ(p3.code, 0);
+    EXPECT_TRUE(p3.out.startsWith("HTML-Hexwert: #FF0B0C\n")) << p3.out.toStdString();
+    EXPECT_TRUE(p3.out.contains("\nCSS color(display-p3): color(display-p3 1.000 0.000 0.000)\n"));
+    EXPECT_TRUE(p3.out.contains("\nCSS oklch(): oklch(0.6486 0.2995 28.96)\n")) << p3.out.toStdString();
+    EXPECT_TRUE(p3.out.endsWith("in sRGB: no\nin Display P3: yes\n"));
+    EXPECT_EQ(run({"--convert", "color(display-p3 1 0 0)", "--to", "css color(display-p3)"}).out,
+              "color(display-p3 1.000 0.000 0.000)\n");
+    EXPECT_TRUE(run({"--convert", "color(rec2020 0 1 0)"}).out.endsWith("in sRGB: no\nin Display P3: no\n"));
+    const QJsonObject json = QJsonDocument::fromJson(run({"--convert", "color(display-p3 1 0 0)", "--format", "json"}).out).object();
+    EXPECT_FALSE(json["inSrgb"].toBool());
+    EXPECT_TRUE(json["inDisplayP3"].toBool());
+    EXPECT_EQ(json["displayP3"].toArray(), (QJsonArray{1, 0, 0}));
+    EXPECT_EQ(json["hex"].toString(), "#FF0B0C");
+}
+
 // --format json: one object a script parses, numbers as numbers with a decimal point in every
 // locale. The figures: culori 4.0 for OKLCH, colorjs.io and apca-w3 for the contrasts.
 TEST_F(CommandLineTest, JsonOutputParsesBackWithStableKeys)
@@ -277,7 +299,7 @@ TEST_F(CommandLineTest, JsonOutputParsesBackWithStableKeys)
         return object;
     };
     const QJsonObject converted = json({"--convert", "#2563EB"});
-    EXPECT_EQ(converted.keys(), (QStringList{"hex", "input", "notations", "oklch", "rgb"}));
+    EXPECT_EQ(converted.keys(), (QStringList{"displayP3", "hex", "inDisplayP3", "inSrgb", "input", "notations", "oklch", "rgb"}));
     EXPECT_EQ(converted["rgb"].toArray(), (QJsonArray{37, 99, 235}));
     EXPECT_DOUBLE_EQ(converted["oklch"]["l"].toDouble(), 0.5461);
     EXPECT_DOUBLE_EQ(converted["oklch"]["h"].toDouble(), 262.88);

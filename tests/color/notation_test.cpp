@@ -22,7 +22,7 @@ TEST(ColorNotation, EveryNotationOfOrange)
     EXPECT_EQ(allNotations(RGB(255, 128, 0)),
               (std::vector<std::string>{"#FF8000", "FF8000", "255,128,0", "$000080FF", "0x0080FF", "&H0080FF",
                                         "255;128;0", "0;127;255;0", "rgb(255 128 0)", "hsl(30 100% 50%)",
-                                        "oklch(0.732 0.186 53.0)"}));
+                                        "oklch(0.732 0.186 53.0)", "color(display-p3 0.936 0.529 0.199)"}));
 }
 
 // Whole hsl() numbers and three oklch() decimals where they read back, more only where needed.
@@ -48,11 +48,31 @@ TEST(ColorNotation, StyleSheetNotations)
     }
 }
 
+// Display P3 with three decimals where they read back, more where needed; colorjs.io 0.5.2 gives
+// #FF8000 as 0.9361 0.5290 0.1987 and #2563EB as 0.2132 0.3830 0.8890. Every 7th sRGB colour reads
+// back, and a wide colour is written as exactly as it was given.
+TEST(ColorNotation, DisplayP3ReadsBackAndKeepsAWideColour)
+{
+    EXPECT_EQ(ColorNotation(RGB(0x25, 0x63, 0xEB), NotationCssDisplayP3), "color(display-p3 0.213 0.383 0.889)");
+    EXPECT_EQ(ColorNotation(clWhite, NotationCssDisplayP3), "color(display-p3 1.000 1.000 1.000)");
+    int longer = 0;
+    for (TColor c = 0; c <= 0xFFFFFF; c += 7) {
+        const std::string text = ColorNotation(c, NotationCssDisplayP3);
+        ASSERT_EQ(colorFromText(text), c) << text;
+        longer += text.size() > std::string("color(display-p3 0.000 0.000 0.000)").size();
+    }
+    EXPECT_LT(longer, 0xFFFFFF / 7 / 2) << "three decimals serve most colours";
+    EXPECT_EQ(displayP3Text(*colorXyzFromText("color(display-p3 1 0 0)")), "color(display-p3 1.000 0.000 0.000)");
+    EXPECT_EQ(displayP3Text(*colorXyzFromText("color(display-p3 0.25 0.5125 0.75)")),
+              "color(display-p3 0.2500 0.5125 0.7500)");
+}
+
 TEST(ColorNotation, EveryNotationOfBlackAndWhite)
 {
     EXPECT_EQ(allNotations(clBlack),
               (std::vector<std::string>{"#000000", "000000", "0,0,0", "clBlack", "0x000000", "&H000000", "0;0;0",
-                                        "0;0;0;255", "rgb(0 0 0)", "hsl(0 0% 0%)", "oklch(0.000 0.000 0.0)"}));
+                                        "0;0;0;255", "rgb(0 0 0)", "hsl(0 0% 0%)", "oklch(0.000 0.000 0.0)",
+                                        "color(display-p3 0.000 0.000 0.000)"}));
     EXPECT_EQ(ColorNotation(clWhite, NotationRgb), "255,255,255");
     EXPECT_EQ(ColorNotation(clWhite, NotationVisualBasicNet), "255;255;255");
     EXPECT_EQ(ColorNotation(clWhite, NotationCmyk), "0;0;0;0");

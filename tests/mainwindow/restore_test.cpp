@@ -65,7 +65,8 @@ TEST_F(RestoreTest, EveryStoredChoiceComesBackAtStart)
              EXPECT_EQ(partOf<ContextMenu>(*window).menu()->findChild<QAction*>("puFarbwert")->text(),
                        "Farbwert kopieren (CSS oklch())");
          }},
-        {"[Modus]\r\nTray=11\r\n", [&] { EXPECT_EQ(index("cbTrayFormat"), -1); }},
+        {"[Modus]\r\nTray=11\r\n", [&] { EXPECT_EQ(index("cbTrayFormat"), 11); }},
+        {"[Modus]\r\nTray=12\r\n", [&] { EXPECT_EQ(index("cbTrayFormat"), -1); }},
         {"[Modus]\r\nDeckkraft=200\r\n", [&] { EXPECT_EQ(control<QScrollBar>("cbPalettenmischer")->value(), 200); }},
         {"[Modus]\r\nDeckkraft=-3\r\n", [&] { EXPECT_EQ(control<QScrollBar>("cbPalettenmischer")->value(), 0); }},
         {"[Modus]\r\nZoomfaktor=8\r\n", [&] { EXPECT_EQ(index("cbZoom"), 8); }},
