@@ -143,7 +143,7 @@ QPoint QtScreen::cursorPos() const
 TColor QtScreen::pixel(QPoint position) const
 {
     const QImage image = capture(QRect(position, QSize(1, 1)));
-    return image.isNull() ? clBlack : fromQColor(image.pixelColor(0, 0));
+    return image.isNull() ? clBlack : m_conversion.shown(fromQColor(image.pixelColor(0, 0)), x11ScreenProfile());
 }
 
 QImage QtScreen::capture(const QRect& area) const

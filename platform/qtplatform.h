@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/screenprofile.h"
 
 #include <QPointer>
 #include <QSystemTrayIcon>
@@ -41,6 +42,7 @@ public:
     QImage image() const override;
 };
 
+// A picked pixel is converted from the screen's colour profile, where the desktop publishes one.
 class QtScreen : public Screen
 {
 public:
@@ -48,6 +50,9 @@ public:
     TColor pixel(QPoint position) const override;
     QImage capture(const QRect& area) const override;
     QSize primarySize() const override;
+
+private:
+    mutable ScreenColorConversion m_conversion;
 };
 
 class QtShell : public Shell
