@@ -111,6 +111,11 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
     const auto tokenValue = tokenValueOption(parser, *format == ScaleFormat::DesignTokens, &refusal);
     if (!tokenValue)
         return misuse(refusal);
+    const QString gamut = parser.isSet(QStringLiteral("gamut")) ? parser.value(QStringLiteral("gamut")) : QStringLiteral("srgb");
+    if (gamut != QLatin1String("srgb") && gamut != QLatin1String("p3"))
+        return misuse(CommandLine::tr("--gamut nimmt srgb oder p3."));
+    if (against && gamut == QLatin1String("p3"))
+        return misuse(CommandLine::tr("--gamut p3 gilt nur für die Tonleiter, nicht mit --against."));
     std::optional<std::size_t> pinned;
     if (parser.isSet(QStringLiteral("at"))) {
         if (against)
@@ -142,6 +147,10 @@ VerbResult scaleOfColor(const QCommandLineParser& parser)
                 notes << CommandLine::tr("Ziel %1 liegt unter Lc 15, was APCA nicht als sichtbaren Kontrast zählt.")
                              .arg(name);
         }
+    } else if (gamut == QLatin1String("p3")) {
+        // The base as written, which may lie beyond sRGB.
+        const Xyz wide = *colorXyzFromText(parser.value(QStringLiteral("scale")).toStdString());
+        steps = displayP3Scale(oklchFromOklab(oklabFromXyzD65(wide)), pinned);
     } else {
         steps = tonalScale(*base.color, pinned);
     }
@@ -254,6 +263,10 @@ void addColorVerbOptions(QCommandLineParser& parser)
                       CommandLine::tr("Mit --scale: die Stufe der Tonleiter, die die Farbe selbst ist, etwa 500 "
                                      "(Standard: nach ihrer Helligkeit)."),
                       CommandLine::tr("stufe")});
+    parser.addOption({QStringLiteral("gamut"),
+                      CommandLine::tr("Mit --scale: srgb (Standard) oder p3, die Tonleiter mit der Buntheit, die "
+                                     "Display P3 hält, jede Stufe mit ihrem sRGB-Ersatz."),
+                      QStringLiteral("gamut")});
     parser.addOption({QStringLiteral("against"), CommandLine::tr("Hintergrundfarbe der Kontrastziele."),
                       CommandLine::tr("farbe")});
     parser.addOption({QStringLiteral("targets"),
@@ -285,7 +298,7 @@ std::optional<VerbResult> runColorVerb(const QCommandLineParser& parser)
     const bool scale = parser.isSet(QStringLiteral("scale"));
     const bool extract = parser.isSet(QStringLiteral("extract"));
     if (!scale) {
-        for (const char* option : {"name", "against", "targets", "metric", "at"}) {
+        for (const char* option : {"name", "against", "targets", "metric", "at", "gamut"}) {
             if (parser.isSet(QLatin1String(option)))
                 return misuse(CommandLine::tr("--%1 gilt nur mit --scale.").arg(QLatin1String(option)));
         }

@@ -2,6 +2,7 @@
 
 #include "color/notation.h"
 #include "color/oklab.h"
+#include "exchange/colorwriting.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -94,7 +95,12 @@ QByteArray scaleJson(const ScaleReport& report, const std::vector<ScaleStep>& st
         QJsonObject entry{{QStringLiteral("name"), QString::fromStdString(step.name)},
                           {QStringLiteral("hex"), hexValue(step.color)},
                           {QStringLiteral("sameAs"), step.sameAs.empty() ? QJsonValue()
-                                                                         : QJsonValue(QString::fromStdString(step.sameAs))}};
+                                                                         : QJsonValue(QString::fromStdString(step.sameAs))},
+                          {QStringLiteral("displayP3"), QJsonValue()}};
+        if (const auto p3 = step.color ? beyondSrgb(step.wide) : std::nullopt) {
+            const std::array<double, 3> c = rgbFromXyzD65(RgbSpace::DisplayP3, *p3);
+            entry.insert(QStringLiteral("displayP3"), QJsonArray{rounded(c[0], 4), rounded(c[1], 4), rounded(c[2], 4)});
+        }
         if (step.color) {
             const Oklch lch = toOklch(*step.color);
             entry.insert(QStringLiteral("oklch"), QJsonObject{{QStringLiteral("l"), rounded(lch.L, 4)},

@@ -21,6 +21,7 @@ struct ScaleStep {
     double lcOnWhite = 0, lcOnBlack = 0;
     ContrastMeasure measure = ContrastMeasure::Wcag;
     std::string sameAs = {};
+    std::optional<Oklch> wide = {}; // a Display P3 scale's step as P3 holds it; `color` is its sRGB fallback
 };
 
 // The steps of a tonal scale, from the palest to the deepest.
@@ -36,6 +37,11 @@ std::optional<std::size_t> tonalStepIndex(int step);
 // ends as the palettes' do (yellows to amber as they darken, blues to violet). Each step is
 // gamut-mapped into sRGB.
 std::vector<ScaleStep> tonalScale(TColor base, std::optional<std::size_t> pinnedStep = std::nullopt);
+
+// The same scale with chroma up to what Display P3 holds, from a base that may lie beyond sRGB
+// (beyond P3 it is mapped into it first): each step as P3 holds it and its sRGB fallback, the
+// contrasts measured on the fallback.
+std::vector<ScaleStep> displayP3Scale(const Oklch& base, std::optional<std::size_t> pinnedStep = std::nullopt);
 
 // A step with its contrast on white and on black measured.
 ScaleStep measuredStep(std::string name, std::optional<TColor> color);

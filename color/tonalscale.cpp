@@ -1,5 +1,6 @@
 #include "color/colorscale.h"
 
+#include "color/colorspaces.h"
 #include "color/gamutmap.h"
 
 #include <algorithm>
@@ -125,24 +126,64 @@ void keepInOrder(std::array<Oklch, tonalSteps.size()>& shades, std::size_t at, d
     keepSideInOrder(darker, base, deepest);
 }
 
-// A step in sRGB that is lighter (or darker) than its neighbour towards the base. Where a base held
-// its 500 within reason, a step can land on the wrong side, and mapping into sRGB may move lightness
-// by up to a just noticeable difference: such a step goes a quarter of the way on towards white
-// (or black), with less chroma that clipping could pull back, until it is clear of the neighbour.
-TColor clearOf(Oklch shade, double neighbour, bool lighter)
+// A step as its gamut holds it: in OKLCH, and as sRGB shows it.
+struct Shade {
+    Oklch held;
+    TColor srgb;
+};
+
+Shade inSrgb(const Oklch& shade)
+{
+    const TColor srgb = gamutMapped(shade);
+    return {toOklch(srgb), srgb};
+}
+
+Shade inDisplayP3(const Oklch& shade)
+{
+    const Oklch held = oklchFromOklab(oklabFromXyzD65(xyzD65FromRgb(RgbSpace::DisplayP3, gamutMappedInto(RgbSpace::DisplayP3, shade))));
+    return {held, gamutMapped(held)}; // the fallback an sRGB screen shows of the P3 colour
+}
+
+// A step in its gamut that is lighter (or darker) than its neighbour towards the base. Where a base
+// held its 500 within reason, a step can land on the wrong side, and mapping into the gamut may
+// move lightness by up to a just noticeable difference: such a step goes a quarter of the way on
+// towards white (or black), with less chroma that clipping could pull back, until it is clear of
+// the neighbour.
+template <typename Map>
+Shade clearOf(Oklch shade, double neighbour, bool lighter, Map map)
 {
     constexpr double least = 0.004;
     const double end = lighter ? 1 : 0;
     const auto clear = [&](double lightness) { return lighter ? lightness > neighbour + least : lightness < neighbour - least; };
     if (!clear(shade.L))
         shade.L = neighbour + (end - neighbour) / 4;
-    TColor color = gamutMapped(shade);
-    for (int round = 0; round < 16 && !clear(toOklch(color).L); ++round) {
+    Shade held = map(shade);
+    for (int round = 0; round < 16 && !clear(held.held.L); ++round) {
         shade.L += (end - shade.L) / 4;
         shade.C *= 0.8;
-        color = gamutMapped(shade);
+        held = map(shade);
     }
-    return color;
+    return held;
+}
+
+// The scale of a base the gamut holds, the base itself at step `at`.
+template <typename Map>
+std::array<Shade, tonalSteps.size()> shadesOf(const Shade& base, std::optional<std::size_t> pinnedStep, Map map)
+{
+    const Oklch& lch = base.held;
+    const std::size_t at = pinnedStep && *pinnedStep < tonalSteps.size() ? *pinnedStep : usualStepFor(lch.L);
+    const Oklch at500 = fiveHundredFor(stepCurves[at], lch);
+    std::array<Oklch, tonalSteps.size()> wanted{};
+    for (std::size_t n = 0; n < wanted.size(); ++n)
+        wanted[n] = stepFrom500(stepCurves[n], at500);
+    keepInOrder(wanted, at, lch.L);
+    std::array<Shade, tonalSteps.size()> shades{};
+    shades[at] = base;
+    for (std::size_t n = at; n-- > 0;)
+        shades[n] = clearOf(wanted[n], shades[n + 1].held.L, true, map);
+    for (std::size_t n = at + 1; n < shades.size(); ++n)
+        shades[n] = clearOf(wanted[n], shades[n - 1].held.L, false, map);
+    return shades;
 }
 
 } // namespace
@@ -158,22 +199,21 @@ std::optional<std::size_t> tonalStepIndex(int step)
 std::vector<ScaleStep> tonalScale(TColor base, std::optional<std::size_t> pinnedStep)
 {
     const TColor rgb = ColorToRGB(base);
-    const Oklch lch = toOklch(rgb);
-    const std::size_t at = pinnedStep && *pinnedStep < tonalSteps.size() ? *pinnedStep : usualStepFor(lch.L);
-    const Oklch at500 = fiveHundredFor(stepCurves[at], lch);
-    std::array<Oklch, tonalSteps.size()> shades{};
-    for (std::size_t n = 0; n < shades.size(); ++n)
-        shades[n] = stepFrom500(stepCurves[n], at500);
-    keepInOrder(shades, at, lch.L);
-    std::array<TColor, tonalSteps.size()> colors{};
-    colors[at] = rgb;
-    for (std::size_t n = at; n-- > 0;)
-        colors[n] = clearOf(shades[n], toOklch(colors[n + 1]).L, true);
-    for (std::size_t n = at + 1; n < colors.size(); ++n)
-        colors[n] = clearOf(shades[n], toOklch(colors[n - 1]).L, false);
     std::vector<ScaleStep> steps;
-    for (std::size_t n = 0; n < colors.size(); ++n)
-        steps.push_back(measuredStep(std::to_string(tonalSteps[n]), colors[n]));
+    const auto shades = shadesOf({toOklch(rgb), rgb}, pinnedStep, inSrgb);
+    for (std::size_t n = 0; n < shades.size(); ++n)
+        steps.push_back(measuredStep(std::to_string(tonalSteps[n]), shades[n].srgb));
+    return steps;
+}
+
+std::vector<ScaleStep> displayP3Scale(const Oklch& base, std::optional<std::size_t> pinnedStep)
+{
+    std::vector<ScaleStep> steps;
+    const auto shades = shadesOf(inDisplayP3(base), pinnedStep, inDisplayP3);
+    for (std::size_t n = 0; n < shades.size(); ++n) {
+        steps.push_back(measuredStep(std::to_string(tonalSteps[n]), shades[n].srgb));
+        steps.back().wide = shades[n].held;
+    }
     return steps;
 }
 

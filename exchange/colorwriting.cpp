@@ -5,6 +5,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cmath>
 
 namespace Tintara {
 
@@ -44,16 +45,31 @@ QString jsonString(const QString& text)
     return quoted + u'"';
 }
 
-QString colorToken(const QString& name, TColor color, const QString& description, int depth, TokenValue value)
+std::optional<Xyz> beyondSrgb(const std::optional<Oklch>& wide)
+{
+    if (!wide)
+        return std::nullopt;
+    const Xyz xyz = xyzD65FromOklab(oklabFromOklch(*wide));
+    return insideSrgb(xyz) ? std::nullopt : std::optional(xyz);
+}
+
+QString colorToken(const QString& name, TColor color, const QString& description, int depth, TokenValue value,
+                   const std::optional<Oklch>& wide)
 {
     const QString in = QString(2 * depth, u' ');
+    const auto p3 = beyondSrgb(wide);
+    const std::array<double, 3> p3Components = p3 ? rgbFromXyzD65(RgbSpace::DisplayP3, *p3) : std::array<double, 3>{};
+    const auto p3Component = [](double v) { return QString::number(std::round(std::clamp(v, 0.0, 1.0) * 1e4) / 1e4, 'g', 6); };
     QString token = value == TokenValue::Hex
         ? QStringLiteral("%1%2: {\n%1  \"$type\": \"color\",\n%1  \"$value\": \"%3\"").arg(in, jsonString(name), hex(color))
         : QStringLiteral("%1%2: {\n%1  \"$type\": \"color\",\n%1  \"$value\": {\n"
-                         "%1    \"colorSpace\": \"srgb\",\n%1    \"components\": [%3, %4, %5],\n"
+                         "%1    \"colorSpace\": \"%7\",\n%1    \"components\": [%3, %4, %5],\n"
                          "%1    \"hex\": \"%6\"\n%1  }")
-              .arg(in, jsonString(name), component(redOf(color)), component(greenOf(color)),
-                   component(blueOf(color)), hex(color));
+              .arg(in, jsonString(name),
+                   p3 ? p3Component(p3Components[0]) : component(redOf(color)),
+                   p3 ? p3Component(p3Components[1]) : component(greenOf(color)),
+                   p3 ? p3Component(p3Components[2]) : component(blueOf(color)), hex(color),
+                   p3 ? QStringLiteral("display-p3") : QStringLiteral("srgb"));
     if (!description.isEmpty())
         token += QStringLiteral(",\n%1  \"$description\": %2").arg(in, jsonString(description));
     return token + QStringLiteral("\n") + in + u'}';
@@ -86,13 +102,13 @@ QByteArray designTokenFile(const std::vector<NamedColor>& colours, TokenValue va
     std::vector<std::pair<QString, QStringList>> entries;
     for (const NamedColor& c : colours) {
         if (c.group.isEmpty() || ungrouped.contains(c.group)) {
-            entries.push_back({{}, {colorToken(flatName(c), c.color, c.description, 1, value)}});
+            entries.push_back({{}, {colorToken(flatName(c), c.color, c.description, 1, value, c.wide)}});
             continue;
         }
         auto group = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.first == c.group; });
         if (group == entries.end())
             group = entries.insert(entries.end(), {c.group, {}});
-        group->second << colorToken(c.name, c.color, c.description, 2, value);
+        group->second << colorToken(c.name, c.color, c.description, 2, value, c.wide);
     }
     QStringList blocks;
     for (const auto& [group, tokens] : entries) {
@@ -108,8 +124,11 @@ QByteArray tailwindThemeFile(const std::vector<NamedColor>& colours)
     for (const NamedColor& c : colours)
         extra = std::max(extra, oklchExtraDecimals(c.color));
     QString text = QStringLiteral("@theme {\n");
-    for (const NamedColor& c : colours)
-        text += QStringLiteral("  --color-%1: %2;\n").arg(flatName(c), QString::fromStdString(oklchText(c.color, extra)));
+    for (const NamedColor& c : colours) {
+        const auto wide = beyondSrgb(c.wide);
+        const std::string value = wide ? wideColorNotation(c.color, *wide, NotationCssOklch) : oklchText(c.color, extra);
+        text += QStringLiteral("  --color-%1: %2;\n").arg(flatName(c), QString::fromStdString(value));
+    }
     return (text + QStringLiteral("}\n")).toUtf8();
 }
 

@@ -1,6 +1,7 @@
 #include "exchange/scaleformats.h"
 
 #include "color/decimal.h"
+#include "color/notation.h"
 #include "color/wcag.h"
 #include "exchange/colorwriting.h"
 
@@ -40,7 +41,7 @@ std::vector<NamedColor> namedSteps(const QString& name, const std::vector<ScaleS
     std::vector<NamedColor> named;
     for (const ScaleStep& step : steps) {
         if (step.color)
-            named.push_back({stepKey(step), *step.color, {}, scaleIdentifier(name)});
+            named.push_back({stepKey(step), *step.color, {}, scaleIdentifier(name), step.wide});
     }
     return named;
 }
@@ -72,10 +73,18 @@ QString scaleStepName(const QString& scaleName, const ScaleStep& step)
 QByteArray scaleCssVariables(const QString& name, const std::vector<ScaleStep>& steps)
 {
     const QString id = scaleIdentifier(name);
-    return (QStringLiteral(":root {\n") + stepLines(steps, [&](const QString& key, TColor color) {
-                return QStringLiteral("  --%1-%2: %3;\n").arg(id, key, hex(color));
-            }) + QStringLiteral("}\n"))
-        .toUtf8();
+    QString text = QStringLiteral(":root {\n") + stepLines(steps, [&](const QString& key, TColor color) {
+                       return QStringLiteral("  --%1-%2: %3;\n").arg(id, key, hex(color));
+                   }) + QStringLiteral("}\n");
+    // Steps beyond sRGB again, for browsers that read color(): the sRGB value stays for the rest.
+    QString wide;
+    for (const ScaleStep& step : steps) {
+        if (const auto p3 = step.color ? beyondSrgb(step.wide) : std::nullopt)
+            wide += QStringLiteral("    --%1-%2: %3;\n").arg(id, stepKey(step), QString::fromStdString(displayP3Text(*p3)));
+    }
+    if (!wide.isEmpty())
+        text += QStringLiteral("@supports (color: color(display-p3 0 0 0)) {\n  :root {\n") + wide + QStringLiteral("  }\n}\n");
+    return text.toUtf8();
 }
 
 QByteArray scaleDesignTokens(const QString& name, const std::vector<ScaleStep>& steps, TokenValue value)
@@ -113,10 +122,12 @@ QByteArray scaleText(const std::vector<ScaleStep>& steps)
         }
         const bool apca = step.measure == ContrastMeasure::Apca;
         const auto lcText = [](double lc) { return QString::fromStdString(decimalText(lc, 1)); };
-        text += QStringLiteral("%1 %2 %3 %4\n")
+        const auto p3 = beyondSrgb(step.wide);
+        text += QStringLiteral("%1 %2 %3 %4%5\n")
                     .arg(name, hex(*step.color).toUpper(),
                          apca ? lcText(step.lcOnWhite) : ratioText(step.ratioOnWhite),
-                         apca ? lcText(step.lcOnBlack) : ratioText(step.ratioOnBlack));
+                         apca ? lcText(step.lcOnBlack) : ratioText(step.ratioOnBlack),
+                         p3 ? u' ' + QString::fromStdString(displayP3Text(*p3)) : QString());
     }
     return text.toUtf8();
 }

@@ -13,7 +13,11 @@
 namespace Tintara {
 
 // The files a colour scale is handed on in. A step without a colour (an unreachable contrast
-// target) is left out, except in the text listing, which shows it as "-".
+// target) is left out, except in the text listing, which shows it as "-". A Display P3 scale's step
+// beyond sRGB keeps its fallback where a file has one value only (GIMP, the hex token), and
+// otherwise gives its wide colour beside it: CSS variables again in an @supports block for
+// color(display-p3), tokens in the Display P3 object form with the fallback as hex, Tailwind as
+// oklch(), the text listing in a fifth column.
 enum class ScaleFormat { CssVariables, DesignTokens, Tailwind, Gimp, Text };
 
 // CSS variables on :root: "--primary-500: #2563eb;".

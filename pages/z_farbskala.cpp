@@ -1,5 +1,6 @@
 #include "pages/z_farbskala.h"
 
+#include "color/notation.h"
 #include "controls/tcolorshape.h"
 #include "exchange/scaleformats.h"
 #include "pages/pagehost.h"
@@ -54,6 +55,7 @@ Z_Farbskala::Z_Farbskala(PageHost& host, QWidget* parent)
     connect(ui->shSkalaHintergrund, &TColorShape::colorChanged, this, &Z_Farbskala::showScale);
     connect(ui->rbKontrastziele, &QRadioButton::toggled, this, &Z_Farbskala::showScale);
     connect(ui->cbBasisStufe, &QComboBox::currentIndexChanged, this, &Z_Farbskala::showScale);
+    connect(ui->cbSkalaFarbraum, &QComboBox::currentIndexChanged, this, &Z_Farbskala::showScale);
     connect(ui->edZiele, &QLineEdit::editingFinished, this, &Z_Farbskala::targetsEntered);
     // Each metric keeps the targets typed for it.
     connect(ui->cbMass, &QComboBox::currentIndexChanged, this, [this] {
@@ -153,8 +155,11 @@ void Z_Farbskala::showScale()
         control->setVisible(targets);
     ui->lbBasisStufe->setVisible(!targets);
     ui->cbBasisStufe->setVisible(!targets);
+    ui->cbSkalaFarbraum->setVisible(!targets);
     const TColor base = ui->shBasis->color();
+    const bool p3 = ui->cbSkalaFarbraum->currentIndex() == 1;
     m_steps = targets ? contrastShades(base, ui->shSkalaHintergrund->color(), chosenTargets(), measure())
+        : p3          ? displayP3Scale(toOklch(base), pinnedStep())
                       : tonalScale(base, pinnedStep());
     for (std::size_t n = 0; n < m_rows.size(); ++n) {
         const bool shown = n < m_steps.size();
@@ -170,6 +175,8 @@ void Z_Farbskala::showScale()
         if (step.color)
             m_rows[n].swatch->setColor(*step.color);
         const ScaleStepTexts texts = scaleStepTexts(step);
+        const auto p3 = step.color ? beyondSrgb(step.wide) : std::nullopt;
+        m_rows[n].columns[1]->setToolTip(p3 ? QString::fromStdString(displayP3Text(*p3)) : QString());
         const std::array<QString, 4> shownTexts = {texts.name, texts.hex, texts.onWhite, texts.onBlack};
         for (std::size_t c = 0; c < shownTexts.size(); ++c)
             m_rows[n].columns[c]->setText(shownTexts[c]);

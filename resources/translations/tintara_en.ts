@@ -355,6 +355,18 @@ Without options the window opens, with a color scheme file as the first argument
         <source>Gibt die Farbe in jeder Schreibweise aus, die Tintara Studio kopiert. Gelesen werden diese Schreibweisen und aus CSS #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), hwb(), lab(), lch(), oklab(), oklch(), color() und die Farbnamen, eine Farbe außerhalb von sRGB so, wie ein Browser sie auf einem sRGB-Bildschirm zeigt; eine Deckkraft unter 1 bleibt unberücksichtigt.</source>
         <translation>Prints the color in every notation Tintara Studio copies. It reads these notations and, from CSS, #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(), hwb(), lab(), lch(), oklab(), oklch(), color() and the color names, a color outside sRGB as a browser shows it on an sRGB screen; an opacity below 1 is left out.</translation>
     </message>
+    <message>
+        <source>--gamut nimmt srgb oder p3.</source>
+        <translation>--gamut takes srgb or p3.</translation>
+    </message>
+    <message>
+        <source>--gamut p3 gilt nur für die Tonleiter, nicht mit --against.</source>
+        <translation>--gamut p3 applies only to the tonal scale, not with --against.</translation>
+    </message>
+    <message>
+        <source>Mit --scale: srgb (Standard) oder p3, die Tonleiter mit der Buntheit, die Display P3 hält, jede Stufe mit ihrem sRGB-Ersatz.</source>
+        <translation>With --scale: srgb (default) or p3, the tonal scale with the chroma Display P3 holds, each step with its sRGB fallback.</translation>
+    </message>
 </context>
 <context>
     <name>ContrastRules</name>
@@ -1665,6 +1677,10 @@ information</translation>
     <message>
         <source>&quot;$value&quot;: &quot;#2563eb&quot; statt des Objekts mit Farbraum und Komponenten, für Style Dictionary 4 und ältere Werkzeuge</source>
         <translation>&quot;$value&quot;: &quot;#2563eb&quot; instead of the object with color space and components, for Style Dictionary 4 and older tools</translation>
+    </message>
+    <message>
+        <source>Display P3: die Stufen dürfen so bunt werden, wie heutige Bildschirme zeigen; jede behält ihren sRGB-Ersatz, den die Felder zeigen und den die Dateien neben der P3-Farbe schreiben</source>
+        <translation>Display P3: the steps may become as colorful as today&apos;s screens show; each keeps its sRGB fallback, which the swatches show and the files write beside the P3 color</translation>
     </message>
 </context>
 <context>

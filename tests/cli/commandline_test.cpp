@@ -256,6 +256,15 @@ TEST_F(CommandLineTest, ScalesGoOutInEveryFormatToStandardOutputOrAFile)
     EXPECT_TRUE(apca.out.startsWith("10 - - -\n30 #")) << apca.out.toStdString();
     EXPECT_TRUE(apca.err.contains("tintara: Ziel 10 liegt unter Lc 15")) << apca.err.toStdString();
     EXPECT_TRUE(apca.err.contains("tintara: Ziel 30 ergibt dieselbe Farbe wie Ziel 30.\n"));
+    // Display P3: the base as written (beyond sRGB here), each step with its fallback.
+    const Oklch green{0.723, 0.219, 149.579};
+    const Outcome p3 = run({"--scale", "oklch(0.723 0.219 149.579)", "--at", "500", "--gamut", "p3"});
+    EXPECT_EQ(p3.out, scaleText(displayP3Scale(green, 5)));
+    EXPECT_TRUE(p3.out.contains(" color(display-p3 ")) << p3.out.toStdString();
+    const QJsonArray p3Steps =
+        QJsonDocument::fromJson(run({"--scale", "oklch(0.723 0.219 149.579)", "--at", "500", "--gamut", "p3", "--format", "json"}).out)
+            .object()["steps"].toArray();
+    EXPECT_EQ(p3Steps[5]["displayP3"].toArray().size(), 3) << "the 500 lies beyond sRGB";
     // Pinned: the base is step 500 itself; tokens as hex text where asked.
     const Outcome pinned = run({"--scale", "#2563EB", "--at", "500"});
     EXPECT_EQ(pinned.out, scaleText(tonalScale(RGB(0x25, 0x63, 0xEB), 5)));
@@ -368,6 +377,9 @@ TEST_F(CommandLineTest, ScaleMisuseExitsTwoAndAColourThatCannotBeReadOne)
         {{"--convert", "red", "--token-value", "hex"}, 2},
         {{"--convert", "red", "--format", "gpl"}, 2},
         {{"--contrast", "red", "white", "--format", "tokens"}, 2},
+        {{"--scale", "red", "--gamut", "rec2020"}, 2},
+        {{"--scale", "red", "--gamut", "p3", "--against", "white"}, 2},
+        {{"--convert", "red", "--gamut", "p3"}, 2},
         {{"--scale", "rot"}, 1},
         {{"--scale", "red", "--against", "transparent"}, 1},
     };

@@ -1,4 +1,5 @@
 #include "color/colorscale.h"
+#include "color/colorspaces.h"
 #include "color/gamutmap.h"
 #include "color/wcag.h"
 
@@ -131,6 +132,30 @@ TEST(ColorScale, TonalScalesComeNearAPublishedPalette)
     EXPECT_GT(hueDifference(lch(blue[5]).h, lch(blue[10]).h), 3) << "blue 950 goes violet";
     EXPECT_LT(lch(blue[0]).C, lch(blue[5]).C / 4);
     EXPECT_LT(lch(blue[10]).C, lch(blue[6]).C / 2);
+}
+
+// The Display P3 scale of each family's 500 as Tailwind writes it (beyond sRGB for most) against
+// the steps as written: every step inside P3, its fallback what an sRGB screen shows of it.
+TEST(ColorScale, DisplayP3ScalesComeNearThePaletteAsWritten)
+{
+    for (const Family& family : tailwindFamilies) {
+        const auto lchOf = [](const std::array<double, 3>& s) { return Oklch{s[0] / 100, s[1], s[2]}; };
+        const std::vector<ScaleStep> steps = displayP3Scale(lchOf(family.steps[5]), tonalStepIndex(500));
+        ASSERT_EQ(steps.size(), 11u);
+        double sum = 0;
+        for (std::size_t n = 0; n < steps.size(); ++n) {
+            ASSERT_TRUE(steps[n].wide && steps[n].color) << family.name;
+            const Oklab wide = oklabFromOklch(*steps[n].wide), want = oklabFromOklch(lchOf(family.steps[n]));
+            sum += std::hypot(wide.L - want.L, wide.a - want.a, wide.b - want.b);
+            EXPECT_TRUE(inRgbGamut(rgbFromXyzD65(RgbSpace::DisplayP3, xyzD65FromOklab(wide)))) << family.name << n;
+            EXPECT_EQ(*steps[n].color, gamutMapped(*steps[n].wide)) << family.name << n;
+        }
+        EXPECT_LE(sum / 11, 0.03) << family.name;
+        EXPECT_NEAR(steps[5].wide->C, family.steps[5][1], 1e-6) << family.name << ": the base itself at 500";
+    }
+    // P3 holds more chroma than sRGB: the P3 scale of a vivid green is more colourful at 600.
+    const Oklch green{0.723, 0.219, 149.579};
+    EXPECT_GT(displayP3Scale(green, 5)[6].wide->C, toOklch(*tonalScale(gamutMapped(green), 5)[6].color).C + 0.01);
 }
 
 TEST(ColorScale, ContrastTargetsAreMetWithinTheirBandOnTheEightBitColour)

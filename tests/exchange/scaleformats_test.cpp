@@ -50,6 +50,24 @@ TEST(ScaleFormats, EachWriterByteForByte)
     EXPECT_EQ(scaleIdentifier("  "), "primary");
     EXPECT_EQ(scaleIdentifier("Grün / 2"), "Grün-2");
 
+    // A Display P3 step beyond sRGB: its fallback stays, its wide colour goes beside it.
+    std::vector<ScaleStep> wide = steps;
+    wide[1].wide = Oklch{0.6486, 0.2995, 28.96}; // color(display-p3 1 0 0), colorjs.io 0.5.2
+    wide[1].color = RGB(0xFF, 0x0B, 0x0C);
+    wide[0].wide = toOklch(*wide[0].color); // inside sRGB: nothing beside it
+    EXPECT_EQ(scaleCssVariables("primary", wide).toStdString(),
+              ":root {\n  --primary-50: #eff6ff;\n  --primary-4_5: #ff0b0c;\n}\n"
+              "@supports (color: color(display-p3 0 0 0)) {\n  :root {\n"
+              "    --primary-4_5: color(display-p3 1.000 0.000 0.000);\n  }\n}\n");
+    EXPECT_TRUE(scaleTailwindTheme("primary", wide).contains("--color-primary-4_5: oklch(0.6486 0.2995 28.96);"));
+    const QByteArray tokens = scaleDesignTokens("primary", wide);
+    EXPECT_TRUE(tokens.contains("\"colorSpace\": \"display-p3\",\n        \"components\": [1, 0, 0],\n"
+                                "        \"hex\": \"#ff0b0c\"")) << tokens.toStdString();
+    EXPECT_EQ(tokens.count("display-p3"), 1);
+    EXPECT_TRUE(scaleDesignTokens("primary", wide, TokenValue::Hex).contains("\"$value\": \"#ff0b0c\""));
+    EXPECT_TRUE(scaleText(wide).contains("\n4.5 #FF0B0C 5.17 4.05 color(display-p3 1.000 0.000 0.000)\n"))
+        << scaleText(wide).toStdString();
+
     // APCA targets list their signed Lc on white and on black instead of the ratios.
     std::vector<ScaleStep> apca = steps;
     for (ScaleStep& step : apca)

@@ -185,6 +185,18 @@ TEST_F(ScalePageTest, TheBaseIsPinnedToTheChosenStep)
     const std::vector<ScaleStep> pinned = tonalScale(blue, 5);
     for (std::size_t n = 0; n < pinned.size(); ++n)
         EXPECT_EQ(swatch(QString("shStufe%1").arg(n + 1))->color(), *pinned[n].color) << "the page shows the rule's steps";
+    // In Display P3 the swatches show each step's sRGB fallback, the hex's tool tip the P3 colour.
+    window->setActiveColor(RGB(0xFF, 0, 0));
+    control<QComboBox>("cbSkalaFarbraum")->setCurrentIndex(1);
+    const std::vector<ScaleStep> p3 = displayP3Scale(toOklch(RGB(0xFF, 0, 0)), 5);
+    int wide = 0;
+    for (std::size_t n = 0; n < p3.size(); ++n) {
+        EXPECT_EQ(swatch(QString("shStufe%1").arg(n + 1))->color(), *p3[n].color);
+        const QString tip = control<QLabel>(QString("lbStufe%1Hex").arg(n + 1).toLatin1())->toolTip();
+        wide += tip.startsWith("color(display-p3 ");
+    }
+    EXPECT_GT(wide, 3) << "a red's steps reach beyond sRGB";
     QTest::mouseClick(control<QRadioButton>("rbKontrastziele"), Qt::LeftButton);
     EXPECT_FALSE(step->isVisible()) << "contrast targets have no steps to pin";
+    EXPECT_FALSE(control("cbSkalaFarbraum")->isVisible());
 }
