@@ -15,6 +15,7 @@ struct Oklch {
     double L = 0;
     double C = 0;
     double h = 0; // degrees, 0 to 360; 0 where there is no chroma
+    bool operator==(const Oklch&) const = default;
 };
 
 struct LinearRgb {

@@ -2,6 +2,7 @@
 
 #include "platform/textcodec.h"
 
+#include "color/notation.h"
 #include "exchange/colorwriting.h"
 #include "exchange/palettenames.h"
 #include "rules/exportrules.h"
@@ -34,6 +35,7 @@ struct UsedSlot {
     int slot;
     TColor color;
     QString info;
+    std::optional<Oklch> wide;
 };
 
 std::vector<UsedSlot> usedSlots(const SchemeSlots& scheme)
@@ -41,7 +43,7 @@ std::vector<UsedSlot> usedSlots(const SchemeSlots& scheme)
     std::vector<UsedSlot> used;
     for (int n = 0; n < 16; ++n) {
         if (scheme.used[n] == 1)
-            used.push_back({n + 1, ColorToRGB(scheme.colors[n]), scheme.infos[n]});
+            used.push_back({n + 1, ColorToRGB(scheme.colors[n]), scheme.infos[n], scheme.wide[n]});
     }
     return used;
 }
@@ -119,9 +121,17 @@ QByteArray cssVariables(const SchemeSlots& scheme)
     const std::vector<UsedSlot> used = usedSlots(scheme);
     const QStringList names = readableNames(used, NameStart::Any);
     QString text = QStringLiteral(":root {\n");
-    for (std::size_t i = 0; i < used.size(); ++i)
+    QString wide;
+    for (std::size_t i = 0; i < used.size(); ++i) {
         text += QStringLiteral("  --%1: %2;\n").arg(names[static_cast<int>(i)], hex(used[i].color));
-    return (text + QStringLiteral("}\n")).toUtf8();
+        if (const auto p3 = beyondSrgb(used[i].wide))
+            wide += QStringLiteral("    --%1: %2;\n").arg(names[static_cast<int>(i)], QString::fromStdString(displayP3Text(*p3)));
+    }
+    text += QStringLiteral("}\n");
+    // The wide colours again for browsers that read color(); the sRGB values stay for the rest.
+    if (!wide.isEmpty())
+        text += QStringLiteral("@supports (color: color(display-p3 0 0 0)) {\n  :root {\n") + wide + QStringLiteral("  }\n}\n");
+    return text.toUtf8();
 }
 
 QByteArray designTokens(const SchemeSlots& scheme, TokenValue value)
@@ -134,8 +144,8 @@ QByteArray designTokens(const SchemeSlots& scheme, TokenValue value)
         const QString& name = names[static_cast<int>(i)];
         // Only a name the user gave is grouped; "farbe-3" stands for a slot without one.
         const auto grouped = used[i].info.trimmed().isEmpty() ? std::nullopt : groupAndStep(name);
-        named.push_back(grouped ? NamedColor{grouped->second, used[i].color, used[i].info, grouped->first}
-                                : NamedColor{name, used[i].color, used[i].info});
+        named.push_back(grouped ? NamedColor{grouped->second, used[i].color, used[i].info, grouped->first, used[i].wide}
+                                : NamedColor{name, used[i].color, used[i].info, {}, used[i].wide});
     }
     return designTokenFile(named, value);
 }
@@ -146,7 +156,7 @@ QByteArray tailwindTheme(const SchemeSlots& scheme)
     const QStringList names = readableNames(used, NameStart::Any);
     std::vector<NamedColor> named;
     for (std::size_t i = 0; i < used.size(); ++i)
-        named.push_back({names[static_cast<int>(i)], used[i].color});
+        named.push_back({names[static_cast<int>(i)], used[i].color, {}, {}, used[i].wide});
     return tailwindThemeFile(named);
 }
 

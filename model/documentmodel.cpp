@@ -29,6 +29,7 @@ void DocumentModel::setSlot(int slot, TColor color, int used)
 {
     m_scheme.scheme.colors[slot - 1] = color;
     m_scheme.scheme.used[slot - 1] = used;
+    m_scheme.scheme.wide[slot - 1].reset(); // a colour put on a slot is the sRGB colour it is
     m_scheme.draggable[slot - 1] = used == 1;
     Q_EMIT schemeChanged();
 }

@@ -1,11 +1,15 @@
 #include "rules/schemeformat.h"
 
+#include "color/decimal.h"
 #include "platform/inifile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
+
+#include <cmath>
 
 namespace Tintara {
 
@@ -41,6 +45,35 @@ std::optional<QString> schemeFileRefusal(const QString& path)
     return std::nullopt;
 }
 
+namespace {
+
+// "0.62 0.25 264": a wide colour as the added section keeps it, rounded to six decimals, so that
+// it reads back as written.
+std::optional<Oklch> wideColor(const QString& text)
+{
+    const QStringList parts = text.split(u' ', Qt::SkipEmptyParts);
+    if (parts.size() != 3)
+        return std::nullopt;
+    std::array<double, 3> values{};
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        values[i] = std::round(parts[i].toDouble(&ok) * 1e6) / 1e6; // QString::toDouble reads the C locale
+        if (!ok || !std::isfinite(values[i]))
+            return std::nullopt;
+    }
+    if (values[0] < 0 || values[0] > 1 || values[1] < 0 || values[1] > 0.5 || values[2] < 0 || values[2] >= 360)
+        return std::nullopt;
+    return Oklch{values[0], values[1], values[2]};
+}
+
+QString wideText(const Oklch& color)
+{
+    const auto number = [](double v) { return QString::fromStdString(decimalText(v, 6)); };
+    return number(color.L) + u' ' + number(color.C) + u' ' + number(color.h);
+}
+
+} // namespace
+
 SchemeSlots readSchemeSlots(const IniFile& ini)
 {
     SchemeSlots scheme;
@@ -48,6 +81,7 @@ SchemeSlots readSchemeSlots(const IniFile& ini)
         scheme.colors[n - 1] = static_cast<TColor>(ini.readInteger(QStringLiteral("Palette"), key("Farbe", n), 0));
         scheme.used[n - 1] = ini.readInteger(QStringLiteral("Palette"), key("FarbeGes", n), 0);
         scheme.infos[n - 1] = ini.readString(QStringLiteral("Hints"), key("Feld", n), QString());
+        scheme.wide[n - 1] = wideColor(ini.readString(QStringLiteral("Erweiterungen"), key("OKLCH", n), QString()));
     }
     return scheme;
 }
@@ -69,6 +103,11 @@ void writeSchemeSlots(IniFile& ini, const SchemeSlots& scheme)
         ini.writeInteger(QStringLiteral("Palette"), key("Farbe", n), storedColor(scheme.colors[n - 1]));
         ini.writeInteger(QStringLiteral("Palette"), key("FarbeGes", n), scheme.used[n - 1]);
         ini.writeString(QStringLiteral("Hints"), key("Feld", n), scheme.infos[n - 1]);
+    }
+    for (int n = 1; n <= 16; ++n) {
+        const auto& wide = scheme.wide[n - 1];
+        if (wide || ini.valueExists(QStringLiteral("Erweiterungen"), key("OKLCH", n)))
+            ini.writeString(QStringLiteral("Erweiterungen"), key("OKLCH", n), wide ? wideText(*wide) : QString());
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "color/oklab.h"
 #include "color/tcolor.h"
 
 #include <QString>
@@ -12,10 +13,12 @@ namespace Tintara {
 class IniFile;
 
 // The sixteen slots as scheme files and the configuration store them.
+// `wide` is a slot's colour where it lies beyond sRGB (`colors` then holds its sRGB fallback).
 struct SchemeSlots {
     std::array<TColor, 16> colors{};
     std::array<int, 16> used{};
     std::array<QString, 16> infos;
+    std::array<std::optional<Oklch>, 16> wide{};
     bool operator==(const SchemeSlots&) const = default;
 };
 
@@ -26,7 +29,10 @@ SchemeSlots readSchemeSlots(const IniFile& ini);
 // section and so is no scheme at all. None where it can be read, and where there is no file at
 // all: a new name starts a new scheme. The window and the command line both decide by this.
 std::optional<QString> schemeFileRefusal(const QString& path);
-// Farbe n and FarbeGes n in [Palette], then Feld n in [Hints], for n = 1..16.
+// Farbe n and FarbeGes n in [Palette], then Feld n in [Hints], for n = 1..16; a slot's wide colour
+// as "OKLCH n=L C h" (decimal points, six decimals) in the added section [Erweiterungen] at the end,
+// which readers of the specified keys pass over. A file without wide colours gets no such key, and
+// a key of a slot that no longer has one is emptied.
 void writeSchemeSlots(IniFile& ini, const SchemeSlots& scheme);
 
 // The predecessor's 48 colours ([CFarben] CFarbe1..48); 0, missing or unparsable is no colour.

@@ -223,6 +223,31 @@ TEST(PaletteFormats, TailwindThemeOfTheScheme)
     EXPECT_EQ(tailwindTheme(SchemeSlots{}).toStdString(), "@theme {\n}\n");
 }
 
+// A slot's colour beyond sRGB goes beside its fallback: CSS variables again in an @supports block,
+// tokens in the Display P3 object form, Tailwind as oklch() (color(display-p3 1 0 0), colorjs.io).
+TEST(PaletteFormats, WideColoursGoBesideTheirFallback)
+{
+    SchemeSlots scheme;
+    use(scheme, 1, RGB(0xFF, 0x0B, 0x0C), "brand-500");
+    use(scheme, 2, RGB(0x25, 0x63, 0xEB), "");
+    scheme.wide[0] = Oklch{0.6486, 0.2995, 28.96};
+    EXPECT_EQ(cssVariables(scheme).toStdString(), ":root {\n  --brand-500: #ff0b0c;\n  --farbe-2: #2563eb;\n}\n"
+                                                 "@supports (color: color(display-p3 0 0 0)) {\n  :root {\n"
+                                                 "    --brand-500: color(display-p3 1.000 0.000 0.000);\n  }\n}\n");
+    EXPECT_TRUE(tailwindTheme(scheme).contains("  --color-brand-500: oklch(0.6486 0.2995 28.96);\n"));
+    const QJsonObject tokens = QJsonDocument::fromJson(designTokens(scheme)).object();
+    EXPECT_EQ(tokens["brand"]["500"]["$value"]["colorSpace"].toString(), "display-p3");
+    EXPECT_EQ(tokens["brand"]["500"]["$value"]["hex"].toString(), "#ff0b0c");
+    EXPECT_EQ(tokens["farbe-2"]["$value"]["colorSpace"].toString(), "srgb");
+    const QJsonObject hex = QJsonDocument::fromJson(designTokens(scheme, TokenValue::Hex)).object();
+    EXPECT_EQ(hex["brand"]["500"]["$value"].toString(), "#ff0b0c");
+    EXPECT_EQ(readDesignTokens(designTokens(scheme)).entries.front().color, RGB(0xFF, 0x0B, 0x0C));
+    // A wide colour sRGB holds after all adds nothing.
+    scheme.wide[0] = Oklch{0.5461, 0.2152, 262.88};
+    scheme.colors[0] = RGB(0x25, 0x63, 0xEB);
+    EXPECT_FALSE(cssVariables(scheme).contains("@supports"));
+}
+
 TEST(PaletteImport, DesignTokensAndColourCodes)
 {
     const PaletteRead tokens = readDesignTokens(R"({"brand": {"primary": {"$type": "color", "$value": "#3a7bd5"},
