@@ -39,15 +39,21 @@ Oklch withChannel(Oklch color, OklchChannel channel, double value)
     return color;
 }
 
-std::vector<TrackStop> oklchTrack(OklchChannel channel, const Oklch& at, int steps)
+std::vector<TrackStop> oklchTrack(OklchChannel channel, const Oklch& at, int steps, EditorGamut gamut)
 {
     std::vector<TrackStop> stops;
     stops.reserve(static_cast<std::size_t>(std::max(steps, 0)));
     const double maximum = oklchRange(channel).maximum;
     for (int n = 0; n < steps; ++n) {
         const double value = steps > 1 ? maximum * n / (steps - 1) : 0.0;
-        const LinearRgb rgb = linearFromOklab(oklabFromOklch(withChannel(at, channel, value)));
-        stops.push_back({clippedColor(rgb), inSrgbGamut(rgb)});
+        const Oklab lab = oklabFromOklch(withChannel(at, channel, value));
+        const LinearRgb rgb = linearFromOklab(lab);
+        TrackStop stop{clippedColor(rgb), inSrgbGamut(rgb), false};
+        if (gamut == EditorGamut::DisplayP3 && !stop.inGamut) {
+            stop.inGamut = inRgbGamut(rgbFromXyzD65(RgbSpace::DisplayP3, xyzD65FromOklab(lab)));
+            stop.onlyInP3 = stop.inGamut;
+        }
+        stops.push_back(stop);
     }
     return stops;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "color/oklab.h"
+#include "color/widecolor.h"
 
 #include <optional>
 #include <string>
@@ -22,14 +23,18 @@ OklchChannelRange oklchRange(OklchChannel channel);
 double channelOf(const Oklch& color, OklchChannel channel);
 Oklch withChannel(Oklch color, OklchChannel channel, double value);
 
-// One colour along a track, and whether sRGB holds it or it was clipped for the picture.
+// One colour along a track, clipped into sRGB for the picture: whether the editor's gamut holds
+// it, and whether it lies in the band that Display P3 holds and sRGB does not.
 struct TrackStop {
     TColor color = 0;
     bool inGamut = true;
+    bool onlyInP3 = false;
+    bool operator==(const TrackStop&) const = default;
 };
 // The colours one channel gives from its minimum to its maximum at `steps` even stops, the
-// other two held at their values in `at`.
-std::vector<TrackStop> oklchTrack(OklchChannel channel, const Oklch& at, int steps);
+// other two held at their values in `at`; the band only P3 holds is marked on a P3 track alone.
+std::vector<TrackStop> oklchTrack(OklchChannel channel, const Oklch& at, int steps,
+                                  EditorGamut gamut = EditorGamut::Srgb);
 
 // A channel's field text: lightness in percent with one decimal ("62,3"), chroma with three
 // ("0,214"), hue with one ("259,8"), with a decimal comma.

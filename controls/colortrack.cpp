@@ -42,6 +42,8 @@ int ColorTrack::trackLength() const
 
 void ColorTrack::setStops(std::vector<TrackStop> stops)
 {
+    if (stops == m_stops)
+        return;
     m_stops = std::move(stops);
     update();
 }
@@ -65,12 +67,17 @@ void ColorTrack::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), palette().window());
     qDrawShadePanel(&painter, rect(), palette(), true, 1);
     const QBrush hatch(QColor(128, 128, 128), Qt::BDiagPattern);
+    // The band only a wide-gamut screen shows is dotted, so that it reads apart from the hatching.
+    const QBrush dots(QColor(255, 255, 255), Qt::Dense6Pattern);
     const int rows = std::min(static_cast<int>(m_stops.size()), area.height());
     for (int row = 0; row < rows; ++row) {
+        const TrackStop& stop = m_stops[static_cast<std::size_t>(row)];
         const QRect line(area.left(), area.top() + row, area.width(), 1);
-        painter.fillRect(line, qtColor(m_stops[static_cast<std::size_t>(row)].color));
-        if (!m_stops[static_cast<std::size_t>(row)].inGamut)
+        painter.fillRect(line, qtColor(stop.color));
+        if (!stop.inGamut)
             painter.fillRect(line, hatch);
+        else if (stop.onlyInP3)
+            painter.fillRect(line, dots);
     }
     // The handle: a dark and a light line, seen on any colour, with notches at both sides.
     const int y = rowOf(value());

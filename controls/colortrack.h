@@ -9,7 +9,8 @@
 namespace Tintara {
 
 // A vertical slider whose groove shows the colours its positions give, minimum at the top as on
-// the editor's other bars; the stretch a display cannot show is hatched.
+// the editor's other bars; the stretch the editor's gamut cannot hold is
+// hatched, and the band only Display P3 holds dotted.
 class ColorTrack : public QAbstractSlider
 {
     Q_OBJECT

@@ -45,14 +45,6 @@ QString jsonString(const QString& text)
     return quoted + u'"';
 }
 
-std::optional<Xyz> beyondSrgb(const std::optional<Oklch>& wide)
-{
-    if (!wide)
-        return std::nullopt;
-    const Xyz xyz = xyzD65FromOklab(oklabFromOklch(*wide));
-    return insideSrgb(xyz) ? std::nullopt : std::optional(xyz);
-}
-
 QString colorToken(const QString& name, TColor color, const QString& description, int depth, TokenValue value,
                    const std::optional<Oklch>& wide)
 {

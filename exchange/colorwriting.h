@@ -1,6 +1,6 @@
 #pragma once
 
-#include "color/colorspaces.h"
+#include "color/widecolor.h"
 #include "color/tcolor.h"
 
 #include <QString>
@@ -41,8 +41,6 @@ struct NamedColor {
     std::optional<Oklch> wide = {};
 };
 
-// The colour beyond sRGB, where `wide` is one: in CSS's oklch() and color(display-p3).
-std::optional<Xyz> beyondSrgb(const std::optional<Oklch>& wide);
 // "primary-500" → "primary" and "500": a name whose last part is a step (digits, "4_5" for 4.5);
 // none for any other name.
 std::optional<std::pair<QString, QString>> groupAndStep(const QString& name);

@@ -79,7 +79,7 @@ ColorEditor::ColorEditor(const EditorControls& controls, DocumentModel& model, c
     connect(m_controls.edHTML, &QLineEdit::textChanged, this, &ColorEditor::FarbwertAnzeigeChange);
 }
 
-void ColorEditor::commit(TColor color, const QObject* source, DocumentModel::Base base)
+void ColorEditor::commit(const WideColor& color, const QObject* source, DocumentModel::Base base)
 {
     m_committing = true;
     m_model.setActiveColor(color, source, base);
@@ -103,16 +103,16 @@ void ColorEditor::showStartColor()
     m_lastRandomColor = activeColor();
 }
 
-void ColorEditor::setActiveColorFrom(TColor color, const QObject* source)
+void ColorEditor::setActiveColorFrom(const WideColor& color, const QObject* source)
 {
-    ScrollbarAnpassung(color);
+    ScrollbarAnpassung(color.srgb);
     commit(color, source);
 }
 
 // A picked colour comes to the editor as if its sliders had been moved.
-void ColorEditor::takePickedColor(TColor color)
+void ColorEditor::takePickedColor(const WideColor& color)
 {
-    ScrollbarAnpassung(color);
+    ScrollbarAnpassung(color.srgb);
     commit(color, nullptr);
 }
 

@@ -45,9 +45,9 @@ public:
     // The colour the program starts with, in every control; the first random draw asks nothing.
     void showStartColor();
     // A colour set by an editor beside this one; `source` is the control the user works in.
-    void setActiveColorFrom(TColor color, const QObject* source);
+    void setActiveColorFrom(const WideColor& color, const QObject* source);
     // A colour picked from the screen, as if the RGB bars had been moved to it.
-    void takePickedColor(TColor color);
+    void takePickedColor(const WideColor& color);
     // The update routine: every control of the editor from `color`.
     void ScrollbarAnpassung(TColor color);
     const QObject* changeSource() const { return m_model.changeSource(); }
@@ -73,7 +73,11 @@ private:
     void showRgbFields();
     void showHsv(const Hsv& hsv);
     // A change made in these controls, which show it already, goes to the model.
-    void commit(TColor color, const QObject* source, DocumentModel::Base base = DocumentModel::Base::Follows);
+    void commit(const WideColor& color, const QObject* source, DocumentModel::Base base = DocumentModel::Base::Follows);
+    void commit(TColor color, const QObject* source, DocumentModel::Base base = DocumentModel::Base::Follows)
+    {
+        commit(WideColor{color, std::nullopt}, source, base);
+    }
     // A change made elsewhere: every control shows it.
     void activeColorChanged();
 

@@ -112,6 +112,7 @@ void TForm1::restoreConfiguration(const Configuration& stored)
         move(c.links, c.oben); // as stored, also when only part of it is on a screen
     else
         centreOnScreen();
+    m_model->setEditorGamut(c.oklchGamut == 1 ? EditorGamut::DisplayP3 : EditorGamut::Srgb);
     m_editor->Anzeigemodus(c.oklchMode     ? ColorEditor::DisplayMode::Oklch
                            : c.modus == 0 ? ColorEditor::DisplayMode::Rgb
                            : c.modus == 1 ? ColorEditor::DisplayMode::Hsv
@@ -120,7 +121,7 @@ void TForm1::restoreConfiguration(const Configuration& stored)
     m_model->setZoomIndex(ui->cbZoom->currentIndex());
     if (options.restores(Option::Scheme)) {
         for (int n = 1; n <= 16; ++n) {
-            m_scheme->setSlot(n, c.scheme.colors[n - 1], c.scheme.used[n - 1]);
+            m_scheme->setSlot(n, c.scheme.slotColor(n), c.scheme.used[n - 1]);
             m_scheme->setSlotInfo(n, c.scheme.infos[n - 1]);
         }
     }

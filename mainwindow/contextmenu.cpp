@@ -5,6 +5,7 @@
 #include "color/notation.h"
 #include "controls/languagechange.h"
 #include "controls/tcolorshape.h"
+#include "mainwindow/wideswatches.h"
 #include "platform/platform.h"
 
 #include <QApplication>
@@ -41,12 +42,13 @@ void ContextMenu::watch(QWidget& area)
 
 ContextMenu::ContextMenu(QWidget& window, QLineEdit* htmlField, const std::array<TColorShape*, 5>& buffers,
                          DocumentModel& model, const Platform& platform, std::function<int()> copyFormat,
-                         EmptySlotCheck isEmptySlot)
+                         EmptySlotCheck isEmptySlot, const WideSwatches& wide)
     : QObject(&window)
     , m_platform(platform)
     , m_htmlField(htmlField)
     , m_copyFormat(std::move(copyFormat))
     , m_isEmptySlot(std::move(isEmptySlot))
+    , m_wide(wide)
     , m_buffers(buffers)
     , m_model(model)
 {
@@ -106,7 +108,7 @@ bool ContextMenu::eventFilter(QObject* watched, QEvent* event)
     // The menu acts on the swatch it was opened on, an empty slot too.
     if (context == MenuContext::EditableSwatch || context == MenuContext::ReadOnlySwatch) {
         m_target = static_cast<TColorShape*>(watched);
-        m_targetColor = m_target->color();
+        m_targetColor = m_wide.colorOf(m_target);
     }
     PopupmenuePopup(context);
     m_popup->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
@@ -128,7 +130,7 @@ void ContextMenu::PopupmenuePopup(MenuContext context)
 
 void ContextMenu::PopupmenueClick(QAction* item)
 {
-    const TColor color = m_targetColor;
+    const TColor color = m_targetColor.srgb;
     auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     if (item == m_puCopy) {
         if (field && field->hasSelectedText())
@@ -155,7 +157,8 @@ void ContextMenu::PopupmenueClick(QAction* item)
         if (item == m_puFarbwert)
             notation = m_copyFormat();
         if (notation >= 0 && notation < NotationCount) {
-            m_platform.clipboard.setText(QString::fromStdString(ColorNotation(color, notation)));
+            // The notations that can write a colour beyond sRGB write the wide colour itself.
+            m_platform.clipboard.setText(QString::fromStdString(wideNotation(m_targetColor, notation)));
             pushBuffer(color);
         }
     }

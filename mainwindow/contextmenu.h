@@ -1,6 +1,7 @@
 #pragma once
 
 #include "color/notation.h"
+#include "color/widecolor.h"
 
 #include <QObject>
 
@@ -17,6 +18,7 @@ namespace Tintara {
 
 class DocumentModel;
 class TColorShape;
+class WideSwatches;
 struct Platform;
 
 // The object names of the copy items of "Farbwert kopieren", one per notation in its order.
@@ -41,7 +43,7 @@ public:
     // into the history there.
     ContextMenu(QWidget& window, QLineEdit* htmlField, const std::array<TColorShape*, 5>& buffers,
                 DocumentModel& model, const Platform& platform, std::function<int()> copyFormat,
-                EmptySlotCheck isEmptySlot);
+                EmptySlotCheck isEmptySlot, const WideSwatches& wide);
 
     // Opens on `area` and its controls too, a page made later.
     void watch(QWidget& area);
@@ -78,12 +80,13 @@ private:
     QLineEdit* m_htmlField;
     std::function<int()> m_copyFormat;
     EmptySlotCheck m_isEmptySlot;
+    const WideSwatches& m_wide;
     std::array<TColorShape*, 5> m_buffers{};
     DocumentModel& m_model;
     bool m_showingHistory = false;
     int m_bufferFilled = 0;
     TColorShape* m_target = nullptr; // the swatch the menu was opened on
-    TColor m_targetColor = 0;
+    WideColor m_targetColor;
     QMenu* m_popup = nullptr;
     QAction* m_puPaste = nullptr;
     QAction* m_puCopy = nullptr;

@@ -7,6 +7,7 @@
 #include "controls/tcolorshape.h"
 #include "mainwindow/contextmenu.h"
 #include "mainwindow/schemehistory.h"
+#include "mainwindow/wideswatches.h"
 
 #include "mainwindow/commandtable.h"
 
@@ -17,11 +18,11 @@ namespace Tintara {
 void TForm1::DragDrop(TColorShape* target, TColorShape* source)
 {
     const int sourceSlot = m_scheme->PalettenCheck(source);
-    dropColor(target, source->color(), sourceSlot > 0 && m_scheme->usedFlag(sourceSlot) == 0 ? 0 : 1);
+    dropColor(target, m_wide->colorOf(source), sourceSlot > 0 && m_scheme->usedFlag(sourceSlot) == 0 ? 0 : 1);
 }
 
 // `used` is the flag a scheme slot takes: a colour from an empty slot leaves it empty.
-void TForm1::dropColor(TColorShape* target, TColor color, int used)
+void TForm1::dropColor(TColorShape* target, const WideColor& color, int used)
 {
     if (const int slot = m_scheme->PalettenCheck(target)) {
         m_history->record([slot] { return tr("Farbe in Feld %1").arg(slot); },
@@ -30,14 +31,14 @@ void TForm1::dropColor(TColorShape* target, TColor color, int used)
         return;
     }
     if (target == ui->Farbanzeige) {
-        setActiveColor(color); // the display shows the model's colour
+        m_model->setActiveColor(color); // the display shows the model's colour
         return;
     }
-    target->setColor(color);
+    target->setColor(color.srgb);
     if (target == ui->shZwischenspeicher) {
         m_menu->markBufferFilled();
         m_platform.clipboard.setText(
-            QString::fromStdString(ColorNotation(color, page<Z_Optionen>().copyFormat())));
+            QString::fromStdString(ColorNotation(color.srgb, page<Z_Optionen>().copyFormat())));
     }
     moduleFollowUps(target);
 }

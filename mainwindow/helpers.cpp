@@ -2,6 +2,7 @@
 
 #include "mainwindow/schemehistory.h"
 #include "mainwindow/schemeswatches.h"
+#include "mainwindow/wideswatches.h"
 #include "controls/tcolorshape.h"
 #include "exchange/colormime.h"
 #include "mainwindow/colordrops.h"
@@ -49,7 +50,8 @@ void TForm1::createHelpers()
     const std::array<TColorShape*, 5> buffers = {ui->shZwischenspeicher, ui->shZwischenspeicher1,
                                                  ui->shZwischenspeicher2, ui->shZwischenspeicher3,
                                                  ui->shZwischenspeicher4};
-    m_menu = std::make_unique<ContextMenu>(*this, ui->edHTML, buffers, *m_model, m_platform, copyFormat, isEmptySlot);
+    m_menu = std::make_unique<ContextMenu>(*this, ui->edHTML, buffers, *m_model, m_platform, copyFormat, isEmptySlot,
+                                           *m_wide);
     connect(m_menu.get(), &ContextMenu::backgroundChosen, m_background.get(), &ModuleBackground::setUserBackground);
     connect(m_menu.get(), &ContextMenu::backgroundReset, m_background.get(), &ModuleBackground::resetToStandard);
     connect(m_menu.get(), &ContextMenu::helpRequested, this, [this] { Toolbar(Command::Hilfe); });
@@ -71,7 +73,7 @@ void TForm1::createHelpers()
     // Colours from other programs.
     m_drops = std::make_unique<ColorDrops>(*this);
     connect(m_drops.get(), &ColorDrops::dropped, this,
-            [this](TColorShape* target, TColor color) { dropColor(target, color, 1); });
+            [this](TColorShape* target, TColor color) { dropColor(target, WideColor{color, std::nullopt}, 1); });
     connect(m_drops.get(), &ColorDrops::droppedOnMixer, this,
             [this](TColorShape* target, TColor color) { page<Z_Palette>().mixIn(target, color); });
     m_paste =

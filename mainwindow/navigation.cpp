@@ -160,7 +160,7 @@ void TForm1::changeEvent(QEvent* event)
 
 void TForm1::pickColor(TColor color)
 {
-    m_editor->takePickedColor(color);
+    m_editor->takePickedColor(WideColor{color, std::nullopt});
 }
 
 void TForm1::showContrastPair(TColor text, TColor background)

@@ -1,10 +1,10 @@
 #include "mainwindow/oklcheditor.h"
 
-#include "color/gamutmap.h"
 #include "controls/colortrack.h"
 #include "controls/languagechange.h"
 #include "rules/editorinput.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -39,8 +39,8 @@ constexpr ChannelLook looks[] = {
 
 } // namespace
 
-OklchEditor::OklchEditor(QWidget& panel, ColorEditor& editor, const DocumentModel& model)
-    : m_editor(editor)
+OklchEditor::OklchEditor(QWidget& panel, ColorEditor& editor, DocumentModel& model)
+    : m_editor(editor), m_model(model), m_gamut(new QComboBox(&panel))
 {
     for (std::size_t n = 0; n < m_channels.size(); ++n) {
         const ChannelLook& look = looks[n];
@@ -62,6 +62,17 @@ OklchEditor::OklchEditor(QWidget& panel, ColorEditor& editor, const DocumentMode
         });
         m_channels[n] = {look.which, caption, track, field};
     }
+    // Beside the bars' captions, over the brightness bar; names of colour spaces are the same in every language.
+    m_gamut->setObjectName(QStringLiteral("cbOkGamut"));
+    m_gamut->setGeometry(107, 124, 80, 21);
+    m_gamut->addItems({QStringLiteral("sRGB"), QStringLiteral("Display P3")});
+    keepTranslated(m_gamut, [this] {
+        m_gamut->setToolTip(tr("Farbraum der OKLCH-Werte: schraffiert ist, was er nicht fasst; in Display P3 "
+                               "ist gepunktet, was nur ein Bildschirm mit großem Farbraum zeigt"));
+    });
+    connect(m_gamut, &QComboBox::activated, this,
+            [this](int index) { m_model.setEditorGamut(index == 1 ? EditorGamut::DisplayP3 : EditorGamut::Srgb); });
+    connect(&model, &DocumentModel::editorGamutChanged, this, &OklchEditor::gamutChanged);
     for (const Channel& channel : m_channels) {
         connect(channel.track, &QAbstractSlider::valueChanged, this, [this, &channel] { trackMoved(channel); });
         connect(channel.field, &QLineEdit::textEdited, this, [this, &channel] { fieldEdited(channel); });
@@ -70,7 +81,8 @@ OklchEditor::OklchEditor(QWidget& panel, ColorEditor& editor, const DocumentMode
     }
     connect(&model, &DocumentModel::activeColorChanged, this, &OklchEditor::activeColorChanged);
     connect(&model, &DocumentModel::displayModeChanged, this, &OklchEditor::showMode);
-    m_requested = toOklch(m_editor.activeColor());
+    m_requested = model.activeWideColor().wide.value_or(toOklch(model.activeColor()));
+    m_gamut->setCurrentIndex(static_cast<int>(model.editorGamut()));
     showMode(m_editor.displayMode());
     whenLanguageChanges(&panel, [this] { showValues(nullptr); }); // the decimal separator of the language
 }
@@ -80,29 +92,41 @@ QList<QWidget*> OklchEditor::controls() const
     QList<QWidget*> list;
     for (const Channel& channel : m_channels)
         list << channel.track << channel.field;
-    return list;
+    return list << m_gamut;
 }
 
 void OklchEditor::showMode(ColorEditor::DisplayMode mode)
 {
     const bool shown = mode == ColorEditor::DisplayMode::Oklch;
-    for (const Channel& channel : m_channels) {
-        for (QWidget* control : {static_cast<QWidget*>(channel.caption), static_cast<QWidget*>(channel.track),
-                                 static_cast<QWidget*>(channel.field)}) {
-            control->setVisible(shown);
-            control->setEnabled(shown);
-        }
+    QList<QWidget*> shownInMode = controls();
+    for (const Channel& channel : m_channels)
+        shownInMode << channel.caption;
+    for (QWidget* control : shownInMode) {
+        control->setVisible(shown);
+        control->setEnabled(shown);
     }
     if (shown)
         showValues(nullptr);
 }
 
-// A colour from elsewhere (a drop, a pick, the HTML field, an undo) sets the three values.
+// The values asked for are mapped into the new gamut; the editor shows their colour there.
+void OklchEditor::gamutChanged(EditorGamut gamut)
+{
+    m_gamut->setCurrentIndex(static_cast<int>(gamut));
+    if (!m_channels[0].track->isVisible())
+        return;
+    apply(m_gamut);
+    showValues(nullptr);
+}
+
+// A colour from elsewhere (a drop, a pick, the HTML field, an undo) sets the three values; a wide
+// colour gives its own.
 void OklchEditor::activeColorChanged()
 {
     if (m_applying)
         return;
-    const Oklch now = toOklch(m_editor.activeColor());
+    const WideColor active = m_model.activeWideColor();
+    const Oklch now = active.wide.value_or(toOklch(active.srgb));
     // A grey has no hue of its own; the hue bar stays where the user left it.
     m_requested = {now.L, now.C, now.C > 0 ? now.h : m_requested.h};
     if (m_channels[0].track->isVisible())
@@ -129,7 +153,7 @@ void OklchEditor::fieldEdited(const Channel& channel)
 void OklchEditor::apply(const QObject* source)
 {
     m_applying = true;
-    m_editor.setActiveColorFrom(gamutMapped(m_requested), source);
+    m_editor.setActiveColorFrom(editorColor(m_requested, m_model.editorGamut()), source);
     m_applying = false;
 }
 
@@ -151,7 +175,8 @@ void OklchEditor::showValues(const QLineEdit* typedIn)
 void OklchEditor::paintTracks()
 {
     for (const Channel& channel : m_channels)
-        channel.track->setStops(oklchTrack(channel.which, m_requested, channel.track->trackLength()));
+        channel.track->setStops(
+            oklchTrack(channel.which, m_requested, channel.track->trackLength(), m_model.editorGamut()));
 }
 
 } // namespace Tintara

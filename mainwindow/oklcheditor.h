@@ -8,6 +8,7 @@
 
 #include <array>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -19,12 +20,14 @@ class ColorTrack;
 // The OKLCH mode of the editor: bars and fields for lightness, chroma and hue where the RGB and
 // HSV bars stand. They keep the values the user asked for and the active colour becomes their
 // gamut-mapped colour, so that a sweep through a narrow part of the gamut and back drifts nowhere.
+// The gamut is sRGB or Display P3; in P3 the active colour keeps the P3 colour as its wide colour
+// and shows its sRGB fallback.
 class OklchEditor : public QObject
 {
     Q_OBJECT
 
 public:
-    OklchEditor(QWidget& panel, ColorEditor& editor, const DocumentModel& model);
+    OklchEditor(QWidget& panel, ColorEditor& editor, DocumentModel& model);
 
     // The bars and fields, whose release or leaving ends an undo step.
     QList<QWidget*> controls() const;
@@ -38,6 +41,7 @@ private:
     };
 
     void showMode(ColorEditor::DisplayMode mode);
+    void gamutChanged(EditorGamut gamut);
     void activeColorChanged();
     void trackMoved(const Channel& channel);
     void fieldEdited(const Channel& channel);
@@ -46,7 +50,9 @@ private:
     void paintTracks();
 
     ColorEditor& m_editor;
+    DocumentModel& m_model;
     std::array<Channel, 3> m_channels;
+    QComboBox* m_gamut;
     Oklch m_requested;
     bool m_applying = false;
 };

@@ -4,6 +4,7 @@
 #include "mainwindow/recentschemes.h"
 #include "mainwindow/schemefiles.h"
 #include "mainwindow/schemeswatches.h"
+#include "mainwindow/wideswatches.h"
 #include "mainwindow/schemehistory.h"
 #include "mainwindow/oklcheditor.h"
 #include "rules/modulerules.h"
@@ -21,6 +22,7 @@ void TForm1::connectScheme()
         ui->Palette1, ui->Palette2, ui->Palette3, ui->Palette4, ui->Palette5, ui->Palette6, ui->Palette7, ui->Palette8,
         ui->Palette9, ui->Palette10, ui->Palette11, ui->Palette12, ui->Palette13, ui->Palette14, ui->Palette15,
         ui->Palette16}, *m_model, this);
+    m_wide = std::make_unique<WideSwatches>(*m_model, *ui->Farbanzeige, *m_scheme);
     m_files = std::make_unique<SchemeFiles>(*m_scheme, m_platform, this);
     connect(m_files.get(), &SchemeFiles::cleared, &m_events, &PageEvents::schemeChanged);
     connect(m_files.get(), &SchemeFiles::loaded, &m_events, &PageEvents::schemeLoaded);
@@ -90,7 +92,7 @@ void TForm1::recordPageStep(const StepName& name, std::function<void(bool before
     m_history->recordStep(name, std::move(apply));
 }
 
-bool TForm1::addToFreeSlots(const StepName& step, const std::vector<TColor>& colours,
+bool TForm1::addToFreeSlots(const StepName& step, const std::vector<WideColor>& colours,
                             const std::vector<QString>& infos)
 {
     const SchemeSlots scheme = m_scheme->snapshot();
@@ -108,7 +110,7 @@ bool TForm1::addToFreeSlots(const StepName& step, const std::vector<TColor>& col
         for (int n = 1; n <= 16; ++n) {
             if (scheme.used[n - 1] != 0 || filled->used[n - 1] != 1)
                 continue;
-            m_scheme->setSlot(n, filled->colors[n - 1], 1);
+            m_scheme->setSlot(n, filled->slotColor(n), 1);
             if (filled->infos[n - 1] != scheme.infos[n - 1])
                 m_scheme->setSlotInfo(n, filled->infos[n - 1]);
         }

@@ -74,8 +74,8 @@ private:
 class ActiveColorStep : public Step
 {
 public:
-    ActiveColorStep(TColor before, TColor after, const QObject* source, bool continues,
-                    std::function<void(TColor)> restore)
+    ActiveColorStep(WideColor before, WideColor after, const QObject* source, bool continues,
+                    std::function<void(const WideColor&)> restore)
         : m_before(before), m_after(after), m_source(source), m_continues(continues), m_restore(std::move(restore))
     {
         rename();
@@ -97,14 +97,14 @@ public:
 private:
     QString name() const override
     {
-        return SchemeHistory::tr("Aktive Farbe %1").arg(QString::fromStdString(ColorNotation(m_after, NotationHtml)));
+        return SchemeHistory::tr("Aktive Farbe %1").arg(QString::fromStdString(ColorNotation(m_after.srgb, NotationHtml)));
     }
     void apply(bool before) override { m_restore(before ? m_before : m_after); }
 
-    TColor m_before, m_after;
+    WideColor m_before, m_after;
     const QObject* m_source;
     bool m_continues;
-    std::function<void(TColor)> m_restore;
+    std::function<void(const WideColor&)> m_restore;
 };
 
 } // namespace
@@ -112,7 +112,7 @@ private:
 SchemeHistory::SchemeHistory(DocumentModel& model, QObject* parent)
     : QObject(parent), m_model(model), m_stack(new QUndoStack(this))
 {
-    m_active = m_model.activeColor();
+    m_active = m_model.activeWideColor();
     connect(&m_model, &DocumentModel::activeColorChanged, this, &SchemeHistory::activeColorChanged);
 }
 
@@ -155,12 +155,12 @@ void SchemeHistory::takeActiveColorStep()
 {
     if (!std::exchange(m_pending, false))
         return;
-    const TColor now = m_model.activeColor();
+    const WideColor now = m_model.activeWideColor();
     if (now == m_active)
         return;
-    const TColor before = std::exchange(m_active, now);
+    const WideColor before = std::exchange(m_active, now);
     m_stack->push(new ActiveColorStep(before, now, m_model.changeSource(), !std::exchange(m_stepEnded, false),
-                                      [this](TColor color) { applying([&] { m_model.setActiveColor(color); }); }));
+                                      [this](const WideColor& color) { applying([&] { m_model.setActiveColor(color); }); }));
 }
 
 void SchemeHistory::applying(const std::function<void()>& restore)
@@ -168,7 +168,7 @@ void SchemeHistory::applying(const std::function<void()>& restore)
     m_applying = true;
     restore();
     m_applying = false;
-    m_active = m_model.activeColor();
+    m_active = m_model.activeWideColor();
     m_pending = false;
     m_stepEnded = true;
 }
@@ -191,7 +191,7 @@ bool SchemeHistory::eventFilter(QObject*, QEvent* event)
 void SchemeHistory::clear()
 {
     m_stack->clear();
-    m_active = m_model.activeColor();
+    m_active = m_model.activeWideColor();
     m_pending = false;
     m_stepEnded = true;
 }

@@ -60,7 +60,7 @@ private:
 
     DocumentModel& m_model;
     QUndoStack* m_stack;
-    TColor m_active = 0;
+    WideColor m_active;
     bool m_pending = false;
     bool m_stepEnded = true;
     bool m_applying = false;

@@ -26,6 +26,7 @@ public:
     // A slot without a colour: it gives none, only takes one.
     bool isEmptySlot(const QObject* control) const;
     void setSlot(int slot, TColor color, int used) { m_model.setSlot(slot, color, used); }
+    void setSlot(int slot, const WideColor& color, int used) { m_model.setSlot(slot, color, used); }
     void setSlotInfo(int slot, const QString& text) { m_model.setSlotInfo(slot, text); }
     void setInfoTexts(const std::array<QString, 16>& texts) { m_model.setInfoTexts(texts); }
     SchemeSlots snapshot() const { return m_model.scheme().scheme; }

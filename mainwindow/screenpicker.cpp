@@ -54,7 +54,8 @@ bool ScreenPicker::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove:
         if (!m_picking || watched != &m_window)
             return false;
-        m_model.setPickPreview(m_screen.pixel(static_cast<QMouseEvent*>(event)->globalPosition().toPoint()));
+        m_underPointer = m_screen.shownColor(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        m_model.setPickPreview(m_underPointer.srgb);
         return true;
     // Only the release that ends picking; a click elsewhere in the window is no pick.
     case QEvent::MouseButtonRelease:
@@ -88,6 +89,7 @@ void ScreenPicker::ZoomMouseDown(Qt::MouseButton button)
         return;
     }
     m_picking = true;
+    m_underPointer = m_model.activeWideColor(); // until the pointer moves, the display shows it
     m_window.grabMouse();
 }
 
@@ -102,7 +104,7 @@ void ScreenPicker::desktopPicked(const DesktopPick& pick)
 {
     stopWaitingForDesktop();
     if (pick.color) {
-        Q_EMIT picked(*pick.color);
+        Q_EMIT picked(WideColor{*pick.color, std::nullopt});
     } else if (pick.outcome == DesktopPick::Outcome::Unavailable) {
         Q_EMIT desktopPickerMissing();
     }
@@ -113,7 +115,7 @@ void ScreenPicker::ZoomMouseUp()
     m_magnifier->setActive(false);
     m_window.releaseMouse();
     m_picking = false;
-    Q_EMIT picked(m_model.shownColor());
+    Q_EMIT picked(m_underPointer);
 }
 
 } // namespace Tintara

@@ -35,7 +35,7 @@ public:
 
 Q_SIGNALS:
     // The release ended picking on this colour.
-    void picked(TColor color);
+    void picked(const WideColor& color);
     // The desktop should have picked, but no picker answered.
     void desktopPickerMissing();
 
@@ -56,6 +56,7 @@ private:
     DocumentModel& m_model;
     Screen& m_screen;
     bool m_picking = false;
+    WideColor m_underPointer; // the colour the display shows while picking
     bool m_waitingForDesktop = false;
     int m_desktopRequest = 0; // the request whose answer still counts
     QObject* m_escapeWhileWaiting;

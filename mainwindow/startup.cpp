@@ -12,6 +12,7 @@
 #include "mainwindow/schemefiles.h"
 #include "mainwindow/schemehistory.h"
 #include "mainwindow/schemeswatches.h"
+#include "mainwindow/wideswatches.h"
 #include "mainwindow/screenpicker.h"
 #include "mainwindow/swatchdrag.h"
 #include "mainwindow/traymode.h"

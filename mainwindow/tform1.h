@@ -34,6 +34,7 @@ class RecentSchemes;
 class SchemeHistory;
 class SchemeFiles;
 class SchemeSwatches;
+class WideSwatches;
 class ScreenPicker;
 class SwatchDrag;
 class TColorShape;
@@ -79,8 +80,9 @@ public:
     FileDialog& schemeSaveDialog() override;
     void setInfoTexts(const std::array<QString, 16>& texts) override;
     void recordPageStep(const StepName& name, std::function<void(bool before)> apply) override;
-    bool addToFreeSlots(const StepName& step, const std::vector<TColor>& colours,
+    bool addToFreeSlots(const StepName& step, const std::vector<WideColor>& colours,
                         const std::vector<QString>& infos = {}) override;
+    using PageHost::addToFreeSlots;
     void pickColor(TColor color) override;
     void runCommand(Command command) override;
     void showContrastPair(TColor text, TColor background) override;
@@ -117,7 +119,7 @@ private:
 
     // Colours dropped or pasted on swatches, and what follows.
     void DragDrop(TColorShape* target, TColorShape* source);
-    void dropColor(TColorShape* target, TColor color, int used);
+    void dropColor(TColorShape* target, const WideColor& color, int used);
     void DragDropTrash(TColorShape* source);
     void insertColor(TColorShape* swatch, TColor color);
     void moduleFollowUps(TColorShape* target);
@@ -150,6 +152,7 @@ private:
     // The parts, each a class of its own, made in this order. They are destroyed in the reverse
     // order, those that call on others first, and all before the controls they watch.
     std::unique_ptr<SchemeSwatches> m_scheme;
+    std::unique_ptr<WideSwatches> m_wide;
     std::unique_ptr<SchemeFiles> m_files;
     std::unique_ptr<ModuleBackground> m_background;
     std::unique_ptr<ColorEditor> m_editor;

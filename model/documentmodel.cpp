@@ -8,11 +8,12 @@ DocumentModel::DocumentModel(TColor startColor, QObject* parent)
     m_kept.backgrnd = 0; // no background shown yet
 }
 
-void DocumentModel::setActiveColor(TColor color, const QObject* source, Base base)
+void DocumentModel::setActiveColor(const WideColor& color, const QObject* source, Base base)
 {
-    m_active = color;
+    m_active = color.srgb;
+    m_wide = color.wide;
     if (base == Base::Follows)
-        m_base = color;
+        m_base = color.srgb;
     m_source = source;
     m_pickPreview.reset();
     Q_EMIT shownColorChanged();
@@ -25,11 +26,11 @@ void DocumentModel::setPickPreview(TColor color)
     Q_EMIT shownColorChanged();
 }
 
-void DocumentModel::setSlot(int slot, TColor color, int used)
+void DocumentModel::setSlot(int slot, const WideColor& color, int used)
 {
-    m_scheme.scheme.colors[slot - 1] = color;
+    m_scheme.scheme.colors[slot - 1] = color.srgb;
     m_scheme.scheme.used[slot - 1] = used;
-    m_scheme.scheme.wide[slot - 1].reset(); // a colour put on a slot is the sRGB colour it is
+    m_scheme.scheme.wide[slot - 1] = color.wide;
     m_scheme.draggable[slot - 1] = used == 1;
     Q_EMIT schemeChanged();
 }
@@ -78,6 +79,14 @@ void DocumentModel::setDisplayMode(DisplayMode mode)
     Q_EMIT displayModeChanged(mode);
 }
 
+void DocumentModel::setEditorGamut(EditorGamut gamut)
+{
+    if (gamut == m_gamut)
+        return;
+    m_gamut = gamut;
+    Q_EMIT editorGamutChanged(gamut);
+}
+
 void DocumentModel::setColourHistory(const std::array<TColor, 5>& colours)
 {
     if (colours == m_kept.clipbrd)
@@ -93,6 +102,7 @@ Configuration DocumentModel::configuration(QPoint position) const
     c.scheme = m_scheme.scheme;
     c.oklchMode = m_displayMode == DisplayMode::Oklch;
     c.modus = c.oklchMode ? 0 : static_cast<int>(m_displayMode);
+    c.oklchGamut = static_cast<int>(m_gamut);
     c.links = position.x();
     c.oben = position.y();
     c.pages = m_pageSettings;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "color/widecolor.h"
 #include "rules/configformat.h"
 
 #include <QObject>
@@ -35,12 +36,18 @@ public:
     explicit DocumentModel(TColor startColor, QObject* parent = nullptr);
 
     TColor activeColor() const { return m_active; }
+    // The active colour with its wide colour, where it lies beyond sRGB.
+    WideColor activeWideColor() const { return {m_active, m_wide}; }
     TColor brightnessBase() const { return m_base; }
     // The control of the last change to the active colour, while the user works in it; none for a
     // change made in one go (a drop, a pick, the dialog, a random colour, an undo).
     const QObject* changeSource() const { return m_source; }
-    // The one way to change the active colour.
-    void setActiveColor(TColor color, const QObject* source = nullptr, Base base = Base::Follows);
+    // The one way to change the active colour; an sRGB colour has no wide colour.
+    void setActiveColor(const WideColor& color, const QObject* source = nullptr, Base base = Base::Follows);
+    void setActiveColor(TColor color, const QObject* source = nullptr, Base base = Base::Follows)
+    {
+        setActiveColor(WideColor{color, std::nullopt}, source, base);
+    }
     // The active colour, as it is now, becomes the colour the brightness bar shades.
     void takeBrightnessBase() { m_base = m_active; }
 
@@ -55,7 +62,9 @@ public:
     // Whether the slot shows its info text as a tooltip.
     bool showsInfo(int slot) const { return m_infoShown[slot - 1]; }
     // A used slot can be dragged; an empty one cannot.
-    void setSlot(int slot, TColor color, int used);
+    void setSlot(int slot, const WideColor& color, int used);
+    void setSlot(int slot, TColor color, int used) { setSlot(slot, WideColor{color, std::nullopt}, used); }
+    WideColor slotColor(int slot) const { return m_scheme.scheme.slotColor(slot); }
     // An empty text keeps the tooltip switch as it was.
     void setSlotInfo(int slot, const QString& text);
     // A text switches the slot's tooltip on, none switches it off.
@@ -67,6 +76,9 @@ public:
 
     DisplayMode displayMode() const { return m_displayMode; }
     void setDisplayMode(DisplayMode mode);
+    // The gamut the OKLCH mode works in.
+    EditorGamut editorGamut() const { return m_gamut; }
+    void setEditorGamut(EditorGamut gamut);
 
     // The five colours of the copy history, newest first.
     const std::array<TColor, 5>& colourHistory() const { return m_kept.clipbrd; }
@@ -94,6 +106,7 @@ Q_SIGNALS:
     // What the colour display shows changed: the active colour, or the colour under the pointer.
     void shownColorChanged();
     void displayModeChanged(DisplayMode mode);
+    void editorGamutChanged(EditorGamut gamut);
     // A slot's colour, used flag, drag mode or info text changed.
     void schemeChanged();
     void pageSettingsChanged();
@@ -101,12 +114,14 @@ Q_SIGNALS:
 
 private:
     TColor m_active;
+    std::optional<Oklch> m_wide;
     TColor m_base;
     const QObject* m_source = nullptr;
     std::optional<TColor> m_pickPreview;
     SchemeState m_scheme;
     std::array<bool, 16> m_infoShown{};
     DisplayMode m_displayMode = DisplayMode::Hsv;
+    EditorGamut m_gamut = EditorGamut::Srgb;
     PageSettings m_pageSettings;
     Configuration m_kept; // what the other parts of the window keep in tintara.ini
 };

@@ -56,8 +56,15 @@ public:
     // Puts `colours` into the scheme's free slots from the left, with the info texts `infos` where
     // given, as one undoable step named `step`; where fewer slots are free, says so and changes
     // nothing. Whether it put them.
-    virtual bool addToFreeSlots(const StepName& step, const std::vector<TColor>& colours,
+    virtual bool addToFreeSlots(const StepName& step, const std::vector<WideColor>& colours,
                                 const std::vector<QString>& infos = {}) = 0;
+    bool addToFreeSlots(const StepName& step, const std::vector<TColor>& colours, const std::vector<QString>& infos = {})
+    {
+        std::vector<WideColor> wide;
+        for (const TColor colour : colours)
+            wide.push_back({colour, std::nullopt});
+        return addToFreeSlots(step, wide, infos);
+    }
     // Records a change a page made as one step of the window's undo and redo; `apply` puts the
     // page back to the state before (true) or after (false) it.
     virtual void recordPageStep(const StepName& name, std::function<void(bool before)> apply) = 0;

@@ -222,11 +222,11 @@ void Z_Farbskala::saveScale()
 
 void Z_Farbskala::addToScheme()
 {
-    std::vector<TColor> colours;
+    std::vector<WideColor> colours;
     std::vector<QString> names;
     for (const ScaleStep& step : m_steps) {
         if (step.color) {
-            colours.push_back(*step.color);
+            colours.push_back({*step.color, beyondSrgb(step.wide) ? step.wide : std::nullopt});
             names.push_back(scaleStepName(ui->edSkalaName->text(), step));
         }
     }

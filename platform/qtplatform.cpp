@@ -142,8 +142,15 @@ QPoint QtScreen::cursorPos() const
 
 TColor QtScreen::pixel(QPoint position) const
 {
+    return shownColor(position).srgb;
+}
+
+WideColor QtScreen::shownColor(QPoint position) const
+{
     const QImage image = capture(QRect(position, QSize(1, 1)));
-    return image.isNull() ? clBlack : m_conversion.shown(fromQColor(image.pixelColor(0, 0)), x11ScreenProfile());
+    if (image.isNull())
+        return {clBlack, std::nullopt};
+    return m_conversion.shownWide(fromQColor(image.pixelColor(0, 0)), x11ScreenProfile());
 }
 
 QImage QtScreen::capture(const QRect& area) const

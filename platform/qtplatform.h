@@ -48,6 +48,7 @@ class QtScreen : public Screen
 public:
     QPoint cursorPos() const override;
     TColor pixel(QPoint position) const override;
+    WideColor shownColor(QPoint position) const override;
     QImage capture(const QRect& area) const override;
     QSize primarySize() const override;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "color/tcolor.h"
+#include "color/widecolor.h"
 
 #include <QImage>
 #include <QPoint>
@@ -26,6 +26,8 @@ public:
     virtual ~Screen() = default;
     virtual QPoint cursorPos() const = 0;
     virtual TColor pixel(QPoint position) const = 0;
+    // The pixel as the colour it showed, with the wide colour where a wide-gamut screen showed one.
+    virtual WideColor shownColor(QPoint position) const { return {pixel(position), std::nullopt}; }
     virtual QImage capture(const QRect& area) const = 0;
     // The primary screen's size.
     virtual QSize primarySize() const = 0;

@@ -1,5 +1,7 @@
 #include "platform/screenprofile.h"
 
+#include "color/notation.h"
+
 #include <QGuiApplication>
 
 #include <lcms2.h>
@@ -36,12 +38,25 @@ QByteArray x11ScreenProfile()
 
 struct ScreenColorConversion::Transform {
     cmsHTRANSFORM handle = nullptr;
+    cmsHTRANSFORM toXyz = nullptr; // into the profile connection space, XYZ on D50
     ~Transform()
     {
-        if (handle)
-            cmsDeleteTransform(handle);
+        for (cmsHTRANSFORM each : {handle, toXyz}) {
+            if (each)
+                cmsDeleteTransform(each);
+        }
     }
 };
+
+namespace {
+
+std::array<unsigned char, 3> channels(TColor pixel)
+{
+    return {static_cast<unsigned char>(redOf(pixel)), static_cast<unsigned char>(greenOf(pixel)),
+            static_cast<unsigned char>(blueOf(pixel))};
+}
+
+} // namespace
 
 ScreenColorConversion::ScreenColorConversion() = default;
 ScreenColorConversion::~ScreenColorConversion() = default;
@@ -56,6 +71,9 @@ TColor ScreenColorConversion::shown(TColor pixel, const QByteArray& profile)
             cmsHPROFILE srgb = cmsCreate_sRGBProfile();
             auto transform = std::make_unique<Transform>();
             transform->handle = cmsCreateTransform(display, TYPE_RGB_8, srgb, TYPE_RGB_8, INTENT_RELATIVE_COLORIMETRIC, 0);
+            cmsHPROFILE xyz = cmsCreateXYZProfile();
+            transform->toXyz = cmsCreateTransform(display, TYPE_RGB_8, xyz, TYPE_XYZ_DBL, INTENT_RELATIVE_COLORIMETRIC, 0);
+            cmsCloseProfile(xyz);
             cmsCloseProfile(srgb);
             if (transform->handle)
                 m_transform = std::move(transform);
@@ -65,11 +83,24 @@ TColor ScreenColorConversion::shown(TColor pixel, const QByteArray& profile)
     }
     if (!m_transform)
         return pixel;
-    const unsigned char in[3] = {static_cast<unsigned char>(redOf(pixel)), static_cast<unsigned char>(greenOf(pixel)),
-                                 static_cast<unsigned char>(blueOf(pixel))};
+    const std::array<unsigned char, 3> in = channels(pixel);
     unsigned char out[3] = {};
-    cmsDoTransform(m_transform->handle, in, out, 1);
+    cmsDoTransform(m_transform->handle, in.data(), out, 1);
     return RGB(out[0], out[1], out[2]);
+}
+
+WideColor ScreenColorConversion::shownWide(TColor pixel, const QByteArray& profile)
+{
+    const TColor srgb = shown(pixel, profile);
+    if (!m_transform || !m_transform->toXyz)
+        return {srgb, std::nullopt};
+    const std::array<unsigned char, 3> in = channels(pixel);
+    cmsCIEXYZ pcs{};
+    cmsDoTransform(m_transform->toXyz, in.data(), &pcs, 1);
+    const Xyz xyz = xyzD65FromD50({pcs.X, pcs.Y, pcs.Z});
+    if (insideSrgb(xyz))
+        return {srgb, std::nullopt};
+    return {srgb, oklchFromOklab(oklabFromXyzD65(xyz))};
 }
 
 } // namespace Tintara

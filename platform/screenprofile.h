@@ -1,6 +1,6 @@
 #pragma once
 
-#include "color/tcolor.h"
+#include "color/widecolor.h"
 
 #include <QByteArray>
 
@@ -25,6 +25,8 @@ public:
 
     // The colour a pixel showed, for the profile given (made anew only when the profile changes).
     TColor shown(TColor pixel, const QByteArray& profile);
+    // The same with the colour itself as the wide colour where the screen showed one beyond sRGB.
+    WideColor shownWide(TColor pixel, const QByteArray& profile);
 
 private:
     struct Transform;

@@ -52,6 +52,7 @@ void forEachKey(Visitor&& visit, Configs&... c)
     for (int n = 0; n < optionCount; ++n)
         visit(optionen, numbered("Opt", n), std::nullopt, c.pages.options[static_cast<Option>(n)]...);
     visit(erweiterungen, QStringLiteral("Oklch"), DisplayMode, c.oklchMode...);
+    visit(erweiterungen, QStringLiteral("OklchGamut"), DisplayMode, c.oklchGamut...);
     visit(erweiterungen, QStringLiteral("OklabVerlauf"), GradientColours, c.pages.oklabGradient...);
     visit(oberflaeche, QStringLiteral("Sprache"), std::nullopt, c.sprache...);
 }

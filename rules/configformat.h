@@ -63,6 +63,7 @@ struct Configuration {
     PageSettings pages;
     // Kept in a section of their own after the program's sections.
     bool oklchMode = false; // the editor shows OKLCH; [Modus] Modus then says RGB
+    int oklchGamut = 0;     // the OKLCH editor's gamut: 0 sRGB, 1 Display P3
     QString sprache = QStringLiteral("de"); // the interface's language, "de" or "en"
 };
 

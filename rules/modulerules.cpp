@@ -36,7 +36,7 @@ std::array<TColor, 256> colourGradient(TColor start, TColor end, MixSpace space)
     return steps;
 }
 
-std::optional<SchemeSlots> withColoursInFreeSlots(const SchemeSlots& scheme, const std::vector<TColor>& colours,
+std::optional<SchemeSlots> withColoursInFreeSlots(const SchemeSlots& scheme, const std::vector<WideColor>& colours,
                                                   const std::vector<QString>& infos)
 {
     SchemeSlots filled = scheme;
@@ -45,7 +45,8 @@ std::optional<SchemeSlots> withColoursInFreeSlots(const SchemeSlots& scheme, con
         if (filled.used[n] == 0) {
             if (next < infos.size())
                 filled.infos[n] = infos[next];
-            filled.colors[n] = colours[next++];
+            filled.colors[n] = colours[next].srgb;
+            filled.wide[n] = colours[next++].wide;
             filled.used[n] = 1;
         }
     }

@@ -22,8 +22,8 @@ std::array<TColor, 256> colourGradient(TColor start, TColor end, MixSpace space 
 
 // The scheme with `colours` in its free slots (used flag 0), from the left, each slot given the
 // info text of its colour where `infos` has one; none where fewer slots are free than there are
-// colours.
-std::optional<SchemeSlots> withColoursInFreeSlots(const SchemeSlots& scheme, const std::vector<TColor>& colours,
+// colours. A wide colour goes into its slot with its sRGB fallback.
+std::optional<SchemeSlots> withColoursInFreeSlots(const SchemeSlots& scheme, const std::vector<WideColor>& colours,
                                                   const std::vector<QString>& infos = {});
 
 // WS1..WS216: every channel one of 0, 51, ..., 255; blue changes fastest.

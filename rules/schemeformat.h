@@ -1,7 +1,6 @@
 #pragma once
 
-#include "color/oklab.h"
-#include "color/tcolor.h"
+#include "color/widecolor.h"
 
 #include <QString>
 
@@ -20,6 +19,8 @@ struct SchemeSlots {
     std::array<QString, 16> infos;
     std::array<std::optional<Oklch>, 16> wide{};
     bool operator==(const SchemeSlots&) const = default;
+    // Slot n, 1..16, with its wide colour.
+    WideColor slotColor(int n) const { return {colors[n - 1], wide[n - 1]}; }
 };
 
 // Missing or unparsable values read as colour 0, flag 0 and an empty text.

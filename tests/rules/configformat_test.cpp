@@ -68,6 +68,7 @@ Configuration storedUnlikeFresh()
     c.pages.pal = {12, 13, 14, 15};
     c.pages.palGes = {1, 1, 1, 1};
     c.oklchMode = true;
+    c.oklchGamut = 1;
     c.pages.oklabGradient = true;
     c.sprache = "en";
     return c;
@@ -91,7 +92,7 @@ TEST(RestoredConfiguration, EachSwitchRestoresItsOwnKeys)
     const std::vector<std::pair<std::vector<Option>, QStringList>> cases = {
         {{}, {}},
         {{Option::ActiveColour}, {"Farben/Farbanzeige"}},
-        {{Option::DisplayMode}, {"Erweiterungen/Oklch", "Modus/Modus"}},
+        {{Option::DisplayMode}, {"Erweiterungen/Oklch", "Erweiterungen/OklchGamut", "Modus/Modus"}},
         {{Option::MagnifierZoom}, {"Modus/Zoomfaktor"}},
         {{Option::Scheme}, numbered("Palette/Farbe", 1, 16) + numbered("Palette/FarbeGes", 1, 16)},
         {{Option::InfoTexts}, {}},
