@@ -31,9 +31,7 @@ WideColor editorColor(const Oklch& requested, EditorGamut gamut)
     if (gamut == EditorGamut::Srgb)
         return {gamutMapped(requested), std::nullopt};
     const Xyz inP3 = xyzD65FromRgb(RgbSpace::DisplayP3, gamutMappedInto(RgbSpace::DisplayP3, requested));
-    Oklch mapped = oklchFromOklab(oklabFromXyzD65(inP3));
-    // Mapping keeps the hue; taking it as asked spares a grey the noise of the round trip.
-    mapped.h = requested.h;
+    const Oklch mapped = oklchFromOklab(oklabFromXyzD65(inP3));
     return wideColorOf(mapped);
 }
 

@@ -56,6 +56,7 @@ void DocumentModel::loadScheme(const SchemeSlots& scheme)
     for (std::size_t n = 0; n < 16; ++n) {
         m_scheme.scheme.colors[n] = scheme.colors[n];
         m_scheme.scheme.used[n] = scheme.used[n];
+        m_scheme.scheme.wide[n] = scheme.wide[n];
         if (scheme.used[n] == 1)
             m_scheme.draggable[n] = true;
         m_scheme.scheme.infos[n] = scheme.infos[n];

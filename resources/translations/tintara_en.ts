@@ -1111,6 +1111,10 @@ Do you want to replace it?</translation>
         <source>Farbton (OKLCH) in Grad</source>
         <translation>Hue (OKLCH) in degrees</translation>
     </message>
+    <message>
+        <source>Farbraum der OKLCH-Werte: schraffiert ist, was er nicht fasst; in Display P3 ist gepunktet, was nur ein Bildschirm mit großem Farbraum zeigt</source>
+        <translation>Colour space of the OKLCH values: what it cannot hold is hatched; in Display P3, what only a wide-gamut screen shows is dotted</translation>
+    </message>
 </context>
 <context>
     <name>Tintara::RecentSchemes</name>

@@ -53,3 +53,19 @@ TEST(ScreenColorConversion, PixelsComeFromTheScreensProfileIntoSrgb)
     cmsFreeToneCurve(gamma);
     EXPECT_EQ(conversion.shown(pixel, p3), RGB(215, 93, 31)) << "made anew when the profile comes back";
 }
+
+// Where the screen showed a colour beyond sRGB, the pick keeps it as the wide colour: P3's green
+// is oklch(0.84883 0.36853 145.645) by colorjs.io, clipped into sRGB for the fallback.
+TEST(ScreenColorConversion, APickBeyondSrgbKeepsTheColourTheScreenShowed)
+{
+    ScreenColorConversion conversion;
+    const QByteArray p3 = displayP3Profile();
+    const WideColor green = conversion.shownWide(RGB(0, 255, 0), p3);
+    EXPECT_EQ(green.srgb, conversion.shown(RGB(0, 255, 0), p3));
+    ASSERT_TRUE(green.wide);
+    EXPECT_NEAR(green.wide->L, 0.84883, 0.002);
+    EXPECT_NEAR(green.wide->C, 0.36853, 0.002);
+    EXPECT_NEAR(green.wide->h, 145.645, 0.2);
+    EXPECT_EQ(conversion.shownWide(RGB(200, 100, 50), p3), (WideColor{RGB(215, 93, 31), std::nullopt})) << "inside sRGB";
+    EXPECT_EQ(conversion.shownWide(RGB(0, 255, 0), {}), (WideColor{RGB(0, 255, 0), std::nullopt})) << "no profile";
+}
