@@ -303,3 +303,34 @@ TEST_F(ExportTest, PreviewAndSavedFilesFollowADropWhileThePageIsShown)
     EXPECT_EQ(saved("bild2.bmp"), before.convertToFormat(QImage::Format_RGB32));
     EXPECT_NE(saved("bild.bmp"), saved("bild2.bmp"));
 }
+
+// A P3 colour dropped on a slot goes into the files beside its sRGB fallback; once the drop is
+// undone, each file is again byte for byte what it was.
+TEST_F(ExportTest, AP3ColourDroppedOnASlotGoesBesideItsFallback)
+{
+    const int formats[] = {7, 8, 9}; // CSS variables, design tokens, Tailwind theme
+    const auto saved = [&](int format) {
+        chooseFormat(format);
+        saveAs(folder.filePath("farben"));
+        return readFile(folder.filePath(format == 8 ? "farben.json" : "farben.css"));
+    };
+    std::vector<QByteArray> before;
+    for (const int format : formats)
+        before.push_back(saved(format));
+
+    window->model().setActiveColor(editorColor({0.7, 0.3, 145}, EditorGamut::DisplayP3));
+    drag(swatch("Farbanzeige"), swatch("Palette2"));
+    const QByteArray css = saved(7);
+    EXPECT_TRUE(css.startsWith(":root {\n  --farbe-1: #ff0000;\n  --farbe-2: #00c300;\n")) << css.toStdString();
+    EXPECT_TRUE(css.contains("@supports (color: color(display-p3 0 0 0)) {\n  :root {\n    --farbe-2: "
+                             "color(display-p3 0.101 0.771 0.000);"))
+        << css.toStdString();
+    const QByteArray tokens = saved(8);
+    EXPECT_TRUE(tokens.contains("\"colorSpace\": \"display-p3\"")) << tokens.toStdString();
+    EXPECT_TRUE(tokens.contains("\"hex\": \"#00c300\""));
+    EXPECT_TRUE(saved(9).contains("--color-farbe-2: oklch(0.700")) << "as Tailwind v4 writes its own palette";
+
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    for (std::size_t n = 0; n < std::size(formats); ++n)
+        EXPECT_EQ(saved(formats[n]), before[n]) << formats[n];
+}
