@@ -209,7 +209,7 @@ std::optional<TokenValue> tokenValueOption(const QCommandLineParser& parser, boo
         return TokenValue::Object;
     const QString value = parser.value(QStringLiteral("token-value"));
     if (!tokens)
-        *refusal = CommandLine::tr("--token-value gilt nur mit --export tokens und --format tokens.");
+        *refusal = CommandLine::tr("--token-value gilt nur mit --export tokens oder theme-tokens und mit --format tokens.");
     else if (value == QLatin1String("hex"))
         return TokenValue::Hex;
     else if (value == QLatin1String("object"))
@@ -280,7 +280,7 @@ void addColorVerbOptions(QCommandLineParser& parser)
                       CommandLine::tr("Mit --extract: wie viele Farben, 2 bis 16 (Standard 8)."),
                       CommandLine::tr("anzahl")});
     parser.addOption({QStringLiteral("token-value"),
-                      CommandLine::tr("Mit --export tokens und --scale --format tokens: wie ein Token seine Farbe "
+                      CommandLine::tr("Mit --export tokens oder theme-tokens und --scale --format tokens: wie ein Token seine Farbe "
                                      "gibt, object (Standard, Farbraum und Komponenten) oder hex (\"#2563eb\")."),
                       CommandLine::tr("form")});
     parser.addOption({QStringLiteral("mode"),

@@ -160,7 +160,7 @@ std::optional<Failure> Exporter::run(const QCommandLineParser& parser)
     if (jpeg && !format->jpeg)
         return Failure{2, CommandLine::tr("Die Palettenleiste gibt es nur als bmp.")};
     QString refusal;
-    const auto tokenValue = tokenValueOption(parser, format->palette == PaletteFormat::DesignTokens, &refusal);
+    const auto tokenValue = tokenValueOption(parser, format->palette && writesTokens(*format->palette), &refusal);
     if (!tokenValue)
         return Failure{2, refusal};
     choice.tokenHex = *tokenValue == TokenValue::Hex;

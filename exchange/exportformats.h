@@ -79,6 +79,14 @@ inline constexpr auto exportFormats = std::to_array<ExportFormat>({
     {"Design Tokens", "tokens", nullptr, "Design Tokens", "json", writePaletteExport, {}, PaletteFormat::DesignTokens},
     {QT_TRANSLATE_NOOP("ExportFormats", "Tailwind-Theme"), "tailwind", nullptr,
      QT_TRANSLATE_NOOP("ExportFormats", "Tailwind-Theme"), "css", writePaletteExport, {}, PaletteFormat::Tailwind},
+    {QT_TRANSLATE_NOOP("ExportFormats", "Farbrollen als CSS"), "theme-css", nullptr,
+     QT_TRANSLATE_NOOP("ExportFormats", "Farbrollen als CSS"), "css", writePaletteExport, {}, PaletteFormat::ThemeCss},
+    {QT_TRANSLATE_NOOP("ExportFormats", "Farbrollen als Design Tokens"), "theme-tokens", nullptr,
+     QT_TRANSLATE_NOOP("ExportFormats", "Farbrollen als Design Tokens"), "json", writePaletteExport, {},
+     PaletteFormat::ThemeTokens},
+    {QT_TRANSLATE_NOOP("ExportFormats", "Farbrollen als Tailwind-Theme"), "theme-tailwind", nullptr,
+     QT_TRANSLATE_NOOP("ExportFormats", "Farbrollen als Tailwind-Theme"), "css", writePaletteExport, {},
+     PaletteFormat::ThemeTailwind},
 });
 
 

@@ -5,6 +5,7 @@
 #include "color/notation.h"
 #include "exchange/colorwriting.h"
 #include "exchange/palettenames.h"
+#include "exchange/themeformats.h"
 #include "rules/exportrules.h"
 
 #include <QCoreApplication>
@@ -168,6 +169,9 @@ QByteArray paletteFile(PaletteFormat format, const SchemeSlots& scheme, const QS
     case PaletteFormat::CssVariables: return cssVariables(scheme);
     case PaletteFormat::DesignTokens: return designTokens(scheme, value);
     case PaletteFormat::Tailwind: return tailwindTheme(scheme);
+    case PaletteFormat::ThemeCss: return themeCss(scheme);
+    case PaletteFormat::ThemeTokens: return themeTokens(scheme, value);
+    case PaletteFormat::ThemeTailwind: return themeTailwind(scheme);
     }
     return {}; // not reached: the switch names every format
 }

@@ -32,7 +32,12 @@ QByteArray designTokens(const SchemeSlots& scheme, TokenValue value = TokenValue
 QByteArray tailwindTheme(const SchemeSlots& scheme);
 
 // Palette files of other programs the scheme can be exported to.
-enum class PaletteFormat { Gimp, AdobeSwatch, CssVariables, DesignTokens, Tailwind };
+enum class PaletteFormat { Gimp, AdobeSwatch, CssVariables, DesignTokens, Tailwind, ThemeCss, ThemeTokens, ThemeTailwind };
+// Whether the format writes tokens, which may give their colours as hex text.
+inline bool writesTokens(PaletteFormat format)
+{
+    return format == PaletteFormat::DesignTokens || format == PaletteFormat::ThemeTokens;
+}
 QByteArray paletteFile(PaletteFormat format, const SchemeSlots& scheme, const QString& title,
                        TokenValue value = TokenValue::Object);
 // What the export page's preview shows: the file as text, for the binary ASE a readable summary.

@@ -124,6 +124,7 @@ void TForm1::restoreConfiguration(const Configuration& stored)
             m_scheme->setSlot(n, c.scheme.slotColor(n), c.scheme.used[n - 1]);
             m_scheme->setSlotInfo(n, c.scheme.infos[n - 1]);
         }
+        m_model->setRoles(c.scheme.roles);
     }
     m_model->setColourHistory(c.clipbrd);
     m_background->restore(c.backgrndS, c.backgrnd);

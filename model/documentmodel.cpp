@@ -63,6 +63,7 @@ void DocumentModel::loadScheme(const SchemeSlots& scheme)
         if (!scheme.infos[n].isEmpty())
             m_infoShown[n] = true;
     }
+    m_scheme.scheme.roles = scheme.roles;
     Q_EMIT schemeChanged();
 }
 
@@ -71,6 +72,14 @@ void DocumentModel::restoreScheme(const SchemeState& state)
     m_scheme = state;
     for (std::size_t n = 0; n < 16; ++n)
         m_infoShown[n] = !state.scheme.infos[n].isEmpty();
+    Q_EMIT schemeChanged();
+}
+
+void DocumentModel::setRoles(const ThemeRoles& roles)
+{
+    if (roles == m_scheme.scheme.roles)
+        return;
+    m_scheme.scheme.roles = roles;
     Q_EMIT schemeChanged();
 }
 

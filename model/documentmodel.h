@@ -69,6 +69,9 @@ public:
     void setSlotInfo(int slot, const QString& text);
     // A text switches the slot's tooltip on, none switches it off.
     void setInfoTexts(const std::array<QString, 16>& texts);
+    // The theme's colour roles, kept with the scheme.
+    const ThemeRoles& roles() const { return m_scheme.scheme.roles; }
+    void setRoles(const ThemeRoles& roles);
     // A loaded scheme makes its used slots draggable and leaves the others as they were.
     void loadScheme(const SchemeSlots& scheme);
     // Exactly `state`, as an undo step gives it back.

@@ -75,7 +75,7 @@ void Z_Export::cbExportFormatChange()
     const ExportFormat& format = chosenFormat();
     const bool palette = format.palette.has_value();
     ui->PageControl2->setVisible(!palette); // palette files have no options but the tokens' value
-    ui->cbTokenHex->setVisible(format.palette == PaletteFormat::DesignTokens);
+    ui->cbTokenHex->setVisible(format.palette && writesTokens(*format.palette));
     if (!palette)
         ui->PageControl2->setCurrentWidget(optionsTab(format.content));
     const bool picture = isPicture(format.content) && !palette;

@@ -2,6 +2,7 @@
 
 #include "color/decimal.h"
 #include "platform/inifile.h"
+#include "rules/themeformat.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -83,6 +84,7 @@ SchemeSlots readSchemeSlots(const IniFile& ini)
         scheme.infos[n - 1] = ini.readString(QStringLiteral("Hints"), key("Feld", n), QString());
         scheme.wide[n - 1] = wideColor(ini.readString(QStringLiteral("Erweiterungen"), key("OKLCH", n), QString()));
     }
+    scheme.roles = readThemeRoles(ini);
     return scheme;
 }
 
@@ -109,6 +111,7 @@ void writeSchemeSlots(IniFile& ini, const SchemeSlots& scheme)
         if (wide || ini.valueExists(QStringLiteral("Erweiterungen"), key("OKLCH", n)))
             ini.writeString(QStringLiteral("Erweiterungen"), key("OKLCH", n), wide ? wideText(*wide) : QString());
     }
+    writeThemeRoles(ini, scheme.roles);
 }
 
 } // namespace Tintara

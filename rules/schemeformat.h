@@ -1,5 +1,6 @@
 #pragma once
 
+#include "color/theme.h"
 #include "color/widecolor.h"
 
 #include <QString>
@@ -18,6 +19,7 @@ struct SchemeSlots {
     std::array<int, 16> used{};
     std::array<QString, 16> infos;
     std::array<std::optional<Oklch>, 16> wide{};
+    ThemeRoles roles; // the theme's colour roles, kept in a section of their own at the end
     bool operator==(const SchemeSlots&) const = default;
     // Slot n, 1..16, with its wide colour.
     WideColor slotColor(int n) const { return {colors[n - 1], wide[n - 1]}; }
@@ -33,7 +35,7 @@ std::optional<QString> schemeFileRefusal(const QString& path);
 // Farbe n and FarbeGes n in [Palette], then Feld n in [Hints], for n = 1..16; a slot's wide colour
 // as "OKLCH n=L C h" (decimal points, six decimals) in the added section [Erweiterungen] at the end,
 // which readers of the specified keys pass over. A file without wide colours gets no such key, and
-// a key of a slot that no longer has one is emptied.
+// a key of a slot that no longer has one is emptied. The theme's roles follow in [Farbrollen].
 void writeSchemeSlots(IniFile& ini, const SchemeSlots& scheme);
 
 // The predecessor's 48 colours ([CFarben] CFarbe1..48); 0, missing or unparsable is no colour.

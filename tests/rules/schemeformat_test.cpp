@@ -40,3 +40,36 @@ TEST(SchemeFormat, WideColoursKeepKeysOfTheirOwnInTheAddedSection)
     EXPECT_EQ(readSchemeSlots(again).wide, without.wide);
     EXPECT_TRUE(again.toBytes().contains("Oklch=1\r\nOKLCH1=\r\n"));
 }
+
+// The theme's roles live in a section of their own at the end: a slot number or a colour per
+// role, "key.dark" for a dark colour given on purpose. Lines that say nothing readable are passed
+// over, and a scheme without roles has no such section.
+TEST(SchemeFormat, RolesKeepASectionOfTheirOwnAtTheEnd)
+{
+    const IniFile read = IniFile::fromText(
+        "[Palette]\r\nFarbe1=16777215\r\nFarbeGes1=1\r\n[Farbrollen]\r\nbackground=1\r\ntext=#1F2937\r\n"
+        "text.dark=#E5E7EB\r\nprimary=17\r\nlink=blau-ish\r\naccent=rgb(255 0 0)\r\nsurface.dark=2\r\nunknown=#FFFFFF\r\n");
+    const SchemeSlots scheme = readSchemeSlots(read);
+    const ThemeRoles& roles = scheme.roles;
+    EXPECT_EQ(roles.light[roleIndex(Role::Background)], (RoleColor{1, 0}));
+    EXPECT_EQ(roles.light[roleIndex(Role::Text)], (RoleColor{0, RGB(0x1F, 0x29, 0x37)}));
+    EXPECT_EQ(roles.dark[roleIndex(Role::Text)], RGB(0xE5, 0xE7, 0xEB));
+    EXPECT_EQ(roles.light[roleIndex(Role::Accent)], (RoleColor{0, RGB(255, 0, 0)})) << "any colour text";
+    EXPECT_FALSE(roles.light[roleIndex(Role::Primary)]) << "there is no slot 17";
+    EXPECT_FALSE(roles.light[roleIndex(Role::Link)]);
+    EXPECT_FALSE(roles.dark[roleIndex(Role::Surface)]) << "a dark colour follows no slot";
+
+    IniFile written = IniFile::fromText("");
+    writeSchemeSlots(written, scheme);
+    EXPECT_TRUE(written.toBytes().endsWith("[Farbrollen]\r\nbackground=1\r\ntext=#1F2937\r\ntext.dark=#E5E7EB\r\n"
+                                           "accent=#FF0000\r\n"))
+        << written.toBytes().toStdString();
+    EXPECT_EQ(readSchemeSlots(written), scheme);
+
+    SchemeSlots without = scheme;
+    without.roles = {};
+    IniFile again = read; // saved onto the file it came from without roles: the section goes
+    writeSchemeSlots(again, without);
+    EXPECT_FALSE(again.toBytes().contains("Farbrollen"));
+    EXPECT_TRUE(again.toBytes().endsWith("Feld16=\r\n")) << again.toBytes().toStdString();
+}
