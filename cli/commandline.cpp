@@ -3,6 +3,7 @@
 #include "cli/colorverbs.h"
 #include "cli/spokenlist.h"
 
+#include "cli/themeoptions.h"
 #include "exchange/exportformats.h"
 #include "platform/atomicwrite.h"
 #include "platform/inifile.h"
@@ -114,6 +115,9 @@ public:
 
 private:
     std::optional<Failure> writeOut(const QByteArray& bytes);
+    // The pairs of both modes on standard output, the file only with -o; a failing pair fails.
+    std::optional<Failure> check(const QCommandLineParser& parser, const ExportFormat& format, const SchemeSlots& scheme,
+                                 const ExportChoice& choice);
     QIODevice& m_out;
 };
 
@@ -153,6 +157,10 @@ std::optional<Failure> Exporter::run(const QCommandLineParser& parser)
     const bool pictureChosen = parser.isSet(QStringLiteral("picture"));
     const QString picture = pictureChosen ? parser.value(QStringLiteral("picture")) : QStringLiteral("1");
     const ExportFormat* format = exportFormatNamed(name, picture);
+    const bool theme = format && format->palette && writesTheme(*format->palette);
+    if (themeOptionsGiven(parser) && !theme)
+        return Failure{2, CommandLine::tr("--role und --check gelten nur mit --export theme-css, theme-tokens und "
+                                          "theme-tailwind.")};
     if (!format || (pictureChosen && !format->pictureName))
         return Failure{2, CommandLine::tr("--picture %1 gilt nur für bmp und jpg.").arg(spokenList(pictureNames()))};
     choice.content = format->content;
@@ -169,9 +177,13 @@ std::optional<Failure> Exporter::run(const QCommandLineParser& parser)
         return Failure{2, CommandLine::tr("Das Format %1 braucht eine Ausgabedatei (-o DATEI).").arg(name)};
 
     QString message;
-    const auto scheme = readScheme(files.constFirst(), &message);
+    auto scheme = readScheme(files.constFirst(), &message);
     if (!scheme)
         return Failure{1, message};
+    if (const auto refusal = applyRoleOptions(parser, *scheme))
+        return Failure{2, *refusal};
+    if (parser.isSet(QStringLiteral("check")))
+        return check(parser, *format, *scheme, choice);
 
     if (!format->palette && !isPicture(format->content) && !parser.isSet(QStringLiteral("output"))) {
         const QStringList lines = exportText(exportMode(choice), *scheme, choice);
@@ -183,6 +195,22 @@ std::optional<Failure> Exporter::run(const QCommandLineParser& parser)
     if (!reason.isEmpty())
         return Failure{1, CommandLine::tr("Die Grafik kann nicht erstellt werden. %1").arg(reason)};
     return write(parser, bytes, !binary);
+}
+
+std::optional<Failure> Exporter::check(const QCommandLineParser& parser, const ExportFormat& format,
+                                       const SchemeSlots& scheme, const ExportChoice& choice)
+{
+    if (parser.isSet(QStringLiteral("output"))) {
+        QString reason;
+        if (const auto failure = write(parser, exportFile(format, scheme, choice, {}, false, &reason), true))
+            return failure;
+    }
+    const ThemeReport report = themeReport(scheme);
+    if (const auto failure = writeOut(report.text))
+        return failure;
+    if (!report.passes)
+        return Failure{1, CommandLine::tr("Mindestens ein Farbpaar erreicht seinen Kontrast nicht.")};
+    return std::nullopt;
 }
 
 std::optional<Failure> Exporter::write(const QCommandLineParser& parser, const QByteArray& bytes, bool text)
@@ -259,6 +287,7 @@ int runCommandLine(const QStringList& arguments, QIODevice& out, QIODevice& err)
                                                   : description});
     }
     addColorVerbOptions(parser);
+    addThemeOptions(parser);
     parser.addPositionalArgument(CommandLine::tr("farbschema.tsf"),
                                  CommandLine::tr(
                                      "Das zu exportierende Farbschema; bei --contrast die Hintergrundfarbe."));

@@ -33,6 +33,11 @@ QByteArray tailwindTheme(const SchemeSlots& scheme);
 
 // Palette files of other programs the scheme can be exported to.
 enum class PaletteFormat { Gimp, AdobeSwatch, CssVariables, DesignTokens, Tailwind, ThemeCss, ThemeTokens, ThemeTailwind };
+// Whether the format writes the theme's roles.
+inline bool writesTheme(PaletteFormat format)
+{
+    return format == PaletteFormat::ThemeCss || format == PaletteFormat::ThemeTokens || format == PaletteFormat::ThemeTailwind;
+}
 // Whether the format writes tokens, which may give their colours as hex text.
 inline bool writesTokens(PaletteFormat format)
 {

@@ -529,3 +529,35 @@ TEST_F(CommandLineTest, UnwritableOutputAndOversizedSchemesExitOne)
     EXPECT_TRUE(big.err.contains("1 MiB")) << big.err.toStdString();
     EXPECT_TRUE(big.out.isEmpty());
 }
+
+// Roles given on the command line, over those of the file; --check prints each pair of both modes
+// and fails where one falls short, the file written only with -o.
+TEST_F(CommandLineTest, ThemeRolesFromTheCommandLineAndTheirCheck)
+{
+    writeFile(path("rollen.tsf"), "[Palette]\r\nFarbe1=16777215\r\nFarbeGes1=1\r\n[Farbrollen]\r\ntext=#000000\r\n");
+    const Outcome css = run({"--export", "theme-css", path("rollen.tsf"), "--role", "background=1", "--role",
+                             "text=#333333"});
+    EXPECT_EQ(css.code, 0) << css.err.toStdString();
+    EXPECT_TRUE(css.out.contains("  --background: light-dark(#ffffff, #121212);\n    --text: light-dark(#333333, #d4d4d4);"))
+        << "the command line's text over the file's: " << css.out.toStdString();
+
+    const Outcome passing = run({"--export", "theme-css", path("rollen.tsf"), "--role", "background=1", "--check"});
+    EXPECT_EQ(passing.code, 0) << passing.err.toStdString();
+    // colorjs.io: black on white Lc 106.04; the derived white on #121212 18.734:1 and Lc -107.31.
+    EXPECT_EQ(passing.out, "light  text on background            21.00:1 (4.5)  Lc 106.0 (60)  passes\n"
+                           "dark   text on background            18.73:1 (4.5)  Lc 107.3 (60)  passes\n");
+
+    const Outcome failing = run({"--export", "theme-tokens", path("rollen.tsf"), "--role", "background=1", "--role", "text-muted=#6B7280",
+                                 "--check", "-o", path("rollen.json")});
+    EXPECT_EQ(failing.code, 1);
+    EXPECT_TRUE(failing.out.contains("dark   text-muted on background       4.83:1 (4.5)  Lc  34.9 (45)  FAILS\n"))
+        << failing.out.toStdString();
+    EXPECT_TRUE(readFile(path("rollen.json")).contains("\"dark\": {")) << "written with -o, before the verdict";
+    EXPECT_TRUE(failing.err.contains("Farbpaar"));
+
+    for (const QStringList& misused : {QStringList{"--export", "css", path("rollen.tsf"), "--check"},
+                                       QStringList{"--export", "theme-css", path("rollen.tsf"), "--role", "text"},
+                                       QStringList{"--export", "theme-css", path("rollen.tsf"), "--role", "ink=#000"},
+                                       QStringList{"--export", "theme-css", path("rollen.tsf"), "--role", "text=17"}})
+        EXPECT_EQ(run(misused).code, 2) << misused.join(' ').toStdString();
+}

@@ -113,6 +113,10 @@ fi
 expect 0 '#BF5702' '' -- --convert 'lab(50% 40 59)' --to html
 expect 0 '#FF0B0C' '' -- --convert 'color(display-p3 1 0 0)' --to html
 expect 0 '#FF0B0C' 'Deckkraft' -- --convert 'color(display-p3 1 0 0 / 0.5)' --to html
+# A theme's check in a German session: decimal points, and exit 1 for the pair that falls short.
+printf '[Palette]\r\nFarbe1=16777215\r\nFarbeGes1=1\r\n[Farbrollen]\r\nbackground=1\r\ntext-muted=#6B7280\r\n' > "$WORK/rollen.tsf"
+expect 1 'light  text-muted on background       4.83:1 (4.5)  Lc  73.6 (45)  passes
+dark   text-muted on background       4.83:1 (4.5)  Lc  34.9 (45)  FAILS' 'Farbpaar' -- --export theme-css "$WORK/rollen.tsf" --check
 # What did not reach standard output is a failure, also for --help and --version.
 for option in --help --version; do
     code=0
