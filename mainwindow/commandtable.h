@@ -4,6 +4,7 @@
 #include "pages/z_abstufungen.h"
 #include "pages/z_bildfarben.h"
 #include "pages/z_export.h"
+#include "pages/z_farbrollen.h"
 #include "pages/z_farbsehschwaeche.h"
 #include "pages/z_farbskala.h"
 #include "pages/z_farbverlauf.h"
@@ -83,6 +84,7 @@ inline constexpr std::array<CommandRow, commandCount> commandTable = {{
      0, BackgroundUse::Standard, makePage<Z_Farbsehschwaeche>},
     {Command::Farbskala, nullptr, nullptr, "mmFarbskala", 0, BackgroundUse::Standard, makePage<Z_Farbskala>},
     {Command::Bildfarben, nullptr, nullptr, "mmBildfarben", 0, BackgroundUse::Standard, makePage<Z_Bildfarben>},
+    {Command::Farbrollen, nullptr, nullptr, "mmFarbrollen", 0, BackgroundUse::Standard, makePage<Z_Farbrollen>},
     {Command::Neu, "ToolButton10", ":/icons/new.svg", "mmNeu", 0, BackgroundUse::Leaves, {}, QKeySequence::New},
     {Command::Laden, "ToolButton11", ":/icons/open.svg", "mmLaden", 0, BackgroundUse::Leaves, {}, QKeySequence::Open},
     {Command::Speichern, "ToolButton12", ":/icons/save.svg", "mmSpeichern"},

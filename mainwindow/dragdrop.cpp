@@ -18,11 +18,12 @@ namespace Tintara {
 void TForm1::DragDrop(TColorShape* target, TColorShape* source)
 {
     const int sourceSlot = m_scheme->PalettenCheck(source);
-    dropColor(target, m_wide->colorOf(source), sourceSlot > 0 && m_scheme->usedFlag(sourceSlot) == 0 ? 0 : 1);
+    dropColor(target, m_wide->colorOf(source), sourceSlot > 0 && m_scheme->usedFlag(sourceSlot) == 0 ? 0 : 1,
+              sourceSlot);
 }
 
 // `used` is the flag a scheme slot takes: a colour from an empty slot leaves it empty.
-void TForm1::dropColor(TColorShape* target, const WideColor& color, int used)
+void TForm1::dropColor(TColorShape* target, const WideColor& color, int used, int fromSlot)
 {
     if (const int slot = m_scheme->PalettenCheck(target)) {
         m_history->record([slot] { return tr("Farbe in Feld %1").arg(slot); },
@@ -35,6 +36,7 @@ void TForm1::dropColor(TColorShape* target, const WideColor& color, int used)
         return;
     }
     target->setColor(color.srgb);
+    Q_EMIT m_events.colorDropped(target, color.srgb, fromSlot);
     if (target == ui->shZwischenspeicher) {
         m_menu->markBufferFilled();
         m_platform.clipboard.setText(
@@ -59,6 +61,8 @@ void TForm1::DragDropTrash(TColorShape* source)
     if (const int slot = m_scheme->PalettenCheck(source); slot > 0 && m_scheme->usedFlag(slot) == 1)
         m_history->record([slot] { return tr("Feld %1 geleert").arg(slot); },
                           [&] { m_scheme->setSlot(slot, clBtnFace, 0); });
+    else
+        Q_EMIT m_events.swatchTrashed(source);
     Q_EMIT m_events.schemeChanged();
 }
 

@@ -122,7 +122,8 @@ void TForm1::Toolbar(Command command)
     case Command::Kontrastmatrix:
     case Command::Farbsehschwaeche:
     case Command::Farbskala:
-    case Command::Bildfarben: break;
+    case Command::Bildfarben:
+    case Command::Farbrollen: break;
     }
 }
 

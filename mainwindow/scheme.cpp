@@ -87,6 +87,12 @@ FileDialog& TForm1::schemeSaveDialog()
     return m_files->saveDialog();
 }
 
+void TForm1::setThemeRoles(const StepName& step, const ThemeRoles& roles)
+{
+    m_history->record(step, [&] { m_model->setRoles(roles); });
+    Q_EMIT m_events.schemeChanged();
+}
+
 void TForm1::recordPageStep(const StepName& name, std::function<void(bool before)> apply)
 {
     m_history->recordStep(name, std::move(apply));

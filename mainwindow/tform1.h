@@ -80,6 +80,7 @@ public:
     FileDialog& schemeSaveDialog() override;
     void setInfoTexts(const std::array<QString, 16>& texts) override;
     void recordPageStep(const StepName& name, std::function<void(bool before)> apply) override;
+    void setThemeRoles(const StepName& step, const ThemeRoles& roles) override;
     bool addToFreeSlots(const StepName& step, const std::vector<WideColor>& colours,
                         const std::vector<QString>& infos = {}) override;
     using PageHost::addToFreeSlots;
@@ -119,7 +120,7 @@ private:
 
     // Colours dropped or pasted on swatches, and what follows.
     void DragDrop(TColorShape* target, TColorShape* source);
-    void dropColor(TColorShape* target, const WideColor& color, int used);
+    void dropColor(TColorShape* target, const WideColor& color, int used, int fromSlot = 0);
     void DragDropTrash(TColorShape* source);
     void insertColor(TColorShape* swatch, TColor color);
     void moduleFollowUps(TColorShape* target);

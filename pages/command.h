@@ -10,7 +10,7 @@ namespace Tintara {
 #define TINTARA_COMMANDS(X)                                                                                   \
     X(Farbfinder) X(Helligkeitsverlauf) X(Farbverlauf) X(Abstufungen) X(Palette) X(Websicher) X(Testbilder)   \
     X(Kontrast) X(Testwebseiten) X(Export) X(Optionen) X(Farbinformationen) X(Konverter) X(Kontrastmatrix)    \
-    X(Farbsehschwaeche) X(Farbskala) X(Bildfarben)                                                            \
+    X(Farbsehschwaeche) X(Farbskala) X(Bildfarben) X(Farbrollen)                                              \
     X(Neu) X(Laden) X(Speichern) X(SpeichernOhneDialog) X(Uebernehmen) X(Rueckgaengig) X(Wiederherstellen)    \
     X(Zufallsfarbe) X(Farbauswahl) X(Rgb) X(Hsv) X(Farbpicker) X(Oklch) X(Hilfe) X(Tray) X(Beenden)
 

@@ -25,6 +25,11 @@ Q_SIGNALS:
     void schemeLoaded();
     // The editor took a new active colour.
     void activeColorChanged();
+    // A colour was dropped on a page's swatch that takes colours, from slot `fromSlot` (0: from
+    // anywhere else); the page decides what becomes of it.
+    void colorDropped(QWidget* target, TColor color, int fromSlot);
+    // A page's swatch was dragged onto the waste bin.
+    void swatchTrashed(QWidget* source);
 };
 
 // The name of an undo step as the undo menu shows it, composed again when the language changes.
@@ -68,6 +73,8 @@ public:
     // Records a change a page made as one step of the window's undo and redo; `apply` puts the
     // page back to the state before (true) or after (false) it.
     virtual void recordPageStep(const StepName& name, std::function<void(bool before)> apply) = 0;
+    // The theme's colour roles, as one undoable step named `step`.
+    virtual void setThemeRoles(const StepName& step, const ThemeRoles& roles) = 0;
     // Every slot's info text at once; a text switches the slot's tooltip on, none switches it off.
     virtual void setInfoTexts(const std::array<QString, 16>& texts) = 0;
 };

@@ -1,6 +1,7 @@
 #include "pages/z_webseite.h"
 
 #include "controls/tcolorshape.h"
+#include "exchange/themeformats.h"
 #include "pages/pagehost.h"
 #include "platform/systemcolors.h"
 
@@ -10,6 +11,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QSignalBlocker>
 
 namespace Tintara {
@@ -18,6 +20,9 @@ namespace {
 
 // The seven roles, in the order of the role list and of the labels ColorDialog1..7.
 constexpr std::array<const char*, 7> roles = {"Background", "Nav", "Menue", "Logo", "Header", "Text", "Link"};
+// The theme's role each of them shows in a theme mode: the navigation is the primary with its text.
+constexpr std::array<Role, 7> themeRoles = {Role::Background, Role::Primary, Role::OnPrimary, Role::OnPrimary,
+                                            Role::Text, Role::Text, Role::Link};
 
 } // namespace
 
@@ -27,6 +32,17 @@ Z_Webseite::Z_Webseite(const PageHost& host, QWidget* parent)
     , ui(std::make_unique<Ui::Z_Webseite>())
 {
     setUpForm(*ui);
+    // Below the role list; the own colours are the page as it always was.
+    m_themeMode = new QComboBox(this);
+    m_themeMode->setObjectName(QStringLiteral("cbWebseiteFarbrollen"));
+    m_themeMode->setGeometry(6, 290, 175, 21);
+    m_themeMode->addItems({QString(), QString(), QString()});
+    languageChanged();
+    connect(m_themeMode, &QComboBox::currentIndexChanged, this, &Z_Webseite::themeModeChanged);
+    connect(&host.events(), &PageEvents::schemeChanged, this, [this] {
+        if (m_themeMode->currentIndex() != 0)
+            updateWhenShown([this] { WebseiteFarben(); });
+    });
     {
         const QSignalBlocker blocker(ui->cbWebseite); // the page shows its choice when entered
         ui->cbWebseite->setCurrentIndex(0);
@@ -53,6 +69,38 @@ TColorShape* Z_Webseite::roleSwatch(int role) const
     return findChild<TColorShape*>(QLatin1String("Webseite") + QLatin1String(roles[role]));
 }
 
+void Z_Webseite::languageChanged()
+{
+    m_themeMode->setItemText(0, tr("Eigene Farben"));
+    m_themeMode->setItemText(1, tr("Farbrollen: Hell"));
+    m_themeMode->setItemText(2, tr("Farbrollen: Dunkel"));
+    m_themeMode->setToolTip(tr("Zeigt die Testwebseiten in den Farbrollen des Farbschemas, hell oder dunkel; "
+                               "eine Rolle ohne Farbe nimmt die eigene Farbe der Seite"));
+}
+
+TColor Z_Webseite::roleColor(int role) const
+{
+    const int mode = m_themeMode->currentIndex();
+    if (mode != 0) {
+        const ThemeColors theme = schemeTheme(m_host.schemeSlots());
+        const auto& colors = mode == 2 ? theme.dark : theme.light;
+        if (const auto color = colors[roleIndex(themeRoles[static_cast<std::size_t>(role)])])
+            return *color;
+    }
+    return roleSwatch(role)->color();
+}
+
+// The page's own colours take drops only while they are shown.
+void Z_Webseite::themeModeChanged()
+{
+    const bool own = m_themeMode->currentIndex() == 0;
+    for (int role = 0; role < 7; ++role) {
+        roleSwatch(role)->setEnabled(own);
+        findChild<QWidget*>(QStringLiteral("ColorDialog%1").arg(role + 1))->setEnabled(own);
+    }
+    WebseiteFarben();
+}
+
 void Z_Webseite::WebseiteFarben()
 {
     colourWebPage(ui->cbWebseite->currentIndex() == 1 ? 2 : 1);
@@ -68,11 +116,11 @@ void Z_Webseite::colourWebPage(int n)
 {
     const QString page = QStringLiteral("Seite%1").arg(n);
     const auto element = [&](const char* role) { return findChild<QWidget*>(page + QLatin1String(role)); };
-    static_cast<TColorShape*>(element("Background"))->setColor(roleSwatch(0)->color());
-    static_cast<TColorShape*>(element("LeftNav"))->setColor(roleSwatch(1)->color());
-    static_cast<TColorShape*>(element("TopNav"))->setColor(roleSwatch(1)->color());
+    static_cast<TColorShape*>(element("Background"))->setColor(roleColor(0));
+    static_cast<TColorShape*>(element("LeftNav"))->setColor(roleColor(1));
+    static_cast<TColorShape*>(element("TopNav"))->setColor(roleColor(1));
     for (int role = 2; role < 7; ++role)
-        setTextColor(element(roles[role]), roleSwatch(role)->color());
+        setTextColor(element(roles[role]), roleColor(role));
 }
 
 void Z_Webseite::cbWebseiteChange()

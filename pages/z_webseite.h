@@ -1,9 +1,12 @@
 #pragma once
 
+#include "color/tcolor.h"
 #include "controls/clicktracker.h"
 #include "pages/modulepage.h"
 
 #include <memory>
+
+class QComboBox;
 
 namespace Ui {
 class Z_Webseite;
@@ -14,7 +17,8 @@ namespace Tintara {
 class PageHost;
 class TColorShape;
 
-// Two mock web pages drawn in seven role colours.
+// Two mock web pages drawn in seven role colours: the page's own, or the theme's colour roles of
+// the light or the dark mode.
 class Z_Webseite : public ModulePage
 {
     Q_OBJECT
@@ -30,9 +34,13 @@ protected:
     // A click on a role's name chooses its colour in the colour dialog.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void languageChanged() override;
 
 private:
     TColorShape* roleSwatch(int role) const;
+    // The colour a role of the mock pages shows: the theme's in a theme mode, where it has one.
+    TColor roleColor(int role) const;
+    void themeModeChanged();
     void WebseiteFarben();
     void colourWebPage(int n);
     void cbWebseiteChange();
@@ -42,6 +50,7 @@ private:
     const PageHost& m_host;
     std::unique_ptr<Ui::Z_Webseite> ui;
     ClickTracker m_clicks;
+    QComboBox* m_themeMode;
 };
 
 } // namespace Tintara
