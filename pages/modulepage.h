@@ -87,9 +87,10 @@ ModulePage* makePage(PageHost& host)
 
 inline void ModulePage::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange && m_retranslate) {
-        m_retranslate();
-        languageChanged();
+    if (event->type() == QEvent::LanguageChange) {
+        if (m_retranslate)
+            m_retranslate();
+        languageChanged(); // a page built without a form composes all its texts itself
     }
     QWidget::changeEvent(event);
 }

@@ -298,20 +298,12 @@ Without options the window opens, with a color scheme file as the first argument
         <translation>step</translation>
     </message>
     <message>
-        <source>--token-value gilt nur mit --export tokens und --format tokens.</source>
-        <translation>--token-value applies only with --export tokens and --format tokens.</translation>
-    </message>
-    <message>
         <source>--token-value nimmt object oder hex.</source>
         <translation>--token-value takes object or hex.</translation>
     </message>
     <message>
         <source>Ausgabeformat: bei --scale %1; bei --extract %2; bei --convert und --contrast txt (Standard) oder json. JSON ist ein Objekt mit festen Schlüsseln und Zahlen als Zahlen, beschrieben im README.</source>
         <translation>Output format: with --scale %1; with --extract %2; with --convert and --contrast txt (default) or json. JSON is one object with stable keys and numbers as numbers, described in the README.</translation>
-    </message>
-    <message>
-        <source>Mit --export tokens und --scale --format tokens: wie ein Token seine Farbe gibt, object (Standard, Farbraum und Komponenten) oder hex (&quot;#2563eb&quot;).</source>
-        <translation>With --export tokens and --scale --format tokens: how a token gives its color, object (default, color space and components) or hex (&quot;#2563eb&quot;).</translation>
     </message>
     <message>
         <source>form</source>
@@ -366,6 +358,42 @@ Without options the window opens, with a color scheme file as the first argument
     <message>
         <source>Mit --scale: srgb (Standard) oder p3, die Tonleiter mit der Buntheit, die Display P3 hält, jede Stufe mit ihrem sRGB-Ersatz.</source>
         <translation>With --scale: srgb (default) or p3, the tonal scale with the chroma Display P3 holds, each step with its sRGB fallback.</translation>
+    </message>
+    <message>
+        <source>--token-value gilt nur mit --export tokens oder theme-tokens und mit --format tokens.</source>
+        <translation>--token-value applies only with --export tokens or theme-tokens and with --format tokens.</translation>
+    </message>
+    <message>
+        <source>Mit --export tokens oder theme-tokens und --scale --format tokens: wie ein Token seine Farbe gibt, object (Standard, Farbraum und Komponenten) oder hex (&quot;#2563eb&quot;).</source>
+        <translation>With --export tokens or theme-tokens and --scale --format tokens: how a token gives its color, object (default, color space and components) or hex (&quot;#2563eb&quot;).</translation>
+    </message>
+    <message>
+        <source>--role und --check gelten nur mit --export theme-css, theme-tokens und theme-tailwind.</source>
+        <translation>--role and --check apply only with --export theme-css, theme-tokens and theme-tailwind.</translation>
+    </message>
+    <message>
+        <source>Mindestens ein Farbpaar erreicht seinen Kontrast nicht.</source>
+        <translation>At least one color pair does not reach its contrast.</translation>
+    </message>
+    <message>
+        <source>Mit --export theme-css, theme-tokens und theme-tailwind: eine Farbrolle, ROLLE=WERT mit einer Platznummer 1 bis 16 oder einer Farbe; Rollen: %1.</source>
+        <translation>With --export theme-css, theme-tokens and theme-tailwind: a color role, ROLE=VALUE with a slot number 1 to 16 or a color; roles: %1.</translation>
+    </message>
+    <message>
+        <source>rolle=wert</source>
+        <translation>role=value</translation>
+    </message>
+    <message>
+        <source>Mit den Farbrollen-Exporten: prüft jedes Farbpaar in Hell und Dunkel und endet mit 1, wenn eines seinen Kontrast nicht erreicht; die Datei nur mit -o.</source>
+        <translation>With the color role exports: checks every color pair in light and dark and exits with 1 if one does not reach its contrast; the file only with -o.</translation>
+    </message>
+    <message>
+        <source>--role %1: eine Rolle ist eine von %2, gefolgt von = und einem Wert.</source>
+        <translation>--role %1: a role is one of %2, followed by = and a value.</translation>
+    </message>
+    <message>
+        <source>--role %1: „%2“ ist weder ein Platz 1 bis 16 noch eine Farbe.</source>
+        <translation>--role %1: “%2” is neither a slot 1 to 16 nor a color.</translation>
     </message>
 </context>
 <context>
@@ -556,6 +584,69 @@ Large text: %5</translation>
     <message>
         <source>Tailwind-Theme</source>
         <translation>Tailwind theme</translation>
+    </message>
+    <message>
+        <source>Farbrollen als CSS</source>
+        <translation>Color roles as CSS</translation>
+    </message>
+    <message>
+        <source>Farbrollen als Design Tokens</source>
+        <translation>Color roles as design tokens</translation>
+    </message>
+    <message>
+        <source>Farbrollen als Tailwind-Theme</source>
+        <translation>Color roles as Tailwind theme</translation>
+    </message>
+</context>
+<context>
+    <name>Farbrollen</name>
+    <message>
+        <source>Hintergrund</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Surface</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Text gedämpft</source>
+        <translation>Muted text</translation>
+    </message>
+    <message>
+        <source>Rand</source>
+        <translation>Border</translation>
+    </message>
+    <message>
+        <source>Primär</source>
+        <translation>Primary</translation>
+    </message>
+    <message>
+        <source>Text auf Primär</source>
+        <translation>Text on primary</translation>
+    </message>
+    <message>
+        <source>Akzent</source>
+        <translation>Accent</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Erfolg</source>
+        <translation>Success</translation>
+    </message>
+    <message>
+        <source>Warnung</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Danger</translation>
     </message>
 </context>
 <context>
@@ -1041,6 +1132,10 @@ Do you want to replace it?</translation>
         <source>Palette</source>
         <translation>Palette</translation>
     </message>
+    <message>
+        <source>Farbrollen</source>
+        <translation>Color roles</translation>
+    </message>
 </context>
 <context>
     <name>Tintara::ColorEditor</name>
@@ -1258,6 +1353,77 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>Tintara::Z_Farbrollen</name>
+    <message>
+        <source>%1 auf %2</source>
+        <translation>%1 on %2</translation>
+    </message>
+    <message>
+        <source>Farbrollen: ziehen Sie Farben oder Plätze des Farbschemas auf die Felder</source>
+        <translation>Color roles: drag colors or slots of the color scheme onto the swatches</translation>
+    </message>
+    <message>
+        <source>Hell</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Dunkel</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>✗: der Kontrast reicht nicht (WCAG 4,5:1 für Text, 3:1 sonst; APCA Lc 60, 45, 30). Ein Klick darauf nimmt die nächste Helligkeit, die reicht.</source>
+        <translation>✗: the contrast is not enough (WCAG 4.5:1 for text, 3:1 otherwise; APCA Lc 60, 45, 30). A click on it takes the nearest lightness that is.</translation>
+    </message>
+    <message>
+        <source>Paar</source>
+        <translation>Pair</translation>
+    </message>
+    <message>
+        <source>Ziehen Sie eine Farbe oder einen Platz hierher</source>
+        <translation>Drag a color or a slot here</translation>
+    </message>
+    <message>
+        <source>Folgt Platz %1 des Farbschemas</source>
+        <translation>Follows slot %1 of the color scheme</translation>
+    </message>
+    <message>
+        <source>Eigene Farbe</source>
+        <translation>Own color</translation>
+    </message>
+    <message>
+        <source>Hierher gezogen; auf den Papierkorb gezogen, wird sie wieder abgeleitet</source>
+        <translation>Dragged here; dragged onto the trash can, it is derived again</translation>
+    </message>
+    <message>
+        <source>Abgeleitet; der Kontrast des hellen Paars ist im Dunkeln nicht erreichbar</source>
+        <translation>Derived; the contrast of the light pair cannot be reached in the dark</translation>
+    </message>
+    <message>
+        <source>Abgeleitet: derselbe Kontrast wie im hellen Paar</source>
+        <translation>Derived: the same contrast as in the light pair</translation>
+    </message>
+    <message>
+        <source>Ein Klick nimmt die nächste Helligkeit, die reicht</source>
+        <translation>A click takes the nearest lightness that is enough</translation>
+    </message>
+    <message>
+        <source>Farbrolle %1, dunkel</source>
+        <translation>Color role %1, dark</translation>
+    </message>
+    <message>
+        <source>Farbrolle %1</source>
+        <translation>Color role %1</translation>
+    </message>
+    <message>
+        <source>Farbrolle %1 entfernt</source>
+        <translation>Color role %1 removed</translation>
+    </message>
+    <message>
+        <source>Kontrast der Farbrolle %1 angepasst</source>
+        <translation>Contrast of color role %1 adjusted</translation>
+    </message>
+</context>
+<context>
     <name>Tintara::Z_Farbsehschwaeche</name>
     <message>
         <source>%1: Unterschied %2 normal, %3 mit der Farbsehschwäche</source>
@@ -1360,6 +1526,25 @@ Do you want to replace it?</translation>
     <message>
         <source>Sollen die aktuellen Farben wirklich durch die Vorgaben ersetzt werden?</source>
         <translation>Really replace the current colors with the defaults?</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::Z_Webseite</name>
+    <message>
+        <source>Eigene Farben</source>
+        <translation>Own colors</translation>
+    </message>
+    <message>
+        <source>Farbrollen: Hell</source>
+        <translation>Color roles: light</translation>
+    </message>
+    <message>
+        <source>Farbrollen: Dunkel</source>
+        <translation>Color roles: dark</translation>
+    </message>
+    <message>
+        <source>Zeigt die Testwebseiten in den Farbrollen des Farbschemas, hell oder dunkel; eine Rolle ohne Farbe nimmt die eigene Farbe der Seite</source>
+        <translation>Shows the test web pages in the color roles of the scheme, light or dark; a role without a color takes the page’s own color</translation>
     </message>
 </context>
 <context>
