@@ -121,7 +121,7 @@ bool sameInBothLanguages(QString text)
     static const QRegularExpression shared(QStringLiteral(
         "\\b(Orbelin|Tintara|Studio|Version|RGB|HSV|OKLCH|HTML|WCAG|APCA|Lc|CMYK|CSS|rgb|hsl|oklch|color|display|p3|sRGB|Display|P3|Hex|Delphi|Visual|"
         "Basic|Net|JPEG|jpg|bmp|Bitmap|Zoom|Design|Tokens|Adobe|Swatch|Exchange|Palette|Export|Normal|Standard|"
-        "Mixer|Start|Details|Logo|Text|Links|OK|Name|Deutsch|English|Sprache|Language)\\b|^Lorem ipsum.*|"
+        "Mixer|Start|Details|Logo|Text|Link|Links|OK|Name|Deutsch|English|Sprache|Language)\\b|^Lorem ipsum.*|"
         "[#$][0-9A-F]+|0x[0-9A-F]+"));
     static const QRegularExpression word(QStringLiteral("[A-Za-zÄÖÜäöüß]{2,}"));
     return !text.remove(shared).contains(word);
