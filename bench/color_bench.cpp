@@ -6,6 +6,7 @@
 #include "color/gamutmap.h"
 #include "color/hsv.h"
 #include "color/notation.h"
+#include "color/theme.h"
 #include "support/exactdeficiency.h"
 
 #include <benchmark/benchmark.h>
@@ -67,6 +68,22 @@ static void TonalScale(benchmark::State& state)
     }
 }
 BENCHMARK(TonalScale)->Unit(benchmark::kMillisecond);
+
+// A whole theme: every role given, each dark colour derived (with the fine search for the light
+// pair's contrast), then every pair of both modes judged. The goal is under 1 ms.
+static void DeriveAndCheckATheme(benchmark::State& state)
+{
+    ThemeRoles roles;
+    const TColor lights[roleCount] = {0xFFFFFF, 0xFBFAF9, 0x37291F, 0x80726B, 0xEBE7E5, 0xEB6325,
+                                      0xFFFFFF, 0xED3A7C, 0xD84E1D, 0x4AA316, 0x0B9ED9, 0x2626DC};
+    for (std::size_t n = 0; n < roleCount; ++n)
+        roles.light[n] = RoleColor{0, lights[n]};
+    for (auto _ : state) {
+        const ThemeColors theme = themeColors(roles, {}, {});
+        benchmark::DoNotOptimize(checkTheme(theme));
+    }
+}
+BENCHMARK(DeriveAndCheckATheme)->Unit(benchmark::kMicrosecond);
 
 static void TenContrastTargets(benchmark::State& state)
 {
