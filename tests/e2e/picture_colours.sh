@@ -9,7 +9,7 @@ convert -size 40x20 xc:'#C81E28' -size 30x20 xc:'#145AC8' -size 20x20 xc:'#F0C81
 printf '[Optionen]\r\nOpt0=0\r\n' > "$WORK/tintara.ini"
 start_program
 open_menu click_at 106 -10           # "Modul" in the menu bar
-choose Up Return                     # its last entry, "Bildfarben"
+choose Up Up Return                  # "Bildfarben", before "Farbrollen"
 xclip -selection clipboard -t image/png -i "$WORK/vier.png" &
 CLIP=$! # serves the clipboard until it is ended; the display's end ends it too
 click_at 300 200                     # the picture area takes the page's keys

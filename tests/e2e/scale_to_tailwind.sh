@@ -9,7 +9,7 @@ click_at 150 442                      # edHTML
 xdotool key ctrl+a type --delay 60 "2563eb"
 wait_for "the active colour is not #2563EB" pixel_is 95 145 "#2563EB"
 open_menu click_at 106 -10            # "Modul" in the menu bar
-choose Up Up Return                   # "Farbskala", before "Bildfarben"
+choose Up Up Up Return                # "Farbskala", before "Bildfarben" and "Farbrollen"
 # The base, lightness 0.546, is step 600 by itself (shStufe7 at 8, 104 + 6 * 21 on the page at 190, 72).
 wait_for "the base is not step 600 by itself" pixel_is 226 311 "#2563EB"
 open_menu click_at 446 107            # "Stufe der Basis" (cbBasisStufe at 206, 24)
@@ -19,7 +19,7 @@ wait_for "step 600 still shows the base" pixel_is_not 226 311 "#2563EB"
 click_at 661 156                      # "Ins Farbschema" (424, 73)
 click_at 328 18                       # "Farbschema exportieren"
 open_menu click_at 266 105            # the format list
-choose End Return                     # "Tailwind-Theme", the last
+choose End Up Up Up Return            # "Tailwind-Theme", before the three of the colour roles
 click_at 309 432                      # "Export starten"
 answer_file_dialog "Speichern unter" "$WORK/theme"
 wait_for "no theme was written" test -s "$WORK/theme.css"
