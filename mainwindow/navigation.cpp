@@ -174,6 +174,8 @@ QPixmap TForm1::grabTestView(int view)
 {
     if (view == 1 || view == 2)
         return page<Z_Webseite>().grabWebPage(view);
+    if (view == 9 || view == 10) // test web page 1 in the theme's light or dark mode
+        return page<Z_Webseite>().grabWebPage(1, view == 9 ? Z_Webseite::Colours::ThemeLight : Z_Webseite::Colours::ThemeDark);
     if (view >= 3)
         return page<Z_Testbild>().grabTestImage(view - 2);
     return ui->Panel3->grab();

@@ -54,7 +54,8 @@ public:
     // Shows the contrast page with `text` on `background`.
     virtual void showContrastPair(TColor text, TColor background) = 0;
     // What the colour-deficiency view simulates, drawn as the program shows it now: 0 the scheme,
-    // 1 and 2 the test web pages, 3 to 8 the test images 1 to 6.
+    // 1 and 2 the test web pages, 3 to 8 the test images 1 to 6, 9 and 10 test web page 1 in the
+    // theme's colour roles of the light and the dark mode.
     virtual QPixmap grabTestView(int view) = 0;
     // Makes `color` the active colour as a pick from the screen does: one undoable step.
     virtual void pickColor(TColor color) = 0;

@@ -78,12 +78,16 @@ void Z_Webseite::languageChanged()
                                "eine Rolle ohne Farbe nimmt die eigene Farbe der Seite"));
 }
 
-TColor Z_Webseite::roleColor(int role) const
+Z_Webseite::Colours Z_Webseite::shownColours() const
 {
-    const int mode = m_themeMode->currentIndex();
-    if (mode != 0) {
+    return static_cast<Colours>(m_themeMode->currentIndex());
+}
+
+TColor Z_Webseite::roleColor(int role, Colours colours) const
+{
+    if (colours != Colours::Own) {
         const ThemeColors theme = schemeTheme(m_host.schemeSlots());
-        const auto& colors = mode == 2 ? theme.dark : theme.light;
+        const auto& colors = colours == Colours::ThemeDark ? theme.dark : theme.light;
         if (const auto color = colors[roleIndex(themeRoles[static_cast<std::size_t>(role)])])
             return *color;
     }
@@ -103,24 +107,27 @@ void Z_Webseite::themeModeChanged()
 
 void Z_Webseite::WebseiteFarben()
 {
-    colourWebPage(ui->cbWebseite->currentIndex() == 1 ? 2 : 1);
+    colourWebPage(ui->cbWebseite->currentIndex() == 1 ? 2 : 1, shownColours());
 }
 
-QPixmap Z_Webseite::grabWebPage(int n)
+QPixmap Z_Webseite::grabWebPage(int n, std::optional<Colours> colours)
 {
-    colourWebPage(n);
-    return (n == 2 ? ui->X_Seite2 : ui->X_Seite1)->grab();
+    colourWebPage(n, colours.value_or(shownColours()));
+    const QPixmap picture = (n == 2 ? ui->X_Seite2 : ui->X_Seite1)->grab();
+    if (colours)
+        WebseiteFarben(); // the page shows its own choice again
+    return picture;
 }
 
-void Z_Webseite::colourWebPage(int n)
+void Z_Webseite::colourWebPage(int n, Colours colours)
 {
     const QString page = QStringLiteral("Seite%1").arg(n);
     const auto element = [&](const char* role) { return findChild<QWidget*>(page + QLatin1String(role)); };
-    static_cast<TColorShape*>(element("Background"))->setColor(roleColor(0));
-    static_cast<TColorShape*>(element("LeftNav"))->setColor(roleColor(1));
-    static_cast<TColorShape*>(element("TopNav"))->setColor(roleColor(1));
+    static_cast<TColorShape*>(element("Background"))->setColor(roleColor(0, colours));
+    static_cast<TColorShape*>(element("LeftNav"))->setColor(roleColor(1, colours));
+    static_cast<TColorShape*>(element("TopNav"))->setColor(roleColor(1, colours));
     for (int role = 2; role < 7; ++role)
-        setTextColor(element(roles[role]), roleColor(role));
+        setTextColor(element(roles[role]), roleColor(role, colours));
 }
 
 void Z_Webseite::cbWebseiteChange()

@@ -5,6 +5,7 @@
 #include "pages/modulepage.h"
 
 #include <memory>
+#include <optional>
 
 class QComboBox;
 
@@ -27,8 +28,11 @@ public:
     explicit Z_Webseite(const PageHost& host, QWidget* parent = nullptr);
     ~Z_Webseite() override;
 
-    // Web page 1 or 2 in the role colours as drawn, also while the other one is shown.
-    QPixmap grabWebPage(int n);
+    // The colours the mock pages show: the page's own, or the theme's of either mode.
+    enum class Colours { Own = 0, ThemeLight = 1, ThemeDark = 2 };
+    // Web page 1 or 2 in the role colours as drawn, also while the other one is shown; in
+    // `colours` where given, else in those the page shows now.
+    QPixmap grabWebPage(int n, std::optional<Colours> colours = std::nullopt);
 
 protected:
     // A click on a role's name chooses its colour in the colour dialog.
@@ -39,10 +43,11 @@ protected:
 private:
     TColorShape* roleSwatch(int role) const;
     // The colour a role of the mock pages shows: the theme's in a theme mode, where it has one.
-    TColor roleColor(int role) const;
+    TColor roleColor(int role, Colours colours) const;
+    Colours shownColours() const;
     void themeModeChanged();
     void WebseiteFarben();
-    void colourWebPage(int n);
+    void colourWebPage(int n, Colours colours);
     void cbWebseiteChange();
     void Z_WebseiteEnter();
     void fitCaptions();

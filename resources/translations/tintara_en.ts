@@ -1772,6 +1772,14 @@ information</translation>
         <source>Verwechselbare Paare des Farbschemas (CIEDE2000 unter 10 mit der Farbsehschwäche):</source>
         <translation>Scheme pairs that become confusable (CIEDE2000 below 10 with the deficiency):</translation>
     </message>
+    <message>
+        <source>Farbrollen hell</source>
+        <translation>Color roles light</translation>
+    </message>
+    <message>
+        <source>Farbrollen dunkel</source>
+        <translation>Color roles dark</translation>
+    </message>
 </context>
 <context>
     <name>Z_Farbskala</name>

@@ -125,3 +125,22 @@ TEST_F(RolesPageTest, TheTestWebPagesShowEitherMode)
     EXPECT_EQ(control<QWidget>("Seite1Text")->palette().color(QPalette::WindowText), Qt::black);
     EXPECT_TRUE(swatch("WebseiteBackground")->isEnabled());
 }
+
+// The colour-deficiency page shows test web page 1 in either mode of the theme, whatever the test
+// pages themselves show.
+TEST_F(RolesPageTest, TheDeficiencyPageShowsEitherMode)
+{
+    drag(swatch("Palette1"), light("background"));
+    window->findChild<QAction*>("mmFarbsehschwaeche")->trigger();
+    const auto drawnCorner = [&](int view) {
+        control<QComboBox>("cbAnsicht")->setCurrentIndex(view);
+        const QImage drawn = control<QLabel>("imNormal")->pixmap().toImage();
+        return drawn.pixelColor(drawn.width() - 3, drawn.height() - 3);
+    };
+    EXPECT_EQ(drawnCorner(10), QColor(0x12, 0x12, 0x12)) << "the dark background";
+    EXPECT_EQ(drawnCorner(9), QColor(Qt::white));
+    EXPECT_EQ(control<QComboBox>("cbAnsicht")->itemText(10), "Farbrollen dunkel");
+    window->Toolbar(Command::Testwebseiten);
+    EXPECT_EQ(control<QComboBox>("cbWebseiteFarbrollen")->currentIndex(), 0);
+    EXPECT_EQ(swatch("Seite1Background")->color(), clWhite) << "the page's own colours, as before";
+}
