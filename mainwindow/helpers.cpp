@@ -103,10 +103,13 @@ void TForm1::insertColor(TColorShape* swatch, TColor color)
     if (const int slot = m_scheme->PalettenCheck(swatch))
         m_history->record([slot] { return tr("Farbe in Feld %1").arg(slot); },
                           [&] { m_scheme->setSlot(slot, color, 1); });
-    if (swatch == ui->Farbanzeige)
+    if (swatch == ui->Farbanzeige) {
         setActiveColor(color);
-    else
-        moduleFollowUps(swatch);
+        return;
+    }
+    if (!m_scheme->PalettenCheck(swatch))
+        Q_EMIT m_events.colorDropped(swatch, color, 0); // a page's swatch takes it as a drop
+    moduleFollowUps(swatch);
 }
 
 } // namespace Tintara

@@ -2,6 +2,8 @@
 #include "mainwindow/windowfixture.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTableWidget>
 
 using namespace Tintara;
@@ -143,4 +145,17 @@ TEST_F(RolesPageTest, TheDeficiencyPageShowsEitherMode)
     window->Toolbar(Command::Testwebseiten);
     EXPECT_EQ(control<QComboBox>("cbWebseiteFarbrollen")->currentIndex(), 0);
     EXPECT_EQ(swatch("Seite1Background")->color(), clWhite) << "the page's own colours, as before";
+}
+
+// "Farbwert einfügen" on a role's swatch gives the role the history's newest colour, as a drop does.
+TEST_F(RolesPageTest, AColourInsertedFromTheMenuCountsAsADrop)
+{
+    swatch("shZwischenspeicher")->setColor(RGB(0x1F, 0x29, 0x37));
+    ContextMenu& menu = partOf<ContextMenu>(*window);
+    menu.markBufferFilled();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), light("text")->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(light("text"), &event);
+    menu.menu()->hide();
+    menu.PopupmenueClick(menu.menu()->findChild<QAction*>("puInsert"));
+    EXPECT_EQ(roles().light[roleIndex(Role::Text)], (RoleColor{0, RGB(0x1F, 0x29, 0x37)}));
 }
