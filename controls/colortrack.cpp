@@ -51,13 +51,13 @@ void ColorTrack::setStops(std::vector<TrackStop> stops)
 int ColorTrack::rowOf(int value) const
 {
     const int span = std::max(maximum() - minimum(), 1);
-    return groove().top() + static_cast<int>(std::lround(double(value - minimum()) * (trackLength() - 1) / span));
+    return groove().top() + static_cast<int>(std::lround(double(maximum() - value) * (trackLength() - 1) / span));
 }
 
 int ColorTrack::valueAt(int y) const
 {
     const int row = std::clamp(y - groove().top(), 0, trackLength() - 1);
-    return minimum() + static_cast<int>(std::lround(double(row) * (maximum() - minimum()) / std::max(trackLength() - 1, 1)));
+    return maximum() - static_cast<int>(std::lround(double(row) * (maximum() - minimum()) / std::max(trackLength() - 1, 1)));
 }
 
 void ColorTrack::paintEvent(QPaintEvent*)
@@ -71,7 +71,7 @@ void ColorTrack::paintEvent(QPaintEvent*)
     const QBrush dots(QColor(255, 255, 255), Qt::Dense6Pattern);
     const int rows = std::min(static_cast<int>(m_stops.size()), area.height());
     for (int row = 0; row < rows; ++row) {
-        const TrackStop& stop = m_stops[static_cast<std::size_t>(row)];
+        const TrackStop& stop = m_stops[static_cast<std::size_t>(rows - 1 - row)]; // the maximum at the top
         const QRect line(area.left(), area.top() + row, area.width(), 1);
         painter.fillRect(line, qtColor(stop.color));
         if (!stop.inGamut)

@@ -8,9 +8,9 @@
 
 namespace Tintara {
 
-// A vertical slider whose groove shows the colours its positions give, minimum at the top as on
-// the editor's other bars; the stretch the editor's gamut cannot hold is
-// hatched, and the band only Display P3 holds dotted.
+// A vertical slider whose groove shows the colours its positions give, the maximum at the top as a
+// designer reads a lightness scale, so that Up and the wheel move the handle up; the stretch the
+// editor's gamut cannot hold is hatched, and the band only Display P3 holds dotted.
 class ColorTrack : public QAbstractSlider
 {
     Q_OBJECT
@@ -20,7 +20,7 @@ public:
 
     // How many stops the groove shows: one per pixel row.
     int trackLength() const;
-    // The groove's colours from the minimum (top) to the maximum.
+    // The groove's colours from the minimum (shown at the bottom) to the maximum.
     void setStops(std::vector<TrackStop> stops);
     QSize sizeHint() const override;
 

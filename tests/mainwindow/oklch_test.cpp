@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
@@ -38,10 +39,10 @@ protected:
         QTest::keyClicks(edit, text);
     }
 
-    // The pixel row of a bar that stands for `value` in its units.
+    // The pixel row of a bar that stands for `value` in its units: the maximum at the top.
     static int rowFor(const ColorTrack* bar, int value)
     {
-        return 2 + value * (bar->trackLength() - 1) / bar->maximum();
+        return 2 + (bar->maximum() - value) * (bar->trackLength() - 1) / bar->maximum();
     }
 
     QString html() const { return field("edHTML")->text(); }
@@ -136,10 +137,10 @@ TEST_F(OklchTest, AHueSweepThroughANarrowGamutAndBackReturnsToTheSameColour)
     QTest::mousePress(hue, Qt::LeftButton, {}, QPoint(12, start));
     const TColor before = window->activeColor();
     const QString fieldBefore = field("edOkH")->text();
-    for (int row = start; row >= rowFor(hue, 1400); row -= 3)
+    for (int row = start; row <= rowFor(hue, 1400); row += 3) // down the bar: towards lower hues
         QTest::mouseMove(hue, QPoint(12, row));
     EXPECT_NE(window->activeColor(), before);
-    for (int row = rowFor(hue, 1400); row <= start; row += 3)
+    for (int row = rowFor(hue, 1400); row >= start; row -= 3)
         QTest::mouseMove(hue, QPoint(12, row));
     QTest::mouseMove(hue, QPoint(12, start));
     QTest::mouseRelease(hue, Qt::LeftButton, {}, QPoint(12, start));
@@ -188,20 +189,21 @@ TEST_F(OklchTest, TheTracksShowTheirColoursAndHatchWhatSrgbCannotShow)
     type("edOkL", "60");
     type("edOkC", "0,25");
     type("edOkH", "140");
-    // Chroma at this lightness and hue: sRGB ends at about 0.18, so the lower part is outside.
+    // Chroma at this lightness and hue: sRGB ends at about 0.18, so the upper part, high chroma, is outside.
     const std::vector<TrackStop> chroma = oklchTrack(OklchChannel::Chroma, {0.6, 0.25, 140}, track("sbOkC")->trackLength());
     EXPECT_TRUE(chroma.front().inGamut);
     EXPECT_FALSE(chroma.back().inGamut);
     const QImage shot = track("sbOkC")->grab().toImage();
-    const QColor top = shot.pixelColor(12, 2);
-    EXPECT_EQ(top, QColor(redOf(chroma.front().color), greenOf(chroma.front().color), blueOf(chroma.front().color)));
+    const QColor bottom = shot.pixelColor(12, shot.height() - 3);
+    EXPECT_EQ(bottom, QColor(redOf(chroma.front().color), greenOf(chroma.front().color), blueOf(chroma.front().color)))
+        << "chroma 0 at the bottom";
     QSet<QRgb> bottomRow, topRow;
     for (int x = 6; x < 19; ++x) {
-        bottomRow << shot.pixel(x, shot.height() - 4);
-        topRow << shot.pixel(x, 2);
+        bottomRow << shot.pixel(x, shot.height() - 3);
+        topRow << shot.pixel(x, 3);
     }
-    EXPECT_GT(bottomRow.size(), 1) << "hatched";
-    EXPECT_EQ(topRow.size(), 1);
+    EXPECT_GT(topRow.size(), 1) << "hatched";
+    EXPECT_EQ(bottomRow.size(), 1);
 }
 
 // In Display P3 the values asked for become the P3 colour, kept beside the sRGB fallback the
@@ -321,4 +323,22 @@ TEST_F(OklchTest, AP3ColourTravelsThroughTheSchemeItsFileAndUndo)
     desktop.fileDialogs.results.push_back(folder.filePath("p3.tsf"));
     partOf<SchemeFiles>(*window).PaletteOeffnen();
     expectVividGreen(window->model().slotColor(3).wide);
+}
+
+// The bars stand the right way up: Up and the wheel raise the value and move the handle up.
+TEST_F(OklchTest, UpAndTheWheelMoveTheHandleUp)
+{
+    ColorTrack* lightness = track("sbOkL");
+    lightness->setFocus();
+    const int before = lightness->value();
+    QTest::keyClick(lightness, Qt::Key_Up);
+    EXPECT_EQ(lightness->value(), before + 1);
+    EXPECT_EQ(field("edOkL")->text(), "65,3");
+    QWheelEvent wheel(QPointF(12, 100), lightness->mapToGlobal(QPointF(12, 100)), {}, {0, 120}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(lightness, &wheel);
+    EXPECT_GT(lightness->value(), before + 1);
+    QTest::mouseClick(lightness, Qt::LeftButton, {}, QPoint(12, 2));
+    EXPECT_EQ(lightness->value(), lightness->maximum()) << "the top is white";
+    EXPECT_EQ(window->activeColor(), clWhite);
 }
