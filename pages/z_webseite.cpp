@@ -83,11 +83,10 @@ Z_Webseite::Colours Z_Webseite::shownColours() const
     return static_cast<Colours>(m_themeMode->currentIndex());
 }
 
-TColor Z_Webseite::roleColor(int role, Colours colours) const
+TColor Z_Webseite::roleColor(int role, Colours colours, const std::optional<ThemeColors>& theme) const
 {
-    if (colours != Colours::Own) {
-        const ThemeColors theme = schemeTheme(m_host.schemeSlots());
-        const auto& colors = colours == Colours::ThemeDark ? theme.dark : theme.light;
+    if (colours != Colours::Own && theme) {
+        const auto& colors = colours == Colours::ThemeDark ? theme->dark : theme->light;
         if (const auto color = colors[roleIndex(themeRoles[static_cast<std::size_t>(role)])])
             return *color;
     }
@@ -123,11 +122,13 @@ void Z_Webseite::colourWebPage(int n, Colours colours)
 {
     const QString page = QStringLiteral("Seite%1").arg(n);
     const auto element = [&](const char* role) { return findChild<QWidget*>(page + QLatin1String(role)); };
-    static_cast<TColorShape*>(element("Background"))->setColor(roleColor(0, colours));
-    static_cast<TColorShape*>(element("LeftNav"))->setColor(roleColor(1, colours));
-    static_cast<TColorShape*>(element("TopNav"))->setColor(roleColor(1, colours));
+    // The theme is derived once for the whole page, and only where it is shown.
+    const auto theme = colours == Colours::Own ? std::nullopt : std::optional(schemeTheme(m_host.schemeSlots()));
+    static_cast<TColorShape*>(element("Background"))->setColor(roleColor(0, colours, theme));
+    static_cast<TColorShape*>(element("LeftNav"))->setColor(roleColor(1, colours, theme));
+    static_cast<TColorShape*>(element("TopNav"))->setColor(roleColor(1, colours, theme));
     for (int role = 2; role < 7; ++role)
-        setTextColor(element(roles[role]), roleColor(role, colours));
+        setTextColor(element(roles[role]), roleColor(role, colours, theme));
 }
 
 void Z_Webseite::cbWebseiteChange()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "color/tcolor.h"
+#include "color/theme.h"
 #include "controls/clicktracker.h"
 #include "pages/modulepage.h"
 
@@ -43,7 +43,7 @@ protected:
 private:
     TColorShape* roleSwatch(int role) const;
     // The colour a role of the mock pages shows: the theme's in a theme mode, where it has one.
-    TColor roleColor(int role, Colours colours) const;
+    TColor roleColor(int role, Colours colours, const std::optional<ThemeColors>& theme) const;
     Colours shownColours() const;
     void themeModeChanged();
     void WebseiteFarben();
