@@ -7,6 +7,7 @@
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/recentschemes.h"
 #include "mainwindow/valuepanel.h"
+#include "mainwindow/windowzoom.h"
 #include "model/documentmodel.h"
 #include "rules/configformat.h"
 #include "pages/z_optionen.h"
@@ -93,6 +94,7 @@ void TForm1::Konfigurationladen()
     const Configuration c = readConfiguration(ini);
     const Language kept = languageNamed(c.sprache).value_or(Language::German);
     m_language->start(kept, m_options.language.value_or(kept));
+    m_zoom->setZoom(c.zoom); // first: the stored position is one at this zoom
     restoreConfiguration(c);
     m_recent->readFrom(ini);
     finishLoading();

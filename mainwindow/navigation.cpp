@@ -5,6 +5,8 @@
 #include "mainwindow/coloreditor.h"
 #include "platform/language.h"
 #include "mainwindow/languagemenu.h"
+#include "mainwindow/windowzoom.h"
+#include "controls/languagechange.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/traymode.h"
 #include "controls/deferredicon.h"
@@ -18,6 +20,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenuBar>
 #include <QStandardPaths>
 #include <QToolButton>
 
@@ -54,6 +57,22 @@ void TForm1::createActions()
     }
 }
 
+// "Ansicht" comes after the menus of old, so that none of them moves.
+void TForm1::createViewMenu()
+{
+    QMenu* view = menuBar()->addMenu(QString());
+    view->setObjectName(QStringLiteral("mmAnsicht"));
+    keepTranslated(this, [view] { view->setTitle(tr("Ansicht")); });
+    m_zoom = std::make_unique<WindowZoom>(view, *this, *m_model);
+    connect(m_zoom.get(), &WindowZoom::zoomChanged, this, [this] {
+        paintFixedPictures();
+        for (ModulePage* page : m_pages) {
+            if (page)
+                page->deviceResolutionChanged();
+        }
+    });
+}
+
 // A menu entry names its function key after its text, as the command table gives it.
 void TForm1::showFunctionKeys()
 {
@@ -70,6 +89,7 @@ void TForm1::connectNavigation()
     createActions();
     showFunctionKeys();
     m_language = std::make_unique<LanguageMenu>(ui->mmHilfe, *m_model);
+    createViewMenu();
     connect(ui->PageControl1, &QStackedWidget::currentChanged, this, [this] {
         if (auto* page = qobject_cast<ModulePage*>(ui->PageControl1->currentWidget()))
             page->becameVisible();

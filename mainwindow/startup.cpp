@@ -3,6 +3,7 @@
 #include "mainwindow/coloreditor.h"
 #include "mainwindow/oklcheditor.h"
 #include "mainwindow/languagemenu.h"
+#include "mainwindow/windowzoom.h"
 #include "mainwindow/recentschemes.h"
 #include "mainwindow/htmlfieldpaste.h"
 #include "mainwindow/colordrops.h"

@@ -28,6 +28,7 @@ class ContextMenu;
 class FunctionKeys;
 class HtmlFieldPaste;
 class LanguageMenu;
+class WindowZoom;
 class ModuleBackground;
 class OklchEditor;
 class RecentSchemes;
@@ -108,6 +109,7 @@ private:
     void createActions();
     void showFunctionKeys();
     void paintFixedPictures();
+    void createViewMenu();
     void connectNavigation();
     void connectScheme();
     void createHelpers();
@@ -169,6 +171,7 @@ private:
     std::unique_ptr<SchemeHistory> m_history;
     std::unique_ptr<RecentSchemes> m_recent;
     std::unique_ptr<LanguageMenu> m_language;
+    std::unique_ptr<WindowZoom> m_zoom;
 };
 
 } // namespace Tintara

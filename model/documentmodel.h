@@ -94,6 +94,9 @@ public:
     void setStoredBackground(TColor color) { m_kept.backgrnd = color; }
     // The item of the magnifier's zoom list; -1 for none.
     void setZoomIndex(int index) { m_kept.zoomfaktor = index; }
+    // The window's zoom in percent and its appearance (0 like the desktop, 1 light, 2 dark).
+    void setWindowZoom(int percent) { m_kept.zoom = percent; }
+    void setAppearance(int appearance) { m_kept.appearance = appearance; }
     // The language tintara.ini keeps, "de" or "en".
     void setLanguage(const QString& language) { m_kept.sprache = language; }
     // Everything tintara.ini keeps, with the window at `position`.

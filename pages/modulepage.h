@@ -36,6 +36,13 @@ public:
         if (const auto update = std::exchange(m_updateWhenShown, nullptr))
             update();
     }
+    // The window's device pixels changed with its zoom: the pictures it made at the device
+    // resolution are made again; a page not on view makes them as it is next shown.
+    virtual void deviceResolutionChanged()
+    {
+        if (isCurrentPage())
+            pageShown();
+    }
     // The settings of tintara.ini the page keeps, written into `settings`; most pages keep none.
     virtual void writeSettings(PageSettings& settings) const { Q_UNUSED(settings); }
     // Shows `settings`, the model's, as the page is made or the configuration is read.

@@ -20,7 +20,7 @@ Z_Vorschlag::Z_Vorschlag(const PageHost& host, QWidget* parent)
     setUpForm(*ui);
     for (int k = 1; k <= 36; ++k)
         m_proposals[k - 1] = findChild<TColorShape*>(QStringLiteral("Vorschlag%1").arg(k));
-    ui->Image3->setPixmap(ramp({108, 10}, Qt::Horizontal, {{0, Qt::black}, {1, Qt::white}}, devicePixelRatioF()));
+    paintGreyRamp();
     connect(ui->cbVorschlag, &QComboBox::currentIndexChanged, this, &Z_Vorschlag::cbVorschlagChange);
     connect(ui->sbHellDunkel, &QScrollBar::valueChanged, this, &Z_Vorschlag::HellDunkel);
     connect(ui->cbRahmen, &QCheckBox::clicked, this, &Z_Vorschlag::cbRahmenClick);
@@ -53,6 +53,11 @@ int Z_Vorschlag::rule() const
 bool Z_Vorschlag::frames() const
 {
     return ui->cbRahmen->isChecked();
+}
+
+void Z_Vorschlag::paintGreyRamp()
+{
+    ui->Image3->setPixmap(ramp({108, 10}, Qt::Horizontal, {{0, Qt::black}, {1, Qt::white}}, devicePixelRatioF()));
 }
 
 void Z_Vorschlag::writeSettings(PageSettings& settings) const

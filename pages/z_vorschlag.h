@@ -38,11 +38,13 @@ public:
     void restoreRule(int index);
     void restoreFrames(bool on);
     QList<QWidget*> backgroundCaptions() const override;
+    void deviceResolutionChanged() override { paintGreyRamp(); }
 
     // The active colour changed: the brightness slider back to 0 and the ring anew around it.
     void activeColorChanged();
 
 private:
+    void paintGreyRamp();
     void recompute(TColor centre);
     void Farbvorschlag();
     void cbVorschlagChange();

@@ -54,6 +54,8 @@ void forEachKey(Visitor&& visit, Configs&... c)
     visit(erweiterungen, QStringLiteral("Oklch"), DisplayMode, c.oklchMode...);
     visit(erweiterungen, QStringLiteral("OklchGamut"), DisplayMode, c.oklchGamut...);
     visit(erweiterungen, QStringLiteral("OklabVerlauf"), GradientColours, c.pages.oklabGradient...);
+    visit(erweiterungen, QStringLiteral("Zoom"), std::nullopt, c.zoom...);
+    visit(erweiterungen, QStringLiteral("Erscheinungsbild"), std::nullopt, c.appearance...);
     visit(oberflaeche, QStringLiteral("Sprache"), std::nullopt, c.sprache...);
 }
 

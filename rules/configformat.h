@@ -64,6 +64,8 @@ struct Configuration {
     // Kept in a section of their own after the program's sections.
     bool oklchMode = false; // the editor shows OKLCH; [Modus] Modus then says RGB
     int oklchGamut = 0;     // the OKLCH editor's gamut: 0 sRGB, 1 Display P3
+    int zoom = 100;         // the window's zoom in percent
+    int appearance = 0;     // the chrome: 0 like the desktop, 1 light, 2 dark
     QString sprache = QStringLiteral("de"); // the interface's language, "de" or "en"
 };
 

@@ -3,7 +3,7 @@
 # program need; without it, also what its tests, fuzzers and benchmarks need.
 set -e
 cd "$(dirname "$0")/.."
-run="build-essential cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-image-formats-plugins liblcms2-dev libxcb1-dev
+run="build-essential cmake pkg-config qt6-base-dev qt6-base-private-dev qt6-qpa-plugins qt6-svg-dev qt6-image-formats-plugins liblcms2-dev libxcb1-dev
 qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libjpeg-dev fp-utils fonts-liberation2"
 tests="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool xclip x11-utils trayer python3-xlib clang
 libclang-rt-14-dev imagemagick tesseract-ocr tesseract-ocr-eng libjpeg-turbo-progs appstream desktop-file-utils
