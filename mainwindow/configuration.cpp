@@ -8,6 +8,7 @@
 #include "mainwindow/recentschemes.h"
 #include "mainwindow/valuepanel.h"
 #include "mainwindow/windowzoom.h"
+#include "mainwindow/appearance.h"
 #include "model/documentmodel.h"
 #include "rules/configformat.h"
 #include "pages/z_optionen.h"
@@ -94,6 +95,9 @@ void TForm1::Konfigurationladen()
     const Configuration c = readConfiguration(ini);
     const Language kept = languageNamed(c.sprache).value_or(Language::German);
     m_language->start(kept, m_options.language.value_or(kept));
+    m_appearance->setChoice(c.appearance == 1   ? Appearance::Choice::Light
+                            : c.appearance == 2 ? Appearance::Choice::Dark
+                                                : Appearance::Choice::Desktop);
     m_zoom->setZoom(c.zoom); // first: the stored position is one at this zoom
     restoreConfiguration(c);
     m_recent->readFrom(ini);

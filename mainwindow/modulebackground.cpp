@@ -4,6 +4,7 @@
 #include "pages/modulepage.h"
 #include "platform/systemcolors.h"
 
+#include <utility>
 #include <QStackedWidget>
 
 namespace Tintara {
@@ -55,6 +56,7 @@ void ModuleBackground::HintergrundWechsel(TColor color)
     if (m_moduleBackground == color)
         return;
     m_moduleBackground = color;
+    m_standardShown = color == standardBackground();
     QPalette panelPalette = m_panel->palette();
     panelPalette.setColor(QPalette::Window, toQColor(color));
     m_panel->setPalette(panelPalette);
@@ -67,6 +69,13 @@ void ModuleBackground::HintergrundWechsel(TColor color)
     // Captions that sit directly on the background stay readable on it.
     for (const ModulePage* page : m_pages->findChildren<ModulePage*>(Qt::FindDirectChildrenOnly))
         pageAdded(*page);
+}
+
+void ModuleBackground::chromeChanged()
+{
+    // The standard is a shade of the chrome, and changes with it; the user's colour stays.
+    if (const auto shown = std::exchange(m_moduleBackground, std::nullopt))
+        HintergrundWechsel(m_standardShown ? standardBackground() : *shown);
 }
 
 void ModuleBackground::pageAdded(const ModulePage& page)

@@ -39,6 +39,8 @@ public:
     // A page made after start takes the caption colour of the background on view.
     void pageAdded(const ModulePage& page);
     void HintergrundWechsel(TColor color);
+    // The chrome turned light or dark: the standard background and its captions follow it.
+    void chromeChanged();
 
     // Kept in the model for tintara.ini: whether the user chose a background, and the last one shown.
     void restore(int customFlag, TColor storedBackground);
@@ -50,6 +52,7 @@ private:
     std::function<bool()> m_onUserBackgroundPage;
     TColor m_captionColor = clWindowText;
     std::optional<TColor> m_moduleBackground;
+    bool m_standardShown = false;
 };
 
 } // namespace Tintara

@@ -6,6 +6,9 @@
 #include "platform/language.h"
 #include "mainwindow/languagemenu.h"
 #include "mainwindow/windowzoom.h"
+#include "mainwindow/appearance.h"
+#include "mainwindow/valuepanel.h"
+#include "platform/systemcolors.h"
 #include "controls/languagechange.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/traymode.h"
@@ -71,6 +74,17 @@ void TForm1::createViewMenu()
                 page->deviceResolutionChanged();
         }
     });
+    m_appearance = std::make_unique<Appearance>(view, *this, *m_model, m_platform.appearance);
+    connect(m_appearance.get(), &Appearance::chromeChanged, this, &TForm1::chromeChanged);
+    m_appearance->setChoice(Appearance::Choice::Desktop);
+}
+
+void TForm1::chromeChanged()
+{
+    ui->Shape11->setColor(ShadeColor(clBtnFace, 20));
+    setApplicationHintColor(clInfoBk);
+    m_background->chromeChanged();
+    m_valuePanel->cbTrayFormatChange();
 }
 
 // A menu entry names its function key after its text, as the command table gives it.

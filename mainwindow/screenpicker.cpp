@@ -54,7 +54,7 @@ bool ScreenPicker::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove:
         if (!m_picking || watched != &m_window)
             return false;
-        m_underPointer = m_screen.shownColor(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        m_underPointer = m_screen.shownColor(static_cast<QMouseEvent*>(event)->globalPosition());
         m_model.setPickPreview(m_underPointer.srgb);
         return true;
     // Only the release that ends picking; a click elsewhere in the window is no pick.

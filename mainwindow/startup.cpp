@@ -4,6 +4,7 @@
 #include "mainwindow/oklcheditor.h"
 #include "mainwindow/languagemenu.h"
 #include "mainwindow/windowzoom.h"
+#include "mainwindow/appearance.h"
 #include "mainwindow/recentschemes.h"
 #include "mainwindow/htmlfieldpaste.h"
 #include "mainwindow/colordrops.h"

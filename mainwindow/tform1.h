@@ -29,6 +29,7 @@ class FunctionKeys;
 class HtmlFieldPaste;
 class LanguageMenu;
 class WindowZoom;
+class Appearance;
 class ModuleBackground;
 class OklchEditor;
 class RecentSchemes;
@@ -110,6 +111,8 @@ private:
     void showFunctionKeys();
     void paintFixedPictures();
     void createViewMenu();
+    // The chrome turned light or dark: what copied its colours takes them again.
+    void chromeChanged();
     void connectNavigation();
     void connectScheme();
     void createHelpers();
@@ -172,6 +175,7 @@ private:
     std::unique_ptr<RecentSchemes> m_recent;
     std::unique_ptr<LanguageMenu> m_language;
     std::unique_ptr<WindowZoom> m_zoom;
+    std::unique_ptr<Appearance> m_appearance;
 };
 
 } // namespace Tintara

@@ -68,7 +68,7 @@ void ValuePanel::FormatZwischenablage(QObject* sender)
 {
     for (const Field& field : fields()) {
         const bool chosen = sender == field.caption || sender == field.value;
-        setTextColor(field.caption, chosen ? 0xFF0000 : clWindowText);
+        setChromeTextColor(field.caption, chosen ? 0xFF0000 : clWindowText);
         if (chosen)
             m_options.selectCopyFormat(field.notation);
     }

@@ -2,6 +2,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/colordialog.h"
+#include "platform/desktopappearance.h"
 #include "platform/dragout.h"
 #include "platform/filedialog.h"
 #include "platform/messageboxes.h"
@@ -23,6 +24,7 @@ struct Platform {
     NotificationArea& notificationArea;
     RandomSource& random;
     DragOut& dragOut;
+    DesktopAppearance& appearance;
 };
 
 } // namespace Tintara

@@ -22,6 +22,7 @@
 #include <QMimeData>
 #include <QPixmap>
 #include <QScreen>
+#include <QtMath>
 #include <QUrl>
 
 #include <algorithm>
@@ -142,15 +143,31 @@ QPoint QtScreen::cursorPos() const
 
 TColor QtScreen::pixel(QPoint position) const
 {
-    return shownColor(position).srgb;
+    return shownColor(QPointF(position)).srgb;
 }
 
-WideColor QtScreen::shownColor(QPoint position) const
+DevicePixelGrab devicePixelGrab(QPointF position, QPoint origin, qreal scale)
 {
-    const QImage image = capture(QRect(position, QSize(1, 1)));
-    if (image.isNull())
+    // Qt gives the pointer as its device pixel divided by the scale; that pixel is found again by
+    // multiplying. A layout pixel covers up to two device pixels at 150 %, and a capture of one
+    // layout pixel at whole coordinates starts at the rounded product, so two are taken.
+    const QPointF onScreen = position - QPointF(origin);
+    const QPoint device(qFloor(onScreen.x() * scale + 1e-6), qFloor(onScreen.y() * scale + 1e-6));
+    const QPoint layout(qFloor(device.x() / scale), qFloor(device.y() / scale));
+    const QPoint grabbedFrom(qRound(layout.x() * scale), qRound(layout.y() * scale));
+    return {QRect(origin + layout, QSize(2, 2)), device - grabbedFrom};
+}
+
+WideColor QtScreen::shownColor(QPointF position) const
+{
+    const QScreen* screen = screenAt(position.toPoint());
+    if (!screen)
         return {clBlack, std::nullopt};
-    return m_conversion.shownWide(fromQColor(image.pixelColor(0, 0)), x11ScreenProfile());
+    const auto [grab, pixel] = devicePixelGrab(position, screen->geometry().topLeft(), screen->devicePixelRatio());
+    const QImage image = capture(grab);
+    if (!image.valid(pixel))
+        return {clBlack, std::nullopt};
+    return m_conversion.shownWide(fromQColor(image.pixelColor(pixel)), x11ScreenProfile());
 }
 
 QImage QtScreen::capture(const QRect& area) const
@@ -349,7 +366,7 @@ QtPlatform::~QtPlatform() = default;
 Platform QtPlatform::platform()
 {
     return {m_messages, m_colorDialog, m_fileDialogs, m_clipboard,
-            *m_screen, m_shell, m_notificationArea, m_random, m_dragOut};
+            *m_screen, m_shell, m_notificationArea, m_random, m_dragOut, m_appearance};
 }
 
 } // namespace Tintara

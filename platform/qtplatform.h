@@ -42,13 +42,23 @@ public:
     QImage image() const override;
 };
 
+// Where the device pixel under a pointer at `position` lies: the layout area `grab` to capture
+// (Qt rounds it to device pixels) and the pixel of that capture. `origin` is the top left of the
+// screen, `scale` its device pixels per layout pixel.
+struct DevicePixelGrab {
+    QRect grab;
+    QPoint pixel;
+    bool operator==(const DevicePixelGrab&) const = default;
+};
+DevicePixelGrab devicePixelGrab(QPointF position, QPoint origin, qreal scale);
+
 // A picked pixel is converted from the screen's colour profile, where the desktop publishes one.
 class QtScreen : public Screen
 {
 public:
     QPoint cursorPos() const override;
     TColor pixel(QPoint position) const override;
-    WideColor shownColor(QPoint position) const override;
+    WideColor shownColor(QPointF position) const override;
     QImage capture(const QRect& area) const override;
     QSize primarySize() const override;
 
@@ -118,6 +128,7 @@ private:
     QtNotificationArea m_notificationArea;
     ClockRandomSource m_random;
     QtDragOut m_dragOut;
+    PortalAppearance m_appearance;
 };
 
 } // namespace Tintara

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
 
@@ -26,8 +27,10 @@ public:
     virtual ~Screen() = default;
     virtual QPoint cursorPos() const = 0;
     virtual TColor pixel(QPoint position) const = 0;
-    // The pixel as the colour it showed, with the wide colour where a wide-gamut screen showed one.
-    virtual WideColor shownColor(QPoint position) const { return {pixel(position), std::nullopt}; }
+    // The pixel under a pointer at `position` as the colour it showed, with the wide colour where
+    // a wide-gamut screen showed one. On a zoomed window the position falls between layout pixels;
+    // it names the one device pixel under the pointer.
+    virtual WideColor shownColor(QPointF position) const { return {pixel(position.toPoint()), std::nullopt}; }
     virtual QImage capture(const QRect& area) const = 0;
     // The primary screen's size.
     virtual QSize primarySize() const = 0;

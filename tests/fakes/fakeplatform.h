@@ -168,6 +168,18 @@ public:
     std::vector<std::unique_ptr<QMimeData>> started;
 };
 
+class FakeAppearance : public DesktopAppearance
+{
+public:
+    bool prefersDark() const override { return dark; }
+    void change(bool prefersDark)
+    {
+        dark = prefersDark;
+        Q_EMIT preferenceChanged();
+    }
+    bool dark = false;
+};
+
 struct FakePlatform {
     FakeMessageBoxes messages;
     FakeColorDialog colorDialog;
@@ -178,10 +190,11 @@ struct FakePlatform {
     FakeNotificationArea notificationArea;
     FakeRandomSource random;
     FakeDragOut dragOut;
+    FakeAppearance appearance;
 
     Platform platform()
     {
-        return {messages, colorDialog, fileDialogs, clipboard, screen, shell, notificationArea, random, dragOut};
+        return {messages, colorDialog, fileDialogs, clipboard, screen, shell, notificationArea, random, dragOut, appearance};
     }
 };
 

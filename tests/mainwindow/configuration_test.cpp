@@ -97,7 +97,8 @@ TEST_F(ConfigTest, WrittenFileKeepsTheFixedOrderOfSectionsAndKeys)
     for (int n = 0; n <= 17; ++n)
         expected << QString("Optionen/Opt%1").arg(n);
     // The newer features' own, at the end.
-    expected << "Erweiterungen/Oklch" << "Erweiterungen/OklchGamut" << "Erweiterungen/OklabVerlauf" << "Oberflaeche/Sprache";
+    expected << "Erweiterungen/Oklch" << "Erweiterungen/OklchGamut" << "Erweiterungen/OklabVerlauf" << "Erweiterungen/Zoom"
+             << "Erweiterungen/Erscheinungsbild" << "Oberflaeche/Sprache";
     EXPECT_EQ(keys, expected);
 }
 

@@ -152,7 +152,7 @@ TEST(TrayModeBox, TheCmykBoxBelongsToTheWindowAndKeepsTheProgramRunning)
     QtMessageBoxes boxes;
     const Platform platform{boxes,          desktop.colorDialog, desktop.fileDialogs,      desktop.clipboard,
                             desktop.screen, desktop.shell,       desktop.notificationArea, desktop.random,
-                            desktop.dragOut};
+                            desktop.dragOut,        desktop.appearance};
     TForm1 window(platform);
     window.show();
     partOf<SchemeSwatches>(window).setSlot(1, RGB(255, 128, 0), 1);

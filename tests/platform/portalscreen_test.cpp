@@ -100,7 +100,8 @@ protected:
         screen = std::make_unique<PortalScreen>(*client);
         platform = std::make_unique<Platform>(Platform{desktop.messages, desktop.colorDialog, desktop.fileDialogs,
                                                        desktop.clipboard, *screen, desktop.shell,
-                                                       desktop.notificationArea, desktop.random, desktop.dragOut});
+                                                       desktop.notificationArea, desktop.random, desktop.dragOut,
+                                                       desktop.appearance});
         window = std::make_unique<TForm1>(*platform);
         window->show();
         window->setActiveColor(RGB(1, 2, 3));

@@ -71,6 +71,8 @@ Configuration storedUnlikeFresh()
     c.oklchGamut = 1;
     c.pages.oklabGradient = true;
     c.sprache = "en";
+    c.zoom = 150;
+    c.appearance = 2;
     return c;
 }
 
@@ -84,11 +86,11 @@ QStringList numbered(const QString& prefix, int from, int to, const QString& suf
 
 } // namespace
 
-// Each switch, with the master switch, brings back exactly its own keys; the language and the
+// Each switch, with the master switch, brings back exactly its own keys; the language, the view and the
 // switches themselves always come back, and the info texts only with the scheme.
 TEST(RestoredConfiguration, EachSwitchRestoresItsOwnKeys)
 {
-    const QStringList always = {"Oberflaeche/Sprache"};
+    const QStringList always = {"Erweiterungen/Erscheinungsbild", "Erweiterungen/Zoom", "Oberflaeche/Sprache"};
     const std::vector<std::pair<std::vector<Option>, QStringList>> cases = {
         {{}, {}},
         {{Option::ActiveColour}, {"Farben/Farbanzeige"}},
@@ -129,5 +131,6 @@ TEST(RestoredConfiguration, WithTheMasterSwitchOffOnlyTheSwitchesAndTheLanguageC
     Configuration stored = storedUnlikeFresh();
     stored.pages.options[Option::RestoreAtStart] = false;
     const Configuration taken = restoredConfiguration(stored, Configuration{});
-    EXPECT_EQ(differingKeys(taken, Configuration{}), "Oberflaeche/Sprache Optionen/Opt0");
+    EXPECT_EQ(differingKeys(taken, Configuration{}),
+              "Erweiterungen/Erscheinungsbild Erweiterungen/Zoom Oberflaeche/Sprache Optionen/Opt0");
 }

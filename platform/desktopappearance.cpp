@@ -1,0 +1,60 @@
+#include "platform/desktopappearance.h"
+
+#include <QDBusMessage>
+#include <QDBusVariant>
+
+namespace Tintara {
+
+namespace {
+
+const QString service = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString path = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString settings = QStringLiteral("org.freedesktop.portal.Settings");
+const QString appearanceGroup = QStringLiteral("org.freedesktop.appearance");
+const QString colorScheme = QStringLiteral("color-scheme");
+constexpr int answerWithin = 500; // milliseconds; the window waits for it at start
+
+// The portal wraps the value in a variant, older versions twice.
+uint schemeValue(QVariant value)
+{
+    while (value.canConvert<QDBusVariant>() && value.userType() == qMetaTypeId<QDBusVariant>())
+        value = value.value<QDBusVariant>().variant();
+    return value.toUInt();
+}
+
+} // namespace
+
+PortalAppearance::PortalAppearance(const QDBusConnection& bus, QObject* parent)
+    : DesktopAppearance(parent), m_bus(bus)
+{
+    m_bus.connect(service, path, settings, QStringLiteral("SettingChanged"), this,
+                  SLOT(settingChanged(QString, QString, QDBusVariant)));
+}
+
+bool PortalAppearance::prefersDark() const
+{
+    if (!m_dark) {
+        m_dark = false;
+        if (m_bus.isConnected()) {
+            QDBusMessage read = QDBusMessage::createMethodCall(service, path, settings, QStringLiteral("Read"));
+            read << appearanceGroup << colorScheme;
+            const QDBusMessage reply = m_bus.call(read, QDBus::Block, answerWithin);
+            if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
+                m_dark = schemeValue(reply.arguments().constFirst()) == 1;
+        }
+    }
+    return *m_dark;
+}
+
+void PortalAppearance::settingChanged(const QString& group, const QString& key, const QDBusVariant& value)
+{
+    if (group != appearanceGroup || key != colorScheme)
+        return;
+    const bool dark = schemeValue(value.variant()) == 1;
+    if (m_dark == dark)
+        return;
+    m_dark = dark;
+    Q_EMIT preferenceChanged();
+}
+
+} // namespace Tintara

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusVariant>
+#include <QObject>
+
+#include <optional>
+
+namespace Tintara {
+
+// Whether the desktop prefers a dark appearance for its programs.
+class DesktopAppearance : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+    virtual bool prefersDark() const = 0;
+
+Q_SIGNALS:
+    // The desktop changed its preference.
+    void preferenceChanged();
+};
+
+// The preference the freedesktop settings portal gives as org.freedesktop.appearance color-scheme
+// (1: prefers dark). Without a portal, or where it takes too long, the desktop prefers light.
+class PortalAppearance : public DesktopAppearance
+{
+    Q_OBJECT
+
+public:
+    explicit PortalAppearance(const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
+    bool prefersDark() const override;
+
+private Q_SLOTS:
+    void settingChanged(const QString& group, const QString& key, const QDBusVariant& value);
+
+private:
+    QDBusConnection m_bus;
+    mutable std::optional<bool> m_dark; // asked once, then kept up to date by the portal's signal
+};
+
+} // namespace Tintara
