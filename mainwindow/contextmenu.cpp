@@ -106,13 +106,34 @@ bool ContextMenu::eventFilter(QObject* watched, QEvent* event)
         return false;
     const MenuContext context = menuContextFor(watched);
     // The menu acts on the swatch it was opened on, an empty slot too.
-    if (context == MenuContext::EditableSwatch || context == MenuContext::ReadOnlySwatch) {
+    m_openedOnSwatch = context == MenuContext::EditableSwatch || context == MenuContext::ReadOnlySwatch;
+    if (m_openedOnSwatch) {
         m_target = static_cast<TColorShape*>(watched);
         m_targetColor = m_wide.colorOf(m_target);
     }
+    bool anyAdded = false;
+    for (const auto& [entry, shownOn] : m_added) {
+        entry->setVisible(shownOn(watched));
+        anyAdded = anyAdded || entry->isVisible();
+    }
+    if (m_addedEntries)
+        m_addedEntries->setVisible(anyAdded);
     PopupmenuePopup(context);
     m_popup->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
     return true;
+}
+
+void ContextMenu::addEntry(QAction* entry, ControlCheck shownOn)
+{
+    if (!m_addedEntries)
+        m_addedEntries = m_popup->addSeparator();
+    m_popup->addAction(entry);
+    m_added.emplace_back(entry, std::move(shownOn));
+}
+
+bool ContextMenu::givesColour(const QObject* control) const
+{
+    return m_openedOnSwatch && control == m_target && !m_isEmptySlot(m_target);
 }
 
 void ContextMenu::PopupmenuePopup(MenuContext context)

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QLineEdit;
@@ -48,6 +50,15 @@ public:
     // Opens on `area` and its controls too, a page made later.
     void watch(QWidget& area);
     QMenu* menu() const { return m_popup; }
+    // An entry of a part added to the window, after the menu's own entries: shown when the menu
+    // opens on a control `shownOn` accepts.
+    using ControlCheck = std::function<bool(const QObject* control)>;
+    void addEntry(QAction* entry, ControlCheck shownOn);
+    // The swatch the menu was last opened on, with its colour; none where it opened elsewhere.
+    const TColorShape* openedOnSwatch() const { return m_openedOnSwatch ? m_target : nullptr; }
+    const WideColor& targetColor() const { return m_targetColor; }
+    // Whether the menu, opened on `control`, has a colour of it to give: a swatch, not an empty slot.
+    bool givesColour(const QObject* control) const;
     void PopupmenueClick(QAction* item);
     // The quick-copy entry names the copy format of this index.
     void showCopyFormat(int index);
@@ -88,6 +99,9 @@ private:
     TColorShape* m_target = nullptr; // the swatch the menu was opened on
     WideColor m_targetColor;
     QMenu* m_popup = nullptr;
+    bool m_openedOnSwatch = false;
+    QAction* m_addedEntries = nullptr; // the separator before them
+    std::vector<std::pair<QAction*, ControlCheck>> m_added;
     QAction* m_puPaste = nullptr;
     QAction* m_puCopy = nullptr;
     QAction* m_puInsert = nullptr;

@@ -11,6 +11,7 @@
 #include "mainwindow/htmlfieldpaste.h"
 #include "mainwindow/contextmenu.h"
 #include "mainwindow/functionkeys.h"
+#include "mainwindow/fullscreenpreview.h"
 #include "mainwindow/modulebackground.h"
 #include "mainwindow/oklcheditor.h"
 #include "mainwindow/screenpicker.h"
@@ -87,6 +88,12 @@ void TForm1::createHelpers()
 
     m_picker = std::make_unique<ScreenPicker>(*this, ui->Zoom, ui->cbZoom, *m_model, m_platform.screen);
     connect(m_picker.get(), &ScreenPicker::picked, m_editor.get(), &ColorEditor::takePickedColor);
+    m_picker->offerFollowingIn(*m_menu);
+    new FullScreenPreview(*this, *m_menu, [this](const QObject* control) -> std::optional<std::pair<TColor, TColor>> {
+        if (!m_pages[static_cast<std::size_t>(Command::Kontrast)] || !page<Z_Kontrast>().holdsPair(control))
+            return std::nullopt;
+        return page<Z_Kontrast>().textAndBackground();
+    });
     connect(m_picker.get(), &ScreenPicker::desktopPickerMissing, this, [this] {
         m_platform.messages.showError(tr(
             "Auf diesem Desktop kann Tintara Studio Farben nur über das Desktop-Portal (xdg-desktop-portal) vom "

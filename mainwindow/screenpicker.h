@@ -14,6 +14,7 @@ class QWidget;
 namespace Tintara {
 
 class Screen;
+class ContextMenu;
 class DocumentModel;
 class TMagnifier;
 
@@ -32,6 +33,13 @@ public:
     ScreenPicker(QWidget& window, TMagnifier* magnifier, QComboBox* zoomList, DocumentModel& model,
                  Screen& screen);
     bool isPicking() const { return m_picking; }
+    bool isFollowing() const { return m_following; }
+    // The loupe follows the pointer wherever it goes, and the display shows the pixel under it,
+    // until a click or Space picks it or Escape ends without a pick. Space with the pointer on the
+    // magnifier starts it too.
+    void startFollowing();
+    // The context menu's entry for it, shown on the magnifier.
+    void offerFollowingIn(ContextMenu& menu);
 
 Q_SIGNALS:
     // The release ended picking on this colour.
@@ -49,6 +57,11 @@ private:
     // A desktop that never answers must not leave picking stuck: Escape or another press on the
     // magnifier gives up waiting, and a late answer is then ignored.
     void stopWaitingForDesktop();
+    bool pointerOnMagnifier() const;
+    // Space and Escape, wherever the window's focus is.
+    bool followingKey(QObject* watched, QEvent* event);
+    void follow(QPointF pointer);
+    void endFollowing(bool pick);
 
     QWidget& m_window;
     TMagnifier* m_magnifier;
@@ -60,6 +73,8 @@ private:
     bool m_waitingForDesktop = false;
     int m_desktopRequest = 0; // the request whose answer still counts
     QObject* m_escapeWhileWaiting;
+    bool m_following = false;
+    bool m_trackedBefore = false;
 };
 
 } // namespace Tintara

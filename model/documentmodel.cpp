@@ -1,5 +1,7 @@
 #include "model/documentmodel.h"
 
+#include <utility>
+
 namespace Tintara {
 
 DocumentModel::DocumentModel(TColor startColor, QObject* parent)
@@ -24,6 +26,12 @@ void DocumentModel::setPickPreview(TColor color)
 {
     m_pickPreview = color;
     Q_EMIT shownColorChanged();
+}
+
+void DocumentModel::endPickPreview()
+{
+    if (std::exchange(m_pickPreview, std::nullopt))
+        Q_EMIT shownColorChanged();
 }
 
 void DocumentModel::setSlot(int slot, const WideColor& color, int used)

@@ -55,6 +55,8 @@ public:
     // way, and the active colour otherwise.
     TColor shownColor() const { return m_pickPreview.value_or(m_active); }
     void setPickPreview(TColor color);
+    // A pick given up: the display shows the active colour again.
+    void endPickPreview();
 
     // The scheme; slot n is 1..16.
     const SchemeState& scheme() const { return m_scheme; }

@@ -84,6 +84,11 @@ void Z_Kontrast::setPair(TColor text, TColor background)
     pairChanged();
 }
 
+bool Z_Kontrast::holdsPair(const QObject* control) const
+{
+    return control == ui->shVorder || control == ui->shHinter;
+}
+
 Z_Kontrast::Pair Z_Kontrast::pair() const
 {
     return {ui->shVorder->color(), ui->shHinter->color()};

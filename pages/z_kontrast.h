@@ -4,6 +4,7 @@
 #include "pages/modulepage.h"
 
 #include <memory>
+#include <utility>
 
 namespace Ui {
 class Z_Kontrast;
@@ -27,6 +28,9 @@ public:
     void KontrastCheck();
     // Puts a pair into the two fields, as drops on them would.
     void setPair(TColor text, TColor background);
+    // The text and background colours of the two fields, and whether `control` is one of them.
+    std::pair<TColor, TColor> textAndBackground() const { return {pair().text, pair().background}; }
+    bool holdsPair(const QObject* control) const;
 
 protected:
     void languageChanged() override;
