@@ -36,7 +36,8 @@ QPalette darkChromePalette()
 }
 
 Appearance::Appearance(QMenu* viewMenu, QWidget& window, DocumentModel& model, DesktopAppearance& desktop)
-    : m_model(model)
+    : QObject(&window)
+    , m_model(model)
     , m_desktop(desktop)
     , m_menu(viewMenu->addMenu(QString()))
     , m_light(QApplication::palette())

@@ -87,7 +87,8 @@ int fittingZoom(int wanted, QSizeF deviceSizeAt100, QSize available)
 }
 
 WindowZoom::WindowZoom(QMenu* viewMenu, QWidget& window, DocumentModel& model)
-    : m_window(window)
+    : QObject(&window)
+    , m_window(window)
     , m_model(model)
     , m_menu(viewMenu->addMenu(QString()))
     , m_desktopFactor(desktopScaleFactor())
@@ -117,6 +118,12 @@ WindowZoom::WindowZoom(QMenu* viewMenu, QWidget& window, DocumentModel& model)
     // The keys work anywhere in the window, also while the menu is closed.
     window.addActions({m_in, m_out, m_reset});
     keepTranslated(&window, [this] { retranslate(); });
+}
+
+WindowZoom::~WindowZoom()
+{
+    if (m_zoom != 100)
+        setScaleFactor(m_desktopFactor);
 }
 
 void WindowZoom::retranslate()

@@ -31,6 +31,8 @@ class WindowZoom : public QObject
 
 public:
     WindowZoom(QMenu* viewMenu, QWidget& window, DocumentModel& model);
+    // The scale goes back to the desktop's, for a window made after this one.
+    ~WindowZoom() override;
 
     int zoom() const { return m_zoom; }
     // Zooms to `percent`, or to the largest step below it that still fits the screen.

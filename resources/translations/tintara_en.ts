@@ -1138,6 +1138,25 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>Tintara::Appearance</name>
+    <message>
+        <source>Erscheinungsbild</source>
+        <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>Wie der Desktop</source>
+        <translation>Like the desktop</translation>
+    </message>
+    <message>
+        <source>Hell</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Dunkel</source>
+        <translation>Dark</translation>
+    </message>
+</context>
+<context>
     <name>Tintara::ColorEditor</name>
     <message>
         <source>Soll die aktive Farbe durch eine Zufallsfarbe ersetzt werden?</source>
@@ -1190,6 +1209,28 @@ Do you want to replace it?</translation>
 </source>
         <translation>Text: %1, background: %2
 </translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::FullScreenPreview</name>
+    <message>
+        <source>Vollbild</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Vollbild: Text auf Hintergrund</source>
+        <translation>Full screen: text on background</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::FullScreenView</name>
+    <message>
+        <source>%1 px – Franz jagt im komplett verwahrlosten Taxi quer durch Bayern</source>
+        <translation>%1 px – The quick brown fox jumps over the lazy dog</translation>
+    </message>
+    <message>
+        <source>Kontrast %1</source>
+        <translation>Contrast %1</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1298,13 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>Tintara::ScreenPicker</name>
+    <message>
+        <source>Lupe folgt dem Zeiger (Leertaste)</source>
+        <translation>Loupe follows the pointer (Space)</translation>
+    </message>
+</context>
+<context>
     <name>Tintara::TForm1</name>
     <message>
         <source>Farbe in Feld %1</source>
@@ -1306,6 +1354,10 @@ Do you want to replace it?</translation>
         <source>Die Hilfe kann nicht geöffnet werden: kein Programm zeigt CHM-Dateien oder Webseiten an. Die Hilfe liegt in %1.</source>
         <translation>The help cannot be opened: no program shows CHM files or web pages. The help is in %1.</translation>
     </message>
+    <message>
+        <source>Ansicht</source>
+        <translation>View</translation>
+    </message>
 </context>
 <context>
     <name>Tintara::TrayMode</name>
@@ -1324,6 +1376,29 @@ Do you want to replace it?</translation>
     <message>
         <source>Farbe %1</source>
         <translation>Color %1</translation>
+    </message>
+</context>
+<context>
+    <name>Tintara::WindowZoom</name>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Vergrößern</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Verkleinern</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Originalgröße</source>
+        <translation>Actual size</translation>
     </message>
 </context>
 <context>

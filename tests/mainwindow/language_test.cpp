@@ -54,17 +54,17 @@ protected:
 
 TEST_F(LanguageTest, AWindowMadeInEnglishHasEnglishMenusAndGermanIsTheDefault)
 {
-    EXPECT_EQ(menuTitles(), QStringList({"Tintara Studio", "Modul", "Farben testen", "Farbschema", "Hilfe"}));
+    EXPECT_EQ(menuTitles(), QStringList({"Tintara Studio", "Modul", "Farben testen", "Farbschema", "Hilfe", "Ansicht"}));
     installLanguage(Language::English);
     start();
-    EXPECT_EQ(menuTitles(), QStringList({"Tintara Studio", "Modules", "Test colors", "Color scheme", "Help"}));
+    EXPECT_EQ(menuTitles(), QStringList({"Tintara Studio", "Modules", "Test colors", "Color scheme", "Help", "View"}));
     EXPECT_EQ(control<QAction>("mmHilfeAufrufen")->text(), "Help (F1)");
     EXPECT_EQ(control<QAction>("mmFarbsehschwaeche")->text(), "Color vision deficiency");
     EXPECT_EQ(window->windowTitle(), "Orbelin Tintara Studio Version 1.0.4") << "the title the desktop finds it by";
 
     installLanguage(Language::German);
     start();
-    EXPECT_EQ(menuTitles(), QStringList({"Tintara Studio", "Modul", "Farben testen", "Farbschema", "Hilfe"}));
+    EXPECT_EQ(menuTitles(), QStringList({"Tintara Studio", "Modul", "Farben testen", "Farbschema", "Hilfe", "Ansicht"}));
     EXPECT_EQ(languageNamed("en"), Language::English);
     EXPECT_EQ(languageNamed("de"), Language::German);
     EXPECT_FALSE(languageNamed("fr"));
