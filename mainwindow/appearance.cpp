@@ -16,7 +16,7 @@ namespace Tintara {
 QPalette darkChromePalette()
 {
     const QColor window(0x2d, 0x2d, 0x30), base(0x1e, 0x1e, 0x1e), text(0xe8, 0xe8, 0xe8);
-    const QColor disabledText(0x9a, 0x9a, 0x9a); // 4.9:1 on the window, 6.1:1 on fields
+    const QColor disabledText(0xb8, 0xb8, 0xb8); // 6.9:1 on the window, 4.8:1 on a button's lighter face
     QPalette palette(text, window, QColor(0x4a, 0x4a, 0x4f), QColor(0x16, 0x16, 0x18), QColor(0x24, 0x24, 0x27),
                      text, QColor(0xff, 0xff, 0xff), base, window);
     palette.setColor(QPalette::Midlight, QColor(0x3a, 0x3a, 0x3e));

@@ -87,6 +87,7 @@ void TForm1::Konfigurationladen()
 {
     if (m_options.configurationPath.isEmpty()) {
         m_language->start(Language::German, m_options.language.value_or(Language::German));
+        m_appearance->setChoice(Appearance::Choice::Desktop);
         centreOnScreen();
         finishLoading();
         return;

@@ -76,7 +76,6 @@ void TForm1::createViewMenu()
     });
     m_appearance = std::make_unique<Appearance>(view, *this, *m_model, m_platform.appearance);
     connect(m_appearance.get(), &Appearance::chromeChanged, this, &TForm1::chromeChanged);
-    m_appearance->setChoice(Appearance::Choice::Desktop);
 }
 
 void TForm1::chromeChanged()

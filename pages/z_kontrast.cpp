@@ -1,5 +1,6 @@
 #include "pages/z_kontrast.h"
 
+#include "controls/eventhook.h"
 #include "controls/tcolorshape.h"
 #include "pages/pagehost.h"
 #include "platform/systemcolors.h"
@@ -30,7 +31,17 @@ Z_Kontrast::Z_Kontrast(PageHost& host, QWidget* parent)
     , ui(std::make_unique<Ui::Z_Kontrast>())
 {
     setUpForm(*ui);
-    ui->Shape12->setColor(ShadeColor(clBtnFace, 50));
+    // A lighter shade of the chrome behind the results; it follows the chrome into the dark,
+    // where half way to white would not carry light text.
+    const auto shadeChrome = [this] { ui->Shape12->setColor(ShadeColor(clBtnFace, darkChrome() ? 20 : 50)); };
+    shadeChrome();
+    installEventFilter(new EventHook(
+        [shadeChrome](QObject*, QEvent* event) {
+            if (event->type() == QEvent::PaletteChange)
+                shadeChrome();
+            return false;
+        },
+        this));
     m_shown = pair();
     connect(ui->shVorder, &TColorShape::colorChanged, this, &Z_Kontrast::pairChanged);
     connect(ui->shHinter, &TColorShape::colorChanged, this, &Z_Kontrast::pairChanged);
