@@ -1,6 +1,7 @@
 #include "controls/tmagnifier.h"
 #include "platform/portalscreen.h"
 #include "mainwindow/windowfixture.h"
+#include "support/privatebus.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
@@ -20,6 +21,7 @@
 using namespace Tintara;
 using Tintara::Testing::WindowTest;
 using Tintara::Testing::partOf;
+using Tintara::Testing::PrivateBus;
 
 namespace {
 
@@ -91,12 +93,10 @@ class PortalTest : public WindowTest
 protected:
     void SetUp() override
     {
-        if (QStandardPaths::findExecutable("dbus-daemon").isEmpty())
+        if (!PrivateBus::available())
             GTEST_SKIP() << "dbus-daemon is missing";
-        daemon.start("dbus-daemon", {"--session", "--nofork", "--nopidfile", "--print-address=1"});
-        ASSERT_TRUE(daemon.waitForReadyRead(10000));
-        address = QString::fromUtf8(daemon.readLine()).trimmed();
-        client = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, "tintara"));
+        ASSERT_TRUE(bus.start());
+        client = std::make_unique<QDBusConnection>(bus.client());
         screen = std::make_unique<PortalScreen>(*client);
         platform = std::make_unique<Platform>(Platform{desktop.messages, desktop.colorDialog, desktop.fileDialogs,
                                                        desktop.clipboard, *screen, desktop.shell,
@@ -107,20 +107,8 @@ protected:
         window->setActiveColor(RGB(1, 2, 3));
         QTest::keyClick(window.get(), Qt::Key_F4);
     }
-    void TearDown() override
-    {
-        window.reset();
-        QDBusConnection::disconnectFromBus("portal");
-        QDBusConnection::disconnectFromBus("tintara");
-        daemon.kill();
-        daemon.waitForFinished();
-    }
-    void startPortal()
-    {
-        QDBusConnection bus = QDBusConnection::connectToBus(address, "portal");
-        ASSERT_TRUE(bus.registerObject("/org/freedesktop/portal/desktop", &portal, QDBusConnection::ExportAllSlots));
-        ASSERT_TRUE(bus.registerService("org.freedesktop.portal.Desktop"));
-    }
+    void TearDown() override { window.reset(); }
+    void startPortal() { ASSERT_TRUE(bus.servePortal(&portal)); }
     // Presses on the magnifier and waits until the desktop's answer has come back.
     bool pick()
     {
@@ -128,8 +116,7 @@ protected:
         return QTest::qWaitFor([this] { return !control<TMagnifier>("Zoom")->active(); }, 10000);
     }
 
-    QProcess daemon;
-    QString address;
+    PrivateBus bus; // the last to go
     std::unique_ptr<QDBusConnection> client;
     std::unique_ptr<PortalScreen> screen;
     std::unique_ptr<Platform> platform;
