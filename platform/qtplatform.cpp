@@ -23,6 +23,8 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QtMath>
+#include <qpa/qplatformcursor.h>
+#include <qpa/qplatformscreen.h>
 #include <QUrl>
 
 #include <algorithm>
@@ -146,28 +148,34 @@ TColor QtScreen::pixel(QPoint position) const
     return shownColor(QPointF(position)).srgb;
 }
 
-DevicePixelGrab devicePixelGrab(QPointF position, QPoint origin, qreal scale)
+QPoint devicePixelUnder(QPointF position, QPoint origin, qreal scale, std::optional<QPoint> pointer)
 {
-    // Qt gives the pointer as its device pixel divided by the scale; that pixel is found again by
-    // multiplying. A layout pixel covers up to two device pixels at 150 %, and a capture of one
-    // layout pixel at whole coordinates starts at the rounded product, so two are taken.
-    const QPointF onScreen = position - QPointF(origin);
-    const QPoint device(qFloor(onScreen.x() * scale + 1e-6), qFloor(onScreen.y() * scale + 1e-6));
-    const QPoint layout(qFloor(device.x() / scale), qFloor(device.y() / scale));
-    const QPoint grabbedFrom(qRound(layout.x() * scale), qRound(layout.y() * scale));
-    return {QRect(origin + layout, QSize(2, 2)), device - grabbedFrom};
+    const QPointF layout = position - QPointF(origin);
+    const auto layoutPixelOf = [scale](QPoint device) {
+        return QPoint(qFloor(device.x() / scale + 1e-6), qFloor(device.y() / scale + 1e-6));
+    };
+    if (pointer && layoutPixelOf(*pointer) == QPoint(qFloor(layout.x()), qFloor(layout.y())))
+        return *pointer;
+    // A fractional position is the device pixel divided by the scale; multiplying finds it again.
+    return {qFloor(layout.x() * scale + 1e-6), qFloor(layout.y() * scale + 1e-6)};
 }
 
+// A capture of layout pixels on a zoomed window starts at a device pixel Qt rounds to; the pixel
+// under the pointer is read in device pixels instead.
 WideColor QtScreen::shownColor(QPointF position) const
 {
-    const QScreen* screen = screenAt(position.toPoint());
-    if (!screen)
+    QScreen* screen = screenAt(position.toPoint());
+    if (!screen || !screen->handle())
         return {clBlack, std::nullopt};
-    const auto [grab, pixel] = devicePixelGrab(position, screen->geometry().topLeft(), screen->devicePixelRatio());
-    const QImage image = capture(grab);
-    if (!image.valid(pixel))
+    const QPlatformScreen* native = screen->handle();
+    std::optional<QPoint> pointer;
+    if (const QPlatformCursor* cursor = native->cursor())
+        pointer = cursor->pos() - native->geometry().topLeft(); // device pixels
+    const QPoint device = devicePixelUnder(position, screen->geometry().topLeft(), screen->devicePixelRatio(), pointer);
+    const QImage image = native->grabWindow(0, device.x(), device.y(), 1, 1).toImage();
+    if (image.isNull())
         return {clBlack, std::nullopt};
-    return m_conversion.shownWide(fromQColor(image.pixelColor(pixel)), x11ScreenProfile());
+    return m_conversion.shownWide(fromQColor(image.pixelColor(0, 0)), x11ScreenProfile());
 }
 
 QImage QtScreen::capture(const QRect& area) const

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/platform.h"
+
+#include <optional>
 #include "platform/screenprofile.h"
 
 #include <QPointer>
@@ -42,15 +44,11 @@ public:
     QImage image() const override;
 };
 
-// Where the device pixel under a pointer at `position` lies: the layout area `grab` to capture
-// (Qt rounds it to device pixels) and the pixel of that capture. `origin` is the top left of the
-// screen, `scale` its device pixels per layout pixel.
-struct DevicePixelGrab {
-    QRect grab;
-    QPoint pixel;
-    bool operator==(const DevicePixelGrab&) const = default;
-};
-DevicePixelGrab devicePixelGrab(QPointF position, QPoint origin, qreal scale);
+// The device pixel under a pointer at `position` (layout pixels), counted from the top left of its
+// screen at `origin`, which has `scale` device pixels per layout pixel. On a zoomed window a layout
+// pixel covers more than one device pixel, and X11's events name only the layout pixel: where the
+// pointer's own device pixel `pointer` is known and lies in it, that is the one.
+QPoint devicePixelUnder(QPointF position, QPoint origin, qreal scale, std::optional<QPoint> pointer = std::nullopt);
 
 // A picked pixel is converted from the screen's colour profile, where the desktop publishes one.
 class QtScreen : public Screen

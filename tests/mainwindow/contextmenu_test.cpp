@@ -1,4 +1,5 @@
 #include "color/colortext.h"
+#include "controls/fullscreenview.h"
 #include "support/files.h"
 #include "windowfixture.h"
 
@@ -243,4 +244,60 @@ TEST_F(MenuTest, HelpItemOpensHelpLikeF1)
     partOf<ContextMenu>(*window).PopupmenueClick(item("puHilfe"));
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(desktop.shell.opened, (QStringList{path, path}));
+}
+
+namespace {
+
+// The full-screen view shown now, if any.
+FullScreenView* fullScreenView()
+{
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        if (auto* view = qobject_cast<FullScreenView*>(shown); view && view->isVisible())
+            return view;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// Chosen with the keys in the open menu, as a user would: Up from the top reaches the last entry.
+TEST_F(MenuTest, FullScreenShowsASwatchOrTheContrastPairUntilAKeyOrAClick)
+{
+    partOf<SchemeSwatches>(*window).setSlot(1, RGB(200, 100, 50), 1);
+    QMenu* menu = partOf<ContextMenu>(*window).menu();
+    QContextMenuEvent opened(QContextMenuEvent::Mouse, QPoint(2, 2), swatch("Palette1")->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(swatch("Palette1"), &opened);
+    ASSERT_TRUE(menu->isVisible());
+    QTest::keyClick(menu, Qt::Key_Up);
+    EXPECT_EQ(menu->activeAction()->text(), "Vollbild");
+    QTest::keyClick(menu, Qt::Key_Return);
+    FullScreenView* view = fullScreenView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isFullScreen());
+    const QImage shown = view->grab().toImage();
+    EXPECT_EQ(shown.pixel(shown.rect().center()), qRgb(200, 100, 50));
+    EXPECT_EQ(shown.pixel(3, 3), qRgb(200, 100, 50));
+    QTest::keyClick(view, Qt::Key_A);
+    EXPECT_EQ(fullScreenView(), nullptr);
+
+    openMenuOn(swatch("Palette2"));
+    EXPECT_FALSE(item("puVollbild")->isVisible()) << "an empty slot has no colour to show";
+
+    window->Toolbar(Command::Kontrast);
+    window->showContrastPair(clWhite, RGB(0, 0, 128));
+    openMenuOn(swatch("shVorder"));
+    EXPECT_TRUE(item("puVollbild")->isVisible());
+    ASSERT_TRUE(item("puVollbildPaar")->isVisible());
+    item("puVollbildPaar")->trigger();
+    view = fullScreenView();
+    ASSERT_NE(view, nullptr);
+    const QImage pair = view->grab().toImage();
+    EXPECT_EQ(pair.pixel(3, 3), qRgb(0, 0, 128));
+    int textPixels = 0;
+    for (int y = 0; y < pair.height(); ++y)
+        for (int x = 0; x < pair.width(); ++x)
+            textPixels += pair.pixel(x, y) == qRgb(255, 255, 255);
+    EXPECT_GT(textPixels, 2000) << "the sample text in white";
+    QTest::mouseClick(view, Qt::LeftButton);
+    EXPECT_EQ(fullScreenView(), nullptr);
 }

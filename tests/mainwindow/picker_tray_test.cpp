@@ -4,6 +4,7 @@
 #include "windowfixture.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,12 +29,14 @@ protected:
         QTest::keyClick(window.get(), Qt::Key_F4);
     }
     TMagnifier* zoom() const { return control<TMagnifier>("Zoom"); }
-    void moveTo(QPoint global)
+    void moveTo(QPoint global, Qt::MouseButtons held = Qt::LeftButton)
     {
-        QMouseEvent move(QEvent::MouseMove, window->mapFromGlobal(global), global, Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, window->mapFromGlobal(global), global, Qt::NoButton, held, Qt::NoModifier);
         QCoreApplication::sendEvent(window.get(), &move);
     }
+    // The pointer rests on the magnifier, as the screen tells.
+    void pointAtMagnifier() { desktop.screen.cursor = zoom()->mapToGlobal(zoom()->rect().center()); }
+    bool following() const { return partOf<ScreenPicker>(*window).isFollowing(); }
 };
 
 } // namespace
@@ -78,6 +81,69 @@ TEST_F(PickerTest, OnlyTheLeftButtonStartsPickingAndAnyReleaseEndsIt)
     QTest::mousePress(zoom(), Qt::LeftButton);
     QTest::mouseRelease(window.get(), Qt::RightButton);
     EXPECT_FALSE(partOf<ScreenPicker>(*window).isPicking());
+}
+
+// The loupe that follows the pointer: the events come to the window, which holds mouse and keyboard.
+TEST_F(PickerTest, SpaceOnTheMagnifierLetsTheLoupeFollowTheMouseAndAClickPicksOneUndoableStep)
+{
+    window->setActiveColor(RGB(1, 2, 3));
+    QCoreApplication::processEvents(); // the undo step of a colour is taken once its command is done
+    desktop.screen.cursor = {5, 5};
+    QTest::keyClick(window.get(), Qt::Key_Space);
+    EXPECT_FALSE(following()) << "Space with the pointer elsewhere is a Space";
+
+    pointAtMagnifier();
+    QTest::keyClick(window.get(), Qt::Key_Space);
+    ASSERT_TRUE(following());
+    EXPECT_TRUE(zoom()->active());
+    moveTo({700, 500}, Qt::NoButton);
+    EXPECT_EQ(swatch("Farbanzeige")->color(), RGB(200, 100, 50)) << "the display shows the pixel under the pointer";
+    EXPECT_EQ(window->activeColor(), RGB(1, 2, 3));
+    moveTo({10, 10}, Qt::NoButton);
+    EXPECT_EQ(swatch("Farbanzeige")->color(), RGB(10, 20, 30));
+
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, window->mapFromGlobal(QPoint(700, 500)));
+    EXPECT_FALSE(following());
+    EXPECT_FALSE(zoom()->active());
+    EXPECT_EQ(window->activeColor(), RGB(200, 100, 50)) << "the click's own pixel";
+    EXPECT_EQ(control<QLineEdit>("edHTML")->text(), "#C86432");
+    QCoreApplication::processEvents();
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->activeColor(), RGB(1, 2, 3));
+    QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(window->activeColor(), RGB(200, 100, 50));
+}
+
+TEST_F(PickerTest, TheContextEntryStartsTheLoupeSpacePicksAndEscapeEndsWithoutAPick)
+{
+    window->setActiveColor(RGB(1, 2, 3));
+    QContextMenuEvent opened(QContextMenuEvent::Mouse, QPoint(2, 2), zoom()->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(zoom(), &opened);
+    QMenu* menu = partOf<ContextMenu>(*window).menu();
+    const QList<QAction*> entries = menu->actions();
+    const auto entry = std::find_if(entries.begin(), entries.end(),
+                                    [](const QAction* a) { return a->objectName() == "puLupeFolgt"; });
+    ASSERT_NE(entry, entries.end());
+    EXPECT_TRUE((*entry)->isVisible());
+    menu->hide();
+    (*entry)->trigger();
+    ASSERT_TRUE(following());
+    moveTo({700, 500}, Qt::NoButton);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(following());
+    EXPECT_EQ(window->activeColor(), RGB(1, 2, 3));
+    EXPECT_EQ(swatch("Farbanzeige")->color(), RGB(1, 2, 3)) << "the display shows the active colour again";
+
+    (*entry)->trigger();
+    moveTo({700, 500}, Qt::NoButton);
+    QTest::keyClick(window.get(), Qt::Key_Space);
+    EXPECT_FALSE(following());
+    EXPECT_EQ(window->activeColor(), RGB(200, 100, 50));
+
+    QContextMenuEvent elsewhere(QContextMenuEvent::Mouse, QPoint(2, 2), swatch("Palette1")->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(swatch("Palette1"), &elsewhere);
+    EXPECT_FALSE((*entry)->isVisible()) << "only on the magnifier";
+    menu->hide();
 }
 
 namespace {

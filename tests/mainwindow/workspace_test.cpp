@@ -1,4 +1,5 @@
 #include "mainwindow/windowzoom.h"
+#include "platform/qtplatform.h"
 #include "support/files.h"
 #include "windowfixture.h"
 
@@ -117,4 +118,26 @@ TEST_F(ZoomTest, KeysAndTheMenuStepTheZoomAndTheNextStartKeepsIt)
     start({ini, {}});
     EXPECT_EQ(zoom().zoom(), 100) << "a value that is no step";
     EXPECT_EQ(deviceSize(), layout);
+}
+
+// A pointer on a zoomed window lies between layout pixels: Qt gives it as its device pixel divided
+// by the scale, and the pick reads that device pixel.
+TEST(DevicePixelUnder, APickReadsTheDevicePixelUnderThePointer)
+{
+    const struct {
+        int device;
+        qreal scale;
+    } rows[] = {{100, 1.5}, {101, 1.5}, {1001, 1.5}, {1003, 1.5}, {7, 2.0}, {6, 1.25}, {8, 1.75}, {9, 1.75}, {0, 1.5}, {640, 1.0}};
+    for (const auto& row : rows) {
+        for (const QPoint origin : {QPoint(0, 0), QPoint(1920, 0)}) {
+            const QPointF pointer = QPointF(origin) + QPointF(row.device, row.device + 1) / row.scale;
+            EXPECT_EQ(devicePixelUnder(pointer, origin, row.scale), QPoint(row.device, row.device + 1))
+                << row.device << " at " << row.scale;
+        }
+    }
+    // X11's events name the layout pixel only; the pointer's device pixel tells where in it. At 150 %
+    // the layout pixel 667 covers the device pixels 1000.5 to 1002: 1001 and half of 1000.
+    EXPECT_EQ(devicePixelUnder({667, 668}, {}, 1.5, QPoint(1001, 1003)), QPoint(1001, 1003));
+    EXPECT_EQ(devicePixelUnder({667, 668}, {}, 1.5, QPoint(1001, 1004)), QPoint(1000, 1002)) << "a pointer elsewhere";
+    EXPECT_EQ(devicePixelUnder({1920 + 667, 668}, {1920, 0}, 1.5, QPoint(1001, 1003)), QPoint(1001, 1003));
 }
