@@ -2,6 +2,7 @@
 
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QFileInfo>
 
 namespace Tintara {
 
@@ -24,21 +25,31 @@ uint schemeValue(QVariant value)
 
 } // namespace
 
-PortalAppearance::PortalAppearance(const QDBusConnection& bus, QObject* parent)
-    : DesktopAppearance(parent), m_bus(bus)
+std::optional<QDBusConnection> desktopSessionBus()
 {
-    m_bus.connect(service, path, settings, QStringLiteral("SettingChanged"), this,
-                  SLOT(settingChanged(QString, QString, QDBusVariant)));
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
+        && (runtime.isEmpty() || !QFileInfo::exists(runtime + QStringLiteral("/bus"))))
+        return std::nullopt;
+    return QDBusConnection::sessionBus();
+}
+
+PortalAppearance::PortalAppearance(std::optional<QDBusConnection> bus, QObject* parent)
+    : DesktopAppearance(parent), m_bus(std::move(bus))
+{
+    if (m_bus)
+        m_bus->connect(service, path, settings, QStringLiteral("SettingChanged"), this,
+                       SLOT(settingChanged(QString, QString, QDBusVariant)));
 }
 
 bool PortalAppearance::prefersDark() const
 {
     if (!m_dark) {
         m_dark = false;
-        if (m_bus.isConnected()) {
+        if (m_bus && m_bus->isConnected()) {
             QDBusMessage read = QDBusMessage::createMethodCall(service, path, settings, QStringLiteral("Read"));
             read << appearanceGroup << colorScheme;
-            const QDBusMessage reply = m_bus.call(read, QDBus::Block, answerWithin);
+            const QDBusMessage reply = m_bus->call(read, QDBus::Block, answerWithin);
             if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
                 m_dark = schemeValue(reply.arguments().constFirst()) == 1;
         }

@@ -22,6 +22,10 @@ Q_SIGNALS:
     void preferenceChanged();
 };
 
+// The desktop's session bus, where one is set up. Where there is none, D-Bus is not touched at all:
+// its first connection starts a thread of its own, which costs start time.
+std::optional<QDBusConnection> desktopSessionBus();
+
 // The preference the freedesktop settings portal gives as org.freedesktop.appearance color-scheme
 // (1: prefers dark). Without a portal, or where it takes too long, the desktop prefers light.
 class PortalAppearance : public DesktopAppearance
@@ -29,14 +33,14 @@ class PortalAppearance : public DesktopAppearance
     Q_OBJECT
 
 public:
-    explicit PortalAppearance(const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
+    explicit PortalAppearance(std::optional<QDBusConnection> bus = desktopSessionBus(), QObject* parent = nullptr);
     bool prefersDark() const override;
 
 private Q_SLOTS:
     void settingChanged(const QString& group, const QString& key, const QDBusVariant& value);
 
 private:
-    QDBusConnection m_bus;
+    std::optional<QDBusConnection> m_bus;
     mutable std::optional<bool> m_dark; // asked once, then kept up to date by the portal's signal
 };
 
