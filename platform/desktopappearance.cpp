@@ -1,5 +1,7 @@
 #include "platform/desktopappearance.h"
 
+#include "platform/desktopportal.h"
+
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QFileInfo>
@@ -8,8 +10,6 @@ namespace Tintara {
 
 namespace {
 
-const QString service = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString path = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString settings = QStringLiteral("org.freedesktop.portal.Settings");
 const QString appearanceGroup = QStringLiteral("org.freedesktop.appearance");
 const QString colorScheme = QStringLiteral("color-scheme");
@@ -38,7 +38,7 @@ PortalAppearance::PortalAppearance(std::optional<QDBusConnection> bus, QObject* 
     : DesktopAppearance(parent), m_bus(std::move(bus))
 {
     if (m_bus)
-        m_bus->connect(service, path, settings, QStringLiteral("SettingChanged"), this,
+        m_bus->connect(portalService, portalPath, settings, QStringLiteral("SettingChanged"), this,
                        SLOT(settingChanged(QString, QString, QDBusVariant)));
 }
 
@@ -47,7 +47,7 @@ bool PortalAppearance::prefersDark() const
     if (!m_dark) {
         m_dark = false;
         if (m_bus && m_bus->isConnected()) {
-            QDBusMessage read = QDBusMessage::createMethodCall(service, path, settings, QStringLiteral("Read"));
+            QDBusMessage read = QDBusMessage::createMethodCall(portalService, portalPath, settings, QStringLiteral("Read"));
             read << appearanceGroup << colorScheme;
             const QDBusMessage reply = m_bus->call(read, QDBus::Block, answerWithin);
             if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())

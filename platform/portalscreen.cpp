@@ -1,6 +1,7 @@
 #include "platform/portalscreen.h"
 
 #include "platform/colorconversion.h"
+#include "platform/desktopportal.h"
 
 #include <QCursor>
 #include <QDBusArgument>
@@ -19,8 +20,6 @@ namespace Tintara {
 
 namespace {
 
-const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString screenshotInterface = QStringLiteral("org.freedesktop.portal.Screenshot");
 const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
 
