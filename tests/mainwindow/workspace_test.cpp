@@ -3,6 +3,8 @@
 #include "support/files.h"
 #include "windowfixture.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <qpa/qplatformwindow.h>
@@ -140,4 +142,23 @@ TEST(DevicePixelUnder, APickReadsTheDevicePixelUnderThePointer)
     EXPECT_EQ(devicePixelUnder({667, 668}, {}, 1.5, QPoint(1001, 1003)), QPoint(1001, 1003));
     EXPECT_EQ(devicePixelUnder({667, 668}, {}, 1.5, QPoint(1001, 1004)), QPoint(1000, 1002)) << "a pointer elsewhere";
     EXPECT_EQ(devicePixelUnder({1920 + 667, 668}, {1920, 0}, 1.5, QPoint(1001, 1003)), QPoint(1001, 1003));
+}
+
+TEST_F(ZoomTest, ExportedPicturesKeepTheirPixels)
+{
+    Testing::partOf<SchemeSwatches>(*window).setSlot(1, RGB(30, 140, 90), 1);
+    QTemporaryDir folder;
+    const auto savedPicture = [&](const QString& name) {
+        window->Toolbar(Command::Export);
+        control<QComboBox>("cbExportFormat")->setCurrentIndex(2); // the reference picture
+        desktop.fileDialogs.results.push_back(folder.filePath(name));
+        control<QAbstractButton>("btSpeichern")->click();
+        return readFile(folder.filePath(name + ".bmp"));
+    };
+    const QByteArray at100 = savedPicture("at100");
+    zoom().setZoom(200);
+    const QByteArray at200 = savedPicture("at200");
+    ASSERT_FALSE(at100.isEmpty());
+    EXPECT_EQ(at200, at100);
+    EXPECT_EQ(QImage::fromData(at200).size(), QSize(475, 1320));
 }
