@@ -3,6 +3,8 @@
 #include "platform/desktopportal.h"
 
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDBusVariant>
 #include <QFileInfo>
 
@@ -42,7 +44,7 @@ PortalAppearance::PortalAppearance(std::optional<QDBusConnection> bus, QObject* 
                        SLOT(settingChanged(QString, QString, QDBusVariant)));
 }
 
-bool PortalAppearance::prefersDark() const
+bool PortalAppearance::prefersDark()
 {
     if (!m_dark) {
         m_dark = false;
@@ -52,20 +54,36 @@ bool PortalAppearance::prefersDark() const
             const QDBusMessage reply = m_bus->call(read, QDBus::Block, answerWithin);
             if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
                 m_dark = schemeValue(reply.arguments().constFirst()) == 1;
+            else if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply"))
+                askAgainLater(read); // a portal that is still starting answers later
         }
     }
     return *m_dark;
 }
 
-void PortalAppearance::settingChanged(const QString& group, const QString& key, const QDBusVariant& value)
+void PortalAppearance::askAgainLater(const QDBusMessage& read)
 {
-    if (group != appearanceGroup || key != colorScheme)
-        return;
-    const bool dark = schemeValue(value.variant()) == 1;
+    auto* answer = new QDBusPendingCallWatcher(m_bus->asyncCall(read), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        const QDBusMessage reply = call->reply();
+        if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
+            setDark(schemeValue(reply.arguments().constFirst()) == 1);
+    });
+}
+
+void PortalAppearance::setDark(bool dark)
+{
     if (m_dark == dark)
         return;
     m_dark = dark;
     Q_EMIT preferenceChanged();
+}
+
+void PortalAppearance::settingChanged(const QString& group, const QString& key, const QDBusVariant& value)
+{
+    if (group == appearanceGroup && key == colorScheme)
+        setDark(schemeValue(value.variant()) == 1);
 }
 
 } // namespace Tintara

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusVariant>
 #include <QObject>
 
@@ -15,7 +16,8 @@ class DesktopAppearance : public QObject
 
 public:
     using QObject::QObject;
-    virtual bool prefersDark() const = 0;
+    // The first answer may ask the desktop.
+    virtual bool prefersDark() = 0;
 
 Q_SIGNALS:
     // The desktop changed its preference.
@@ -27,21 +29,25 @@ Q_SIGNALS:
 std::optional<QDBusConnection> desktopSessionBus();
 
 // The preference the freedesktop settings portal gives as org.freedesktop.appearance color-scheme
-// (1: prefers dark). Without a portal, or where it takes too long, the desktop prefers light.
+// (1: prefers dark). Without a portal the desktop prefers light; a portal too slow for the start
+// is heard once it answers.
 class PortalAppearance : public DesktopAppearance
 {
     Q_OBJECT
 
 public:
     explicit PortalAppearance(std::optional<QDBusConnection> bus = desktopSessionBus(), QObject* parent = nullptr);
-    bool prefersDark() const override;
+    bool prefersDark() override;
 
 private Q_SLOTS:
     void settingChanged(const QString& group, const QString& key, const QDBusVariant& value);
 
 private:
+    void askAgainLater(const QDBusMessage& read);
+    void setDark(bool dark);
+
     std::optional<QDBusConnection> m_bus;
-    mutable std::optional<bool> m_dark; // asked once, then kept up to date by the portal's signal
+    std::optional<bool> m_dark; // asked once, then kept up to date by the portal's signal
 };
 
 } // namespace Tintara

@@ -171,7 +171,7 @@ public:
 class FakeAppearance : public DesktopAppearance
 {
 public:
-    bool prefersDark() const override { return dark; }
+    bool prefersDark() override { return dark; }
     void change(bool prefersDark)
     {
         dark = prefersDark;

@@ -23,12 +23,14 @@ class FakeSettings : public QObject
 
 public:
     QVariant scheme;          // what Read answers for color-scheme, as it is wrapped
+    unsigned long delay = 0;  // milliseconds before the answer, as a portal that is still starting
     QStringList askedFor;
 
 public Q_SLOTS:
     QDBusVariant Read(const QString& group, const QString& key)
     {
         askedFor << group + " " + key;
+        QThread::msleep(delay);
         return QDBusVariant(scheme);
     }
 };
@@ -101,6 +103,17 @@ TEST_F(PortalAppearanceTest, WithoutAPortalTheWindowIsLightAndStartsAtOnce)
     startWindow();
     EXPECT_FALSE(dark());
     EXPECT_LT(clock.elapsed(), 5000) << "no wait for an answer that cannot come";
+}
+
+TEST_F(PortalAppearanceTest, APortalTooSlowForTheStartIsHeardOnceItAnswers)
+{
+    settings.scheme = QVariant::fromValue(QDBusVariant(1u));
+    settings.delay = 1500; // beyond what the start waits
+    ASSERT_TRUE(bus.servePortal(&settings));
+    appearance = std::make_unique<PortalAppearance>(bus.client());
+    startWindow();
+    EXPECT_FALSE(dark()) << "the window does not wait for it";
+    EXPECT_TRUE(QTest::qWaitFor([this] { return dark(); }, 10000));
 }
 
 TEST_F(PortalAppearanceTest, TheWindowFollowsTheDesktopWhenItChangesItsMind)
