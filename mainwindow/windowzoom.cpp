@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QScreen>
 #include <QWidget>
-#include <QWindow>
 
 #include <private/qhighdpiscaling_p.h>
 
@@ -21,7 +20,7 @@ namespace {
 
 int stepIndex(int percent)
 {
-    const auto* step = std::find(zoomSteps.begin(), zoomSteps.end(), percent);
+    const auto step = std::find(zoomSteps.begin(), zoomSteps.end(), percent);
     return step == zoomSteps.end() ? 0 : static_cast<int>(step - zoomSteps.begin());
 }
 
