@@ -1,21 +1,12 @@
 #include "controls/fullscreenview.h"
 
 #include "color/wcag.h"
+#include "platform/colorconversion.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
 namespace Tintara {
-
-namespace {
-
-QColor qColor(TColor color)
-{
-    const TColor c = ColorToRGB(color);
-    return QColor(redOf(c), greenOf(c), blueOf(c));
-}
-
-} // namespace
 
 FullScreenView::FullScreenView(TColor background, std::optional<TColor> text, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_background(background), m_text(text)
@@ -28,10 +19,10 @@ FullScreenView::FullScreenView(TColor background, std::optional<TColor> text, QW
 void FullScreenView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), qColor(m_background));
+    painter.fillRect(rect(), toQColor(m_background));
     if (!m_text)
         return;
-    painter.setPen(qColor(*m_text));
+    painter.setPen(toQColor(*m_text));
     QFont font = this->font();
     const int margin = width() / 16;
     int y = height() / 8;
